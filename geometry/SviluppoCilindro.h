@@ -1,0 +1,6 @@
+// Unrolling a truncated cylinder into a strip.
+#pragma once
+
+#include "geometry/ContestoCalcolo.h"
+
+void SviluppoCilindro(ContestoCalcolo &c);

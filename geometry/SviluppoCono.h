@@ -1,0 +1,6 @@
+// Unrolling a truncated cone into a sector of a ring.
+#pragma once
+
+#include "geometry/ContestoCalcolo.h"
+
+void SviluppoCono(ContestoCalcolo &c);
