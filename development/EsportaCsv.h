@@ -1,0 +1,15 @@
+// The ordinate table of a development as CSV: the 62 points of both edges and the two sums.
+#pragma once
+
+#include "development/Esportazione.h"
+#include "geometry/StatoSviluppo.h"
+
+#include <QByteArray>
+
+// Recomputes the development of the input texts of `figure` and writes its table to `percorso`.
+// Rejections are told through the platform's message boxes; nothing is written then.
+EsitoEsportazione EsportaCsv(const StatoSviluppo &figure, const QString &percorso);
+
+// Header, then k, XAB, YAB, XCD, YCD, generator length for k = 1..62 (mm, point decimal),
+// then the SommaAB and SommaCD lines. `sviluppato` holds the arrays in mm, before any plot.
+QByteArray TestoCsv(const StatoSviluppo &sviluppato);

@@ -1,0 +1,20 @@
+// DXF export of a development at true size, for cutting machines (AutoCAD R12 ASCII).
+#pragma once
+
+#include "development/Esportazione.h"
+#include "geometry/StatoSviluppo.h"
+#include "geometry/SviluppoDenso.h"
+
+#include <QByteArray>
+
+// Outline within this distance (mm) of the exact development.
+constexpr double k_TolleranzaDxf = 0.01;
+
+// Recomputes the development of the input texts of `figure` (Nome ... ChiudiAC; nothing else is
+// read) at true size and writes it to `percorso`. Rejections are told through the platform's
+// message boxes, as a calculation tells them; nothing is written then.
+EsitoEsportazione EsportaDxf(const StatoSviluppo &figure, const QString &percorso);
+
+// The DXF text of a development: `sviluppato` holds the state after the development (names,
+// sums, corners), `profilo` its dense outline. Windows-1252 bytes.
+QByteArray TestoDxf(const StatoSviluppo &sviluppato, const ProfiloSviluppo &profilo);

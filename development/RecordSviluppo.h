@@ -1,0 +1,61 @@
+// The 122-byte record of a .tnt development file: layout, record number rule, reading and writing.
+#pragma once
+
+#include "geometry/StatoSviluppo.h"
+#include "platform/TestoFisso.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+constexpr int k_LunghezzaRecordSviluppo = 122;
+
+// Ten blank-padded text fields, laid out one after the other in this order.
+struct RecordSviluppo {
+    TestoFisso Nome{40};          // offset 0
+    TestoFisso TestoAC{10};       // 40
+    TestoFisso TestoAB{10};       // 50
+    TestoFisso TestoBD{10};       // 60
+    TestoFisso TestoAlfa{6};      // 70
+    TestoFisso TestoBeta{6};      // 76
+    TestoFisso ChiudiAC{1};       // 82
+    TestoFisso ChiudiBD{1};       // 83
+    TestoFisso ConoCilindro{8};   // 84
+    TestoFisso RoutineStampa{30}; // 92
+};
+
+// The captions of a development window's hidden labels that a .tnt file carries.
+struct EtichetteSviluppo {
+    QString lblNome, lblAC, lblAB, lblBD, lblALFA, lblBeta, lblChiudi, lblConoCilindro, lblStampa;
+};
+
+enum class EsitoFileSviluppo { Ok, Mancante, NonLeggibile, NonScrivibile };
+
+// The record's 122 bytes in Windows-1252 ('?' for what the code page cannot hold).
+QByteArray ByteDelRecord(const RecordSviluppo &record);
+// Fields from as many bytes as there are; missing bytes read as blanks.
+RecordSviluppo RecordDaByte(const QByteArray &byte);
+
+// Record to read or write in a file of `lunghezza` bytes: the last one, 1 for an empty file.
+// A file shorter than half a record also gives 1 (its only, partial record).
+int NumeroRecord(qint64 lunghezza) noexcept;
+
+// Reads the file's last record into `buffer`. A missing file is reported, never created;
+// on any failure `buffer` is left as it was.
+EsitoFileSviluppo LeggiRecordSviluppo(const QString &percorso, RecordSviluppo &buffer);
+
+// Writes `buffer` over the file's last record (record 1 of an empty or new file), keeping
+// every other byte; the file is replaced atomically and never becomes shorter.
+EsitoFileSviluppo ScriviRecordSviluppo(const QString &percorso, const RecordSviluppo &buffer);
+
+// "Cono" or "Cilindro" for the trimmed name of one of the four plot routines; empty otherwise.
+std::optional<QString> ConoCilindroDi(const QString &didascaliaStampa);
+
+// Fills the buffer from the labels for a save. ConoCilindro (field and label) follows the plot
+// routine's name; when that is none of the four, both keep what they held.
+void RiempiRecordDaEtichette(RecordSviluppo &buffer, EtichetteSviluppo &etichette);
+// The captions an open puts into the labels: the fields as read, padding included.
+EtichetteSviluppo EtichetteDaRecord(const RecordSviluppo &record);
+// The shared texts an open fills: the input texts, and RoutineStampa trimmed.
+void CaricaNelloStato(const RecordSviluppo &record, StatoSviluppo &stato);
