@@ -1,6 +1,10 @@
-// What an export of a development reports back, and the message that tells the user.
+// What an export of a development reports back, and the steps every export shares.
 #pragma once
 
+#include "geometry/StatoSviluppo.h"
+#include "geometry/SviluppoDenso.h"
+
+#include <QByteArray>
 #include <QString>
 
 enum class EsitoEsportazione {
@@ -11,3 +15,14 @@ enum class EsitoEsportazione {
 
 // The message for a failed write, naming the file; empty for the other outcomes.
 QString MessaggioEsportazione(EsitoEsportazione esito, const QString &percorso);
+
+// Develops the input texts of `figure` in a fresh state `sviluppato` (the shared state and its
+// plotted arrays stay untouched) with `generatoriPerMeta` generators per half.
+bool SviluppaFigure(const StatoSviluppo &figure, int generatoriPerMeta, StatoSviluppo &sviluppato,
+                    ProfiloSviluppo &profilo);
+
+// Writes an export's bytes atomically.
+EsitoEsportazione ScriviEsportazione(const QString &percorso, const QByteArray &contenuto);
+
+// A number in the exports: point decimal whatever the locale, six decimals.
+QString NumeroEsportato(double valore);

@@ -1,0 +1,33 @@
+// The ordinate table: the development's 62 points per edge in mm, generator lengths and sums.
+#include "development/EsportaCsv.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+QByteArray riga(const QStringList &celle) { return celle.join(QLatin1Char(',')).toLatin1() + "\r\n"; }
+}
+
+QByteArray TestoCsv(const StatoSviluppo &s)
+{
+    QByteArray testo = riga({QStringLiteral("k"), QStringLiteral("XAB"), QStringLiteral("YAB"),
+                             QStringLiteral("XCD"), QStringLiteral("YCD"), QStringLiteral("Generatore")});
+    for (int k = 1; k <= 62; ++k) {
+        const double generatore = std::hypot(s.XCD[k] - s.XAB[k], s.YCD[k] - s.YAB[k]);
+        testo += riga({QString::number(k), NumeroEsportato(s.XAB[k]), NumeroEsportato(s.YAB[k]),
+                       NumeroEsportato(s.XCD[k]), NumeroEsportato(s.YCD[k]), NumeroEsportato(generatore)});
+    }
+    testo += riga({QStringLiteral("SommaAB"), NumeroEsportato(s.SommaAB)});
+    testo += riga({QStringLiteral("SommaCD"), NumeroEsportato(s.SommaCD)});
+    return testo;
+}
+
+EsitoEsportazione EsportaCsv(const StatoSviluppo &figure, const QString &percorso)
+{
+    StatoSviluppo sviluppato;
+    ProfiloSviluppo profilo;
+    if (!SviluppaFigure(figure, 31, sviluppato, profilo))
+        return EsitoEsportazione::DatiRifiutati;
+    return ScriviEsportazione(percorso, TestoCsv(sviluppato));
+}

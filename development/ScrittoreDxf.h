@@ -1,0 +1,29 @@
+// A small writer of AutoCAD R12 ASCII DXF (AC1009): closed polylines and single-line texts.
+#pragma once
+
+#include "geometry/SviluppoDenso.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+class ScrittoreDxf {
+public:
+    // One closed POLYLINE with its VERTEX entities and SEQEND.
+    void PolilineaChiusa(const std::vector<PuntoPiano> &vertici, const QString &layer);
+    // A TEXT of height `altezza`, centred on `punto` or with its bottom left corner there.
+    void Testo(const QString &testo, PuntoPiano punto, double altezza, bool centrato, const QString &layer);
+    // HEADER (version, code page, millimetres, extents), TABLES, ENTITIES, EOF; Windows-1252.
+    QByteArray Documento() const;
+
+private:
+    void gruppo(int codice, const QString &valore);
+    void gruppo(int codice, double valore);
+    void punto(int codiceX, PuntoPiano p);
+    void estendi(double x, double y);
+
+    QString m_entita;
+    double m_minX = 0, m_minY = 0, m_maxX = 0, m_maxY = 0;
+    bool m_vuoto = true;
+};
