@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstdio>
+
 namespace {
 std::function<bool(const char *)> g_guasto;
 
@@ -42,4 +44,11 @@ bool ScriviFileSicuro(const QString &percorso, const QByteArray &contenuto)
         return false;
     }
     return file.commit();
+}
+
+bool SostituisciFile(const QString &nuovo, const QString &percorso)
+{
+    if (guasto("rinomina"))
+        return false;
+    return std::rename(QFile::encodeName(nuovo).constData(), QFile::encodeName(percorso).constData()) == 0;
 }

@@ -14,5 +14,9 @@ std::optional<QByteArray> LeggiFile(const QString &percorso);
 // so a crash or a full disk leaves the old file intact. False on any failure.
 bool ScriviFileSicuro(const QString &percorso, const QByteArray &contenuto);
 
-// Tests make a given step fail: "apri", "scrivi", "conferma". Empty function: no fault.
+// Renames `nuovo` over `percorso` in one atomic step (POSIX rename): afterwards either the old or
+// the new file is there, never neither. False on failure, both files then as they were.
+bool SostituisciFile(const QString &nuovo, const QString &percorso);
+
+// Tests make a given step fail: "apri", "scrivi", "conferma", "rinomina". Empty function: no fault.
 void ImpostaGuastoSimulato(std::function<bool(const char *passo)> guasto);

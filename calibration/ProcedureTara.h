@@ -1,0 +1,39 @@
+// What the calibration windows do with Taratura.dat: save, remove, list, first start. Each asks
+// its questions and reports a file it cannot read or write through the platform's message boxes.
+#pragma once
+
+#include "calibration/FileTaratura.h"
+
+#include <QStringList>
+
+enum class EsitoTara {
+    Eseguito,   // the file was changed
+    Rinunciato, // the user declined, or there was nothing to do; nothing changed
+    Rifiutato,  // the removal of the last calibration was refused
+    Errore,     // the file could not be read or written; reported, nothing changed
+};
+
+struct EsitoSalvaTara {
+    EsitoTara esito;
+    int indice; // record number written (list index + 1) when esito is Eseguito, else 0
+};
+
+// Saves the manager's record over the calibration of the same name (after the overwrite
+// question) or at the end of the file.
+EsitoSalvaTara SalvaTara(const RecordTara &record, const QString &percorso = k_FileTaratura);
+
+// Removes the calibration at list index `indiceSelezionato` (-1: none selected) after the
+// confirmation; refuses when the list or the file holds one calibration only. The new file is
+// written beside the old one as Lavoro.dat and renamed over it in one atomic step.
+EsitoTara RimuoviTara(int indiceSelezionato, int numeroVociLista, const QString &percorso = k_FileTaratura);
+
+// The trimmed names of all records in file order, for both calibration lists; empty after a
+// reported read failure.
+QStringList NomiTarature(const QString &percorso = k_FileTaratura);
+
+// Record n (from 1), or empty after a reported failure (unreadable file, no such record).
+std::optional<RecordTara> CaricaTara(int n, const QString &percorso = k_FileTaratura);
+
+// At first start: writes the two factory calibrations when the file holds no whole record.
+// False after a reported failure.
+bool CreaTaratureIniziali(const QString &percorso = k_FileTaratura);
