@@ -40,6 +40,7 @@ struct StatoSviluppo {
     double XTaglioAB = 0, YTaglioAB = 0, XTaglioCD = 0, YTaglioCD = 0;
     double LungAB = 0, LungCD = 0, PosSviluppo = 0;
     double XRuotato = 0, YRuotato = 0, Appoggio = 0;
+    bool Specchiato = false; // cone: the projection was mirrored, which swaps the seam's mapping
 
     // The developed edges: AB from the base cut, CD from the top cut.
     ArrayPunti XAB{}, YAB{}, XCD{}, YCD{};

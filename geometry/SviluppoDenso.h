@@ -23,7 +23,8 @@ struct ProfiloSviluppo {
 
 // Runs the validation, the shape choice and the development of the figures in `s`
 // (its input texts), without drawing, and fills `profilo` with `generatoriPerMeta`
-// generators per half (at least 2). Messages go through the platform as when drawing.
+// generators per half (held between 2 and 100000). Messages go through the platform as
+// when drawing.
 // False when the figures are rejected or the projection refused; `s` then holds the
 // validation's outcome. On success `s` holds the 62-point arrays, sums and extents in mm.
 bool SviluppoVero(StatoSviluppo &s, int generatoriPerMeta, ProfiloSviluppo &profilo);

@@ -1,0 +1,21 @@
+// Where the generators of a development are placed: the state's 62-point arrays or a denser set.
+#pragma once
+
+#include "geometry/StatoSviluppo.h"
+
+// The fixed sampling of the arrays: 31 generators per half, 62 points per edge.
+constexpr int k_GeneratoriPerMeta = 31;
+
+// Four sequences with point k of an edge at [k], k from 1 to 2 x generatoriPerMeta.
+struct BordiSviluppo {
+    double *XAB, *YAB, *XCD, *YCD;
+    int generatoriPerMeta;
+};
+
+inline BordiSviluppo BordiDelloStato(StatoSviluppo &s) noexcept
+{
+    return {s.XAB.data(), s.YAB.data(), s.XCD.data(), s.YCD.data(), k_GeneratoriPerMeta};
+}
+
+// "T" closes on AC; anything else, "F" or the content of a damaged file, on BD.
+inline bool ChiudeSuAC(const StatoSviluppo &s) { return s.ChiudiAC.testo() == QLatin1String("T"); }

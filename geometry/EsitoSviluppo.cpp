@@ -1,0 +1,39 @@
+// Refusing a projection, or finishing a development with its plot.
+#include "geometry/EsitoSviluppo.h"
+
+#include "geometry/MisureSviluppo.h"
+#include "platform/Piattaforma.h"
+#include "plot/StampaSviluppo.h"
+
+void AvvisaNonTronco(StatoSviluppo &s)
+{
+    s.Risposta = MsgBox(QStringLiteral("La proiezione non è un tronco di cono !"), Pulsanti::OK,
+                        QStringLiteral("Attenzione!"));
+}
+
+void RifiutaProiezione(ContestoCalcolo &c)
+{
+    AvvisaNonTronco(c.stato);
+    if (c.foglio)
+        c.foglio->Mostra();
+}
+
+bool ConcludiSviluppo(ContestoCalcolo &c, const QString &routineVerticale, const QString &routineOrizzontale)
+{
+    StatoSviluppo &s = c.stato;
+    // Figures that pass the validation can still overflow or meet a vanishing divisor
+    // (huge lengths, angles past a straight one): such a figure is no drawable blank.
+    if (!SviluppoFinito(s)) {
+        RifiutaProiezione(c);
+        return false;
+    }
+    if (c.finestra)
+        c.finestra->ImpostaSalvato(QStringLiteral("da salvare"));
+    s.Scala = 1;
+    s.RoutineStampa = s.Larghezza < s.Altezza ? routineVerticale : routineOrizzontale;
+    if (c.finestra) {
+        c.finestra->ImpostaStampa(s.RoutineStampa);
+        EseguiRoutineStampa(s.RoutineStampa, s, c.finestra->Superficie());
+    }
+    return true;
+}

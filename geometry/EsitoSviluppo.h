@@ -1,0 +1,15 @@
+// How a development ends: refused with its one message, or measured and handed to the plot.
+#pragma once
+
+#include "geometry/ContestoCalcolo.h"
+
+// The box "La proiezione non è un tronco di cono !"; the answer goes to Risposta.
+void AvvisaNonTronco(StatoSviluppo &s);
+
+// The box, then the worksheet again so the user can correct the figures. Nothing is drawn.
+void RifiutaProiezione(ContestoCalcolo &c);
+
+// For a development whose arrays, sums and extents are computed: refuses it when any of them
+// is not finite; otherwise marks the window unsaved, sets Scala to 1, chooses the standing or
+// lying routine by Larghezza < Altezza and draws. True when the development stands.
+bool ConcludiSviluppo(ContestoCalcolo &c, const QString &routineVerticale, const QString &routineOrizzontale);
