@@ -1,10 +1,7 @@
-// The true-size DXF of a development: one closed cutting outline, corner letters and legend.
+// The true-size DXF export: develop the figures as finely as the tolerance needs, then write.
 #include "development/EsportaDxf.h"
 
-#include "development/ScrittoreDxf.h"
-#include "platform/TestoNumerico.h"
-
-#include <QStringList>
+#include "development/ContornoSviluppo.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,130 +9,9 @@
 namespace {
 constexpr int k_GeneratoriMinimi = 31;
 constexpr int k_GeneratoriMassimi = 200000;
-const QString k_LayerTaglio = QStringLiteral("TAGLIO");
-const QString k_LayerTesti = QStringLiteral("TESTI");
+constexpr int k_Affinamenti = 8;
 
-bool coincidono(PuntoPiano a, PuntoPiano b) { return std::hypot(a.x - b.x, a.y - b.y) < 1e-9; }
-
-void aggiungi(std::vector<PuntoPiano> &contorno, PuntoPiano p)
-{
-    if (contorno.empty() || !coincidono(contorno.back(), p))
-        contorno.push_back(p);
-}
-
-std::vector<PuntoPiano> senzaDoppioni(const std::vector<PuntoPiano> &punti)
-{
-    std::vector<PuntoPiano> risultato;
-    for (const PuntoPiano &p : punti)
-        aggiungi(risultato, p);
-    return risultato;
-}
-
-// Largest distance between the curve and one chord, estimated from each point's distance to the
-// chord of its two neighbours: over a double step that distance is four times the sagitta.
-double saettaStimata(const std::vector<PuntoPiano> &bordo)
-{
-    const auto punti = senzaDoppioni(bordo);
-    double massima = 0;
-    for (std::size_t i = 1; i + 1 < punti.size(); ++i) {
-        const PuntoPiano a = punti[i - 1], p = punti[i], b = punti[i + 1];
-        const double corda = std::hypot(b.x - a.x, b.y - a.y);
-        if (corda <= 0)
-            continue;
-        const double distanza = std::fabs((b.x - a.x) * (a.y - p.y) - (a.x - p.x) * (b.y - a.y)) / corda;
-        massima = std::max(massima, distanza / 4);
-    }
-    return massima;
-}
-
-double saettaProfilo(const ProfiloSviluppo &p) { return std::max(saettaStimata(p.bordoAB), saettaStimata(p.bordoCD)); }
-
-// From A along AB to B, across the seam to D, back along CD to C; closing returns to A.
-std::vector<PuntoPiano> contorno(const ProfiloSviluppo &p)
-{
-    std::vector<PuntoPiano> risultato;
-    for (const PuntoPiano &v : p.bordoAB)
-        aggiungi(risultato, v);
-    for (auto v = p.bordoCD.rbegin(); v != p.bordoCD.rend(); ++v)
-        aggiungi(risultato, *v);
-    if (risultato.size() > 1 && coincidono(risultato.front(), risultato.back()))
-        risultato.pop_back();
-    return risultato;
-}
-
-struct Riquadro {
-    double minX, minY, maxX, maxY;
-};
-
-Riquadro riquadroDi(const std::vector<PuntoPiano> &punti)
-{
-    if (punti.empty())
-        return {0, 0, 0, 0};
-    Riquadro r{punti.front().x, punti.front().y, punti.front().x, punti.front().y};
-    for (const PuntoPiano &p : punti) {
-        r.minX = std::min(r.minX, p.x);
-        r.maxX = std::max(r.maxX, p.x);
-        r.minY = std::min(r.minY, p.y);
-        r.maxY = std::max(r.maxY, p.y);
-    }
-    return r;
-}
-
-QString due(double valore) { return QString::number(valore, 'f', 2); }
-
-// The drawing's legend, in true size and with a point as decimal separator.
-QStringList legenda(const StatoSviluppo &s, bool cono)
-{
-    return {
-        (cono ? QStringLiteral("Cono: ") : QStringLiteral("Cilindro: ")) + TrimBlank(s.Nome),
-        QStringLiteral("CA (mm): ") + due(ValoreDi(s.TestoAC)) + QStringLiteral("; AB: ") + due(ValoreDi(s.TestoAB))
-            + QStringLiteral("; BD: ") + due(ValoreDi(s.TestoBD)),
-        QStringLiteral("Alfa (°): ") + due(ValoreDi(s.TestoAlfa)) + QStringLiteral("; Beta: ")
-            + due(ValoreDi(s.TestoBeta)),
-        QStringLiteral("Scala 1:1"),
-        QStringLiteral("Somma AB (mm): ") + due(s.SommaAB),
-        QStringLiteral("Somma CD (mm): ") + due(s.SommaCD),
-        QStringLiteral("CD (mm): ") + due(std::hypot(s.XD - s.XC, s.YD - s.YC)),
-    };
-}
-
-void lettere(ScrittoreDxf &dxf, const ProfiloSviluppo &p, const Riquadro &r, double altezza)
-{
-    if (p.bordoAB.empty() || p.bordoCD.empty())
-        return;
-    const PuntoPiano centro{(r.minX + r.maxX) / 2, (r.minY + r.maxY) / 2};
-    const std::pair<const char *, PuntoPiano> angoli[] = {
-        {"A", p.bordoAB.front()}, {"B", p.bordoAB.back()}, {"C", p.bordoCD.front()}, {"D", p.bordoCD.back()}};
-    for (const auto &[lettera, angolo] : angoli) {
-        double dx = angolo.x - centro.x, dy = angolo.y - centro.y;
-        const double lunghezza = std::hypot(dx, dy);
-        if (lunghezza > 0) {
-            dx /= lunghezza;
-            dy /= lunghezza;
-        } else {
-            dy = -1;
-        }
-        const PuntoPiano posto{angolo.x + dx * 1.5 * altezza, angolo.y + dy * 1.5 * altezza};
-        dxf.Testo(QLatin1String(lettera), posto, altezza, true, k_LayerTesti);
-    }
-}
-}
-
-QByteArray TestoDxf(const StatoSviluppo &sviluppato, const ProfiloSviluppo &profilo)
-{
-    ScrittoreDxf dxf;
-    const auto outline = contorno(profilo);
-    dxf.PolilineaChiusa(outline, k_LayerTaglio);
-    const Riquadro r = riquadroDi(outline);
-    // Legible at any size: a hundredth of the blank, never under 2.5 mm.
-    const double altezza = std::max(2.5, 0.01 * std::max(r.maxX - r.minX, r.maxY - r.minY));
-    lettere(dxf, profilo, r, altezza);
-    const QStringList righe = legenda(sviluppato, profilo.cono);
-    for (int i = 0; i < righe.size(); ++i) {
-        const double y = r.maxY + 3 * altezza + (righe.size() - 1 - i) * 1.6 * altezza;
-        dxf.Testo(righe[i], {r.minX, y}, altezza, false, k_LayerTesti);
-    }
-    return dxf.Documento();
+double saettaProfilo(const ProfiloSviluppo &p) { return std::max(SaettaStimata(p.bordoAB), SaettaStimata(p.bordoCD)); }
 }
 
 EsitoEsportazione EsportaDxf(const StatoSviluppo &figure, const QString &percorso)
@@ -143,7 +19,7 @@ EsitoEsportazione EsportaDxf(const StatoSviluppo &figure, const QString &percors
     StatoSviluppo sviluppato;
     ProfiloSviluppo profilo;
     int generatori = k_GeneratoriMinimi;
-    for (int passo = 0; passo < 8; ++passo) {
+    for (int passo = 0; passo < k_Affinamenti; ++passo) {
         if (!SviluppaFigure(figure, generatori, sviluppato, profilo))
             return EsitoEsportazione::DatiRifiutati;
         // Aim at half the tolerance: the estimate is close, not a bound.

@@ -30,12 +30,3 @@ EsitoEsportazione ScriviEsportazione(const QString &percorso, const QByteArray &
 {
     return ScriviFileSicuro(percorso, contenuto) ? EsitoEsportazione::Ok : EsitoEsportazione::NonScrivibile;
 }
-
-QString NumeroEsportato(double valore)
-{
-    // QString::number never uses the locale; "-0.000000" would only confuse readers.
-    QString testo = QString::number(valore, 'f', 6);
-    if (testo == QLatin1String("-0.000000"))
-        testo.remove(0, 1);
-    return testo;
-}

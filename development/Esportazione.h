@@ -24,5 +24,12 @@ bool SviluppaFigure(const StatoSviluppo &figure, int generatoriPerMeta, StatoSvi
 // Writes an export's bytes atomically.
 EsitoEsportazione ScriviEsportazione(const QString &percorso, const QByteArray &contenuto);
 
-// A number in the exports: point decimal whatever the locale, six decimals.
-QString NumeroEsportato(double valore);
+// A number in the exports: point decimal whatever the locale (QString::number never uses it),
+// six decimals, and no "-0.000000" to confuse readers.
+inline QString NumeroEsportato(double valore)
+{
+    QString testo = QString::number(valore, 'f', 6);
+    if (testo == QLatin1String("-0.000000"))
+        testo.remove(0, 1);
+    return testo;
+}

@@ -1,0 +1,48 @@
+// Outline assembly and the sagitta estimate that decides the sampling density.
+#include "development/ContornoSviluppo.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+bool coincidono(PuntoPiano a, PuntoPiano b) { return std::hypot(a.x - b.x, a.y - b.y) < 1e-9; }
+
+void aggiungi(std::vector<PuntoPiano> &punti, PuntoPiano p)
+{
+    if (punti.empty() || !coincidono(punti.back(), p))
+        punti.push_back(p);
+}
+}
+
+std::vector<PuntoPiano> SenzaDoppioni(const std::vector<PuntoPiano> &punti)
+{
+    std::vector<PuntoPiano> risultato;
+    for (const PuntoPiano &p : punti)
+        aggiungi(risultato, p);
+    return risultato;
+}
+
+std::vector<PuntoPiano> ContornoChiuso(const ProfiloSviluppo &profilo)
+{
+    std::vector<PuntoPiano> risultato = SenzaDoppioni(profilo.bordoAB);
+    for (auto v = profilo.bordoCD.rbegin(); v != profilo.bordoCD.rend(); ++v)
+        aggiungi(risultato, *v);
+    if (risultato.size() > 1 && coincidono(risultato.front(), risultato.back()))
+        risultato.pop_back();
+    return risultato;
+}
+
+double SaettaStimata(const std::vector<PuntoPiano> &bordo)
+{
+    const auto punti = SenzaDoppioni(bordo);
+    double massima = 0;
+    for (std::size_t i = 1; i + 1 < punti.size(); ++i) {
+        const PuntoPiano a = punti[i - 1], p = punti[i], b = punti[i + 1];
+        const double corda = std::hypot(b.x - a.x, b.y - a.y);
+        if (corda <= 0)
+            continue;
+        const double distanza = std::fabs((b.x - a.x) * (a.y - p.y) - (a.x - p.x) * (b.y - a.y)) / corda;
+        massima = std::max(massima, distanza / 4);
+    }
+    return massima;
+}

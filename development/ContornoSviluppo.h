@@ -1,0 +1,16 @@
+// The cutting outline of a development as one closed point sequence, and how finely it is sampled.
+#pragma once
+
+#include "geometry/SviluppoDenso.h"
+
+#include <vector>
+
+// The points without consecutive repeats (the two halves share their middle generator).
+std::vector<PuntoPiano> SenzaDoppioni(const std::vector<PuntoPiano> &punti);
+
+// From A along AB to B, across the seam to D, back along CD to C; closing returns to A.
+std::vector<PuntoPiano> ContornoChiuso(const ProfiloSviluppo &profilo);
+
+// Largest distance between a sampled edge and its chords, estimated from each point's distance
+// to the chord of its two neighbours: over a double step that distance is four times the sagitta.
+double SaettaStimata(const std::vector<PuntoPiano> &bordo);

@@ -1,0 +1,183 @@
+// The DXF text of a development: R12 structure, one closed outline, letters, legend, extents, locale.
+#include "LettoreDxf.h"
+#include "development/EsportaDxf.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+constexpr double k_Giro = 314.159265;
+constexpr double k_Altezza = 80;
+
+// A square-cut cylinder's development by hand: a rectangle, two halves sharing their middle point.
+ProfiloSviluppo rettangolo(int perMeta)
+{
+    ProfiloSviluppo p;
+    const int punti = 2 * perMeta;
+    for (int i = 0; i < punti; ++i) {
+        const int passo = i < perMeta ? i : i - 1;
+        const double x = k_Giro * passo / (punti - 2);
+        p.bordoAB.push_back({x, 0});
+        p.bordoCD.push_back({x, k_Altezza});
+    }
+    return p;
+}
+
+StatoSviluppo statoTubo(const QString &nome = QStringLiteral("Tubo"))
+{
+    StatoSviluppo s;
+    s.Nome = nome;
+    s.TestoAC = QStringLiteral("80.");
+    s.TestoAB = QStringLiteral("100.");
+    s.TestoBD = QStringLiteral("80.");
+    s.TestoAlfa = QStringLiteral("90.");
+    s.TestoBeta = QStringLiteral("90.");
+    s.SommaAB = k_Giro;
+    s.SommaCD = k_Giro;
+    s.XC = 0;
+    s.YC = 80;
+    s.XD = 100;
+    s.YD = 80;
+    return s;
+}
+
+PuntoPiano puntoDi(const EntitaDxf &e, int codiceX = 10)
+{
+    return {e.valore(codiceX).toDouble(), e.valore(codiceX + 10).toDouble()};
+}
+
+QList<EntitaDxf> diTipo(const QList<EntitaDxf> &entita, const QString &tipo)
+{
+    QList<EntitaDxf> scelte;
+    for (const auto &e : entita)
+        if (e.tipo == tipo)
+            scelte.append(e);
+    return scelte;
+}
+
+bool dentroRettangolo(PuntoPiano p) { return p.x >= 0 && p.x <= k_Giro && p.y >= 0 && p.y <= k_Altezza; }
+}
+
+class TestTestoDxf : public QObject {
+    Q_OBJECT
+
+private slots:
+    void struttura()
+    {
+        const DocumentoDxf d = LeggiDxf(TestoDxf(statoTubo(), rettangolo(31)));
+        QVERIFY(d.valido);
+        QCOMPARE(d.variabile(QStringLiteral("$ACADVER")).value(0).second, QStringLiteral("AC1009"));
+        QCOMPARE(d.variabile(QStringLiteral("$INSUNITS")).value(0), qMakePair(70, QStringLiteral("4")));
+        QCOMPARE(d.gruppi.last(), qMakePair(0, QStringLiteral("EOF")));
+        QStringList layer;
+        for (int i = 1; i < d.gruppi.size(); ++i)
+            if (d.gruppi[i - 1] == qMakePair(0, QStringLiteral("LAYER")) && d.gruppi[i].first == 2)
+                layer << d.gruppi[i].second;
+        QVERIFY(layer.contains(QStringLiteral("TAGLIO")));
+        QVERIFY(layer.contains(QStringLiteral("TESTI")));
+        QVERIFY(d.gruppi.contains(qMakePair(2, QStringLiteral("CONTINUOUS"))));
+        for (const auto &e : d.entita())
+            QVERIFY2(QStringList({"POLYLINE", "VERTEX", "SEQEND", "TEXT"}).contains(e.tipo), qPrintable(e.tipo));
+    }
+
+    void contornoChiusoUnico()
+    {
+        const auto entita = LeggiDxf(TestoDxf(statoTubo(), rettangolo(31))).entita();
+        const auto polilinee = diTipo(entita, QStringLiteral("POLYLINE"));
+        QCOMPARE(polilinee.size(), 1);
+        QCOMPARE(polilinee[0].valore(8), QStringLiteral("TAGLIO"));
+        QCOMPARE(polilinee[0].valore(70), QStringLiteral("1"));
+        const auto vertici = diTipo(entita, QStringLiteral("VERTEX"));
+        // 61 distinct points per edge; the middle point shared by the halves appears once.
+        QCOMPARE(vertici.size(), 2 * 61);
+        auto vicino = [](PuntoPiano p, double x, double y) { return std::hypot(p.x - x, p.y - y) < 1e-6; };
+        QVERIFY(vicino(puntoDi(vertici[0]), 0, 0));                   // A
+        QVERIFY(vicino(puntoDi(vertici[60]), k_Giro, 0));             // B
+        QVERIFY(vicino(puntoDi(vertici[61]), k_Giro, k_Altezza));     // D, across the seam
+        QVERIFY(vicino(puntoDi(vertici.last()), 0, k_Altezza));       // C, closing back to A
+        for (const auto &v : vertici)
+            QCOMPARE(v.valore(8), QStringLiteral("TAGLIO"));
+        QCOMPARE(diTipo(entita, QStringLiteral("SEQEND")).size(), 1);
+    }
+
+    void lettereELegenda()
+    {
+        const auto testi = diTipo(LeggiDxf(TestoDxf(statoTubo(), rettangolo(31))).entita(), QStringLiteral("TEXT"));
+        QStringList contenuti;
+        for (const auto &t : testi) {
+            QCOMPARE(t.valore(8), QStringLiteral("TESTI"));
+            QVERIFY2(!dentroRettangolo(puntoDi(t)), qPrintable(t.valore(1)));
+            contenuti << t.valore(1);
+        }
+        QCOMPARE(contenuti.mid(0, 4), QStringList({"A", "B", "C", "D"}));
+        QCOMPARE(contenuti.mid(4), QStringList({
+            QStringLiteral("Cilindro: Tubo"),
+            QStringLiteral("CA (mm): 80.00; AB: 100.00; BD: 80.00"),
+            QStringLiteral("Alfa (°): 90.00; Beta: 90.00"),
+            QStringLiteral("Scala 1:1"),
+            QStringLiteral("Somma AB (mm): 314.16"),
+            QStringLiteral("Somma CD (mm): 314.16"),
+            QStringLiteral("CD (mm): 100.00"),
+        }));
+        // Each letter sits beside its own corner.
+        const PuntoPiano angoli[] = {{0, 0}, {k_Giro, 0}, {0, k_Altezza}, {k_Giro, k_Altezza}};
+        for (int i = 0; i < 4; ++i) {
+            const PuntoPiano p = puntoDi(testi[i], 11);
+            QVERIFY(std::hypot(p.x - angoli[i].x, p.y - angoli[i].y) < 10);
+        }
+        // The legend reads top to bottom above the outline.
+        for (int i = 5; i < testi.size(); ++i)
+            QVERIFY(puntoDi(testi[i]).y < puntoDi(testi[i - 1]).y);
+    }
+
+    void estensioniContengonoTutto()
+    {
+        const DocumentoDxf d = LeggiDxf(TestoDxf(statoTubo(), rettangolo(31)));
+        const auto min = d.variabile(QStringLiteral("$EXTMIN"));
+        const auto max = d.variabile(QStringLiteral("$EXTMAX"));
+        QCOMPARE(min.size(), 3);
+        QCOMPARE(max.size(), 3);
+        const double x0 = min[0].second.toDouble(), y0 = min[1].second.toDouble();
+        const double x1 = max[0].second.toDouble(), y1 = max[1].second.toDouble();
+        for (const auto &e : d.entita()) {
+            if (e.tipo != QLatin1String("VERTEX") && e.tipo != QLatin1String("TEXT"))
+                continue;
+            const PuntoPiano p = puntoDi(e);
+            QVERIFY(p.x >= x0 && p.x <= x1 && p.y >= y0 && p.y <= y1);
+        }
+        // Tight on the outline's sides that carry no text beyond them.
+        QVERIFY(x1 < k_Giro + 10);
+        QVERIFY(y0 > -10);
+    }
+
+    void numeriConPuntoInLocaleItaliano()
+    {
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        const QByteArray testo = TestoDxf(statoTubo(), rettangolo(31));
+        QLocale::setDefault(QLocale::c());
+        const QRegularExpression numero(QStringLiteral("^-?[0-9]+\\.[0-9]{6}$"));
+        int contati = 0;
+        for (const auto &g : LeggiDxf(testo).gruppi) {
+            if (g.first < 10 || g.first > 59 || g.first == 9)
+                continue;
+            QVERIFY2(numero.match(g.second).hasMatch(), qPrintable(g.second));
+            ++contati;
+        }
+        QVERIFY(contati > 3 * 122);
+        QVERIFY(testo.contains("Somma AB (mm): 314.16"));
+    }
+
+    void nomeConCaratteriDiControllo()
+    {
+        const DocumentoDxf d = LeggiDxf(TestoDxf(statoTubo(QStringLiteral("a\nb\r0\tc")), rettangolo(31)));
+        QVERIFY(d.valido);
+        QVERIFY(d.gruppi.contains(qMakePair(1, QStringLiteral("Cilindro: a?b?0?c"))));
+        QCOMPARE(d.gruppi.last(), qMakePair(0, QStringLiteral("EOF")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTestoDxf)
+#include "TestTestoDxf.moc"
