@@ -1,0 +1,271 @@
+// Paper printout of a development: replay at 1 mm per unit, calibration applied, command flow.
+#include "calibration/ControlliTara.h"
+#include "calibration/FileTaratura.h"
+#include "calibration/ProcedureTara.h"
+#include "development/StampaSviluppoCarta.h"
+#include "development/TaraturaCarta.h"
+#include "tests/support/Confronto.h"
+#include "tests/support/PiattaformaFinta.h"
+#include "worksheet/CorreggiStampa.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <map>
+
+namespace {
+
+constexpr double k_TwipPerMm = 56.7;
+constexpr double k_PuntiPerMm = 72.0 / 25.4;
+constexpr int k_PixelPerMm = 10;
+
+// Margins of the test page in whole points, so that the PDF engine keeps them exactly.
+constexpr double k_MargineSinistroPt = 15, k_MargineAltoPt = 20;
+
+ElementoDisegno Linea(double x1, double y1, double x2, double y2)
+{
+    return {ElementoDisegno::Tipo::Linea, x1, y1, x2, y2, k_BluScuro, QString()};
+}
+
+ElementoDisegno Testo(double x, double y, const QString &testo)
+{
+    return {ElementoDisegno::Tipo::Testo, x, y, x, y, k_BluScuro, testo};
+}
+
+// A development laid out as the plot leaves it: a blank of 230 x 120 mm, its closing lines,
+// the four corner letters outside the corners and a legend line.
+std::vector<ElementoDisegno> SviluppoNoto()
+{
+    return {Linea(20, 30, 250, 30),    Linea(20, 150, 250, 150), Linea(20, 30, 20, 150),
+            Linea(250, 30, 250, 150),  Testo(14, 152, QStringLiteral("A")),
+            Testo(252, 152, QStringLiteral("B")), Testo(14, 22, QStringLiteral("C")),
+            Testo(252, 22, QStringLiteral("D")), Testo(20, 170, QStringLiteral("Scala=1:1"))};
+}
+
+// A calibration that scales X by 100/98 over the whole page and shifts by (5, -3) mm.
+RecordTara TaraForte()
+{
+    RecordTara r = TaraDefault();
+    r.NomeTara = QStringLiteral("Plotter forte");
+    r.XNom1 = QStringLiteral("100");
+    r.XNom2 = QStringLiteral("200");
+    r.XNom3 = QStringLiteral("280");
+    r.XRea1 = QStringLiteral("98");
+    r.XRea2 = QStringLiteral("196");
+    r.XRea3 = QStringLiteral("274.4");
+    r.ShiftX = QStringLiteral("5.0");
+    r.ShiftY = QStringLiteral("-3.0");
+    return r;
+}
+
+QImage Pagina()
+{
+    QImage immagine(300 * k_PixelPerMm, 220 * k_PixelPerMm, QImage::Format_RGB32);
+    immagine.setDotsPerMeterX(k_PixelPerMm * 1000);
+    immagine.setDotsPerMeterY(k_PixelPerMm * 1000);
+    immagine.fill(Qt::white);
+    return immagine;
+}
+
+bool Inchiostro(const QImage &immagine, double xMm, double yMm)
+{
+    return immagine.pixel(int(xMm * k_PixelPerMm), int(yMm * k_PixelPerMm)) != qRgb(255, 255, 255);
+}
+
+// Top-left corners (mm from the page's corner) of the words pdftotext finds in `pdf`.
+std::map<QString, QPointF> ParoleDelPdf(const QString &pdf)
+{
+    QProcess processo;
+    processo.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    processo.waitForFinished(30000);
+    const QString xml = QString::fromUtf8(processo.readAllStandardOutput());
+    static const QRegularExpression parola(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]+)</word>"));
+    std::map<QString, QPointF> parole;
+    for (auto it = parola.globalMatch(xml); it.hasNext();) {
+        const auto m = it.next();
+        parole[m.captured(3)] = QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) / k_PuntiPerMm;
+    }
+    return parole;
+}
+
+std::function<void(QPrinter &)> SuPdf(const QString &file)
+{
+    return [file](QPrinter &stampante) {
+        stampante.setOutputFormat(QPrinter::PdfFormat);
+        stampante.setOutputFileName(file);
+        stampante.setPageSize(QPageSize(QPageSize::A3));
+        stampante.setPageMargins(QMarginsF(k_MargineSinistroPt, k_MargineAltoPt, 15, 15), QPageLayout::Point);
+    };
+}
+
+} // namespace
+
+class TestStampaSviluppoCarta : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void replayAlMillimetro_data();
+    void replayAlMillimetro();
+    void default_nonSposta();
+    void lexmark_comeCorreggiStampa();
+    void senzaSviluppo_avvisaENonStampa();
+    void dialogoAnnullato_nonStampa();
+    void taraturaDanneggiata_primoMessaggioENienteStampa();
+    void pdf_lettereAlMillimetro_data();
+    void pdf_lettereAlMillimetro();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_cartella;
+    QString m_cartellaPrecedente;
+};
+
+void TestStampaSviluppoCarta::init()
+{
+    m_cartellaPrecedente = QDir::currentPath();
+    m_cartella = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_cartella->isValid());
+    QDir::setCurrent(m_cartella->path());
+    QVERIFY(ScriviTarature({TaraDefault(), TaraLexmark(), TaraForte()}));
+}
+
+void TestStampaSviluppoCarta::cleanup()
+{
+    QDir::setCurrent(m_cartellaPrecedente);
+    m_cartella.reset();
+}
+
+void TestStampaSviluppoCarta::replayAlMillimetro_data()
+{
+    QTest::addColumn<double>("scalaX");
+    QTest::addColumn<QPointF>("spostamento");
+    QTest::addColumn<QPointF>("conInchiostro");
+    QTest::addColumn<QPointF>("bianco");
+
+    // The line runs from (10, 20) to (60, 20) mm on the page.
+    QTest::newRow("identity") << 1.0 << QPointF() << QPointF(35, 20) << QPointF(35, 23);
+    QTest::newRow("shift moves both ends") << 1.0 << QPointF(5, 3) << QPointF(64, 23) << QPointF(35, 20);
+    QTest::newRow("x stretched") << 2.0 << QPointF() << QPointF(110, 20) << QPointF(125, 20);
+}
+
+void TestStampaSviluppoCarta::replayAlMillimetro()
+{
+    QFETCH(double, scalaX);
+    QFETCH(QPointF, spostamento);
+    QFETCH(QPointF, conInchiostro);
+    QFETCH(QPointF, bianco);
+
+    QImage pagina = Pagina();
+    {
+        QPainter pittore(&pagina);
+        DisegnaSuCarta(pittore, {Linea(10, 20, 60, 20)}, [&](const QPointF &p) {
+            return QPointF(p.x() * scalaX, p.y()) + spostamento;
+        });
+    }
+    QVERIFY(Inchiostro(pagina, conInchiostro.x(), conInchiostro.y()));
+    QVERIFY(!Inchiostro(pagina, bianco.x(), bianco.y()));
+    // Lines keep their colour: dark blue.
+    QCOMPARE(QColor(pagina.pixel(int(conInchiostro.x() * k_PixelPerMm), int(conInchiostro.y() * k_PixelPerMm))),
+             QColor(0, 0, 128));
+}
+
+void TestStampaSviluppoCarta::default_nonSposta()
+{
+    const CorrezioneCarta correzione = CorrezioneDiTaratura(TaraDefault());
+    for (double x = -10; x <= 320; x += 7.3) {
+        const QPointF p = correzione(QPointF(x, x * 0.7));
+        QCOMPARE_VICINO(p.x(), x, 1e-9);
+        QCOMPARE_VICINO(p.y(), x * 0.7, 1e-9);
+    }
+}
+
+void TestStampaSviluppoCarta::lexmark_comeCorreggiStampa()
+{
+    const CorrezioneCarta correzione = CorrezioneDiTaratura(TaraLexmark());
+    for (double twip = -100; twip <= 17200; twip += 37.1) {
+        const double mm = twip / k_TwipPerMm;
+        QCOMPARE_VICINO(correzione(QPointF(mm, 50)).x() * k_TwipPerMm, CorreggiXStampa(twip), 1e-9);
+        QCOMPARE_VICINO(correzione(QPointF(mm, 50)).y(), 50.0, 1e-9);
+    }
+}
+
+void TestStampaSviluppoCarta::senzaSviluppo_avvisaENonStampa()
+{
+    PiattaformaFinta finta;
+    finta.attendiBox(QStringLiteral("Nessun sviluppo da stampare! Premere OK per continuare"));
+    QCOMPARE(StampaSviluppoSuCarta(SviluppoNoto(), QString(), 0), EsitoStampa::NienteDaStampare);
+    VERIFICA_COPIONE(finta);
+}
+
+void TestStampaSviluppoCarta::dialogoAnnullato_nonStampa()
+{
+    PiattaformaFinta finta;
+    const QString pdf = m_cartella->filePath(QStringLiteral("annullato.pdf"));
+    finta.attendiStampante(false, SuPdf(pdf));
+    QCOMPARE(StampaSviluppoSuCarta(SviluppoNoto(), QStringLiteral("da salvare"), 1), EsitoStampa::Annullato);
+    QVERIFY(!QFile::exists(pdf));
+    VERIFICA_COPIONE(finta);
+}
+
+void TestStampaSviluppoCarta::taraturaDanneggiata_primoMessaggioENienteStampa()
+{
+    RecordTara rotta = TaraForte();
+    rotta.XNom2 = QStringLiteral("abc");
+    rotta.YRea3 = QStringLiteral("999");
+    QVERIFY(ScriviTara(3, rotta));
+    PiattaformaFinta finta;
+    finta.attendiBox(QStringLiteral("Il valore nominale nella zona 2 nella direzione X deve essere un numero"));
+    QCOMPARE(StampaSviluppoSuCarta(SviluppoNoto(), QStringLiteral("salvato"), 2), EsitoStampa::TaraturaScartata);
+    VERIFICA_COPIONE(finta);
+}
+
+void TestStampaSviluppoCarta::pdf_lettereAlMillimetro_data()
+{
+    QTest::addColumn<int>("indiceTaratura");
+    QTest::addColumn<double>("scalaX");
+    QTest::addColumn<QPointF>("spostamento");
+
+    QTest::newRow("Default") << 0 << 1.0 << QPointF();
+    QTest::newRow("strong X correction and shift") << 2 << 100.0 / 98.0 << QPointF(5, -3);
+}
+
+void TestStampaSviluppoCarta::pdf_lettereAlMillimetro()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QFETCH(int, indiceTaratura);
+    QFETCH(double, scalaX);
+    QFETCH(QPointF, spostamento);
+
+    PiattaformaFinta finta;
+    const QString pdf = m_cartella->filePath(QStringLiteral("sviluppo.pdf"));
+    finta.attendiStampante(true, SuPdf(pdf));
+    QCOMPARE(StampaSviluppoSuCarta(SviluppoNoto(), QStringLiteral("salvato"), indiceTaratura), EsitoStampa::Stampato);
+    VERIFICA_COPIONE(finta);
+
+    const std::map<QString, QPointF> parole = ParoleDelPdf(pdf);
+    const QPointF origine = QPointF(k_MargineSinistroPt, k_MargineAltoPt) / k_PuntiPerMm;
+    for (const ElementoDisegno &e : SviluppoNoto()) {
+        if (e.tipo != ElementoDisegno::Tipo::Testo || e.testo.size() != 1)
+            continue;
+        const auto trovata = parole.find(e.testo);
+        QVERIFY2(trovata != parole.end(), qPrintable(e.testo));
+        const QPointF attesa = origine + QPointF(e.x1 * scalaX, e.y1) + spostamento;
+        QCOMPARE_VICINO(trovata->second.x(), attesa.x(), 0.1);
+        QCOMPARE_VICINO(trovata->second.y(), attesa.y(), 0.1);
+    }
+}
+
+QTEST_MAIN(TestStampaSviluppoCarta)
+#include "TestStampaSviluppoCarta.moc"
