@@ -1,14 +1,185 @@
-// The frame: caption "Vorna" and the area of the development windows.
+// The frame: its development windows, the menu bar of the active one, and the closing of them all.
 #include "app/MDICalvetra.h"
 
+#include "app/frmAbout.h"
+#include "app/frmHelp.h"
+#include "development/frmGrafico.h"
 #include "platform/Piattaforma.h"
+#include "worksheet/frmCalvetra.h"
 
+#include <QCloseEvent>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+#include <limits>
+
+namespace {
+frmGrafico *finestraDi(QMdiSubWindow *sottofinestra)
+{
+    return sottofinestra ? qobject_cast<frmGrafico *>(sottofinestra->widget()) : nullptr;
+}
+
+// A modeless or application-modal window, shown without blocking the caller.
+void mostraFinestra(QWidget *finestra, bool modale)
+{
+    if (!finestra->isVisible())
+        finestra->setWindowModality(modale ? Qt::ApplicationModal : Qt::NonModal);
+    finestra->show();
+    finestra->raise();
+    finestra->activateWindow();
+}
+} // namespace
 
 MDICalvetra::MDICalvetra(QWidget *parent)
-    : QMainWindow(parent), m_area(new QMdiArea(this))
+    : QMainWindow(parent), m_area(new QMdiArea(this)), m_menuFile(new QMenu(QStringLiteral("&File"), this))
 {
     setObjectName(QStringLiteral("MDICalvetra"));
     setWindowTitle(TitoloApplicazione());
+    m_area->setObjectName(QStringLiteral("areaFinestre"));
     setCentralWidget(m_area);
+
+    m_menuFile->setObjectName(QStringLiteral("mnuFile"));
+    QAction *nuovo = m_menuFile->addAction(QStringLiteral("&Nuovo Foglio Di Lavoro"));
+    nuovo->setObjectName(QStringLiteral("mnuNuovoFoglioDiLavoro"));
+    connect(nuovo, &QAction::triggered, this, &MDICalvetra::mnuNuovoFoglioDiLavoro_Click);
+    QAction *apri = m_menuFile->addAction(QStringLiteral("&Apri Sviluppo Esistente"));
+    apri->setObjectName(QStringLiteral("mnuApriSviluppoEsistente"));
+    connect(apri, &QAction::triggered, this, &MDICalvetra::mnuApriSviluppoEsistente_Click);
+    QAction *esci = m_menuFile->addAction(QStringLiteral("&Esci"));
+    esci->setObjectName(QStringLiteral("mnuEsci"));
+    connect(esci, &QAction::triggered, this, &MDICalvetra::mnuEsci_Click);
+
+    connect(m_area, &QMdiArea::subWindowActivated, this, &MDICalvetra::aggiornaMenu);
+    NuovaFinestra();
+    aggiornaMenu();
+}
+
+frmGrafico *MDICalvetra::mnuNuovoFoglioDiLavoro_Click() { return NuovaFinestra(); }
+
+void MDICalvetra::mnuApriSviluppoEsistente_Click()
+{
+    if (frmGrafico *finestra = NuovaFinestra())
+        finestra->mnuApri_Click();
+}
+
+void MDICalvetra::mnuEsci_Click()
+{
+    // Ends at once, without the unsaved questions.
+    m_esciSubito = true;
+    close();
+}
+
+frmGrafico *MDICalvetra::FigliaAttiva() { return finestraDi(m_area->currentSubWindow()); }
+
+QList<frmGrafico *> MDICalvetra::Finestre()
+{
+    QList<frmGrafico *> finestre;
+    for (QMdiSubWindow *sottofinestra : m_area->subWindowList())
+        if (frmGrafico *finestra = finestraDi(sottofinestra))
+            finestre << finestra;
+    return finestre;
+}
+
+void MDICalvetra::Attiva(frmGrafico &finestra)
+{
+    if (auto *sottofinestra = qobject_cast<QMdiSubWindow *>(finestra.parentWidget()))
+        m_area->setActiveSubWindow(sottofinestra);
+}
+
+frmGrafico *MDICalvetra::NuovaFinestra()
+{
+    // Window numbers are 16-bit and never reused.
+    if (ContaFinestre == std::numeric_limits<decltype(ContaFinestre)>::max())
+        return nullptr;
+    ++ContaFinestre;
+    auto *finestra = new frmGrafico(*this);
+    finestra->Tag = QString::number(ContaFinestre);
+    QMdiSubWindow *sottofinestra = m_area->addSubWindow(finestra);
+    sottofinestra->setGeometry(frmGrafico::GeometriaIniziale(screen()->size()));
+    sottofinestra->show();
+    m_area->setActiveSubWindow(sottofinestra);
+    return finestra;
+}
+
+void MDICalvetra::Cascata() { m_area->cascadeSubWindows(); }
+
+void MDICalvetra::ChiudiFrame() { close(); }
+
+frmCalvetra *MDICalvetra::foglio() const
+{
+    return m_foglio && !m_foglio->Scaricato() ? m_foglio.data() : nullptr;
+}
+
+frmHelp *MDICalvetra::help() const { return m_help; }
+
+frmAbout *MDICalvetra::about() const { return m_about; }
+
+VistaFoglio &MDICalvetra::Foglio()
+{
+    if (!foglio())
+        m_foglio = new frmCalvetra(*this, this);
+    return *m_foglio;
+}
+
+VistaFoglio *MDICalvetra::FoglioCaricato() { return foglio(); }
+
+void MDICalvetra::MostraHelp(bool modale)
+{
+    if (!m_help)
+        m_help = new frmHelp(this);
+    mostraFinestra(m_help, modale);
+}
+
+void MDICalvetra::MostraAbout()
+{
+    if (!m_about)
+        m_about = new frmAbout(this);
+    mostraFinestra(m_about, true);
+}
+
+// Printing and the calibration manager are wired here by the windows that do them.
+void MDICalvetra::StampaSviluppo(frmGrafico &) {}
+
+void MDICalvetra::ManagerTarature() {}
+
+void MDICalvetra::ManagerTaraturaStampante() {}
+
+// The active development window's menu bar replaces the frame's own.
+void MDICalvetra::aggiornaMenu()
+{
+    menuBar()->clear();
+    if (frmGrafico *attiva = FigliaAttiva()) {
+        for (QMenu *menu : attiva->Menu())
+            menuBar()->addMenu(menu);
+    } else {
+        menuBar()->addMenu(m_menuFile);
+    }
+}
+
+// Each window is made the active child before its question, so that its own save concerns it.
+bool MDICalvetra::chiudiFinestre()
+{
+    for (QMdiSubWindow *sottofinestra : m_area->subWindowList()) {
+        if (frmGrafico *finestra = finestraDi(sottofinestra))
+            Attiva(*finestra);
+        if (!sottofinestra->close())
+            return false;
+    }
+    return true;
+}
+
+void MDICalvetra::closeEvent(QCloseEvent *event)
+{
+    if (!m_esciSubito && !chiudiFinestre()) {
+        event->ignore();
+        return;
+    }
+    for (QWidget *finestra : {static_cast<QWidget *>(m_help.data()), static_cast<QWidget *>(m_about.data()),
+                              static_cast<QWidget *>(m_foglio.data())})
+        if (finestra)
+            finestra->close();
+    event->accept();
 }

@@ -1,17 +1,63 @@
 // The multi-document frame that holds every development window.
 #pragma once
 
+#include "development/Guscio.h"
+#include "geometry/StatoSviluppo.h"
+
 #include <QMainWindow>
+#include <QPointer>
 
 class QMdiArea;
+class QMenu;
+class frmAbout;
+class frmCalvetra;
+class frmHelp;
 
-class MDICalvetra : public QMainWindow {
+class MDICalvetra final : public QMainWindow, public Guscio {
     Q_OBJECT
 public:
+    // Loading the frame creates development window number 1.
     explicit MDICalvetra(QWidget *parent = nullptr);
 
-    QMdiArea *area() const { return m_area; }
+    QMdiArea *area() const noexcept { return m_area; }
+
+    // The frame's own "&File" menu, on view while no development window is active.
+    frmGrafico *mnuNuovoFoglioDiLavoro_Click();
+    void mnuApriSviluppoEsistente_Click();
+    void mnuEsci_Click();
+
+    // Guscio.
+    StatoSviluppo &Stato() override { return m_stato; }
+    frmGrafico *FigliaAttiva() override;
+    QList<frmGrafico *> Finestre() override;
+    void Attiva(frmGrafico &finestra) override;
+    frmGrafico *NuovaFinestra() override;
+    void Cascata() override;
+    void ChiudiFrame() override;
+    VistaFoglio &Foglio() override;
+    VistaFoglio *FoglioCaricato() override;
+    void MostraHelp(bool modale) override;
+    void MostraAbout() override;
+    void StampaSviluppo(frmGrafico &finestra) override;
+    void ManagerTarature() override;
+    void ManagerTaraturaStampante() override;
+
+    frmCalvetra *foglio() const;
+    frmHelp *help() const;
+    frmAbout *about() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
-    QMdiArea *m_area;
+    void aggiornaMenu();
+    bool chiudiFinestre();
+
+    QMdiArea *const m_area;
+    QMenu *const m_menuFile;
+    StatoSviluppo m_stato;
+    QPointer<frmCalvetra> m_foglio;
+    QPointer<frmHelp> m_help;
+    QPointer<frmAbout> m_about;
+    bool m_esciSubito = false;
 };

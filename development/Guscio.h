@@ -1,0 +1,38 @@
+// What a development window and the worksheet need of the frame that holds them.
+#pragma once
+
+#include "geometry/ContestoCalcolo.h"
+
+#include <QList>
+
+class frmGrafico;
+
+class Guscio {
+public:
+    virtual ~Guscio() = default;
+
+    // The one development state of the run.
+    virtual StatoSviluppo &Stato() = 0;
+    // The frame's active child window; nullptr when none is open.
+    virtual frmGrafico *FigliaAttiva() = 0;
+    virtual QList<frmGrafico *> Finestre() = 0;
+    virtual void Attiva(frmGrafico &finestra) = 0;
+    // Counts a new window (ContaFinestre), shows it and makes it the active child.
+    // nullptr when the window counter is exhausted.
+    virtual frmGrafico *NuovaFinestra() = 0;
+    virtual void Cascata() = 0;
+    // Closes the frame through every window's unsaved check.
+    virtual void ChiudiFrame() = 0;
+
+    // The worksheet, loaded on first use; the second form does not load it.
+    virtual VistaFoglio &Foglio() = 0;
+    virtual VistaFoglio *FoglioCaricato() = 0;
+
+    virtual void MostraHelp(bool modale) = 0;
+    virtual void MostraAbout() = 0;
+
+    // Printing and the calibration manager: filled in where those windows live.
+    virtual void StampaSviluppo(frmGrafico &finestra) = 0;
+    virtual void ManagerTarature() = 0;
+    virtual void ManagerTaraturaStampante() = 0;
+};

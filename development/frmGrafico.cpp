@@ -1,0 +1,382 @@
+// The development window's commands, its unsaved checks and the .tnt open and save.
+#include "development/frmGrafico.h"
+
+#include "development/EsportaDxf.h"
+#include "development/Guscio.h"
+#include "development/PaginaGrafico.h"
+#include "geometry/CalcolaSviluppo.h"
+#include "platform/Piattaforma.h"
+
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QVBoxLayout>
+
+#include <exception>
+
+std::int16_t ContaFinestre = 0;
+
+namespace {
+const QString k_DaSalvare = QStringLiteral("da salvare");
+const QString k_Salvato = QStringLiteral("salvato");
+const QString k_Didascalia = QStringLiteral("Grafico - Drenvik");
+
+// The record buffer shared by the read and the write, as the file routines expect.
+RecordSviluppo g_buffer;
+
+bool finisceCon(const QString &nome, const char *estensione)
+{
+    return nome.right(4) == QLatin1String(estensione);
+}
+} // namespace
+
+frmGrafico::frmGrafico(Guscio &guscio, QWidget *parent)
+    : QWidget(parent),
+      lblNome(etichetta("lblNome", QStringLiteral("Default"))),
+      lblAC(etichetta("lblAC", QStringLiteral("60."))),
+      lblAB(etichetta("lblAB", QStringLiteral("120."))),
+      lblBD(etichetta("lblBD", QStringLiteral("60."))),
+      lblALFA(etichetta("lblALFA", QStringLiteral("60."))),
+      lblBeta(etichetta("lblBeta", QStringLiteral("60."))),
+      lblChiudi(etichetta("lblChiudi", QStringLiteral("T"))),
+      lblConoCilindro(etichetta("lblConoCilindro", QStringLiteral("ConoCilindro"))),
+      lblStampa(etichetta("lblStampa", QStringLiteral("Stampa"))),
+      lblSalvato(etichetta("lblSalvato", QString())),
+      m_guscio(guscio),
+      m_pagina(new PaginaGrafico(this))
+{
+    setObjectName(QStringLiteral("frmGrafico"));
+    setWindowTitle(k_Didascalia);
+    auto *impaginazione = new QVBoxLayout(this);
+    impaginazione->setContentsMargins(0, 0, 0, 0);
+    impaginazione->addWidget(m_pagina);
+    creaMenu();
+}
+
+QLabel *frmGrafico::etichetta(const char *nome, const QString &didascalia)
+{
+    auto *label = new QLabel(didascalia, this);
+    label->setObjectName(QLatin1String(nome));
+    label->setVisible(false);
+    return label;
+}
+
+QAction *frmGrafico::voce(QMenu *menu, const QString &didascalia, const char *nome)
+{
+    QAction *azione = menu->addAction(didascalia);
+    azione->setObjectName(QLatin1String(nome));
+    return azione;
+}
+
+void frmGrafico::creaMenu()
+{
+    auto *file = new QMenu(QStringLiteral("&File"), this);
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *foglio = voce(file, QStringLiteral("Nuovo &Foglio di Lavoro"), "mnuNuovoFoglioDiLavoro");
+    foglio->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(foglio, &QAction::triggered, this, &frmGrafico::mnuNuovoFoglioDiLavoro_Click);
+    QAction *sviluppo = voce(file, QStringLiteral("&Nuovo Sviluppo"), "mnuNuovoSviluppo");
+    sviluppo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(sviluppo, &QAction::triggered, this, &frmGrafico::mnuNuovoSviluppo_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuDivisione"));
+    connect(voce(file, QStringLiteral("&Apri"), "mnuApri"), &QAction::triggered, this, &frmGrafico::mnuApri_Click);
+    QAction *salva = voce(file, QStringLiteral("&Salva con nome"), "mnuSalvaNome");
+    salva->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(salva, &QAction::triggered, this, &frmGrafico::mnuSalvaNome_Click);
+    connect(voce(file, QStringLiteral("&Chiudi"), "cmdChiudi"), &QAction::triggered, this, &frmGrafico::cmdChiudi_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuDivisione3"));
+    connect(voce(file, QStringLiteral("Stam&pa"), "mnuStampa"), &QAction::triggered, this, &frmGrafico::mnuStampa_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+    connect(voce(file, QStringLiteral("Esporta come *.&dxf"), "mnuEsporta"), &QAction::triggered, this,
+            &frmGrafico::mnuEsporta_Click);
+    file->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    connect(voce(file, QStringLiteral("&Esci"), "mnuEsci"), &QAction::triggered, this, &frmGrafico::mnuEsci_Click);
+
+    auto *taratura = new QMenu(QStringLiteral("&Taratura"), this);
+    taratura->setObjectName(QStringLiteral("mnuTaratura"));
+    connect(voce(taratura, QStringLiteral("&Manager Tarature"), "mnuManager_Tarature"), &QAction::triggered, this,
+            &frmGrafico::mnuManager_Tarature_Click);
+
+    m_menuFinestre = new QMenu(QStringLiteral("Fi&nestre"), this);
+    m_menuFinestre->setObjectName(QStringLiteral("mnuFinestre"));
+    connect(voce(m_menuFinestre, QStringLiteral("Cascata"), "mnuCascata"), &QAction::triggered, this,
+            &frmGrafico::mnuCascata_Click);
+    connect(m_menuFinestre, &QMenu::aboutToShow, this, &frmGrafico::elencaFinestre);
+
+    auto *guida = new QMenu(QStringLiteral("&?"), this);
+    guida->setObjectName(QStringLiteral("mnuGuida"));
+    connect(voce(guida, QStringLiteral("&Guida in linea"), "mnuGuidaInLinea"), &QAction::triggered, this,
+            &frmGrafico::mnuGuidaInLinea_Click);
+
+    auto *about = new QMenu(QStringLiteral("&About"), this);
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(voce(about, QStringLiteral("&About"), "mnuInfo"), &QAction::triggered, this, &frmGrafico::mnuInfo_Click);
+
+    m_menu = {file, taratura, m_menuFinestre, guida, about};
+}
+
+// The window list below "Cascata", rebuilt each time the menu opens.
+void frmGrafico::elencaFinestre()
+{
+    const QList<QAction *> azioni = m_menuFinestre->actions();
+    for (QAction *azione : azioni)
+        if (azione->objectName() != QLatin1String("mnuCascata")) {
+            m_menuFinestre->removeAction(azione);
+            azione->deleteLater();
+        }
+    m_menuFinestre->addSeparator();
+    const QList<frmGrafico *> finestre = m_guscio.Finestre();
+    frmGrafico *attiva = m_guscio.FigliaAttiva();
+    for (qsizetype i = 0; i < finestre.size(); ++i) {
+        frmGrafico *finestra = finestre.at(i);
+        QAction *azione = m_menuFinestre->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(finestra->windowTitle()));
+        azione->setCheckable(true);
+        azione->setChecked(finestra == attiva);
+        QPointer<frmGrafico> bersaglio(finestra);
+        connect(azione, &QAction::triggered, this, [this, bersaglio] {
+            if (bersaglio)
+                m_guscio.Attiva(*bersaglio);
+        });
+    }
+}
+
+QRect frmGrafico::GeometriaIniziale(const QSize &schermo) noexcept
+{
+    const int larghezza = int(0.96 * schermo.width());
+    const int altezza = int(0.96 * schermo.height());
+    return QRect((schermo.width() - larghezza) / 2, (schermo.height() - altezza) / 2, larghezza, altezza);
+}
+
+EtichetteSviluppo frmGrafico::Etichette() const
+{
+    return {lblNome->text(), lblAC->text(),      lblAB->text(),           lblBD->text(),    lblALFA->text(),
+            lblBeta->text(), lblChiudi->text(), lblConoCilindro->text(), lblStampa->text()};
+}
+
+void frmGrafico::ScriviEtichette(const EtichetteSviluppo &e)
+{
+    lblNome->setText(e.lblNome);
+    lblAC->setText(e.lblAC);
+    lblAB->setText(e.lblAB);
+    lblBD->setText(e.lblBD);
+    lblALFA->setText(e.lblALFA);
+    lblBeta->setText(e.lblBeta);
+    lblChiudi->setText(e.lblChiudi);
+    lblConoCilindro->setText(e.lblConoCilindro);
+    lblStampa->setText(e.lblStampa);
+}
+
+SuperficieDisegno &frmGrafico::Superficie() { return m_pagina->Elenco(); }
+
+void frmGrafico::ImpostaSalvato(const QString &didascalia) { lblSalvato->setText(didascalia); }
+
+void frmGrafico::ImpostaStampa(const QString &didascalia) { lblStampa->setText(didascalia); }
+
+frmGrafico *frmGrafico::mnuNuovoFoglioDiLavoro_Click()
+{
+    frmGrafico *nuova = m_guscio.NuovaFinestra();
+    if (nuova)
+        nuova->setWindowTitle(nuova->windowTitle() + QLatin1Char(' ') + nuova->Tag);
+    return nuova;
+}
+
+// The question of "Apri" and "Nuovo Sviluppo"; true when the user wants the development saved.
+bool frmGrafico::chiediSalvataggio()
+{
+    return MsgBox(QStringLiteral("Lo sviluppo ") + windowTitle() + QStringLiteral(" non è stato salvato. Salvare ora?"),
+                  Pulsanti::SiNo) == RispostaSi;
+}
+
+void frmGrafico::mnuNuovoSviluppo_Click()
+{
+    if (lblSalvato->text() == k_DaSalvare) {
+        if (chiediSalvataggio()) {
+            // A save that did not happen keeps the development here, safe from the next calculation.
+            if (!mnuSalvaNome_Click())
+                return;
+        } else {
+            if (VistaFoglio *foglio = m_guscio.FoglioCaricato())
+                foglio->Nascondi();
+            if (!mnuNuovoFoglioDiLavoro_Click())
+                return;
+        }
+    }
+    m_guscio.Foglio().Mostra();
+}
+
+void frmGrafico::mnuApri_Click()
+{
+    if (lblSalvato->text() == k_DaSalvare) {
+        if (chiediSalvataggio() && mnuSalvaNome_Click())
+            MsgBox(QStringLiteral("File salvato"));
+        // The file goes into a new window: an unsaved development is never overwritten.
+        if (!mnuNuovoFoglioDiLavoro_Click())
+            return;
+    }
+    try {
+        RichiestaFile richiesta;
+        richiesta.filtro = QStringLiteral("(*.tnt)|*.tnt");
+        richiesta.indiceFiltro = 1;
+        if (const auto nome = Piattaforma::corrente().DialogoApri(richiesta))
+            m_nomeFileDialogo = *nome;
+        SelezionaFile();
+    } catch (const std::exception &) {
+        // A run-time error ends the command silently.
+    }
+}
+
+void frmGrafico::SelezionaFile()
+{
+    const QString nome = m_nomeFileDialogo;
+    if (!finisceCon(nome, ".tnt")) {
+        MsgBox(QStringLiteral("Errore"));
+        return;
+    }
+    frmGrafico *attiva = m_guscio.FigliaAttiva();
+    if (!attiva || LeggiRecordSviluppo(nome, g_buffer) != EsitoFileSviluppo::Ok)
+        return; // an unreadable file: the run-time error that ends "Apri" silently
+    attiva->ScriviEtichette(EtichetteDaRecord(g_buffer));
+    StatoSviluppo &stato = m_guscio.Stato();
+    CaricaNelloStato(g_buffer, stato);
+    ContestoCalcolo contesto{stato, attiva, m_guscio.FoglioCaricato()};
+    CalcolaSviluppo(contesto);
+    attiva->setWindowTitle(k_Didascalia + QLatin1Char(' ') + nome);
+    attiva->lblSalvato->setText(k_Salvato);
+}
+
+bool frmGrafico::mnuSalvaNome_Click()
+{
+    if (lblSalvato->text().isEmpty()) {
+        MsgBox(QStringLiteral("Nessun sviluppo da salvare! Premere OK per continuare"));
+        return false;
+    }
+    frmGrafico *attiva = m_guscio.FigliaAttiva();
+    if (!attiva)
+        attiva = this;
+    try {
+        RichiestaFile richiesta;
+        richiesta.filtro = QStringLiteral("(*.tnt)|*.tnt|All Files (*.*)|*.*");
+        richiesta.indiceFiltro = 1;
+        richiesta.nomePredefinito = attiva->lblNome->text();
+        richiesta.chiediSovrascrittura = true;
+        // A cancelled dialog leaves the preset name in it.
+        m_nomeFileDialogo = richiesta.nomePredefinito;
+        if (const auto nome = Piattaforma::corrente().DialogoSalva(richiesta))
+            m_nomeFileDialogo = *nome;
+        if (!finisceCon(m_nomeFileDialogo, ".tnt")) {
+            MsgBox(QStringLiteral("Posso esportare solo in formato .dxf. Premere OK per continuare"));
+            return false;
+        }
+        attiva->lblSalvato->setText(k_Salvato);
+        if (SalvaFile())
+            return true;
+    } catch (const std::exception &) {
+        // Falls through: the development counts as unsaved.
+    }
+    // A failed write must not leave the window marked as saved.
+    attiva->lblSalvato->setText(k_DaSalvare);
+    return false;
+}
+
+bool frmGrafico::SalvaFile()
+{
+    const QString nome = m_nomeFileDialogo;
+    frmGrafico *attiva = m_guscio.FigliaAttiva();
+    bool scritto = false;
+    if (finisceCon(nome, ".tnt") && attiva) {
+        EtichetteSviluppo etichette = attiva->Etichette();
+        RiempiRecordDaEtichette(g_buffer, etichette);
+        attiva->lblConoCilindro->setText(etichette.lblConoCilindro);
+        scritto = ScriviRecordSviluppo(nome, g_buffer) == EsitoFileSviluppo::Ok;
+    }
+    if (!scritto) {
+        MsgBox(finisceCon(nome, ".dxf")
+                   ? QStringLiteral("Non posso salvare file in formato .dxf usando Salva con Nome. Usare a tal fine Esporta .dxf")
+                   : QStringLiteral("Errore nel salvataggio dello sviluppo"));
+        return false;
+    }
+    attiva->setWindowTitle(k_Didascalia + QLatin1Char(' ') + nome);
+    return true;
+}
+
+void frmGrafico::cmdChiudi_Click()
+{
+    if (frmGrafico *attiva = m_guscio.FigliaAttiva())
+        attiva->Chiudi();
+}
+
+void frmGrafico::mnuStampa_Click() { m_guscio.StampaSviluppo(*this); }
+
+void frmGrafico::mnuEsporta_Click()
+{
+    if (lblSalvato->text().isEmpty()) {
+        MsgBox(QStringLiteral("Nessun sviluppo da esportare! Premere OK per continuare"));
+        return;
+    }
+    RichiestaFile richiesta;
+    richiesta.filtro = QStringLiteral("(*.dxf)|*.dxf");
+    richiesta.indiceFiltro = 1;
+    richiesta.nomePredefinito = TrimBlank(lblNome->text()) + QStringLiteral(".dxf");
+    richiesta.chiediSovrascrittura = true;
+    const auto scelto = Piattaforma::corrente().DialogoSalva(richiesta);
+    if (!scelto)
+        return;
+    const QString percorso = finisceCon(*scelto, ".dxf") ? *scelto : *scelto + QStringLiteral(".dxf");
+    // The export recomputes the figures of this window's labels on a state of its own.
+    StatoSviluppo figure;
+    figure.Nome = lblNome->text();
+    figure.TestoAC = lblAC->text();
+    figure.TestoAB = lblAB->text();
+    figure.TestoBD = lblBD->text();
+    figure.TestoAlfa = lblALFA->text();
+    figure.TestoBeta = lblBeta->text();
+    figure.ChiudiAC = lblChiudi->text();
+    EsitoEsportazione esito = EsitoEsportazione::NonScrivibile;
+    try {
+        esito = EsportaDxf(figure, percorso);
+    } catch (const std::exception &) {
+    }
+    if (esito == EsitoEsportazione::NonScrivibile)
+        MsgBox(QStringLiteral("Errore nell'esportazione dello sviluppo"));
+}
+
+void frmGrafico::mnuEsci_Click() { m_guscio.ChiudiFrame(); }
+
+void frmGrafico::mnuManager_Tarature_Click() { m_guscio.ManagerTarature(); }
+
+void frmGrafico::mnuCascata_Click() { m_guscio.Cascata(); }
+
+void frmGrafico::mnuGuidaInLinea_Click() { m_guscio.MostraHelp(false); }
+
+void frmGrafico::mnuInfo_Click() { m_guscio.MostraAbout(); }
+
+bool frmGrafico::Form_QueryUnload()
+{
+    if (lblSalvato->text() != k_DaSalvare)
+        return true;
+    // The save below writes the active child: this window must be it.
+    m_guscio.Attiva(*this);
+    const int risposta =
+        MsgBox(QStringLiteral("Attenzione lo sviluppo: ") + windowTitle() + QStringLiteral(" non è stato salvato. Farlo ora?"),
+               Pulsanti::SiNoAnnulla);
+    if (risposta == RispostaSi)
+        return mnuSalvaNome_Click(); // a save that did not happen keeps the window open
+    return risposta == RispostaNo;
+}
+
+bool frmGrafico::Chiudi()
+{
+    auto *sottofinestra = qobject_cast<QMdiSubWindow *>(parentWidget());
+    return sottofinestra ? sottofinestra->close() : close();
+}
+
+void frmGrafico::closeEvent(QCloseEvent *event)
+{
+    if (Form_QueryUnload())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,99 @@
+// The development window: one development's drawing, its hidden state labels and its menus.
+#pragma once
+
+#include "development/RecordSviluppo.h"
+#include "geometry/ContestoCalcolo.h"
+
+#include <QList>
+#include <QRect>
+#include <QWidget>
+
+#include <cstdint>
+
+class Guscio;
+class PaginaGrafico;
+class QAction;
+class QLabel;
+class QMenu;
+
+// Windows created so far in this run; each new window takes the incremented value as its number.
+extern std::int16_t ContaFinestre;
+
+class frmGrafico final : public QWidget, public FinestraAttiva {
+    Q_OBJECT
+public:
+    explicit frmGrafico(Guscio &guscio, QWidget *parent = nullptr);
+
+    // 0.96 of the screen, centred on it.
+    static QRect GeometriaIniziale(const QSize &schermo) noexcept;
+
+    // The window's menu bar, shown by the frame while this window is active.
+    const QList<QMenu *> &Menu() const noexcept { return m_menu; }
+
+    // The window number, as text.
+    QString Tag;
+
+    // The hidden state labels.
+    QLabel *const lblNome;
+    QLabel *const lblAC;
+    QLabel *const lblAB;
+    QLabel *const lblBD;
+    QLabel *const lblALFA;
+    QLabel *const lblBeta;
+    QLabel *const lblChiudi;
+    QLabel *const lblConoCilindro;
+    QLabel *const lblStampa;
+    QLabel *const lblSalvato;
+
+    EtichetteSviluppo Etichette() const;
+    void ScriviEtichette(const EtichetteSviluppo &etichette);
+
+    // The file name held by the window's common dialog cdlGrafico.
+    const QString &NomeFileDialogo() const noexcept { return m_nomeFileDialogo; }
+
+    // FinestraAttiva.
+    SuperficieDisegno &Superficie() override;
+    void ImpostaSalvato(const QString &didascalia) override;
+    void ImpostaStampa(const QString &didascalia) override;
+    const PaginaGrafico &Pagina() const noexcept { return *m_pagina; }
+
+    // Commands of the menus. The ones that return a flag tell whether they did their job.
+    frmGrafico *mnuNuovoFoglioDiLavoro_Click();
+    void mnuNuovoSviluppo_Click();
+    void mnuApri_Click();
+    bool mnuSalvaNome_Click();
+    void cmdChiudi_Click();
+    void mnuStampa_Click();
+    void mnuEsporta_Click();
+    void mnuEsci_Click();
+    void mnuManager_Tarature_Click();
+    void mnuCascata_Click();
+    void mnuGuidaInLinea_Click();
+    void mnuInfo_Click();
+
+    // Reads the file named in cdlGrafico into the active child; throws on a run-time error.
+    void SelezionaFile();
+    // Writes the active child into the file named in cdlGrafico; false after its message.
+    bool SalvaFile();
+
+    // Asks about an unsaved development before the window goes; false keeps it open.
+    bool Form_QueryUnload();
+    // Closes the window through its unsaved check; false when it stayed open.
+    bool Chiudi();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QLabel *etichetta(const char *nome, const QString &didascalia);
+    void creaMenu();
+    QAction *voce(QMenu *menu, const QString &didascalia, const char *nome);
+    void elencaFinestre();
+    bool chiediSalvataggio();
+
+    Guscio &m_guscio;
+    PaginaGrafico *const m_pagina;
+    QList<QMenu *> m_menu;
+    QMenu *m_menuFinestre = nullptr;
+    QString m_nomeFileDialogo;
+};

@@ -1,0 +1,190 @@
+// The worksheet's controls, laid out in twips, and its handlers.
+#include "worksheet/frmCalvetra.h"
+
+#include "calibration/ProcedureTara.h"
+#include "development/Guscio.h"
+#include "development/frmGrafico.h"
+#include "geometry/CalcolaSviluppo.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <exception>
+#include <type_traits>
+
+namespace {
+// Twips to pixels at 96 dpi.
+QRect inPixel(int sinistra, int alto, int larghezza, int altezza)
+{
+    return QRect(sinistra / 15, alto / 15, larghezza / 15, altezza / 15);
+}
+
+template <typename Controllo>
+Controllo *crea(QWidget *genitore, const char *nome, const QString &suggerimento, const QRect &posizione,
+                const QString &didascalia = QString())
+{
+    auto *controllo = new Controllo(genitore);
+    controllo->setObjectName(QLatin1String(nome));
+    if constexpr (std::is_same_v<Controllo, QGroupBox>)
+        controllo->setTitle(didascalia);
+    else if constexpr (!std::is_same_v<Controllo, QLineEdit> && !std::is_same_v<Controllo, QComboBox>)
+        controllo->setText(didascalia);
+    controllo->setToolTip(suggerimento);
+    controllo->setGeometry(posizione);
+    return controllo;
+}
+
+void etichetta(QWidget *genitore, const char *nome, const QString &didascalia, const QRect &posizione)
+{
+    crea<QLabel>(genitore, nome, QString(), posizione, didascalia);
+}
+} // namespace
+
+frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
+    : QWidget(parent, Qt::Dialog),
+      txtNome(crea<QLineEdit>(this, "txtNome",
+                              QStringLiteral("Inserisci qui il nome che identificherà il tuo sviluppo"),
+                              inPixel(840, 240, 4335, 315))),
+      txtAC(crea<QLineEdit>(this, "txtAC", QStringLiteral("Inserisci in questo spazio la misura in mm del lato AC"),
+                            inPixel(840, 720, 1455, 255))),
+      txtAB(crea<QLineEdit>(this, "txtAB",
+                            QStringLiteral("Inserisci in questo spazio la lunghezza in mm della base AB"),
+                            inPixel(840, 1080, 1455, 255))),
+      txtBD(crea<QLineEdit>(this, "txtBD",
+                            QStringLiteral("Inserisci in questo campo la misura in mm del lato obliquo BD"),
+                            inPixel(840, 1440, 1455, 255))),
+      txtALPHA(crea<QLineEdit>(this, "txtALPHA",
+                               QStringLiteral("Inserisci l'ampiezza in gradi decimali dell'angolo alfa (CAB)"),
+                               inPixel(840, 1800, 1455, 255))),
+      txtBETA(crea<QLineEdit>(this, "txtBETA",
+                              QStringLiteral("Inserisci l'ampiezza in gradi decimali dell'angolo beta (ABD)"),
+                              inPixel(840, 2160, 1455, 255))),
+      fraChiusura(crea<QGroupBox>(this, "fraChiusura", QString(), inPixel(2400, 600, 2775, 615),
+                                  QStringLiteral("Lato di chiusura dello sviluppo"))),
+      optChiudiAC(crea<QRadioButton>(
+          fraChiusura, "optChiudiAC",
+          QStringLiteral("Scegli questa opzione se desideri che il tuo sviluppo si chiuda sul lato AC"),
+          inPixel(120, 240, 1335, 255), QStringLiteral("Chiudi su AC"))),
+      optChiudiBD(crea<QRadioButton>(
+          fraChiusura, "optChiudiBD",
+          QStringLiteral("Scegli questa opzione se desideri che il tuo sviluppo si chiuda sul lato BD"),
+          inPixel(1440, 240, 1215, 255), QStringLiteral("Chiudi su BD"))),
+      cmdCalcola(crea<QPushButton>(this, "cmdCalcola", QStringLiteral("Accetta i dati e costruisce l'esploso"),
+                                   inPixel(2400, 1440, 2775, 975), QStringLiteral("&Calcola"))),
+      cboNomeTara(crea<QComboBox>(this, "cboNomeTara",
+                                  QStringLiteral("Qui puoi selezionare la taratura stampante da usare"),
+                                  inPixel(840, 2760, 4335, 330))),
+      cmdTaraStampa(crea<QPushButton>(this, "cmdTaraStampa", QStringLiteral("Vai al manager taratura stampante"),
+                                      inPixel(5280, 960, 2535, 255),
+                                      QStringLiteral("&Manager Taratura Stampante"))),
+      cmdHelp(crea<QPushButton>(this, "cmdHelp",
+                                QStringLiteral("Aiuto su come inserire i dati richiesti da questo modulo"),
+                                inPixel(5280, 1320, 2535, 255), QStringLiteral("&?"))),
+      cmdAbout(crea<QPushButton>(this, "cmdAbout", QStringLiteral("Informazioni sul programma"),
+                                 inPixel(5280, 2280, 2535, 255), QStringLiteral("&About"))),
+      cmdEsci(crea<QPushButton>(this, "cmdEsci", QStringLiteral("Esce da Calvetra"), inPixel(5280, 2640, 2535, 255),
+                                QStringLiteral("&Esci"))),
+      m_guscio(guscio)
+{
+    setObjectName(QStringLiteral("frmCalvetra"));
+    setWindowTitle(QStringLiteral("Drenvik - Vorna"));
+    setFixedSize(inPixel(0, 0, 7965, 3450).size());
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSizeF(8.25);
+    setFont(arial);
+    QFont grassetto(QStringLiteral("Arial"));
+    grassetto.setPointSizeF(9.75);
+    grassetto.setBold(true);
+    cmdCalcola->setFont(grassetto);
+
+    etichetta(this, "lblAC", QStringLiteral("CA:"), inPixel(240, 720, 375, 255));
+    etichetta(this, "lblAB", QStringLiteral("AB:"), inPixel(240, 1080, 375, 255));
+    etichetta(this, "lblBD", QStringLiteral("BD:"), inPixel(360, 1440, 255, 255));
+    etichetta(this, "lblAlpha", QStringLiteral("ALFA:"), inPixel(240, 1800, 495, 255));
+    etichetta(this, "lblBeta", QStringLiteral("BETA:"), inPixel(240, 2160, 495, 255));
+    etichetta(this, "lblNome", QStringLiteral("NOME:"), inPixel(240, 360, 495, 255));
+    etichetta(this, "lblTaraStampante", QStringLiteral("Taratura stampante in uso:"), inPixel(240, 2520, 1935, 255));
+    optChiudiBD->setChecked(true);
+
+    const QList<QWidget *> ordine = {txtNome,     txtAC,      txtAB,       txtBD,         txtALPHA,
+                                     txtBETA,     optChiudiAC, optChiudiBD, cmdCalcola,    cboNomeTara,
+                                     cmdTaraStampa, cmdHelp,  cmdAbout,    cmdEsci};
+    for (qsizetype i = 0; i + 1 < ordine.size(); ++i)
+        setTabOrder(ordine.at(i), ordine.at(i + 1));
+
+    connect(cmdCalcola, &QPushButton::clicked, this, &frmCalvetra::cmdCalcola_Click);
+    connect(cmdTaraStampa, &QPushButton::clicked, this, &frmCalvetra::cmdTaraStampa_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmCalvetra::cmdHelp_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &frmCalvetra::cmdAbout_Click);
+    connect(cmdEsci, &QPushButton::clicked, this, &frmCalvetra::cmdEsci_Click);
+    Form_Load();
+}
+
+void frmCalvetra::Form_Load()
+{
+    // At first start the calibration file gets its two factory records.
+    CreaTaratureIniziali();
+    cboNomeTara->clear();
+    cboNomeTara->addItems(NomiTarature());
+    cboNomeTara->setCurrentIndex(cboNomeTara->count() > 0 ? 0 : -1);
+}
+
+void frmCalvetra::Mostra()
+{
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmCalvetra::Nascondi() { hide(); }
+
+void frmCalvetra::Scarica()
+{
+    m_scaricato = true;
+    hide();
+    deleteLater();
+}
+
+void frmCalvetra::cmdCalcola_Click()
+{
+    try {
+        Nascondi();
+        StatoSviluppo &stato = m_guscio.Stato();
+        frmGrafico *attiva = m_guscio.FigliaAttiva();
+        auto copia = [attiva](TestoFisso &variabile, const QString &testo, QLabel *const frmGrafico::*etichetta) {
+            variabile = testo;
+            if (attiva)
+                (attiva->*etichetta)->setText(variabile);
+        };
+        copia(stato.Nome, txtNome->text(), &frmGrafico::lblNome);
+        copia(stato.TestoAC, txtAC->text(), &frmGrafico::lblAC);
+        copia(stato.TestoAB, txtAB->text(), &frmGrafico::lblAB);
+        copia(stato.TestoBD, txtBD->text(), &frmGrafico::lblBD);
+        copia(stato.TestoAlfa, txtALPHA->text(), &frmGrafico::lblALFA);
+        copia(stato.TestoBeta, txtBETA->text(), &frmGrafico::lblBeta);
+        // First letters of the words True and False.
+        stato.ChiudiBD = optChiudiBD->isChecked() ? QStringLiteral("T") : QStringLiteral("F");
+        copia(stato.ChiudiAC, optChiudiAC->isChecked() ? QStringLiteral("T") : QStringLiteral("F"),
+              &frmGrafico::lblChiudi);
+        ContestoCalcolo contesto{stato, attiva, this};
+        CalcolaSviluppo(contesto);
+        if (attiva)
+            attiva->setWindowTitle(QStringLiteral("Grafico - Drenvik ") + TrimBlank(stato.Nome) + QLatin1Char('*'));
+    } catch (const std::exception &) {
+        // The error trap: the worksheet goes, without a message.
+        Scarica();
+    }
+}
+
+void frmCalvetra::cmdTaraStampa_Click() { m_guscio.ManagerTaraturaStampante(); }
+
+void frmCalvetra::cmdHelp_Click() { m_guscio.MostraHelp(true); }
+
+void frmCalvetra::cmdAbout_Click() { m_guscio.MostraAbout(); }
+
+void frmCalvetra::cmdEsci_Click() { Nascondi(); }

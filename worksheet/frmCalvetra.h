@@ -1,0 +1,57 @@
+// The input worksheet: the figures of a development, its closing side and the calibration in use.
+#pragma once
+
+#include "geometry/ContestoCalcolo.h"
+
+#include <QWidget>
+
+class Guscio;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class frmCalvetra final : public QWidget, public VistaFoglio {
+    Q_OBJECT
+public:
+    // Loads the worksheet: builds its controls and runs Form_Load.
+    explicit frmCalvetra(Guscio &guscio, QWidget *parent = nullptr);
+
+    // VistaFoglio: shown modally without blocking the caller; hidden, not unloaded.
+    void Mostra() override;
+    void Nascondi() override;
+
+    // True once the error trap of "Calcola" has unloaded the window; a later use loads a new one.
+    bool Scaricato() const noexcept { return m_scaricato; }
+
+    void Form_Load();
+    void cmdCalcola_Click();
+    void cmdTaraStampa_Click();
+    void cmdHelp_Click();
+    void cmdAbout_Click();
+    void cmdEsci_Click();
+
+    QLineEdit *const txtNome;
+    QLineEdit *const txtAC;
+    QLineEdit *const txtAB;
+    QLineEdit *const txtBD;
+    QLineEdit *const txtALPHA;
+    QLineEdit *const txtBETA;
+    QGroupBox *const fraChiusura;
+    QRadioButton *const optChiudiAC;
+    QRadioButton *const optChiudiBD;
+    QPushButton *const cmdCalcola;
+    QComboBox *const cboNomeTara;
+    QPushButton *const cmdTaraStampa;
+    QPushButton *const cmdHelp;
+    QPushButton *const cmdAbout;
+    QPushButton *const cmdEsci;
+
+private:
+    void Scarica();
+
+    Guscio &m_guscio;
+    bool m_scaricato = false;
+};
