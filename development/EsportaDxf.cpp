@@ -8,7 +8,7 @@
 
 namespace {
 constexpr int k_GeneratoriMinimi = 31;
-constexpr int k_GeneratoriMassimi = 200000;
+constexpr int k_GeneratoriMassimi = 100000;
 constexpr int k_Affinamenti = 8;
 
 double saettaProfilo(const ProfiloSviluppo &p) { return std::max(SaettaStimata(p.bordoAB), SaettaStimata(p.bordoCD)); }

@@ -1,0 +1,78 @@
+"""Checks the DXF that `vorna --export-dxf` writes with an independent reader (ezdxf)."""
+import math
+import os
+import subprocess
+import sys
+import tempfile
+
+import ezdxf
+
+CAMPI = [40, 10, 10, 10, 6, 6, 1, 1, 8, 30]
+
+
+def record(nome, ac, ab, bd, alfa, beta, chiudi):
+    valori = [nome, ac, ab, bd, alfa, beta, chiudi, "F" if chiudi == "T" else "T", "", ""]
+    return b"".join(v.encode("cp1252")[:w].ljust(w, b" ") for v, w in zip(valori, CAMPI))
+
+
+def esporta(vorna, cartella, nome, rec):
+    tnt = os.path.join(cartella, nome + ".tnt")
+    dxf = os.path.join(cartella, nome + ".dxf")
+    with open(tnt, "wb") as f:
+        f.write(rec)
+    ambiente = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY")}
+    esito = subprocess.run([vorna, "--export-dxf", tnt, dxf], env=ambiente, capture_output=True, timeout=120)
+    assert esito.returncode == 0, (nome, esito.returncode, esito.stderr)
+    return dxf
+
+
+def controlla(percorso):
+    doc = ezdxf.readfile(percorso)
+    assert doc.dxfversion == "AC1009", doc.dxfversion
+    revisione = doc.audit()
+    assert not revisione.has_errors, [str(e) for e in revisione.errors]
+    assert doc.header.get("$INSUNITS") == 4
+    msp = doc.modelspace()
+    assert {e.dxftype() for e in msp} <= {"POLYLINE", "TEXT", "ARC"}
+    taglio = [e for e in msp if e.dxf.layer == "TAGLIO"]
+    assert len(taglio) == 1 and taglio[0].dxftype() == "POLYLINE", taglio
+    assert taglio[0].is_closed
+    punti = [(p[0], p[1]) for p in taglio[0].points()]
+    testi = [e for e in msp if e.dxftype() == "TEXT"]
+    assert all(t.dxf.layer == "TESTI" for t in testi)
+    assert [t.dxf.text for t in testi[:4]] == ["A", "B", "C", "D"]
+    # The extents hold every vertex and text anchor and are no looser than the texts need.
+    emin, emax = doc.header["$EXTMIN"], doc.header["$EXTMAX"]
+    ancore = punti + [(t.dxf.insert[0], t.dxf.insert[1]) for t in testi]
+    for x, y in ancore:
+        assert emin[0] - 1e-6 <= x <= emax[0] + 1e-6 and emin[1] - 1e-6 <= y <= emax[1] + 1e-6, (x, y)
+    xs, ys = [p[0] for p in punti], [p[1] for p in punti]
+    margine = max(t.dxf.height for t in testi) * 4
+    assert emin[0] >= min(xs) - margine and emin[1] >= min(ys) - margine
+    assert emax[1] <= max(ys) + margine + 8 * 1.6 * max(t.dxf.height for t in testi)
+    return punti, testi
+
+
+def main():
+    vorna = sys.argv[1]
+    with tempfile.TemporaryDirectory() as cartella:
+        # A square-cut cylinder develops to a rectangle: circumference x length.
+        punti, testi = controlla(esporta(vorna, cartella, "tubo", record("Tubo è", "80.", "100.", "80.", "90.", "90.", "T")))
+        xs, ys = [p[0] for p in punti], [p[1] for p in punti]
+        assert abs((max(xs) - min(xs)) - math.pi * 100) <= 0.01, max(xs) - min(xs)
+        assert abs((max(ys) - min(ys)) - 80) <= 0.01, max(ys) - min(ys)
+        assert testi[4].dxf.text == "Cilindro: Tubo è"
+        # A cone whose sector is a half disc: the base edge has the slant radius 120 mm.
+        punti, _ = controlla(esporta(vorna, cartella, "cono", record("Cono", "60.", "120.", "60.", "60.", "60.", "T")))
+        raggi = [math.hypot(x, y) for x, y in punti]
+        assert abs(max(raggi) - 120) <= 0.01, max(raggi)
+        # An oblique cylinder closing on BD, and a blank 5000 mm across.
+        controlla(esporta(vorna, cartella, "obliquo", record("Obliquo", "300.", "200.", "200.", "60.", "120.", "F")))
+        punti, _ = controlla(esporta(vorna, cartella, "grande", record("Grande", "1500.", "2500.", "1500.", "60.", "60.", "T")))
+        xs = [p[0] for p in punti]
+        assert abs((max(xs) - min(xs)) - 5000) <= 0.01, max(xs) - min(xs)
+    print("ok")
+
+
+if __name__ == "__main__":
+    main()
