@@ -223,8 +223,8 @@ frmTaraStampa *frmTaraStampa::Apri(QComboBox *cboNomeTara, bool modale, QWidget 
     }
     auto *manager = new frmTaraStampa(cboNomeTara, parent);
     g_manager = manager;
-    manager->RicostruisciListe();
     const int indice = cboNomeTara ? cboNomeTara->currentIndex() : 0;
+    manager->cboNomeTaratura->addItems(NomiTarature());
     manager->SelezionaTaratura(indice < 0 ? 0 : indice);
     manager->setWindowModality(modalita);
     manager->show();
