@@ -19,7 +19,6 @@ constexpr double k_Sentinella = 12345.678; // slot 0 of every array must keep it
 
 struct Esito {
     StatoSviluppo s;
-    FiguraSintetica prima; // the arrays as handed to the plot
     ElencoVisualizzazione disegno;
     int beep = 0;
 };
@@ -30,7 +29,6 @@ void Stampa(Esito &e, const QString &routine, const FiguraSintetica &figura)
     Riempi(e.s, figura);
     for (ArrayPunti *a : {&e.s.XAB, &e.s.YAB, &e.s.XCD, &e.s.YCD})
         (*a)[0] = k_Sentinella;
-    e.prima = figura;
     QVERIFY(EseguiRoutineStampa(routine, e.s, e.disegno));
     e.beep = finta.beep();
     VERIFICA_COPIONE(finta);
@@ -120,12 +118,14 @@ private slots:
         QTest::newRow("cylinder standing, above zero") << k_StampaCilindroVerticale << Striscia(150, 250, 30)
                                                        << false << 250.0 << giuBD;
     }
+    // Placement, drawing order, corner letters and the twips left behind.
     void disegno()
     {
         QFETCH(QString, routine);
         QFETCH(FiguraSintetica, figura);
         QFETCH(bool, riferimentoAB);
         QFETCH(double, destra);
+        QFETCH(QList<double>, lettere);
         Esito e;
         Stampa(e, routine, figura);
         if (QTest::currentTestFailed())
@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(e.beep, 0);
         const auto &el = e.disegno.elementi();
         QCOMPARE(int(el.size()), 122 + 2 + 4 + 7);
-        const FiguraSintetica &f = e.prima;
+        const FiguraSintetica &f = figura;
         const auto ab = [&](int k) { return Atteso(e, routine, f.XAB[k], f.YAB[k]); };
         const auto cd = [&](int k) { return Atteso(e, routine, f.XCD[k], f.YCD[k]); };
         double bassoAB = -1e9, destraRif = -1e9;
@@ -150,29 +150,16 @@ private slots:
         VerificaLinea(el[123], ab(62), cd(62));
         QCOMPARE_VICINO(bassoAB, 200.0, k_Tolleranza);
         QCOMPARE_VICINO(destraRif, destra, k_Tolleranza);
-    }
 
-    void lettere_data() { disegno_data(); }
-    void lettere()
-    {
-        QFETCH(QString, routine);
-        QFETCH(FiguraSintetica, figura);
-        QFETCH(QList<double>, lettere);
-        Esito e;
-        Stampa(e, routine, figura);
-        if (QTest::currentTestFailed())
-            return;
-        const FiguraSintetica &f = e.prima;
-        const QPointF angoli[] = {Atteso(e, routine, f.XAB[1], f.YAB[1]), Atteso(e, routine, f.XAB[62], f.YAB[62]),
-                                  Atteso(e, routine, f.XCD[1], f.YCD[1]), Atteso(e, routine, f.XCD[62], f.YCD[62])};
+        const QPointF angoli[] = {ab(1), ab(62), cd(1), cd(62)};
         for (int k = 0; k < 4; ++k) {
-            const ElementoDisegno &lettera = e.disegno.elementi()[124 + k];
+            const ElementoDisegno &lettera = el[124 + k];
             QCOMPARE(lettera.testo, QString(QLatin1Char("ABCD"[k])));
             QCOMPARE_VICINO(lettera.x1, angoli[k].x() - 1.0, k_Tolleranza);
             QCOMPARE_VICINO(lettera.y1, angoli[k].y() + lettere[k], k_Tolleranza);
         }
         const QString parola = figura.cono ? QStringLiteral("Cono: ") : QStringLiteral("Cilindro: ");
-        QCOMPARE(e.disegno.elementi()[128].testo, parola + QString(40, QLatin1Char(' ')));
+        QCOMPARE(el[128].testo, parola + QString(40, QLatin1Char(' ')));
 
         // Twips: the drawn positions at 56.7 a millimetre; slot 0 untouched.
         const double twips = 56.7;
@@ -292,25 +279,6 @@ private slots:
         QVERIFY(disegno.elementi().empty());
         QCOMPARE(finta.beep(), 0);
         VERIFICA_COPIONE(finta);
-    }
-
-    void ruota()
-    {
-        StatoSviluppo s;
-        Riempi(s, Settore(150, 100, 1.0, -0.2));
-        s.XAB[0] = s.YCD[0] = k_Sentinella;
-        const StatoSviluppo prima = s;
-        Ruota_Sviluppo(s);
-        for (int k = 1; k <= 62; ++k) {
-            QCOMPARE(s.XAB[k], -prima.YAB[k]);
-            QCOMPARE(s.YAB[k], prima.XAB[k]);
-            QCOMPARE(s.XCD[k], -prima.YCD[k]);
-            QCOMPARE(s.YCD[k], prima.XCD[k]);
-        }
-        QCOMPARE(s.XAB[0], k_Sentinella);
-        QCOMPARE(s.YCD[0], k_Sentinella);
-        QCOMPARE(s.XABMax, prima.XABMax); // the extremes keep their values from before the turn
-        QCOMPARE(s.YCDMin, prima.YCDMin);
     }
 
 private:
