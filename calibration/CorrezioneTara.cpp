@@ -8,13 +8,13 @@
 
 namespace {
 // Every zone must have positive nominal and measured spans, or an empty nominal span (equal
-// neighbours pass the field checks; no point then lies in that zone).
+// neighbours pass the field checks; no point then lies in that zone), and end within the limit.
 bool zoneSane(const ZoneAsse &z) noexcept
 {
     auto sana = [](double nominale, double misurata) {
         return nominale == 0 ? misurata >= 0 : nominale > 0 && misurata > 0;
     };
-    return z.nom1 > 0 && z.rea1 > 0 && sana(z.nom2 - z.nom1, z.rea2 - z.rea1) && sana(z.nom3 - z.nom2, z.rea3 - z.rea2);
+    return z.nom1 > 0 && z.rea1 > 0 && z.nom3 <= z.limite && sana(z.nom2 - z.nom1, z.rea2 - z.rea1) && sana(z.nom3 - z.nom2, z.rea3 - z.rea2);
 }
 
 // A stretch of a zone divided by the zone's printed/nominal ratio, as the factory correction

@@ -14,7 +14,8 @@ struct ZoneAsse {
 // Piecewise over the zones in the way of Correggi_Stampa: zone 1 [0, nom1] scaled by nom1/rea1,
 // zone 2 (nom1, nom2] and zone 3 (nom2, limite] by their nominal over measured spans, each
 // starting where the previous one ended. Below 0 and above the limit: unchanged. An axis with a
-// zone of no or negative span (a damaged record) is left unchanged throughout.
+// zone of no or negative span, or with zones past the limit (a damaged record), is left
+// unchanged throughout.
 double CorreggiAsse(double x, const ZoneAsse &zone) noexcept;
 
 // The correction of a whole record: both axes, then the record's shifts.

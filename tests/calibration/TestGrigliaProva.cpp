@@ -1,0 +1,170 @@
+// The test grid: what is drawn in which order, and where it lands on a real (PDF) printer.
+#include "calibration/GrigliaProva.h"
+#include "calibration/GrigliaTaratura.h"
+#include "tests/support/Confronto.h"
+#include "tests/support/PiattaformaFinta.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// Records every call as one line of text.
+class StampanteRegistra final : public StampanteTwip {
+public:
+    QStringList chiamate;
+    void Line(double x1, double y1, double x2, double y2, std::uint32_t colore) override
+    {
+        chiamate << QStringLiteral("L %1 %2 %3 %4 %5").arg(x1).arg(y1).arg(x2).arg(y2).arg(colore, 6, 16, QLatin1Char('0'));
+    }
+    void Print(double x, double y, const QString &testo) override
+    {
+        chiamate << QStringLiteral("T %1 %2 %3").arg(x).arg(y).arg(testo);
+    }
+    void EndDoc() override { chiamate << QStringLiteral("E"); }
+};
+
+const QString k_Domanda = QStringLiteral("E' necessario stampare una griglia di prova da 200x280mm?");
+
+struct Parola {
+    double xMin, yMin;
+};
+
+// Words of the PDF's first page with their boxes, in points, through poppler's pdftotext.
+QMap<QString, Parola> paroleDelPdf(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    QMap<QString, Parola> parole;
+    static const QRegularExpression re(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"[\\d.]+\">([^<]*)</word>"));
+    for (auto it = re.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        parole.insert(m.captured(3), {m.captured(1).toDouble(), m.captured(2).toDouble()});
+    }
+    return parole;
+}
+}
+
+class TestGrigliaProva : public QObject {
+    Q_OBJECT
+private slots:
+    void disegnoInOrdine()
+    {
+        StampanteRegistra s;
+        StampaGriglia(s);
+        QCOMPARE(s.chiamate.size(), 50 + 4 + 1);
+        for (int i = 0; i <= 28; ++i)
+            QCOMPARE(s.chiamate.at(i), QStringLiteral("L %1 0 %1 11340 000080").arg(i * 567));
+        for (int j = 0; j <= 20; ++j)
+            QCOMPARE(s.chiamate.at(29 + j), QStringLiteral("L 0 %1 15876 %1 000080").arg(j * 567));
+        QCOMPARE(s.chiamate.mid(50), (QStringList{"T 0 0 O(0,0)", "T 15309 0 X", "T 15309 340.2 (280,0)",
+                                                  "T 0 10773 Y(0,200)", "E"}));
+    }
+
+    void annullaLaDomanda()
+    {
+        PiattaformaFinta finta;
+        finta.attendiBox(k_Domanda, Pulsanti::OKAnnulla, RispostaAnnulla);
+        StampaPaginaTaratura(); // no printer dialog may follow
+        VERIFICA_COPIONE(finta);
+    }
+
+    void annullaLaStampante()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("griglia.pdf"));
+        PiattaformaFinta finta;
+        finta.attendiBox(k_Domanda, Pulsanti::OKAnnulla, RispostaOK);
+        finta.attendiStampante(false, [&](QPrinter &p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+        });
+        StampaPaginaTaratura();
+        QVERIFY(!QFile::exists(pdf));
+        VERIFICA_COPIONE(finta);
+    }
+
+    void stampanteGuastaTace()
+    {
+        // A file that cannot be created: the printout ends without a word.
+        QTemporaryDir dir;
+        PiattaformaFinta finta;
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        finta.attendiBox(k_Domanda, Pulsanti::OKAnnulla, RispostaOK);
+        finta.attendiStampante(true, [&](QPrinter &p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(dir.filePath(QStringLiteral("manca/griglia.pdf")));
+        });
+        StampaPaginaTaratura();
+        VERIFICA_COPIONE(finta);
+    }
+
+    void etichetteSullaCarta_data()
+    {
+        // Margins in mm: the grid starts at the printable area's corner, not the sheet's.
+        QTest::addColumn<double>("sinistro");
+        QTest::addColumn<double>("alto");
+        QTest::newRow("margini di 5 mm") << 5.0 << 5.0;
+        QTest::newRow("margini diversi") << 8.0 << 3.0;
+    }
+    void etichetteSullaCarta()
+    {
+        QFETCH(double, sinistro);
+        QFETCH(double, alto);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()
+            || QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("poppler-utils not installed");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("griglia.pdf"));
+        QPointF origine; // the printable area's corner as the printer has it, in points
+        PiattaformaFinta finta;
+        finta.attendiBox(k_Domanda, Pulsanti::OKAnnulla, RispostaOK);
+        finta.attendiStampante(true, [&](QPrinter &p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            p.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                        QMarginsF(sinistro, alto, 0, 0), QPageLayout::Millimeter));
+            origine = p.pageLayout().paintRectPoints().topLeft();
+        });
+        StampaPaginaTaratura();
+        VERIFICA_COPIONE(finta);
+        QVERIFY(QFile::exists(pdf));
+
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        info.waitForFinished(30000);
+        const QString testo = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(testo.contains(QRegularExpression(QStringLiteral("Page size:\\s+84[12](\\.\\d+)? x 595(\\.\\d+)? pts"))),
+                 qPrintable(testo));
+        QVERIFY(testo.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+
+        // Where each label's top left corner must land: 56.7 twips to the mm, 1440 to the inch.
+        QCOMPARE_VICINO(origine.x(), sinistro * 72 / 25.4, 0.5); // the PDF engine keeps whole points
+        QCOMPARE_VICINO(origine.y(), alto * 72 / 25.4, 0.5);
+        const double puntiPerMm = 72.0 / 25.4;
+        auto punti = [&](double margine, double mm) { return margine + mm * 56.7 * 72.0 / 1440.0; };
+        const QMap<QString, Parola> parole = paroleDelPdf(pdf);
+        const struct {
+            const char *testo;
+            double x, y;
+        } attese[] = {{"O(0,0)", 0, 0}, {"X", 270, 0}, {"(280,0)", 270, 6}, {"Y(0,200)", 0, 190}};
+        const double tolleranza = 0.1 * puntiPerMm;
+        for (const auto &a : attese) {
+            QVERIFY2(parole.contains(QLatin1String(a.testo)), a.testo);
+            const Parola p = parole.value(QLatin1String(a.testo));
+            QCOMPARE_VICINO(p.xMin, punti(origine.x(), a.x), tolleranza);
+            QCOMPARE_VICINO(p.yMin, punti(origine.y(), a.y), tolleranza);
+        }
+    }
+};
+
+QTEST_MAIN(TestGrigliaProva)
+#include "TestGrigliaProva.moc"
