@@ -1,0 +1,174 @@
+// Validation of the typed figures: messages and their order, decimal comma, conversion, apex.
+#include "geometry/ValidaDati.h"
+#include "tests/geometry/Figure.h"
+#include "tests/support/Confronto.h"
+#include "tests/support/PiattaformaFinta.h"
+
+#include <QTest>
+
+namespace {
+constexpr double k_PiGreco = 3.14159265359;
+const Figure k_Buone{"80", "100", "60", "50", "70"};
+
+Figure Con(Figure f, QString Figure::*campo, const QString &testo)
+{
+    f.*campo = testo;
+    return f;
+}
+} // namespace
+
+class TestValidaDati : public QObject {
+    Q_OBJECT
+private slots:
+    void rifiuto_data()
+    {
+        QTest::addColumn<Figure>("figure");
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<QString>("titolo");
+        const QString ac = QStringLiteral("AC deve essere un numero > 0!");
+        const QString nonTronco = QStringLiteral("La proiezione non è un tronco di cono !");
+        QTest::newRow("all blank: AC only") << Figure{"", "", "", "", ""} << ac << "Errore su AC";
+        QTest::newRow("AC 0,5 read before the comma") << Con(k_Buone, &Figure::AC, "0,5") << ac << "Errore su AC";
+        QTest::newRow("AC letters") << Con(k_Buone, &Figure::AC, "abc") << ac << "Errore su AC";
+        QTest::newRow("AB negative") << Con(k_Buone, &Figure::AB, "-100") << "AB deve essere un numero >0!"
+                                     << "Errore su AB";
+        QTest::newRow("AB and BD blank: AB first") << Con(Con(k_Buone, &Figure::AB, ""), &Figure::BD, "")
+                                                   << "AB deve essere un numero >0!" << "Errore su AB";
+        QTest::newRow("BD zero") << Con(k_Buone, &Figure::BD, "0") << "BD deve essere un numero >0!"
+                                 << "Errore su BD";
+        QTest::newRow("Alfa exponent") << Con(k_Buone, &Figure::Alfa, "1e5") << "Alfa deve essere un numero >0!"
+                                       << "Errore su Alfa";
+        QTest::newRow("Beta blank") << Con(k_Buone, &Figure::Beta, "   ") << "Beta deve essere un numero >0!"
+                                    << "Errore su Beta";
+        QTest::newRow("sides too long for the base") << Figure{"80", "70", "80", "60", "60"}
+                                                     << "Attenzione la proiezione non è congruente con un tronco di cono !"
+                                                     << "Errore lunghezze relative proiezioni lati sulla base !";
+        QTest::newRow("sides open upwards") << Figure{"50", "100", "50", "100", "100"} << nonTronco << "Attenzione!";
+        QTest::newRow("nearly parallel, opening upwards") << Figure{"50", "100", "80", "60", "120.1"} << nonTronco
+                                                         << "Attenzione!";
+    }
+    void rifiuto()
+    {
+        QFETCH(Figure, figure);
+        QFETCH(QString, prompt);
+        QFETCH(QString, titolo);
+        PiattaformaFinta finta;
+        finta.attendiBox(prompt, Pulsanti::OK, titolo, 42);
+        StatoSviluppo s;
+        ImpostaFigure(s, figure);
+        ValidaDati(s);
+        QCOMPARE(s.ErroreDati, std::int16_t(1));
+        QCOMPARE(s.Risposta, 42);
+        VERIFICA_COPIONE(finta);
+    }
+
+    void rifiutoDeiCampiNonTocca()
+    {
+        PiattaformaFinta finta;
+        finta.attendiBox(QStringLiteral("BD deve essere un numero >0!"), Pulsanti::OK, QStringLiteral("Errore su BD"));
+        StatoSviluppo s;
+        ImpostaFigure(s, {"1,5", "100,5", "-1", "50", "70"});
+        s.LatoAC = -7;
+        ValidaDati(s);
+        QCOMPARE(s.TestoAC.testo(), QStringLiteral("1,5       "));
+        QCOMPARE(s.TestoAB.testo(), QStringLiteral("100,5     "));
+        QCOMPARE(s.LatoAC, -7.0);
+        VERIFICA_COPIONE(finta);
+    }
+
+    void virgola_data()
+    {
+        QTest::addColumn<Figure>("figure");
+        QTest::addColumn<QStringList>("testi"); // AC, AB, BD, Alfa, Beta after the validation
+        QTest::addColumn<QList<double>>("valori");
+        QTest::newRow("points untouched") << k_Buone << QStringList{"80", "100", "60", "50", "70"}
+                                          << QList<double>{80, 100, 60, 50, 70};
+        QTest::newRow("a comma in every field") << Figure{"80,5", "100,25", "60,75", "50,5", "70,5"}
+                                                << QStringList{"80.5", "100.25", "60.75", "50.5", "70.5"}
+                                                << QList<double>{80.5, 100.25, 60.75, 50.5, 70.5};
+        QTest::newRow("1,5 becomes 1.5") << Figure{"1,5", "100", "1", "80", "80"}
+                                         << QStringList{"1.5", "100", "1", "80", "80"}
+                                         << QList<double>{1.5, 100, 1, 80, 80};
+        QTest::newRow("cut to the width first") << Figure{"80.1234567891", "100", "60", "45.123456", "70"}
+                                                << QStringList{"80.1234567", "100", "60", "45.123", "70"}
+                                                << QList<double>{80.1234567, 100, 60, 45.123, 70};
+    }
+    void virgola()
+    {
+        QFETCH(Figure, figure);
+        QFETCH(QStringList, testi);
+        QFETCH(QList<double>, valori);
+        PiattaformaFinta finta;
+        StatoSviluppo s;
+        ImpostaFigure(s, figure);
+        ValidaDati(s);
+        QCOMPARE(s.ErroreDati, std::int16_t(0));
+        QCOMPARE(s.TestoAC.testo(), Fissa(testi[0], 10));
+        QCOMPARE(s.TestoAB.testo(), Fissa(testi[1], 10));
+        QCOMPARE(s.TestoBD.testo(), Fissa(testi[2], 10));
+        QCOMPARE(s.TestoAlfa.testo(), Fissa(testi[3], 6));
+        QCOMPARE(s.TestoBeta.testo(), Fissa(testi[4], 6));
+        QCOMPARE(s.LatoAC, valori[0]);
+        QCOMPARE(s.BaseAB, valori[1]);
+        QCOMPARE(s.LatoBD, valori[2]);
+        // Degrees times 3.14159265359, then divided by 180: the same double, bit for bit.
+        QCOMPARE(s.Alfa, valori[3] * k_PiGreco / 180);
+        QCOMPARE(s.Beta, valori[4] * k_PiGreco / 180);
+        QCOMPARE(s.PiGreco, k_PiGreco);
+        VERIFICA_COPIONE(finta);
+    }
+
+    void puntiEVertice()
+    {
+        PiattaformaFinta finta;
+        StatoSviluppo s;
+        ImpostaFigure(s, k_Buone);
+        ValidaDati(s);
+        QCOMPARE(s.ErroreDati, std::int16_t(0));
+        QCOMPARE(s.XA, 0.0);
+        QCOMPARE(s.YA, 0.0);
+        QCOMPARE(s.XB, 100.0);
+        QCOMPARE(s.YB, 0.0);
+        QCOMPARE_VICINO(s.XC, 80 * std::cos(50 * M_PI / 180), 1e-9);
+        QCOMPARE_VICINO(s.YC, 80 * std::sin(50 * M_PI / 180), 1e-9);
+        QCOMPARE_VICINO(s.XD, 100 - 60 * std::cos(70 * M_PI / 180), 1e-9);
+        QCOMPARE_VICINO(s.YD, 60 * std::sin(70 * M_PI / 180), 1e-9);
+        // tan 50 x = tan 70 (100 - x)
+        QCOMPARE_VICINO(s.XVerticeControllo, 69.75, 0.005);
+        QCOMPARE_VICINO(s.YVerticeControllo, 83.12, 0.005);
+        VERIFICA_COPIONE(finta);
+    }
+
+    void parallelaSenzaVertice_data()
+    {
+        QTest::addColumn<QString>("beta");
+        QTest::newRow("exactly parallel") << "120";
+        QTest::newRow("within 0.001 rad") << "120.03";
+    }
+    void parallelaSenzaVertice()
+    {
+        QFETCH(QString, beta);
+        PiattaformaFinta finta;
+        StatoSviluppo s;
+        ImpostaFigure(s, {"50", "100", "80", "60", beta});
+        s.XVerticeControllo = -7;
+        ValidaDati(s);
+        QCOMPARE(s.ErroreDati, std::int16_t(0));
+        QCOMPARE(s.XVerticeControllo, -7.0);
+        VERIFICA_COPIONE(finta);
+    }
+
+    void baseCongruente()
+    {
+        // 80 x 0.5 + 80 x 0.5 = 80 is within a base of 100.
+        PiattaformaFinta finta;
+        StatoSviluppo s;
+        ImpostaFigure(s, {"80", "100", "80", "60", "60"});
+        ValidaDati(s);
+        QCOMPARE(s.ErroreDati, std::int16_t(0));
+        VERIFICA_COPIONE(finta);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestValidaDati)
+#include "TestValidaDati.moc"
