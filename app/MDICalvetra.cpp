@@ -3,11 +3,16 @@
 
 #include "app/frmAbout.h"
 #include "app/frmHelp.h"
+#include "calibration/frmTaraStampa.h"
+#include "development/PaginaGrafico.h"
+#include "development/StampaSviluppoCarta.h"
 #include "development/frmGrafico.h"
 #include "platform/Piattaforma.h"
 #include "worksheet/frmCalvetra.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -56,6 +61,9 @@ MDICalvetra::MDICalvetra(QWidget *parent)
     NuovaFinestra();
     aggiornaMenu();
 }
+
+// The windows going down with the frame must not reach a frame half destroyed.
+MDICalvetra::~MDICalvetra() { disconnect(m_area, nullptr, this, nullptr); }
 
 frmGrafico *MDICalvetra::mnuNuovoFoglioDiLavoro_Click() { return NuovaFinestra(); }
 
@@ -141,11 +149,25 @@ void MDICalvetra::MostraAbout()
 }
 
 // Printing and the calibration manager are wired here by the windows that do them.
-void MDICalvetra::StampaSviluppo(frmGrafico &) {}
+// The calibration in use is the one selected on the worksheet, loaded unseen if need be.
+void MDICalvetra::StampaSviluppo(frmGrafico &finestra)
+{
+    Foglio();
+    StampaSviluppoSuCarta(finestra.Pagina().Elenco().elementi(), finestra.lblSalvato->text(),
+                          foglio()->cboNomeTara->currentIndex());
+}
 
-void MDICalvetra::ManagerTarature() {}
+void MDICalvetra::ManagerTarature()
+{
+    Foglio();
+    frmTaraStampa::Apri(foglio()->cboNomeTara, false, this);
+}
 
-void MDICalvetra::ManagerTaraturaStampante() {}
+void MDICalvetra::ManagerTaraturaStampante()
+{
+    Foglio();
+    frmTaraStampa::Apri(foglio()->cboNomeTara, true, foglio());
+}
 
 // The active development window's menu bar replaces the frame's own.
 void MDICalvetra::aggiornaMenu()

@@ -18,6 +18,7 @@ class MDICalvetra final : public QMainWindow, public Guscio {
 public:
     // Loading the frame creates development window number 1.
     explicit MDICalvetra(QWidget *parent = nullptr);
+    ~MDICalvetra() override;
 
     QMdiArea *area() const noexcept { return m_area; }
 
