@@ -1,0 +1,178 @@
+// The batch commands run as a process with no display: exit codes, messages, files written or not.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QByteArray campo(const QByteArray &testo, int larghezza) { return testo.left(larghezza).leftJustified(larghezza, ' '); }
+
+QByteArray record(const QByteArray &ac, const QByteArray &ab, const QByteArray &bd, const QByteArray &alfa,
+                  const QByteArray &beta)
+{
+    return campo("Tubo", 40) + campo(ac, 10) + campo(ab, 10) + campo(bd, 10) + campo(alfa, 6) + campo(beta, 6)
+        + "TF" + campo("", 8) + campo("", 30);
+}
+
+struct Esito {
+    int codice = -1;
+    QString uscita, errori;
+};
+
+// Runs vorna without a display, under an Italian locale (numbers must still use a point).
+Esito vorna(const QStringList &argomenti)
+{
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    for (const char *nome : {"DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY"})
+        ambiente.remove(QLatin1String(nome));
+    ambiente.insert(QStringLiteral("LANG"), QStringLiteral("it_IT.UTF-8"));
+    ambiente.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
+    QProcess processo;
+    processo.setProcessEnvironment(ambiente);
+    processo.start(QStringLiteral(VORNA_ESEGUIBILE), argomenti);
+    if (!processo.waitForFinished(60000))
+        return {};
+    return {processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -1,
+            QString::fromUtf8(processo.readAllStandardOutput()), QString::fromUtf8(processo.readAllStandardError())};
+}
+
+void scrivi(const QString &percorso, const QByteArray &byte)
+{
+    QFile f(percorso);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(byte);
+}
+
+QByteArray leggi(const QString &percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+}
+
+class TestRigaDiComando : public QObject {
+    Q_OBJECT
+
+private slots:
+    void versioneEAiuto()
+    {
+        const Esito versione = vorna({QStringLiteral("--version")});
+        QCOMPARE(versione.codice, 0);
+        QCOMPARE(versione.uscita, QStringLiteral("Vorna 1.0.0\n"));
+        QCOMPARE(versione.errori, QString());
+        const Esito aiuto = vorna({QStringLiteral("--help")});
+        QCOMPARE(aiuto.codice, 0);
+        QVERIFY(aiuto.uscita.contains(QStringLiteral("--export-dxf FILE.tnt OUT.dxf")));
+        QVERIFY(aiuto.uscita.contains(QStringLiteral("--export-csv FILE.tnt OUT.csv")));
+    }
+
+    void esportaDxf()
+    {
+        QTemporaryDir dir;
+        const QString tnt = dir.filePath(QStringLiteral("tubo.tnt")), dxf = dir.filePath(QStringLiteral("tubo.dxf"));
+        scrivi(tnt, record("80.", "100.", "80.", "90.", "90."));
+        const Esito e = vorna({QStringLiteral("--export-dxf"), tnt, dxf});
+        QCOMPARE(e.codice, 0);
+        QCOMPARE(e.errori, QString());
+        const QByteArray testo = leggi(dxf);
+        QVERIFY(testo.startsWith("0\r\nSECTION\r\n2\r\nHEADER\r\n"));
+        QVERIFY(testo.endsWith("0\r\nEOF\r\n"));
+        QVERIFY(testo.contains("\r\n314.159265\r\n"));
+        QVERIFY(!testo.contains("314,159"));
+        QCOMPARE(leggi(tnt), record("80.", "100.", "80.", "90.", "90."));
+    }
+
+    void esportaCsv()
+    {
+        QTemporaryDir dir;
+        const QString tnt = dir.filePath(QStringLiteral("tubo.tnt")), csv = dir.filePath(QStringLiteral("tubo.csv"));
+        scrivi(tnt, record("80.", "100.", "80.", "90.", "90."));
+        QCOMPARE(vorna({QStringLiteral("--export-csv"), tnt, csv}).codice, 0);
+        const QStringList righe = QString::fromLatin1(leggi(csv)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(righe.size(), 1 + 62 + 2);
+        QCOMPARE(righe.first(), QStringLiteral("k,XAB,YAB,XCD,YCD,Generatore"));
+        const QRegularExpression numero(QStringLiteral("^-?[0-9]+\\.[0-9]{6}$"));
+        for (int k = 1; k <= 62; ++k) {
+            const QStringList celle = righe[k].split(QLatin1Char(','));
+            QCOMPARE(celle.size(), 6);
+            QCOMPARE(celle[0], QString::number(k));
+            for (int i = 1; i < 6; ++i)
+                QVERIFY2(numero.match(celle[i]).hasMatch(), qPrintable(celle[i]));
+            // Every generator of a square-cut cylinder has the cylinder's length.
+            QCOMPARE(celle[5], QStringLiteral("80.000000"));
+        }
+        // The 62-point polygon of a straight edge is the full circumference (PiGreco of 11 decimals).
+        QCOMPARE(righe[63], QStringLiteral("SommaAB,314.159265"));
+        QCOMPARE(righe[64], QStringLiteral("SommaCD,314.159265"));
+    }
+
+    void figureRifiutate_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("bad AC") << record("abc", "100.", "80.", "90.", "90.") << "AC deve essere un numero > 0!\n";
+        QTest::newRow("empty file") << QByteArray() << "AC deve essere un numero > 0!\n";
+        QTest::newRow("binary bytes") << QByteArray("\x00\xff\x01", 3) << "AC deve essere un numero > 0!\n";
+        QTest::newRow("no truncated cone") << record("60.", "120.", "60.", "110.", "100.")
+                                          << "La proiezione non è un tronco di cono !\n";
+    }
+    void figureRifiutate()
+    {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(QString, messaggio);
+        for (const char *comando : {"--export-dxf", "--export-csv"}) {
+            QTemporaryDir dir;
+            const QString tnt = dir.filePath(QStringLiteral("s.tnt")), uscita = dir.filePath(
+                comando == QByteArray("--export-dxf") ? QStringLiteral("s.dxf") : QStringLiteral("s.csv"));
+            scrivi(tnt, contenuto);
+            scrivi(uscita, "old");
+            const Esito e = vorna({QLatin1String(comando), tnt, uscita});
+            QCOMPARE(e.codice, 1);
+            QCOMPARE(e.errori, messaggio);
+            QCOMPARE(leggi(uscita), QByteArray("old"));
+            QCOMPARE(leggi(tnt), contenuto);
+        }
+    }
+
+    void fileNonUsabili_data()
+    {
+        QTest::addColumn<QString>("origine");     // relative to a fresh folder holding a good s.tnt
+        QTest::addColumn<QString>("destinazione");
+        QTest::addColumn<QString>("nominato");    // the name the message must show
+        QTest::newRow("missing input") << "manca.tnt" << "s.dxf" << "manca.tnt";
+        QTest::newRow("input is a folder") << "cartella.tnt" << "s.dxf" << "cartella.tnt";
+        QTest::newRow("output folder missing") << "s.tnt" << "no/s.dxf" << "no/s.dxf";
+        QTest::newRow("output is a folder") << "s.tnt" << "cartella.dxf" << "cartella.dxf";
+        QTest::newRow("input not .tnt") << "s.dxf" << "s.tnt" << "s.dxf";
+        QTest::newRow("output not .dxf") << "s.tnt" << "s.txt" << "s.txt";
+    }
+    void fileNonUsabili()
+    {
+        QFETCH(QString, origine);
+        QFETCH(QString, destinazione);
+        QFETCH(QString, nominato);
+        QTemporaryDir dir;
+        const QDir cartella(dir.path());
+        scrivi(cartella.filePath(QStringLiteral("s.tnt")), record("80.", "100.", "80.", "90.", "90."));
+        cartella.mkdir(QStringLiteral("cartella.tnt"));
+        cartella.mkdir(QStringLiteral("cartella.dxf"));
+        const QStringList prima = cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const Esito e = vorna({QStringLiteral("--export-dxf"), cartella.filePath(origine), cartella.filePath(destinazione)});
+        QCOMPARE(e.codice, 2);
+        QVERIFY2(e.errori.contains(cartella.filePath(nominato)), qPrintable(e.errori));
+        QCOMPARE(cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), prima);
+        QCOMPARE(leggi(cartella.filePath(QStringLiteral("s.tnt"))), record("80.", "100.", "80.", "90.", "90."));
+    }
+
+    void argomentiSbagliati()
+    {
+        const Esito e = vorna({QStringLiteral("--export-dxf"), QStringLiteral("solo.tnt")});
+        QCOMPARE(e.codice, 2);
+        QVERIFY(e.errori.startsWith(QStringLiteral("Uso: vorna")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRigaDiComando)
+#include "TestRigaDiComando.moc"
