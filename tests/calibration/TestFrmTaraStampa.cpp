@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -53,6 +54,8 @@ private slots:
     void transizioniDeiModi_data();
     void transizioniDeiModi();
     void applicaFallito_restaNelModo();
+    void stampaPaginaTaratura_data();
+    void stampaPaginaTaratura();
     void salvaNomeEsistente_data();
     void salvaNomeEsistente();
     void salvaNomeNuovo_inCodaESelezionato();
@@ -248,6 +251,35 @@ void TestFrmTaraStampa::applicaFallito_restaNelModo()
     QCOMPARE(casella("txtNomeTara")->text(), QStringLiteral("Nuova"));
     QCOMPARE(LeggiTarature()->size(), 2);
     VERIFICA_COPIONE(finta);
+}
+
+void TestFrmTaraStampa::stampaPaginaTaratura_data()
+{
+    QTest::addColumn<int>("risposta");
+    QTest::addColumn<int>("dialogo"); // -1: never shown, 0: cancelled, 1: accepted
+    QTest::newRow("question cancelled") << int(RispostaAnnulla) << -1;
+    QTest::newRow("printer dialog cancelled") << int(RispostaOK) << 0;
+    QTest::newRow("printed") << int(RispostaOK) << 1;
+}
+
+void TestFrmTaraStampa::stampaPaginaTaratura()
+{
+    QFETCH(int, risposta);
+    QFETCH(int, dialogo);
+    PiattaformaFinta finta;
+    apri(0);
+    const QString pdf = m_cartella->filePath(QStringLiteral("griglia.pdf"));
+    finta.attendiBox(k_Domanda, Pulsanti::OKAnnulla, risposta);
+    if (dialogo >= 0) {
+        finta.attendiStampante(dialogo == 1, [pdf](QPrinter &stampante) {
+            stampante.setOutputFormat(QPrinter::PdfFormat);
+            stampante.setOutputFileName(pdf);
+        });
+    }
+    premi("cmdStampaPaginaTaratura");
+    VERIFICA_COPIONE(finta);
+    QCOMPARE(QFile::exists(pdf), dialogo == 1);
+    VERIFICA_MODO(k_Visione);
 }
 
 void TestFrmTaraStampa::salvaNomeEsistente_data()

@@ -3,6 +3,7 @@
 #include "calibration/FileTaratura.h"
 #include "calibration/ProcedureTara.h"
 #include "development/StampaSviluppoCarta.h"
+#include "geometry/CalcolaSviluppo.h"
 #include "development/TaraturaCarta.h"
 #include "tests/support/Confronto.h"
 #include "tests/support/PiattaformaFinta.h"
@@ -35,19 +36,29 @@ ElementoDisegno Linea(double x1, double y1, double x2, double y2)
     return {ElementoDisegno::Tipo::Linea, x1, y1, x2, y2, k_BluScuro, QString()};
 }
 
-ElementoDisegno Testo(double x, double y, const QString &testo)
-{
-    return {ElementoDisegno::Tipo::Testo, x, y, x, y, k_BluScuro, testo};
-}
+// A truncated cone computed and drawn by the program itself: its display list as the window holds it.
+class FinestraDiProva final : public FinestraAttiva {
+public:
+    SuperficieDisegno &Superficie() override { return elenco; }
+    void ImpostaSalvato(const QString &) override {}
+    void ImpostaStampa(const QString &) override {}
+    ElencoVisualizzazione elenco;
+};
 
-// A development laid out as the plot leaves it: a blank of 230 x 120 mm, its closing lines,
-// the four corner letters outside the corners and a legend line.
 std::vector<ElementoDisegno> SviluppoNoto()
 {
-    return {Linea(20, 30, 250, 30),    Linea(20, 150, 250, 150), Linea(20, 30, 20, 150),
-            Linea(250, 30, 250, 150),  Testo(14, 152, QStringLiteral("A")),
-            Testo(252, 152, QStringLiteral("B")), Testo(14, 22, QStringLiteral("C")),
-            Testo(252, 22, QStringLiteral("D")), Testo(20, 170, QStringLiteral("Scala=1:1"))};
+    StatoSviluppo stato;
+    stato.Nome = QStringLiteral("Prova");
+    stato.TestoAC = QStringLiteral("60");
+    stato.TestoAB = QStringLiteral("120");
+    stato.TestoBD = QStringLiteral("60");
+    stato.TestoAlfa = QStringLiteral("60");
+    stato.TestoBeta = QStringLiteral("70");
+    stato.ChiudiAC = QStringLiteral("F");
+    FinestraDiProva finestra;
+    ContestoCalcolo contesto{stato, &finestra, nullptr};
+    CalcolaSviluppo(contesto);
+    return finestra.elenco.elementi();
 }
 
 // A calibration that scales X by 100/98 over the whole page and shifts by (5, -3) mm.
@@ -256,15 +267,18 @@ void TestStampaSviluppoCarta::pdf_lettereAlMillimetro()
 
     const std::map<QString, QPointF> parole = ParoleDelPdf(pdf);
     const QPointF origine = QPointF(k_MargineSinistroPt, k_MargineAltoPt) / k_PuntiPerMm;
+    int lettere = 0;
     for (const ElementoDisegno &e : SviluppoNoto()) {
         if (e.tipo != ElementoDisegno::Tipo::Testo || e.testo.size() != 1)
             continue;
+        ++lettere;
         const auto trovata = parole.find(e.testo);
         QVERIFY2(trovata != parole.end(), qPrintable(e.testo));
         const QPointF attesa = origine + QPointF(e.x1 * scalaX, e.y1) + spostamento;
         QCOMPARE_VICINO(trovata->second.x(), attesa.x(), 0.1);
         QCOMPARE_VICINO(trovata->second.y(), attesa.y(), 0.1);
     }
+    QCOMPARE(lettere, 4);
 }
 
 QTEST_MAIN(TestStampaSviluppoCarta)
