@@ -220,8 +220,8 @@ void frmGrafico::mnuApri_Click()
         RichiestaFile richiesta;
         richiesta.filtro = QStringLiteral("(*.tnt)|*.tnt");
         richiesta.indiceFiltro = 1;
-        if (const auto nome = Piattaforma::corrente().DialogoApri(richiesta))
-            m_nomeFileDialogo = *nome;
+        // A cancelled dialog names no file: an earlier name must not be read again unasked.
+        m_nomeFileDialogo = Piattaforma::corrente().DialogoApri(richiesta).value_or(QString());
         SelezionaFile();
     } catch (const std::exception &) {
         // A run-time error ends the command silently.

@@ -1,0 +1,393 @@
+// The development window: state labels, menus, unsaved checks, .tnt save and open, DXF export, drawing.
+#include "development/PaginaGrafico.h"
+#include "platform/TestoFisso.h"
+#include "tests/app/FinestreDiProva.h"
+#include "tests/support/PiattaformaFinta.h"
+
+#include <QFile>
+#include <QImage>
+#include <QMenu>
+#include <QTest>
+
+class TestFrmGrafico : public QObject {
+    Q_OBJECT
+    CartellaDiLavoro m_cartella;
+
+    static QByteArray contenuto(const QString &percorso)
+    {
+        QFile file(percorso);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void init() { ContaFinestre = 0; }
+
+    void etichetteIniziali_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("didascalia");
+        QTest::newRow("lblNome") << "lblNome" << "Default";
+        QTest::newRow("lblAC") << "lblAC" << "60.";
+        QTest::newRow("lblAB") << "lblAB" << "120.";
+        QTest::newRow("lblBD") << "lblBD" << "60.";
+        QTest::newRow("lblALFA") << "lblALFA" << "60.";
+        QTest::newRow("lblBeta") << "lblBeta" << "60.";
+        QTest::newRow("lblChiudi") << "lblChiudi" << "T";
+        QTest::newRow("lblConoCilindro") << "lblConoCilindro" << "ConoCilindro";
+        QTest::newRow("lblStampa") << "lblStampa" << "Stampa";
+        QTest::newRow("lblSalvato") << "lblSalvato" << "";
+    }
+
+    void etichetteIniziali()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, didascalia);
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        auto *etichetta = frame.FigliaAttiva()->findChild<QLabel *>(nome);
+        QVERIFY(etichetta);
+        QCOMPARE(etichetta->text(), didascalia);
+        QVERIFY(!etichetta->isVisible());
+        VERIFICA_COPIONE(finta);
+    }
+
+    void menu_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("didascalia");
+        QTest::addColumn<QKeySequence>("scorciatoia");
+        QTest::newRow("foglio") << "mnuNuovoFoglioDiLavoro" << "Nuovo &Foglio di Lavoro" << QKeySequence("Ctrl+F");
+        QTest::newRow("sviluppo") << "mnuNuovoSviluppo" << "&Nuovo Sviluppo" << QKeySequence("Ctrl+N");
+        QTest::newRow("apri") << "mnuApri" << "&Apri" << QKeySequence();
+        QTest::newRow("salva") << "mnuSalvaNome" << "&Salva con nome" << QKeySequence("Ctrl+S");
+        QTest::newRow("chiudi") << "cmdChiudi" << "&Chiudi" << QKeySequence();
+        QTest::newRow("stampa") << "mnuStampa" << "Stam&pa" << QKeySequence();
+        QTest::newRow("esporta") << "mnuEsporta" << "Esporta come *.&dxf" << QKeySequence();
+        QTest::newRow("esci") << "mnuEsci" << "&Esci" << QKeySequence();
+        QTest::newRow("tarature") << "mnuManager_Tarature" << "&Manager Tarature" << QKeySequence();
+        QTest::newRow("cascata") << "mnuCascata" << "Cascata" << QKeySequence();
+        QTest::newRow("guida") << "mnuGuidaInLinea" << "&Guida in linea" << QKeySequence();
+        QTest::newRow("info") << "mnuInfo" << "&About" << QKeySequence();
+    }
+
+    void menu()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, didascalia);
+        QFETCH(QKeySequence, scorciatoia);
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        auto *azione = frame.FigliaAttiva()->findChild<QAction *>(nome);
+        QVERIFY(azione);
+        QCOMPARE(azione->text(), didascalia);
+        QCOMPARE(azione->shortcut(), scorciatoia);
+        VERIFICA_COPIONE(finta);
+    }
+
+    void geometriaIniziale()
+    {
+        QCOMPARE(frmGrafico::GeometriaIniziale(QSize(1000, 800)), QRect(20, 16, 960, 768));
+    }
+
+    // The page keeps its 288 x 208 proportions whatever the window's shape, centred.
+    void paginaUniforme_data()
+    {
+        QTest::addColumn<QSizeF>("widget");
+        QTest::addColumn<QRectF>("pagina");
+        QTest::newRow("larga") << QSizeF(1000, 208) << QRectF(356, 0, 288, 208);
+        QTest::newRow("alta") << QSizeF(576, 1000) << QRectF(0, 292, 576, 416);
+        QTest::newRow("esatta") << QSizeF(288, 208) << QRectF(0, 0, 288, 208);
+        QTest::newRow("vuota") << QSizeF(0, 0) << QRectF(0, 0, 0, 0);
+    }
+
+    void paginaUniforme()
+    {
+        QFETCH(QSizeF, widget);
+        QFETCH(QRectF, pagina);
+        QCOMPARE(PaginaGrafico::AreaPagina(widget), pagina);
+    }
+
+    // Every row of the unsaved check, with each answer, and what the save then does.
+    void verificaNonSalvato_data()
+    {
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<QString>("stato");
+        QTest::addColumn<int>("risposta");   // 0: no question
+        QTest::addColumn<int>("salvataggio"); // 0 none, 1 written, 2 dialog cancelled
+        QTest::addColumn<int>("finestre");    // windows open afterwards
+        QTest::addColumn<QString>("statoDopo"); // of the first window, when open
+        QTest::addColumn<bool>("foglio");      // worksheet on view afterwards
+
+        const int si = RispostaSi, no = RispostaNo, annulla = RispostaAnnulla;
+        QTest::newRow("chiudi nuova") << "chiudi" << "" << 0 << 0 << 0 << "" << false;
+        QTest::newRow("chiudi salvato") << "chiudi" << "salvato" << 0 << 0 << 0 << "" << false;
+        QTest::newRow("chiudi: no") << "chiudi" << "da salvare" << no << 0 << 0 << "" << false;
+        QTest::newRow("chiudi: annulla") << "chiudi" << "da salvare" << annulla << 0 << 1 << "da salvare" << false;
+        QTest::newRow("chiudi: si, salva") << "chiudi" << "da salvare" << si << 1 << 0 << "" << false;
+        QTest::newRow("chiudi: si, annulla il dialogo") << "chiudi" << "da salvare" << si << 2 << 1 << "da salvare" << false;
+        QTest::newRow("apri nuova") << "apri" << "" << 0 << 0 << 1 << "" << false;
+        QTest::newRow("apri salvato") << "apri" << "salvato" << 0 << 0 << 1 << "salvato" << false;
+        QTest::newRow("apri: no") << "apri" << "da salvare" << no << 0 << 2 << "da salvare" << false;
+        QTest::newRow("apri: si, salva") << "apri" << "da salvare" << si << 1 << 2 << "salvato" << false;
+        QTest::newRow("apri: si, annulla il dialogo") << "apri" << "da salvare" << si << 2 << 2 << "da salvare" << false;
+        QTest::newRow("sviluppo nuova") << "sviluppo" << "" << 0 << 0 << 1 << "" << true;
+        QTest::newRow("sviluppo salvato") << "sviluppo" << "salvato" << 0 << 0 << 1 << "salvato" << true;
+        QTest::newRow("sviluppo: no") << "sviluppo" << "da salvare" << no << 0 << 2 << "da salvare" << true;
+        QTest::newRow("sviluppo: si, salva") << "sviluppo" << "da salvare" << si << 1 << 1 << "salvato" << true;
+        QTest::newRow("sviluppo: si, annulla il dialogo") << "sviluppo" << "da salvare" << si << 2 << 1 << "da salvare" << false;
+    }
+
+    void verificaNonSalvato()
+    {
+        QFETCH(QString, comando);
+        QFETCH(QString, stato);
+        QFETCH(int, risposta);
+        QFETCH(int, salvataggio);
+        QFETCH(int, finestre);
+        QFETCH(QString, statoDopo);
+        QFETCH(bool, foglio);
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        QPointer<frmGrafico> prima = frame.FigliaAttiva();
+        prima->ImpostaSalvato(stato);
+        const QString file = m_cartella.percorso(QStringLiteral("verifica.tnt"));
+        QFile::remove(file);
+
+        const QString didascalia = QStringLiteral("Grafico - Drenvik");
+        if (risposta) {
+            if (comando == QLatin1String("chiudi"))
+                finta.attendiBox(DomandaChiusura(didascalia), Pulsanti::SiNoAnnulla, risposta);
+            else
+                finta.attendiBox(DomandaSalvataggio(didascalia), Pulsanti::SiNo, risposta);
+        }
+        if (salvataggio == 1)
+            finta.attendiSalva(file);
+        if (salvataggio == 2) {
+            finta.attendiSalva(std::nullopt);
+            finta.attendiBox(k_SoloDxf);
+        }
+        if (comando == QLatin1String("apri")) {
+            if (salvataggio == 1)
+                finta.attendiBox(QStringLiteral("File salvato"));
+            finta.attendiApri(std::nullopt);
+            finta.attendiBox(QStringLiteral("Errore"));
+        }
+
+        if (comando == QLatin1String("chiudi"))
+            prima->cmdChiudi_Click();
+        else if (comando == QLatin1String("apri"))
+            prima->mnuApri_Click();
+        else
+            prima->mnuNuovoSviluppo_Click();
+        EseguiCancellazioni();
+
+        QCOMPARE(frame.Finestre().size(), finestre);
+        if (prima)
+            QCOMPARE(prima->lblSalvato->text(), statoDopo);
+        QCOMPARE(QFile::exists(file), salvataggio == 1);
+        const bool foglioVisibile = frame.foglio() && frame.foglio()->isVisible();
+        QCOMPARE(foglioVisibile, foglio);
+        if (finestre == 2) {
+            QCOMPARE(frame.FigliaAttiva()->windowTitle(), QStringLiteral("Grafico - Drenvik 2"));
+            QVERIFY(frame.FigliaAttiva() != prima);
+        }
+        VERIFICA_COPIONE(finta);
+    }
+
+    // Save and open through the menus: captions, lblSalvato states, the labels carried by the file.
+    void salvaEApri()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        frmGrafico *prima = frame.FigliaAttiva();
+        Calcola(frame, CilindroDiProva());
+        QCOMPARE(prima->lblSalvato->text(), QStringLiteral("da salvare"));
+        QCOMPARE(prima->windowTitle(), QStringLiteral("Grafico - Drenvik Tubo*"));
+        const QString file = m_cartella.percorso(QStringLiteral("tubo.tnt"));
+        finta.attendiSalva(file);
+        QVERIFY(prima->mnuSalvaNome_Click());
+        const RichiestaFile richiesta = finta.richiesteSalva().front();
+        QCOMPARE(richiesta.filtro, QStringLiteral("(*.tnt)|*.tnt|All Files (*.*)|*.*"));
+        QCOMPARE(richiesta.indiceFiltro, 1);
+        QCOMPARE(richiesta.nomePredefinito, Fissa(QStringLiteral("Tubo"), 40));
+        QVERIFY(richiesta.chiediSovrascrittura);
+        QCOMPARE(prima->lblSalvato->text(), QStringLiteral("salvato"));
+        QCOMPARE(prima->windowTitle(), QStringLiteral("Grafico - Drenvik ") + file);
+        QCOMPARE(prima->lblConoCilindro->text(), QStringLiteral("Cilindro"));
+        const QByteArray byte = contenuto(file);
+        QCOMPARE(byte.size(), 122);
+        QCOMPARE(byte.mid(82, 2), QByteArray("TF"));
+
+        finta.attendiApri(file);
+        frame.mnuApriSviluppoEsistente_Click();
+        frmGrafico *seconda = frame.FigliaAttiva();
+        QVERIFY(seconda != prima);
+        QCOMPARE(seconda->windowTitle(), QStringLiteral("Grafico - Drenvik ") + file);
+        QCOMPARE(seconda->lblSalvato->text(), QStringLiteral("salvato"));
+        QCOMPARE(seconda->lblNome->text(), Fissa(QStringLiteral("Tubo"), 40));
+        QCOMPARE(seconda->lblAC->text(), Fissa(QStringLiteral("50"), 10));
+        QCOMPARE(seconda->lblChiudi->text(), QStringLiteral("T"));
+        QCOMPARE(seconda->lblConoCilindro->text(), QStringLiteral("Cilindro"));
+        QCOMPARE(seconda->lblStampa->text(), prima->lblStampa->text());
+        QCOMPARE(seconda->Pagina().Elenco().elementi().size(), prima->Pagina().Elenco().elementi().size());
+        QVERIFY(!seconda->Pagina().Elenco().elementi().empty());
+        VERIFICA_COPIONE(finta);
+    }
+
+    // Names that do not end exactly in ".tnt" are refused; nothing is written or read.
+    void nomiRifiutati_data()
+    {
+        QTest::addColumn<bool>("salva");
+        QTest::addColumn<QVariant>("nome"); // a null variant: the dialog cancelled
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("salva .TNT") << true << QVariant(m_cartella.percorso("MAIUSCOLO.TNT")) << k_SoloDxf;
+        QTest::newRow("salva annullato") << true << QVariant() << k_SoloDxf;
+        QTest::newRow("apri .TNT") << false << QVariant(m_cartella.percorso("MAIUSCOLO.TNT")) << "Errore";
+        QTest::newRow("apri annullato") << false << QVariant() << "Errore";
+    }
+
+    void nomiRifiutati()
+    {
+        QFETCH(bool, salva);
+        QFETCH(QVariant, nome);
+        QFETCH(QString, messaggio);
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        const std::optional<QString> risposta = nome.isNull() ? std::nullopt : std::optional(nome.toString());
+        if (salva) {
+            finestra->ImpostaSalvato(QStringLiteral("da salvare"));
+            finta.attendiSalva(risposta);
+        } else {
+            finta.attendiApri(risposta);
+        }
+        finta.attendiBox(messaggio);
+        if (salva) {
+            QVERIFY(!finestra->mnuSalvaNome_Click());
+            QCOMPARE(finestra->lblSalvato->text(), QStringLiteral("da salvare"));
+            if (nome.isNull()) // a cancelled dialog keeps the preset, the development's name
+                QCOMPARE(finestra->NomeFileDialogo(), QStringLiteral("Default"));
+        } else {
+            finestra->mnuApri_Click();
+            QCOMPARE(finestra->lblSalvato->text(), QString());
+            QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico - Drenvik"));
+        }
+        QCOMPARE(frame.Finestre().size(), 1);
+        QVERIFY(!QFile::exists(m_cartella.percorso("MAIUSCOLO.TNT")));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // Saving a window without a development, and a write that fails.
+    void salvataggiNonRiusciti()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        finta.attendiBox(QStringLiteral("Nessun sviluppo da salvare! Premere OK per continuare"));
+        QVERIFY(!finestra->mnuSalvaNome_Click());
+
+        finestra->ImpostaSalvato(QStringLiteral("salvato"));
+        finta.attendiSalva(m_cartella.percorso(QStringLiteral("manca/dentro.tnt")));
+        finta.attendiBox(QStringLiteral("Errore nel salvataggio dello sviluppo"));
+        QVERIFY(!finestra->mnuSalvaNome_Click());
+        // A save that wrote nothing leaves the development marked unsaved.
+        QCOMPARE(finestra->lblSalvato->text(), QStringLiteral("da salvare"));
+        QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico - Drenvik"));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A file whose figure is past the drawing scale: the open ends silently, nothing drawn.
+    void riaperturaOltreLaScala()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        const Figure f = FiguraEnorme();
+        RecordSviluppo record;
+        record.Nome = f.nome;
+        record.TestoAC = f.ac;
+        record.TestoAB = f.ab;
+        record.TestoBD = f.bd;
+        record.TestoAlfa = f.alfa;
+        record.TestoBeta = f.beta;
+        record.ChiudiAC = QStringLiteral("F");
+        record.ChiudiBD = QStringLiteral("T");
+        const QString file = m_cartella.percorso(QStringLiteral("enorme.tnt"));
+        QCOMPARE(ScriviRecordSviluppo(file, record), EsitoFileSviluppo::Ok);
+        finta.attendiApri(file);
+        frmGrafico *finestra = frame.FigliaAttiva();
+        finestra->mnuApri_Click();
+        QVERIFY(finestra->Pagina().Elenco().elementi().empty());
+        QCOMPARE(finestra->lblAB->text(), Fissa(f.ab, 10));
+        QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico - Drenvik"));
+        VERIFICA_COPIONE(finta);
+    }
+
+    void esporta_data()
+    {
+        QTest::addColumn<bool>("sviluppo");
+        QTest::addColumn<QVariant>("nome"); // null: dialog cancelled
+        QTest::addColumn<QString>("scritto"); // the file expected, empty for none
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("nessuno sviluppo") << false << QVariant() << "" << "Nessun sviluppo da esportare! Premere OK per continuare";
+        QTest::newRow("annullato") << true << QVariant() << "" << "";
+        QTest::newRow("con .dxf") << true << QVariant(m_cartella.percorso("pezzo.dxf")) << m_cartella.percorso("pezzo.dxf") << "";
+        QTest::newRow("senza estensione") << true << QVariant(m_cartella.percorso("lamiera")) << m_cartella.percorso("lamiera.dxf") << "";
+        QTest::newRow("non scrivibile") << true << QVariant(m_cartella.percorso("manca/x.dxf")) << "" << "Errore nell'esportazione dello sviluppo";
+    }
+
+    void esporta()
+    {
+        QFETCH(bool, sviluppo);
+        QFETCH(QVariant, nome);
+        QFETCH(QString, scritto);
+        QFETCH(QString, messaggio);
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        if (sviluppo)
+            Calcola(frame, ConoDiProva());
+        frmGrafico *finestra = frame.FigliaAttiva();
+        if (sviluppo)
+            finta.attendiSalva(nome.isNull() ? std::nullopt : std::optional(nome.toString()));
+        if (!messaggio.isEmpty())
+            finta.attendiBox(messaggio);
+        finestra->mnuEsporta_Click();
+        if (sviluppo)
+            QCOMPARE(finta.richiesteSalva().front().filtro, QStringLiteral("(*.dxf)|*.dxf"));
+        if (!scritto.isEmpty())
+            QVERIFY(contenuto(scritto).startsWith("0\r\nSECTION") || contenuto(scritto).startsWith("  0"));
+        QCOMPARE(finestra->lblSalvato->text(), sviluppo ? QStringLiteral("da salvare") : QString());
+        VERIFICA_COPIONE(finta);
+    }
+
+    // The drawing reaches the screen: dark blue on a white page.
+    void disegnoSulloSchermo()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.resize(1000, 800);
+        frame.show();
+        Calcola(frame, ConoDiProva());
+        const QImage immagine = frame.FigliaAttiva()->findChild<PaginaGrafico *>()->grab().toImage();
+        int blu = 0, bianco = 0;
+        for (int y = 0; y < immagine.height(); ++y)
+            for (int x = 0; x < immagine.width(); ++x) {
+                const QColor c = immagine.pixelColor(x, y);
+                blu += c.red() < 60 && c.green() < 60 && c.blue() > 90;
+                bianco += c == Qt::white;
+            }
+        QVERIFY2(blu > 200, qPrintable(QString::number(blu)));
+        QVERIFY(bianco > immagine.width() * immagine.height() / 3);
+        VERIFICA_COPIONE(finta);
+    }
+};
+
+QTEST_MAIN(TestFrmGrafico)
+#include "TestFrmGrafico.moc"
