@@ -87,73 +87,85 @@ void ScrittoreDxf::Testo(const QString &testo, PuntoPiano p, double altezza, boo
     }
 }
 
-QByteArray ScrittoreDxf::Documento() const
+void ScrittoreDxf::sezione(const char *nome)
 {
-    ScrittoreDxf d;
-    auto variabile = [&d](const char *nome) { d.gruppo(9, QLatin1String(nome)); };
-    auto sezione = [&d](const char *nome) {
-        d.gruppo(0, QStringLiteral("SECTION"));
-        d.gruppo(2, QLatin1String(nome));
-    };
-    auto tabella = [&d](const char *nome, int voci) {
-        d.gruppo(0, QStringLiteral("TABLE"));
-        d.gruppo(2, QLatin1String(nome));
-        d.gruppo(70, QString::number(voci));
-    };
-    auto layer = [&d](const char *nome, int colore) {
-        d.gruppo(0, QStringLiteral("LAYER"));
-        d.gruppo(2, QLatin1String(nome));
-        d.gruppo(70, QStringLiteral("0"));
-        d.gruppo(62, QString::number(colore));
-        d.gruppo(6, QStringLiteral("CONTINUOUS"));
-    };
-    auto fine = [&d](const char *cosa) { d.gruppo(0, QLatin1String(cosa)); };
+    gruppo(0, QStringLiteral("SECTION"));
+    gruppo(2, QLatin1String(nome));
+}
 
+void ScrittoreDxf::tabella(const char *nome, int voci)
+{
+    gruppo(0, QStringLiteral("TABLE"));
+    gruppo(2, QLatin1String(nome));
+    gruppo(70, QString::number(voci));
+}
+
+void ScrittoreDxf::layer(const char *nome, int colore)
+{
+    gruppo(0, QStringLiteral("LAYER"));
+    gruppo(2, QLatin1String(nome));
+    gruppo(70, QStringLiteral("0"));
+    gruppo(62, QString::number(colore));
+    gruppo(6, QStringLiteral("CONTINUOUS"));
+}
+
+void ScrittoreDxf::intestazione(const ScrittoreDxf &disegno)
+{
     sezione("HEADER");
-    variabile("$ACADVER");
-    d.gruppo(1, QStringLiteral("AC1009"));
-    variabile("$DWGCODEPAGE");
-    d.gruppo(3, QStringLiteral("ANSI_1252"));
-    variabile("$INSUNITS");
-    d.gruppo(70, QStringLiteral("4")); // millimetres
-    variabile("$EXTMIN");
-    d.punto(10, {m_minX, m_minY});
-    variabile("$EXTMAX");
-    d.punto(10, {m_maxX, m_maxY});
-    fine("ENDSEC");
+    gruppo(9, QStringLiteral("$ACADVER"));
+    gruppo(1, QStringLiteral("AC1009"));
+    gruppo(9, QStringLiteral("$DWGCODEPAGE"));
+    gruppo(3, QStringLiteral("ANSI_1252"));
+    gruppo(9, QStringLiteral("$INSUNITS"));
+    gruppo(70, QStringLiteral("4")); // millimetres
+    gruppo(9, QStringLiteral("$EXTMIN"));
+    punto(10, {disegno.m_minX, disegno.m_minY});
+    gruppo(9, QStringLiteral("$EXTMAX"));
+    punto(10, {disegno.m_maxX, disegno.m_maxY});
+    gruppo(0, QStringLiteral("ENDSEC"));
+}
 
+void ScrittoreDxf::tabelle()
+{
     sezione("TABLES");
     tabella("LTYPE", 1);
-    d.gruppo(0, QStringLiteral("LTYPE"));
-    d.gruppo(2, QStringLiteral("CONTINUOUS"));
-    d.gruppo(70, QStringLiteral("0"));
-    d.gruppo(3, QStringLiteral("Solid line"));
-    d.gruppo(72, QStringLiteral("65"));
-    d.gruppo(73, QStringLiteral("0"));
-    d.gruppo(40, 0.0);
-    fine("ENDTAB");
+    gruppo(0, QStringLiteral("LTYPE"));
+    gruppo(2, QStringLiteral("CONTINUOUS"));
+    gruppo(70, QStringLiteral("0"));
+    gruppo(3, QStringLiteral("Solid line"));
+    gruppo(72, QStringLiteral("65"));
+    gruppo(73, QStringLiteral("0"));
+    gruppo(40, 0.0);
+    gruppo(0, QStringLiteral("ENDTAB"));
     tabella("LAYER", 3);
     layer("0", 7);
     layer("TAGLIO", 1);
     layer("TESTI", 5);
-    fine("ENDTAB");
+    gruppo(0, QStringLiteral("ENDTAB"));
+    // TEXT entities name the STANDARD style; R12 readers expect to find it.
     tabella("STYLE", 1);
-    d.gruppo(0, QStringLiteral("STYLE"));
-    d.gruppo(2, QStringLiteral("STANDARD"));
-    d.gruppo(70, QStringLiteral("0"));
-    d.gruppo(40, 0.0);
-    d.gruppo(41, 1.0);
-    d.gruppo(50, 0.0);
-    d.gruppo(71, QStringLiteral("0"));
-    d.gruppo(42, 2.5);
-    d.gruppo(3, QStringLiteral("txt"));
-    d.gruppo(4, QString());
-    fine("ENDTAB");
-    fine("ENDSEC");
+    gruppo(0, QStringLiteral("STYLE"));
+    gruppo(2, QStringLiteral("STANDARD"));
+    gruppo(70, QStringLiteral("0"));
+    gruppo(40, 0.0);
+    gruppo(41, 1.0);
+    gruppo(50, 0.0);
+    gruppo(71, QStringLiteral("0"));
+    gruppo(42, 2.5);
+    gruppo(3, QStringLiteral("txt"));
+    gruppo(4, QString());
+    gruppo(0, QStringLiteral("ENDTAB"));
+    gruppo(0, QStringLiteral("ENDSEC"));
+}
 
-    sezione("ENTITIES");
+QByteArray ScrittoreDxf::Documento() const
+{
+    ScrittoreDxf d;
+    d.intestazione(*this);
+    d.tabelle();
+    d.sezione("ENTITIES");
     d.m_entita += m_entita;
-    fine("ENDSEC");
-    fine("EOF");
+    d.gruppo(0, QStringLiteral("ENDSEC"));
+    d.gruppo(0, QStringLiteral("EOF"));
     return ACp1252(d.m_entita);
 }

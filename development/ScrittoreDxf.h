@@ -22,6 +22,11 @@ private:
     void gruppo(int codice, double valore);
     void punto(int codiceX, PuntoPiano p);
     void estendi(double x, double y);
+    void sezione(const char *nome);
+    void tabella(const char *nome, int voci);
+    void layer(const char *nome, int colore);
+    void intestazione(const ScrittoreDxf &disegno); // with the extents of `disegno`
+    void tabelle();
 
     QString m_entita;
     double m_minX = 0, m_minY = 0, m_maxX = 0, m_maxY = 0;

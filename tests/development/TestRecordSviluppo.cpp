@@ -1,4 +1,5 @@
 // The .tnt record: byte layout, record number rule, reading and writing files, label mapping.
+#include "FileDiProva.h"
 #include "development/RecordSviluppo.h"
 #include "platform/Cp1252.h"
 #include "platform/FileSicuro.h"
@@ -47,18 +48,6 @@ EtichetteSviluppo etichetteCono()
     return e;
 }
 
-QByteArray leggi(const QString &percorso)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void scrivi(const QString &percorso, const QByteArray &byte)
-{
-    QFile f(percorso);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(byte), byte.size());
-}
 }
 
 class TestRecordSviluppo : public QObject {
@@ -214,11 +203,11 @@ private slots:
         QFETCH(QByteArray, attesi);
         QTemporaryDir dir;
         const QString percorso = dir.filePath(QStringLiteral("s.tnt"));
-        scrivi(percorso, contenuto);
+        QVERIFY(ScriviTutto(percorso, contenuto));
         RecordSviluppo r;
         QCOMPARE(LeggiRecordSviluppo(percorso, r), EsitoFileSviluppo::Ok);
         QCOMPARE(ByteDelRecord(r), attesi);
-        QCOMPARE(leggi(percorso), contenuto); // reading never changes the file
+        QCOMPARE(LeggiTutto(percorso), contenuto); // reading never changes the file
     }
 
     void scritturaSuFile_data()
@@ -242,11 +231,11 @@ private slots:
         QTemporaryDir dir;
         const QString percorso = dir.filePath(QStringLiteral("s.tnt"));
         if (prima != "-")
-            scrivi(percorso, prima);
+            QVERIFY(ScriviTutto(percorso, prima));
         else
             prima.clear();
         QCOMPARE(ScriviRecordSviluppo(percorso, RecordDaByte(fixtureCono())), EsitoFileSviluppo::Ok);
-        const QByteArray dopo = leggi(percorso);
+        const QByteArray dopo = LeggiTutto(percorso);
         QCOMPARE(dopo.size(), lunghezza);
         QCOMPARE(dopo.mid(inizio, 122), fixtureCono());
         QCOMPARE(dopo.left(inizio), prima.left(inizio));
@@ -267,12 +256,12 @@ private slots:
         QTemporaryDir dir;
         const QString percorso = dir.filePath(QStringLiteral("s.tnt"));
         const QByteArray prima = fixture({{0, 40, "vecchio"}}) + fixture({{0, 40, "ultimo"}});
-        scrivi(percorso, prima);
+        QVERIFY(ScriviTutto(percorso, prima));
         ImpostaGuastoSimulato([passo](const char *p) { return passo == p; });
         const auto esito = ScriviRecordSviluppo(percorso, RecordDaByte(fixtureCono()));
         ImpostaGuastoSimulato({});
         QCOMPARE(esito, EsitoFileSviluppo::NonScrivibile);
-        QCOMPARE(leggi(percorso), prima);
+        QCOMPARE(LeggiTutto(percorso), prima);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("s.tnt")});
     }
 

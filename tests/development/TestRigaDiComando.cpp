@@ -1,4 +1,6 @@
 // The batch commands run as a process with no display: exit codes, messages, files written or not.
+#include "FileDiProva.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -38,18 +40,6 @@ Esito vorna(const QStringList &argomenti)
             QString::fromUtf8(processo.readAllStandardOutput()), QString::fromUtf8(processo.readAllStandardError())};
 }
 
-void scrivi(const QString &percorso, const QByteArray &byte)
-{
-    QFile f(percorso);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(byte);
-}
-
-QByteArray leggi(const QString &percorso)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 }
 
 class TestRigaDiComando : public QObject {
@@ -72,25 +62,25 @@ private slots:
     {
         QTemporaryDir dir;
         const QString tnt = dir.filePath(QStringLiteral("tubo.tnt")), dxf = dir.filePath(QStringLiteral("tubo.dxf"));
-        scrivi(tnt, record("80.", "100.", "80.", "90.", "90."));
+        QVERIFY(ScriviTutto(tnt, record("80.", "100.", "80.", "90.", "90.")));
         const Esito e = vorna({QStringLiteral("--export-dxf"), tnt, dxf});
         QCOMPARE(e.codice, 0);
         QCOMPARE(e.errori, QString());
-        const QByteArray testo = leggi(dxf);
+        const QByteArray testo = LeggiTutto(dxf);
         QVERIFY(testo.startsWith("0\r\nSECTION\r\n2\r\nHEADER\r\n"));
         QVERIFY(testo.endsWith("0\r\nEOF\r\n"));
         QVERIFY(testo.contains("\r\n314.159265\r\n"));
         QVERIFY(!testo.contains("314,159"));
-        QCOMPARE(leggi(tnt), record("80.", "100.", "80.", "90.", "90."));
+        QCOMPARE(LeggiTutto(tnt), record("80.", "100.", "80.", "90.", "90."));
     }
 
     void esportaCsv()
     {
         QTemporaryDir dir;
         const QString tnt = dir.filePath(QStringLiteral("tubo.tnt")), csv = dir.filePath(QStringLiteral("tubo.csv"));
-        scrivi(tnt, record("80.", "100.", "80.", "90.", "90."));
+        QVERIFY(ScriviTutto(tnt, record("80.", "100.", "80.", "90.", "90.")));
         QCOMPARE(vorna({QStringLiteral("--export-csv"), tnt, csv}).codice, 0);
-        const QStringList righe = QString::fromLatin1(leggi(csv)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        const QStringList righe = QString::fromLatin1(LeggiTutto(csv)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(righe.size(), 1 + 62 + 2);
         QCOMPARE(righe.first(), QStringLiteral("k,XAB,YAB,XCD,YCD,Generatore"));
         const QRegularExpression numero(QStringLiteral("^-?[0-9]+\\.[0-9]{6}$"));
@@ -126,13 +116,13 @@ private slots:
             QTemporaryDir dir;
             const QString tnt = dir.filePath(QStringLiteral("s.tnt")), uscita = dir.filePath(
                 comando == QByteArray("--export-dxf") ? QStringLiteral("s.dxf") : QStringLiteral("s.csv"));
-            scrivi(tnt, contenuto);
-            scrivi(uscita, "old");
+            QVERIFY(ScriviTutto(tnt, contenuto));
+            QVERIFY(ScriviTutto(uscita, "old"));
             const Esito e = vorna({QLatin1String(comando), tnt, uscita});
             QCOMPARE(e.codice, 1);
             QCOMPARE(e.errori, messaggio);
-            QCOMPARE(leggi(uscita), QByteArray("old"));
-            QCOMPARE(leggi(tnt), contenuto);
+            QCOMPARE(LeggiTutto(uscita), QByteArray("old"));
+            QCOMPARE(LeggiTutto(tnt), contenuto);
         }
     }
 
@@ -155,7 +145,7 @@ private slots:
         QFETCH(QString, nominato);
         QTemporaryDir dir;
         const QDir cartella(dir.path());
-        scrivi(cartella.filePath(QStringLiteral("s.tnt")), record("80.", "100.", "80.", "90.", "90."));
+        QVERIFY(ScriviTutto(cartella.filePath(QStringLiteral("s.tnt")), record("80.", "100.", "80.", "90.", "90.")));
         cartella.mkdir(QStringLiteral("cartella.tnt"));
         cartella.mkdir(QStringLiteral("cartella.dxf"));
         const QStringList prima = cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -163,7 +153,7 @@ private slots:
         QCOMPARE(e.codice, 2);
         QVERIFY2(e.errori.contains(cartella.filePath(nominato)), qPrintable(e.errori));
         QCOMPARE(cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), prima);
-        QCOMPARE(leggi(cartella.filePath(QStringLiteral("s.tnt"))), record("80.", "100.", "80.", "90.", "90."));
+        QCOMPARE(LeggiTutto(cartella.filePath(QStringLiteral("s.tnt"))), record("80.", "100.", "80.", "90.", "90."));
     }
 
     void argomentiSbagliati()
