@@ -1,0 +1,79 @@
+// Time of one calculation: validation, development and plot into a display list, cone and cylinder.
+#include "geometry/CalcolaSviluppo.h"
+#include "geometry/SviluppoDenso.h"
+#include "platform/Piattaforma.h"
+#include "plot/ElencoVisualizzazione.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+// Answers OK and stays silent: a benchmark has nobody to click.
+class PiattaformaMuta final : public Piattaforma {
+public:
+    int MsgBox(const QString &, Pulsanti, const QString &) override { return RispostaOK; }
+    void Beep() override {}
+    std::optional<QString> DialogoApri(const RichiestaFile &) override { return std::nullopt; }
+    std::optional<QString> DialogoSalva(const RichiestaFile &) override { return std::nullopt; }
+    bool DialogoStampante(QPrinter &) override { return false; }
+};
+
+class FinestraMuta final : public FinestraAttiva {
+public:
+    SuperficieDisegno &Superficie() override { return superficie; }
+    void ImpostaSalvato(const QString &) override {}
+    void ImpostaStampa(const QString &) override {}
+    ElencoVisualizzazione superficie;
+};
+
+struct Figure {
+    const char *AC, *AB, *BD, *Alfa, *Beta;
+};
+constexpr Figure k_Cono{"80", "100", "60", "50", "70"};
+constexpr Figure k_Cilindro{"50", "100", "80", "60", "120"};
+
+void ImpostaFigure(StatoSviluppo &s, const Figure &f)
+{
+    s.Nome = QStringLiteral("Banco");
+    s.TestoAC = QString::fromLatin1(f.AC);
+    s.TestoAB = QString::fromLatin1(f.AB);
+    s.TestoBD = QString::fromLatin1(f.BD);
+    s.TestoAlfa = QString::fromLatin1(f.Alfa);
+    s.TestoBeta = QString::fromLatin1(f.Beta);
+    s.ChiudiAC = QStringLiteral("T");
+}
+
+void Calcolo(benchmark::State &stato, const Figure &figure)
+{
+    PiattaformaMuta muta;
+    Piattaforma::installa(&muta);
+    StatoSviluppo s;
+    FinestraMuta finestra;
+    ContestoCalcolo c{s, &finestra, nullptr};
+    for (auto _ : stato) {
+        ImpostaFigure(s, figure);
+        benchmark::DoNotOptimize(CalcolaSviluppo(c));
+        benchmark::DoNotOptimize(finestra.superficie.elementi().data());
+    }
+    Piattaforma::installa(nullptr);
+}
+
+void Denso(benchmark::State &stato, const Figure &figure)
+{
+    PiattaformaMuta muta;
+    Piattaforma::installa(&muta);
+    StatoSviluppo s;
+    ProfiloSviluppo profilo;
+    for (auto _ : stato) {
+        ImpostaFigure(s, figure);
+        benchmark::DoNotOptimize(SviluppoVero(s, int(stato.range(0)), profilo));
+    }
+    Piattaforma::installa(nullptr);
+}
+} // namespace
+
+BENCHMARK_CAPTURE(Calcolo, cono, k_Cono);
+BENCHMARK_CAPTURE(Calcolo, cilindro, k_Cilindro);
+BENCHMARK_CAPTURE(Denso, cono, k_Cono)->Arg(31)->Arg(1000);
+BENCHMARK_CAPTURE(Denso, cilindro, k_Cilindro)->Arg(31)->Arg(1000);
+
+BENCHMARK_MAIN();
