@@ -1,0 +1,238 @@
+// The worksheet: its controls, the first start's calibration file, and what "Calcola" writes.
+#include "app/frmAbout.h"
+#include "calibration/FileTaratura.h"
+#include "development/PaginaGrafico.h"
+#include "platform/TestoFisso.h"
+#include "tests/app/FinestreDiProva.h"
+#include "tests/support/PiattaformaFinta.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTest>
+
+Q_DECLARE_METATYPE(Figure)
+
+class TestFrmCalvetra : public QObject {
+    Q_OBJECT
+    CartellaDiLavoro m_cartella;
+
+private slots:
+    void init()
+    {
+        ContaFinestre = 0;
+        QFile::remove(k_FileTaratura);
+    }
+
+    void controlli_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("didascalia");
+        QTest::addColumn<QString>("suggerimento");
+        QTest::addColumn<QRect>("twips");
+        QTest::newRow("txtNome") << "txtNome" << "" << "Inserisci qui il nome che identificherà il tuo sviluppo" << QRect(840, 240, 4335, 315);
+        QTest::newRow("txtALPHA") << "txtALPHA" << "" << "Inserisci l'ampiezza in gradi decimali dell'angolo alfa (CAB)" << QRect(840, 1800, 1455, 255);
+        QTest::newRow("optChiudiAC") << "optChiudiAC" << "Chiudi su AC" << "Scegli questa opzione se desideri che il tuo sviluppo si chiuda sul lato AC" << QRect(120, 240, 1335, 255);
+        QTest::newRow("optChiudiBD") << "optChiudiBD" << "Chiudi su BD" << "Scegli questa opzione se desideri che il tuo sviluppo si chiuda sul lato BD" << QRect(1440, 240, 1215, 255);
+        QTest::newRow("cmdCalcola") << "cmdCalcola" << "&Calcola" << "Accetta i dati e costruisce l'esploso" << QRect(2400, 1440, 2775, 975);
+        QTest::newRow("cboNomeTara") << "cboNomeTara" << "" << "Qui puoi selezionare la taratura stampante da usare" << QRect(840, 2760, 4335, 330);
+        QTest::newRow("cmdTaraStampa") << "cmdTaraStampa" << "&Manager Taratura Stampante" << "Vai al manager taratura stampante" << QRect(5280, 960, 2535, 255);
+        QTest::newRow("cmdHelp") << "cmdHelp" << "&?" << "Aiuto su come inserire i dati richiesti da questo modulo" << QRect(5280, 1320, 2535, 255);
+        QTest::newRow("cmdAbout") << "cmdAbout" << "&About" << "Informazioni sul programma" << QRect(5280, 2280, 2535, 255);
+        QTest::newRow("cmdEsci") << "cmdEsci" << "&Esci" << "Esce da Calvetra" << QRect(5280, 2640, 2535, 255);
+        QTest::newRow("lblAC") << "lblAC" << "CA:" << "" << QRect(240, 720, 375, 255);
+        QTest::newRow("lblBD") << "lblBD" << "BD:" << "" << QRect(360, 1440, 255, 255);
+        QTest::newRow("fraChiusura") << "fraChiusura" << "Lato di chiusura dello sviluppo" << "" << QRect(2400, 600, 2775, 615);
+        QTest::newRow("lblTaraStampante") << "lblTaraStampante" << "Taratura stampante in uso:" << "" << QRect(240, 2520, 1935, 255);
+    }
+
+    void controlli()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, didascalia);
+        QFETCH(QString, suggerimento);
+        QFETCH(QRect, twips);
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frmCalvetra &foglio = FoglioDi(frame);
+        QCOMPARE(foglio.windowTitle(), QStringLiteral("Drenvik - Vorna"));
+        QCOMPARE(foglio.size(), QSize(531, 230));
+        auto *controllo = foglio.findChild<QWidget *>(nome);
+        QVERIFY(controllo);
+        QString testo = controllo->property("text").toString();
+        if (auto *gruppo = qobject_cast<QGroupBox *>(controllo))
+            testo = gruppo->title();
+        QCOMPARE(testo, didascalia);
+        QCOMPARE(controllo->toolTip(), suggerimento);
+        QCOMPARE(controllo->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+        QCOMPARE(controllo->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(controllo->font().pointSizeF(), nome == QLatin1String("cmdCalcola") ? 9.75 : 8.25);
+        QCOMPARE(controllo->font().bold(), nome == QLatin1String("cmdCalcola"));
+        QVERIFY(foglio.optChiudiBD->isChecked());
+        VERIFICA_COPIONE(finta);
+    }
+
+    void ordineDiTabulazione()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frmCalvetra &f = FoglioDi(frame);
+        const QList<QWidget *> ordine = {f.txtNome,    f.txtAC,       f.txtAB,       f.txtBD,         f.txtALPHA,
+                                         f.txtBETA,    f.optChiudiAC, f.optChiudiBD, f.cmdCalcola,    f.cboNomeTara,
+                                         f.cmdTaraStampa, f.cmdHelp,  f.cmdAbout,    f.cmdEsci};
+        for (qsizetype i = 0; i + 1 < ordine.size(); ++i) {
+            QWidget *prossimo = ordine.at(i)->nextInFocusChain();
+            while (prossimo->focusPolicy() == Qt::NoFocus)
+                prossimo = prossimo->nextInFocusChain();
+            QCOMPARE(prossimo, ordine.at(i + 1));
+        }
+        VERIFICA_COPIONE(finta);
+    }
+
+    // First start: Taratura.dat gets its two factory records, listed with the first selected.
+    void primoAvvio()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        QVERIFY(!QFile::exists(k_FileTaratura));
+        frmCalvetra &foglio = FoglioDi(frame);
+        QCOMPARE(QFileInfo(k_FileTaratura).size(), qint64(2 * 170));
+        QCOMPARE(foglio.cboNomeTara->count(), 2);
+        QCOMPARE(foglio.cboNomeTara->itemText(0), QStringLiteral("Default"));
+        QCOMPARE(foglio.cboNomeTara->itemText(1), QStringLiteral("Lexmark WinWriter 200"));
+        QCOMPARE(foglio.cboNomeTara->currentIndex(), 0);
+        VERIFICA_COPIONE(finta);
+    }
+
+    void unaSolaTaratura()
+    {
+        PiattaformaFinta finta;
+        RecordTara mia = TaraDefault();
+        mia.NomeTara = QStringLiteral("Officina");
+        QVERIFY(ScriviTarature({mia}));
+        MDICalvetra frame;
+        frmCalvetra &foglio = FoglioDi(frame);
+        QCOMPARE(foglio.cboNomeTara->count(), 1);
+        QCOMPARE(foglio.cboNomeTara->itemText(0), QStringLiteral("Officina"));
+        QCOMPARE(QFileInfo(k_FileTaratura).size(), qint64(170));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // What "Calcola" writes into the one development state and the active window.
+    void calcola_data()
+    {
+        QTest::addColumn<Figure>("figure");
+        QTest::addColumn<QString>("didascalia");
+        QTest::addColumn<QString>("chiudi");
+        const QString lungo = QStringLiteral("Tramoggia per silo di stoccaggio granaglie n. 12");
+        Figure nomeLungo = ConoDiProva();
+        nomeLungo.nome = lungo;
+        Figure spazi = ConoDiProva();
+        spazi.nome = QStringLiteral("   Cappa  ");
+        Figure testiLunghi = ConoDiProva();
+        testiLunghi.ac = QStringLiteral("60.000000007"); // 12 characters, cut to 10
+        testiLunghi.alfa = QStringLiteral("60.00009");   // 8 characters, cut to 6
+        QTest::newRow("cono, chiude su BD") << ConoDiProva() << "Grafico - Drenvik Pezzo*" << "F";
+        QTest::newRow("cilindro, chiude su AC") << CilindroDiProva() << "Grafico - Drenvik Tubo*" << "T";
+        QTest::newRow("nome oltre 40") << nomeLungo << "Grafico - Drenvik " + lungo.left(40).trimmed() + "*" << "F";
+        QTest::newRow("nome tra spazi") << spazi << "Grafico - Drenvik Cappa*" << "F";
+        QTest::newRow("testi oltre la larghezza") << testiLunghi << "Grafico - Drenvik Pezzo*" << "F";
+    }
+
+    void calcola()
+    {
+        QFETCH(Figure, figure);
+        QFETCH(QString, didascalia);
+        QFETCH(QString, chiudi);
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        frmCalvetra &foglio = FoglioDi(frame);
+        foglio.Mostra();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        Calcola(frame, figure);
+        QVERIFY(!foglio.isVisible());
+        QCOMPARE(finestra->windowTitle(), didascalia);
+        const StatoSviluppo &s = frame.Stato();
+        QCOMPARE(s.Nome.testo(), Fissa(figure.nome, 40));
+        QCOMPARE(s.TestoAC.testo(), Fissa(figure.ac, 10));
+        QCOMPARE(s.TestoAlfa.testo(), Fissa(figure.alfa, 6));
+        QCOMPARE(s.ChiudiAC.testo(), chiudi);
+        QCOMPARE(s.ChiudiBD.testo(), chiudi == QLatin1String("T") ? QStringLiteral("F") : QStringLiteral("T"));
+        QCOMPARE(finestra->lblNome->text(), Fissa(figure.nome, 40));
+        QCOMPARE(finestra->lblAC->text(), Fissa(figure.ac, 10));
+        QCOMPARE(finestra->lblAB->text(), Fissa(figure.ab, 10));
+        QCOMPARE(finestra->lblBD->text(), Fissa(figure.bd, 10));
+        QCOMPARE(finestra->lblALFA->text(), Fissa(figure.alfa, 6));
+        QCOMPARE(finestra->lblBeta->text(), Fissa(figure.beta, 6));
+        QCOMPARE(finestra->lblChiudi->text(), chiudi);
+        QCOMPARE(finestra->lblSalvato->text(), QStringLiteral("da salvare"));
+        QCOMPARE(finestra->lblStampa->text(), s.RoutineStampa);
+        QVERIFY(!finestra->Pagina().Elenco().elementi().empty());
+        // The fields keep what was typed for the next time.
+        QCOMPARE(foglio.txtNome->text(), figure.nome);
+        VERIFICA_COPIONE(finta);
+    }
+
+    // An empty AC: the validation's message; labels and caption still set, the old drawing kept.
+    void calcolaConACVuoto()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        Calcola(frame, ConoDiProva());
+        const auto disegno = finestra->Pagina().Elenco().elementi().size();
+        Figure senzaAC = CilindroDiProva();
+        senzaAC.ac.clear();
+        finta.attendiBox(QStringLiteral("AC deve essere un numero > 0!"), Pulsanti::OK, QStringLiteral("Errore su AC"));
+        Calcola(frame, senzaAC);
+        QCOMPARE(finestra->lblAC->text(), QString(10, QLatin1Char(' ')));
+        QCOMPARE(finestra->lblNome->text(), Fissa(QStringLiteral("Tubo"), 40));
+        QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico - Drenvik Tubo*"));
+        QCOMPARE(finestra->Pagina().Elenco().elementi().size(), disegno);
+        QCOMPARE(finestra->lblSalvato->text(), QStringLiteral("da salvare"));
+        QVERIFY(!frame.foglio()->isVisible());
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A run-time error in "Calcola" unloads the worksheet silently; the next use loads it anew.
+    void trappolaDiErrore()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        QPointer<frmCalvetra> primo = &FoglioDi(frame);
+        Calcola(frame, FiguraEnorme());
+        QVERIFY(!frame.foglio());
+        EseguiCancellazioni();
+        QVERIFY(!primo);
+        QCOMPARE(frame.FigliaAttiva()->lblAB->text(), Fissa(FiguraEnorme().ab, 10));
+        frmCalvetra &nuovo = FoglioDi(frame);
+        QCOMPARE(nuovo.txtNome->text(), QString());
+        QCOMPARE(nuovo.cboNomeTara->count(), 2);
+        VERIFICA_COPIONE(finta);
+    }
+
+    void esciNasconde()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        frmCalvetra &foglio = FoglioDi(frame);
+        foglio.Mostra();
+        QCOMPARE(foglio.windowModality(), Qt::ApplicationModal);
+        foglio.txtNome->setText(QStringLiteral("resta"));
+        foglio.cmdEsci->click();
+        QVERIFY(!foglio.isVisible());
+        QCOMPARE(frame.foglio(), &foglio);
+        QCOMPARE(foglio.txtNome->text(), QStringLiteral("resta"));
+        foglio.cmdAbout->click();
+        QVERIFY(frame.about() && frame.about()->isVisible());
+        VERIFICA_COPIONE(finta);
+    }
+};
+
+QTEST_MAIN(TestFrmCalvetra)
+#include "TestFrmCalvetra.moc"
