@@ -22,6 +22,7 @@ frmSplashMd5::frmSplashMd5(std::function<void()> mostraFrame, QWidget *parent)
       m_mostraFrame(std::move(mostraFrame))
 {
     setObjectName(QStringLiteral("frmSplashMd5"));
+    setWindowTitle(QStringLiteral("V O R N A"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::Box);
