@@ -55,13 +55,7 @@ void PosaCilindro(const StatoSviluppo &s, int i, const BordiSviluppo &bordi) noe
 
 void GeneratoriCilindro(StatoSviluppo &s, const BordiSviluppo &bordi) noexcept
 {
-    const double passo = s.PiGreco / (bordi.generatoriPerMeta - 1);
-    s.Teta = s.PiGreco;
-    for (int i = 1; i <= bordi.generatoriPerMeta; ++i) {
-        GeneratoreCilindro(s);
-        PosaCilindro(s, i, bordi);
-        s.Teta = s.Teta - passo;
-    }
+    PercorriGeneratori(s, bordi, GeneratoreCilindro, PosaCilindro);
 }
 
 bool SviluppoCilindro(ContestoCalcolo &c)

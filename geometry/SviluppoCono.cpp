@@ -131,13 +131,7 @@ void PosaCono(const StatoSviluppo &s, int i, const BordiSviluppo &bordi) noexcep
 
 void GeneratoriCono(StatoSviluppo &s, const BordiSviluppo &bordi) noexcept
 {
-    const double passo = s.PiGreco / (bordi.generatoriPerMeta - 1);
-    s.Teta = s.PiGreco;
-    for (int i = 1; i <= bordi.generatoriPerMeta; ++i) {
-        GeneratoreCono(s);
-        PosaCono(s, i, bordi);
-        s.Teta = s.Teta - passo;
-    }
+    PercorriGeneratori(s, bordi, GeneratoreCono, PosaCono);
 }
 
 bool SviluppoCono(ContestoCalcolo &c)
