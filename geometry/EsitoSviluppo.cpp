@@ -18,9 +18,13 @@ void RifiutaProiezione(ContestoCalcolo &c)
         c.foglio->Mostra();
 }
 
-bool ConcludiSviluppo(ContestoCalcolo &c, const QString &routineVerticale, const QString &routineOrizzontale)
+bool ConcludiSviluppo(ContestoCalcolo &c, void (*estensione)(StatoSviluppo &) noexcept,
+                      const QString &routineVerticale, const QString &routineOrizzontale)
 {
     StatoSviluppo &s = c.stato;
+    SommeBordi(s);
+    EstremiBordi(s);
+    estensione(s);
     // Figures that pass the validation can still overflow or meet a vanishing divisor
     // (huge lengths, angles past a straight one): such a figure is no drawable blank.
     if (!SviluppoFinito(s)) {

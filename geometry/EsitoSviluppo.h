@@ -9,7 +9,9 @@ void AvvisaNonTronco(StatoSviluppo &s);
 // The box, then the worksheet again so the user can correct the figures. Nothing is drawn.
 void RifiutaProiezione(ContestoCalcolo &c);
 
-// For a development whose arrays, sums and extents are computed: refuses it when any of them
-// is not finite; otherwise marks the window unsaved, sets Scala to 1, chooses the standing or
-// lying routine by Larghezza < Altezza and draws. True when the development stands.
-bool ConcludiSviluppo(ContestoCalcolo &c, const QString &routineVerticale, const QString &routineOrizzontale);
+// For a development whose arrays are filled: measures the edges and the extents (by the shape's
+// `estensione` rule) and refuses the figure when any of these is not finite; otherwise marks the
+// window unsaved, sets Scala to 1, chooses the standing or lying routine by Larghezza < Altezza
+// and draws. True when the development stands.
+bool ConcludiSviluppo(ContestoCalcolo &c, void (*estensione)(StatoSviluppo &) noexcept,
+                      const QString &routineVerticale, const QString &routineOrizzontale);

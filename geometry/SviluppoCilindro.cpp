@@ -63,8 +63,5 @@ bool SviluppoCilindro(ContestoCalcolo &c)
     StatoSviluppo &s = c.stato;
     RuotaProiezione(s);
     GeneratoriCilindro(s, BordiDelloStato(s));
-    SommeBordi(s);
-    EstremiBordi(s);
-    EstensioneCilindro(s);
-    return ConcludiSviluppo(c, k_StampaCilindroVerticale, k_StampaCilindroOrizzontale);
+    return ConcludiSviluppo(c, EstensioneCilindro, k_StampaCilindroVerticale, k_StampaCilindroOrizzontale);
 }

@@ -6,7 +6,6 @@
 #include "geometry/VerticeCono.h"
 
 #include <cmath>
-#include <utility>
 
 namespace {
 constexpr double k_SogliaVerticale = 0.001; // mm: a generator this close to upright
@@ -145,8 +144,5 @@ bool SviluppoCono(ContestoCalcolo &c)
     Specchia(s);
     RuotaProiezione(s);
     GeneratoriCono(s, BordiDelloStato(s));
-    SommeBordi(s);
-    EstremiBordi(s);
-    EstensioneCono(s);
-    return ConcludiSviluppo(c, k_StampaConoVerticale, k_StampaConoOrizzontale);
+    return ConcludiSviluppo(c, EstensioneCono, k_StampaConoVerticale, k_StampaConoOrizzontale);
 }
