@@ -23,11 +23,17 @@ QByteArray TestoCsv(const StatoSviluppo &s)
     return testo;
 }
 
-EsitoEsportazione EsportaCsv(const StatoSviluppo &figure, const QString &percorso)
+std::optional<QByteArray> CsvDelleFigure(const StatoSviluppo &figure)
 {
     StatoSviluppo sviluppato;
     ProfiloSviluppo profilo;
     if (!SviluppaFigure(figure, 31, sviluppato, profilo))
-        return EsitoEsportazione::DatiRifiutati;
-    return ScriviEsportazione(percorso, TestoCsv(sviluppato));
+        return std::nullopt;
+    return TestoCsv(sviluppato);
+}
+
+EsitoEsportazione EsportaCsv(const StatoSviluppo &figure, const QString &percorso)
+{
+    const auto testo = CsvDelleFigure(figure);
+    return testo ? ScriviEsportazione(percorso, *testo) : EsitoEsportazione::DatiRifiutati;
 }

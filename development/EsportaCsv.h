@@ -6,9 +6,13 @@
 
 #include <QByteArray>
 
+#include <optional>
+
 // Recomputes the development of the input texts of `figure` and writes its table to `percorso`.
 // Rejections are told through the platform's message boxes; nothing is written then.
 EsitoEsportazione EsportaCsv(const StatoSviluppo &figure, const QString &percorso);
+// The same table in memory; empty when the figures are rejected (already told).
+std::optional<QByteArray> CsvDelleFigure(const StatoSviluppo &figure);
 
 // Header, then k, XAB, YAB, XCD, YCD, generator length for k = 1..62 (mm, point decimal),
 // then the SommaAB and SommaCD lines. `sviluppato` holds the arrays in mm, before any plot.

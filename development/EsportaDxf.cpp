@@ -14,14 +14,14 @@ constexpr int k_Affinamenti = 8;
 double saettaProfilo(const ProfiloSviluppo &p) { return std::max(SaettaStimata(p.bordoAB), SaettaStimata(p.bordoCD)); }
 }
 
-EsitoEsportazione EsportaDxf(const StatoSviluppo &figure, const QString &percorso)
+std::optional<QByteArray> DxfDelleFigure(const StatoSviluppo &figure)
 {
     StatoSviluppo sviluppato;
     ProfiloSviluppo profilo;
     int generatori = k_GeneratoriMinimi;
     for (int passo = 0; passo < k_Affinamenti; ++passo) {
         if (!SviluppaFigure(figure, generatori, sviluppato, profilo))
-            return EsitoEsportazione::DatiRifiutati;
+            return std::nullopt;
         // Aim at half the tolerance: the estimate is close, not a bound.
         const double saetta = saettaProfilo(profilo);
         if (!(saetta > k_TolleranzaDxf / 2) || generatori == k_GeneratoriMassimi)
@@ -29,5 +29,11 @@ EsitoEsportazione EsportaDxf(const StatoSviluppo &figure, const QString &percors
         const double fattore = 1.1 * std::sqrt(saetta / (k_TolleranzaDxf / 2));
         generatori = int(std::min<double>(k_GeneratoriMassimi, std::ceil(generatori * fattore)));
     }
-    return ScriviEsportazione(percorso, TestoDxf(sviluppato, profilo));
+    return TestoDxf(sviluppato, profilo);
+}
+
+EsitoEsportazione EsportaDxf(const StatoSviluppo &figure, const QString &percorso)
+{
+    const auto testo = DxfDelleFigure(figure);
+    return testo ? ScriviEsportazione(percorso, *testo) : EsitoEsportazione::DatiRifiutati;
 }

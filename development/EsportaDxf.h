@@ -7,6 +7,8 @@
 
 #include <QByteArray>
 
+#include <optional>
+
 // Outline within this distance (mm) of the exact development.
 constexpr double k_TolleranzaDxf = 0.01;
 
@@ -14,6 +16,8 @@ constexpr double k_TolleranzaDxf = 0.01;
 // read) at true size and writes it to `percorso`. Rejections are told through the platform's
 // message boxes, as a calculation tells them; nothing is written then.
 EsitoEsportazione EsportaDxf(const StatoSviluppo &figure, const QString &percorso);
+// The same DXF text in memory; empty when the figures are rejected (already told).
+std::optional<QByteArray> DxfDelleFigure(const StatoSviluppo &figure);
 
 // The DXF text of a development: `sviluppato` holds the state after the development (names,
 // sums, corners), `profilo` its dense outline. Windows-1252 bytes.

@@ -1,0 +1,69 @@
+// Fuzzer: any bytes as a .tnt file, opened, computed, drawn, exported and saved back.
+#include "VerificaFuzz.h"
+
+#include "development/EsportaCsv.h"
+#include "development/EsportaDxf.h"
+#include "development/RecordSviluppo.h"
+#include "platform/FileSicuro.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+// The open of a development window: labels and shared texts from the record, then the driver.
+EtichetteSviluppo apri(const RecordSviluppo &buffer)
+{
+    StatoSviluppo stato;
+    CaricaNelloStato(buffer, stato);
+    FinestraFuzz finestra;
+    FoglioFuzz foglio;
+    ContestoCalcolo contesto{stato, &finestra, &foglio};
+    if (CalcolaComeFinestra(contesto))
+        VerificaSviluppo(stato);
+    VerificaElenco(finestra.superficie);
+    if (const auto dxf = DxfDelleFigure(stato))
+        VerificaDxf(*dxf);
+    if (const auto csv = CsvDelleFigure(stato))
+        VerificaCsv(*csv);
+    return EtichetteDaRecord(buffer);
+}
+
+// A save over the same file rewrites its last record and leaves every other byte as it was.
+void salva(const QString &percorso, const QByteArray &prima, RecordSviluppo &buffer, EtichetteSviluppo &etichette)
+{
+    RiempiRecordDaEtichette(buffer, etichette);
+    Esigi(ScriviRecordSviluppo(percorso, buffer) == EsitoFileSviluppo::Ok, "salvataggio");
+    const auto dopo = LeggiFile(percorso);
+    Esigi(dopo.has_value(), "rilettura dopo il salvataggio");
+    const qint64 inizio = qint64(NumeroRecord(prima.size()) - 1) * k_LunghezzaRecordSviluppo;
+    const qint64 fine = inizio + k_LunghezzaRecordSviluppo;
+    Esigi(dopo->size() == std::max<qint64>(prima.size(), fine), "lunghezza dopo il salvataggio");
+    Esigi(dopo->left(inizio) == prima.left(inizio), "record precedenti cambiati");
+    Esigi(dopo->mid(fine) == prima.mid(fine), "byte seguenti cambiati");
+    Esigi(dopo->mid(inizio, k_LunghezzaRecordSviluppo) == ByteDelRecord(buffer), "record scritto");
+
+    RecordSviluppo riletto;
+    Esigi(LeggiRecordSviluppo(percorso, riletto) == EsitoFileSviluppo::Ok, "rilettura del record");
+    Esigi(ByteDelRecord(riletto) == ByteDelRecord(buffer), "il record riletto differisce");
+}
+}
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    PreparaFuzz();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t dimensione)
+{
+    const QString percorso = FileDiLavoro(QStringLiteral("Sviluppo.tnt"));
+    ScriviByte(percorso, dati, dimensione);
+    const QByteArray prima(reinterpret_cast<const char *>(dati), qsizetype(dimensione));
+
+    RecordSviluppo buffer;
+    Esigi(LeggiRecordSviluppo(percorso, buffer) == EsitoFileSviluppo::Ok, "lettura");
+    Esigi(ByteDelRecord(buffer).size() == k_LunghezzaRecordSviluppo, "record di 122 byte");
+    EtichetteSviluppo etichette = apri(buffer);
+    salva(percorso, prima, buffer, etichette);
+    return 0;
+}
