@@ -7,6 +7,15 @@
 namespace {
 bool coincidono(PuntoPiano a, PuntoPiano b) { return std::hypot(a.x - b.x, a.y - b.y) < 1e-9; }
 
+// The edge turns by more than 45 degrees at p: a corner of the figure (a top cut through the apex
+// reaches it and leaves it there), held exactly by its sample. Finer sampling cannot shrink it,
+// and counting it would drive the export to its densest sampling for nothing.
+bool angolo(PuntoPiano a, PuntoPiano p, PuntoPiano b)
+{
+    const double ux = p.x - a.x, uy = p.y - a.y, vx = b.x - p.x, vy = b.y - p.y;
+    return ux * vx + uy * vy < std::cos(M_PI / 4) * std::hypot(ux, uy) * std::hypot(vx, vy);
+}
+
 void aggiungi(std::vector<PuntoPiano> &punti, PuntoPiano p)
 {
     if (punti.empty() || !coincidono(punti.back(), p))
@@ -40,6 +49,8 @@ double SaettaStimata(const std::vector<PuntoPiano> &bordo)
         const PuntoPiano a = punti[i - 1], p = punti[i], b = punti[i + 1];
         const double corda = std::hypot(b.x - a.x, b.y - a.y);
         if (corda <= 0)
+            continue;
+        if (angolo(a, p, b))
             continue;
         const double distanza = std::fabs((b.x - a.x) * (a.y - p.y) - (a.x - p.x) * (b.y - a.y)) / corda;
         massima = std::max(massima, distanza / 4);
