@@ -2,6 +2,7 @@
 #include "calibration/ControlliTara.h"
 
 #include "platform/Piattaforma.h"
+#include "platform/TestoFisso.h"
 #include "platform/TestoNumerico.h"
 
 #include <functional>
@@ -119,16 +120,16 @@ void aggiungiShift(std::vector<Controllo> &controlli)
         });
 }
 
-// An empty shift box is set to zero with a notice; not a failure.
-void impostaShiftVuoti(RecordTara &t)
+// An empty shift box is set to zero, with a notice when `avvisa`; not a failure.
+void impostaShiftVuoti(RecordTara &t, bool avvisa)
 {
-    if (t.ShiftX.isEmpty()) {
-        MsgBox(QStringLiteral("ShiftX è posto a zero per default"));
-        t.ShiftX = QStringLiteral("0.0");
-    }
-    if (t.ShiftY.isEmpty()) {
-        MsgBox(QStringLiteral("ShiftY è posto a zero per default"));
-        t.ShiftY = QStringLiteral("0.0");
+    for (const auto &[shift, avviso] : {std::pair{&t.ShiftX, "ShiftX è posto a zero per default"},
+                                        std::pair{&t.ShiftY, "ShiftY è posto a zero per default"}}) {
+        if (!shift->isEmpty())
+            continue;
+        if (avvisa)
+            MsgBox(QString::fromUtf8(avviso));
+        *shift = QStringLiteral("0.0");
     }
 }
 
@@ -142,6 +143,22 @@ bool primoGuasto(const std::vector<Controllo> &controlli, const RecordTara &t)
         }
     }
     return false;
+}
+
+// Every check in order on `t`, empty shifts set to zero after the presence checks; 1 at the
+// first failure, whose message has been shown.
+std::int16_t controlla(RecordTara &t, bool avvisaShift)
+{
+    std::vector<Controllo> presenza, resto;
+    aggiungiPresenza(presenza);
+    aggiungiNumeri(resto);
+    aggiungiIntervalli(resto);
+    aggiungiOrdine(resto);
+    aggiungiShift(resto);
+    if (primoGuasto(presenza, t))
+        return 1;
+    impostaShiftVuoti(t, avvisaShift);
+    return primoGuasto(resto, t) ? 1 : 0;
 }
 
 struct Etichetta {
@@ -179,20 +196,18 @@ const Etichetta *etichetta(CampoTara campo)
 EsitoControlliTara Controlli_Tara(const RecordTara &testi)
 {
     EsitoControlliTara esito{0, testi};
-    std::vector<Controllo> presenza, resto;
-    aggiungiPresenza(presenza);
-    aggiungiNumeri(resto);
-    aggiungiIntervalli(resto);
-    aggiungiOrdine(resto);
-    aggiungiShift(resto);
-    if (primoGuasto(presenza, esito.testi)) {
-        esito.ErroreTara = 1;
-        return esito;
-    }
-    impostaShiftVuoti(esito.testi);
-    if (primoGuasto(resto, esito.testi))
-        esito.ErroreTara = 1;
+    esito.ErroreTara = controlla(esito.testi, true);
     return esito;
+}
+
+std::int16_t ControlliTaraMemorizzata(const RecordTara &memorizzato)
+{
+    // The stored texts are the typed ones trimmed and padded: trimmed again, they are checked as
+    // they were typed. The name stays padded, so a name of blanks passes as it did when saved.
+    RecordTara testi;
+    for (const DescrizioneCampoTara &d : CampiTara())
+        testi.*d.membro = d.campo == CampoTara::NomeTara ? memorizzato.*d.membro : TrimBlank(memorizzato.*d.membro);
+    return controlla(testi, false);
 }
 
 EsitoSintassi ControlloSintassi(CampoTara casella, const QString &testo)

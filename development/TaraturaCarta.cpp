@@ -18,8 +18,8 @@ std::optional<CorrezioneCarta> CorrezioneTaraturaInUso(int indiceTaratura)
     const std::optional<RecordTara> record = CaricaTara(std::max(indiceTaratura, 0) + 1);
     if (!record)
         return std::nullopt;
-    // Checked as stored, so that whatever the manager could save passes (a name of blanks too).
-    if (Controlli_Tara(*record).ErroreTara == 1)
+    // Whatever the manager could save passes; printing shows no notices, only a refusal.
+    if (ControlliTaraMemorizzata(*record) == 1)
         return std::nullopt;
     return CorrezioneDiTaratura(*record);
 }

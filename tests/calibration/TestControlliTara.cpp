@@ -135,6 +135,40 @@ private slots:
         VERIFICA_COPIONE(finta);
     }
 
+    void memorizzata_data()
+    {
+        QTest::addColumn<Modifiche>("modifiche"); // applied before the record is stored
+        QTest::addColumn<QString>("messaggio");   // empty: accepted without any box
+        using C = CampoTara;
+        auto m = [](C c, const char *t) { return Modifiche{{int(c), QString::fromUtf8(t)}}; };
+        QTest::newRow("factory record") << Modifiche{} << "";
+        QTest::newRow("name of blanks") << m(C::NomeTara, "  ") << "";
+        QTest::newRow("empty shifts: zero, no notice") << Modifiche{{int(C::ShiftX), ""}, {int(C::ShiftY), ""}} << "";
+        QTest::newRow("empty zone") << m(C::YRea2, "")
+                                    << "Manca il valore reale nella zona 2 nella direzione Y";
+        QTest::newRow("empty shift, then a damaged zone") << Modifiche{{int(C::ShiftX), ""}, {int(C::XNom2), "abc"}}
+                                                          << "Il valore nominale nella zona 2 nella direzione X deve essere un numero";
+        QTest::newRow("damaged shift") << m(C::ShiftY, "a") << "ShiftY deve essere un numero";
+        QTest::newRow("shift out of range") << m(C::ShiftX, "-25") << "Il valore di Shift X non può essere minore di - 20 mm";
+        QTest::newRow("zones out of order") << m(C::XRea3, "150")
+                                            << "Il valore reale nella zona 3 nella direzione X deve essere maggiore di quello nella zona 2";
+    }
+    void memorizzata()
+    {
+        // A record as it comes back from Taratura.dat: padded to its widths.
+        QFETCH(Modifiche, modifiche);
+        QFETCH(QString, messaggio);
+        RecordTara testi = TaraLexmark();
+        for (const auto &[campo, testo] : modifiche)
+            Campo(testi, CampoTara(campo)) = testo;
+        const RecordTara memorizzato = TaraDaByte(ByteDiTara(testi));
+        PiattaformaFinta finta;
+        if (!messaggio.isEmpty())
+            finta.attendiBox(messaggio);
+        QCOMPARE(ControlliTaraMemorizzata(memorizzato), std::int16_t(messaggio.isEmpty() ? 0 : 1));
+        VERIFICA_COPIONE(finta);
+    }
+
     void sintassi_data()
     {
         QTest::addColumn<int>("casella");

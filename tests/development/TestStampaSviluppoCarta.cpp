@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -134,6 +135,7 @@ private slots:
     void senzaSviluppo_avvisaENonStampa();
     void dialogoAnnullato_nonStampa();
     void taraturaDanneggiata_primoMessaggioENienteStampa();
+    void shiftVuotiMemorizzati_stampaSenzaAvvisi();
     void pdf_lettereAlMillimetro_data();
     void pdf_lettereAlMillimetro();
 
@@ -239,6 +241,21 @@ void TestStampaSviluppoCarta::taraturaDanneggiata_primoMessaggioENienteStampa()
     finta.attendiBox(QStringLiteral("Il valore nominale nella zona 2 nella direzione X deve essere un numero"));
     QCOMPARE(StampaSviluppoSuCarta(SviluppoNoto(), QStringLiteral("salvato"), 2), EsitoStampa::TaraturaScartata);
     VERIFICA_COPIONE(finta);
+}
+
+void TestStampaSviluppoCarta::shiftVuotiMemorizzati_stampaSenzaAvvisi()
+{
+    // Empty shifts stored by another program count as zero: the page prints, no notice pops up.
+    RecordTara vuoti = TaraForte();
+    vuoti.ShiftX.clear();
+    vuoti.ShiftY.clear();
+    QVERIFY(ScriviTara(3, vuoti));
+    PiattaformaFinta finta;
+    const QString pdf = m_cartella->filePath(QStringLiteral("shift_vuoti.pdf"));
+    finta.attendiStampante(true, SuPdf(pdf));
+    QCOMPARE(StampaSviluppoSuCarta(SviluppoNoto(), QStringLiteral("salvato"), 2), EsitoStampa::Stampato);
+    VERIFICA_COPIONE(finta);
+    QVERIFY(QFileInfo(pdf).size() > 0);
 }
 
 void TestStampaSviluppoCarta::pdf_lettereAlMillimetro_data()
