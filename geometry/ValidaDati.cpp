@@ -95,16 +95,16 @@ void ValidaDati(StatoSviluppo &s)
         return;
     }
     PuntiProiezione(s);
-    if (std::fabs(s.Alfa - (s.PiGreco - s.Beta)) <= k_SogliaParallele)
-        return; // parallel sides: a cylinder, which has no apex
-    // A base angle of a straight angle or more puts its side under the base: no truncated cone,
+    // A base angle of a straight angle or more puts its side under the base: no truncated solid,
     // though the two lines can still meet above the top (a 600-degree Beta gave a blank with
-    // edges of 1e15 mm).
+    // edges of 1e15 mm) or pass for parallel (180.02 and 0.001 gave a strip of negative width).
     if (s.Alfa >= s.PiGreco || s.Beta >= s.PiGreco) {
         AvvisaNonTronco(s);
         s.ErroreDati = 1;
         return;
     }
+    if (std::fabs(s.Alfa - (s.PiGreco - s.Beta)) <= k_SogliaParallele)
+        return; // parallel sides: a cylinder, which has no apex
     CalcolaVertice(s, s.XVerticeControllo, s.YVerticeControllo);
     if (s.LatoAC * std::sin(s.Alfa) > s.YVerticeControllo) {
         AvvisaNonTronco(s);

@@ -89,6 +89,28 @@ private slots:
         VERIFICA_COPIONE(finta);
     }
 
+    // The shape test is strict: a difference of exactly 0.001 rad is a cone (the validation's own
+    // test lets it through as parallel). PiGreco - Beta is 0 here, so d is Alfa to the last bit.
+    void sogliaCilindro_data()
+    {
+        QTest::addColumn<double>("alfa");
+        QTest::addColumn<bool>("cilindro");
+        QTest::newRow("exactly 0.001") << 0.001 << false;
+        QTest::newRow("exactly -0.001") << -0.001 << false;
+        QTest::newRow("just under 0.001") << std::nextafter(0.001, 0.0) << true;
+        QTest::newRow("parallel") << 0.0 << true;
+    }
+    void sogliaCilindro()
+    {
+        QFETCH(double, alfa);
+        QFETCH(bool, cilindro);
+        StatoSviluppo s;
+        s.PiGreco = 1;
+        s.Beta = 1;
+        s.Alfa = alfa;
+        QCOMPARE(FormaCilindro(s), cilindro);
+    }
+
     void rifiutoLasciaIlDisegno()
     {
         PiattaformaFinta finta;

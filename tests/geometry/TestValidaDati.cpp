@@ -44,6 +44,11 @@ private slots:
                                                      << "Attenzione la proiezione non è congruente con un tronco di cono !"
                                                      << "Errore lunghezze relative proiezioni lati sulla base !";
         QTest::newRow("sides open upwards") << Figure{"50", "100", "50", "100", "100"} << nonTronco << "Attenzione!";
+        // Parallel within the tolerance, but with AC folded under the base: no solid at all.
+        QTest::newRow("parallel, Alfa past a straight angle") << Figure{"50", "100", "50", "180.02", "0.001"}
+                                                              << nonTronco << "Attenzione!";
+        QTest::newRow("parallel, Alfa a straight angle") << Figure{"50", "100", "50", "180", "0.01"} << nonTronco
+                                                         << "Attenzione!";
         QTest::newRow("nearly parallel, opening upwards") << Figure{"50", "100", "80", "60", "120.1"} << nonTronco
                                                          << "Attenzione!";
     }
