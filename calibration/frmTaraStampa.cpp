@@ -152,10 +152,12 @@ void frmTaraStampa::creaControlli()
     cmdRimuovi = Pulsante(fraRimuovi, "cmdRimuovi", QStringLiteral("&Rimuovi"),
                           QStringLiteral("Rimuove dal disco la taratura selezionata."), DaTwips(5160, 240, 1215, 255));
 
-    // Hidden from the start; the opening's selection disables the boxes.
+    // Hidden from the start; the opening's selection disables the boxes, and they start disabled
+    // for an opening that finds no calibration to select.
     cmdApplica->hide();
     cmdRimuovi->hide();
     fraRimuovi->hide();
+    AbilitaCaselle(false, false);
 }
 
 QLineEdit *frmTaraStampa::creaCasella(CampoTara campo, QWidget *contenitore, const QRect &posizione)
@@ -210,6 +212,12 @@ frmTaraStampa *frmTaraStampa::Apri(QComboBox *cboNomeTara, bool modale, QWidget 
 {
     const Qt::WindowModality modalita = modale ? Qt::ApplicationModal : Qt::NonModal;
     if (frmTaraStampa *aperto = g_manager.data()) {
+        // A worksheet loaded again since the manager opened gets the calibration shown here, so
+        // that later selections reach the list now in use and typed texts are kept.
+        if (aperto->m_cboNomeTara != cboNomeTara) {
+            aperto->m_cboNomeTara = cboNomeTara;
+            aperto->SelezionaNelFoglio(aperto->RecordCorrente - 1);
+        }
         // A second opening only brings it forward; a modal opener must not be left facing a
         // manager that its own modality blocks.
         if (aperto->windowModality() != modalita) {
@@ -224,7 +232,12 @@ frmTaraStampa *frmTaraStampa::Apri(QComboBox *cboNomeTara, bool modale, QWidget 
     auto *manager = new frmTaraStampa(cboNomeTara, parent);
     g_manager = manager;
     const int indice = cboNomeTara ? cboNomeTara->currentIndex() : 0;
-    manager->cboNomeTaratura->addItems(NomiTarature());
+    {
+        // Filling the list selects its first entry: that must not run the selection flow, which
+        // would make the first calibration the one in use on the way.
+        const QSignalBlocker blocco(manager->cboNomeTaratura);
+        manager->cboNomeTaratura->addItems(NomiTarature());
+    }
     manager->SelezionaTaratura(indice < 0 ? 0 : indice);
     manager->setWindowModality(modalita);
     manager->show();

@@ -66,7 +66,10 @@ private slots:
     void perditaFuoco_controlloSintassi_data();
     void perditaFuoco_controlloSintassi();
     void perditaFuoco_casellaDisabilitata_nessunControllo();
+    void apertura_unaSolaSelezioneNelFoglio();
+    void apertura_fileIlleggibile_caselleInSolaLettura();
     void secondaApertura_portaAvantiSenzaDoppioni();
+    void secondaApertura_foglioRicaricato_seguiLaTaraturaMostrata();
     void esci_scaricaLaFinestra();
     void mostraRecordCorrente_testiSenzaSpazi();
 
@@ -503,6 +506,48 @@ void TestFrmTaraStampa::secondaApertura_portaAvantiSenzaDoppioni()
     QCOMPARE(primo->windowModality(), Qt::ApplicationModal);
     QVERIFY(primo->isVisible());
     QCOMPARE(lista()->count(), 2);
+    VERIFICA_COPIONE(finta);
+}
+
+void TestFrmTaraStampa::apertura_unaSolaSelezioneNelFoglio()
+{
+    // Filling the manager's list must not pass the worksheet through the first calibration.
+    PiattaformaFinta finta;
+    m_foglio->setCurrentIndex(1);
+    QSignalSpy cambi(m_foglio.get(), &QComboBox::currentIndexChanged);
+    apri(1);
+    QCOMPARE(cambi.count(), 0);
+    QCOMPARE(m_foglio->currentIndex(), 1);
+    QCOMPARE(casella("txtNomeTara")->text(), QStringLiteral("Lexmark WinWriter 200"));
+    VERIFICA_COPIONE(finta);
+}
+
+void TestFrmTaraStampa::apertura_fileIlleggibile_caselleInSolaLettura()
+{
+    QVERIFY(QFile::remove(k_FileTaratura));
+    QVERIFY(QDir().mkdir(k_FileTaratura)); // exists, cannot be read as a file
+    PiattaformaFinta finta;
+    finta.attendiBox(QStringLiteral("Impossibile leggere il file Taratura.dat"));
+    apri(0);
+    VERIFICA_COPIONE(finta);
+    QCOMPARE(lista()->count(), 0);
+    VERIFICA_MODO(k_Visione);
+}
+
+void TestFrmTaraStampa::secondaApertura_foglioRicaricato_seguiLaTaraturaMostrata()
+{
+    PiattaformaFinta finta;
+    m_foglio->setCurrentIndex(0);
+    m_manager = frmTaraStampa::Apri(m_foglio.get(), false);
+    premi("cmdSelezione");
+    lista()->setCurrentIndex(1);
+    // The worksheet is unloaded and loaded again, on its first calibration.
+    m_foglio = std::make_unique<QComboBox>();
+    m_foglio->addItems({QStringLiteral("Default"), QStringLiteral("Lexmark WinWriter 200")});
+    QCOMPARE(frmTaraStampa::Apri(m_foglio.get(), false), m_manager);
+    QCOMPARE(m_foglio->currentIndex(), 1);
+    lista()->setCurrentIndex(0);
+    QCOMPARE(m_foglio->currentIndex(), 0);
     VERIFICA_COPIONE(finta);
 }
 
