@@ -171,6 +171,33 @@ private slots:
             QCOMPARE((*a)[0], k_Sentinella);
     }
 
+    // The lying cylinder goes against the right margin by its seam, the farther right of B and
+    // D, even where another point of the strip lies farther right.
+    void cilindroStesoPerLaCucitura_data()
+    {
+        QTest::addColumn<double>("xB");
+        QTest::addColumn<double>("xD");
+        QTest::newRow("D farther right") << 200.0 << 210.0;
+        QTest::newRow("B farther right") << 215.0 << 190.0;
+    }
+    void cilindroStesoPerLaCucitura()
+    {
+        QFETCH(double, xB);
+        QFETCH(double, xD);
+        FiguraSintetica figura = Striscia(240, 120);
+        figura.XAB[62] = xB;
+        figura.XCD[62] = xD;
+        Esito e;
+        Stampa(e, k_StampaCilindroOrizzontale, figura);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(e.s.OffsetX, 280 - std::max(xB, xD));
+        const auto &el = e.disegno.elementi();
+        VerificaLinea(el[123], Atteso(e, k_StampaCilindroOrizzontale, xB, figura.YAB[62]),
+                      Atteso(e, k_StampaCilindroOrizzontale, xD, figura.YCD[62]));
+        QCOMPARE_VICINO(std::max(el[123].x1, el[123].x2), 280.0, k_Tolleranza);
+    }
+
     void legenda_data()
     {
         QTest::addColumn<QLocale>("locale");
