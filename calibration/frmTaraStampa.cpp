@@ -7,6 +7,7 @@
 #include "calibration/SchizzoAssiTaratura.h"
 #include "platform/Piattaforma.h"
 #include "platform/TestoFisso.h"
+#include "platform/Twip.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -20,12 +21,6 @@
 namespace {
 
 QPointer<frmTaraStampa> g_manager;
-
-// Layout figures are in twips; 15 twips make one pixel at 96 dpi.
-QRect DaTwips(int sinistra, int alto, int larghezza, int altezza)
-{
-    return QRect(sinistra / 15, alto / 15, larghezza / 15, altezza / 15);
-}
 
 const int k_SinistraZona[3] = {840, 2280, 3720};
 const int k_SinistraEtichettaZona[3] = {1200, 2640, 4095};
@@ -73,6 +68,7 @@ QLabel *Etichetta(QWidget *contenitore, const QString &nome, const QString &dida
     auto *etichetta = new QLabel(didascalia, contenitore);
     etichetta->setObjectName(nome);
     etichetta->setGeometry(posizione);
+    AllargaAlTesto(etichetta);
     return etichetta;
 }
 

@@ -5,6 +5,7 @@
 #include "development/Guscio.h"
 #include "development/frmGrafico.h"
 #include "geometry/CalcolaSviluppo.h"
+#include "platform/Twip.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -17,12 +18,6 @@
 #include <type_traits>
 
 namespace {
-// Twips to pixels at 96 dpi.
-QRect inPixel(int sinistra, int alto, int larghezza, int altezza)
-{
-    return QRect(sinistra / 15, alto / 15, larghezza / 15, altezza / 15);
-}
-
 template <typename Controllo>
 Controllo *crea(QWidget *genitore, const char *nome, const QString &suggerimento, const QRect &posizione,
                 const QString &didascalia = QString())
@@ -40,7 +35,7 @@ Controllo *crea(QWidget *genitore, const char *nome, const QString &suggerimento
 
 void etichetta(QWidget *genitore, const char *nome, const QString &didascalia, const QRect &posizione)
 {
-    crea<QLabel>(genitore, nome, QString(), posizione, didascalia);
+    AllargaAlTesto(crea<QLabel>(genitore, nome, QString(), posizione, didascalia));
 }
 } // namespace
 
@@ -48,51 +43,51 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
     : QWidget(parent, Qt::Dialog),
       txtNome(crea<QLineEdit>(this, "txtNome",
                               QStringLiteral("Inserisci qui il nome che identificherà il tuo sviluppo"),
-                              inPixel(840, 240, 4335, 315))),
+                              DaTwips(840, 240, 4335, 315))),
       txtAC(crea<QLineEdit>(this, "txtAC", QStringLiteral("Inserisci in questo spazio la misura in mm del lato AC"),
-                            inPixel(840, 720, 1455, 255))),
+                            DaTwips(840, 720, 1455, 255))),
       txtAB(crea<QLineEdit>(this, "txtAB",
                             QStringLiteral("Inserisci in questo spazio la lunghezza in mm della base AB"),
-                            inPixel(840, 1080, 1455, 255))),
+                            DaTwips(840, 1080, 1455, 255))),
       txtBD(crea<QLineEdit>(this, "txtBD",
                             QStringLiteral("Inserisci in questo campo la misura in mm del lato obliquo BD"),
-                            inPixel(840, 1440, 1455, 255))),
+                            DaTwips(840, 1440, 1455, 255))),
       txtALPHA(crea<QLineEdit>(this, "txtALPHA",
                                QStringLiteral("Inserisci l'ampiezza in gradi decimali dell'angolo alfa (CAB)"),
-                               inPixel(840, 1800, 1455, 255))),
+                               DaTwips(840, 1800, 1455, 255))),
       txtBETA(crea<QLineEdit>(this, "txtBETA",
                               QStringLiteral("Inserisci l'ampiezza in gradi decimali dell'angolo beta (ABD)"),
-                              inPixel(840, 2160, 1455, 255))),
-      fraChiusura(crea<QGroupBox>(this, "fraChiusura", QString(), inPixel(2400, 600, 2775, 615),
+                              DaTwips(840, 2160, 1455, 255))),
+      fraChiusura(crea<QGroupBox>(this, "fraChiusura", QString(), DaTwips(2400, 600, 2775, 615),
                                   QStringLiteral("Lato di chiusura dello sviluppo"))),
       optChiudiAC(crea<QRadioButton>(
           fraChiusura, "optChiudiAC",
           QStringLiteral("Scegli questa opzione se desideri che il tuo sviluppo si chiuda sul lato AC"),
-          inPixel(120, 240, 1335, 255), QStringLiteral("Chiudi su AC"))),
+          DaTwips(120, 240, 1335, 255), QStringLiteral("Chiudi su AC"))),
       optChiudiBD(crea<QRadioButton>(
           fraChiusura, "optChiudiBD",
           QStringLiteral("Scegli questa opzione se desideri che il tuo sviluppo si chiuda sul lato BD"),
-          inPixel(1440, 240, 1215, 255), QStringLiteral("Chiudi su BD"))),
+          DaTwips(1440, 240, 1215, 255), QStringLiteral("Chiudi su BD"))),
       cmdCalcola(crea<QPushButton>(this, "cmdCalcola", QStringLiteral("Accetta i dati e costruisce l'esploso"),
-                                   inPixel(2400, 1440, 2775, 975), QStringLiteral("&Calcola"))),
+                                   DaTwips(2400, 1440, 2775, 975), QStringLiteral("&Calcola"))),
       cboNomeTara(crea<QComboBox>(this, "cboNomeTara",
                                   QStringLiteral("Qui puoi selezionare la taratura stampante da usare"),
-                                  inPixel(840, 2760, 4335, 330))),
+                                  DaTwips(840, 2760, 4335, 330))),
       cmdTaraStampa(crea<QPushButton>(this, "cmdTaraStampa", QStringLiteral("Vai al manager taratura stampante"),
-                                      inPixel(5280, 960, 2535, 255),
+                                      DaTwips(5280, 960, 2535, 255),
                                       QStringLiteral("&Manager Taratura Stampante"))),
       cmdHelp(crea<QPushButton>(this, "cmdHelp",
                                 QStringLiteral("Aiuto su come inserire i dati richiesti da questo modulo"),
-                                inPixel(5280, 1320, 2535, 255), QStringLiteral("&?"))),
+                                DaTwips(5280, 1320, 2535, 255), QStringLiteral("&?"))),
       cmdAbout(crea<QPushButton>(this, "cmdAbout", QStringLiteral("Informazioni sul programma"),
-                                 inPixel(5280, 2280, 2535, 255), QStringLiteral("&About"))),
-      cmdEsci(crea<QPushButton>(this, "cmdEsci", QStringLiteral("Esce da Calvetra"), inPixel(5280, 2640, 2535, 255),
+                                 DaTwips(5280, 2280, 2535, 255), QStringLiteral("&About"))),
+      cmdEsci(crea<QPushButton>(this, "cmdEsci", QStringLiteral("Esce da Calvetra"), DaTwips(5280, 2640, 2535, 255),
                                 QStringLiteral("&Esci"))),
       m_guscio(guscio)
 {
     setObjectName(QStringLiteral("frmCalvetra"));
     setWindowTitle(QStringLiteral("Drenvik - Vorna"));
-    setFixedSize(inPixel(0, 0, 7965, 3450).size());
+    setFixedSize(DaTwips(0, 0, 7965, 3450).size());
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSizeF(8.25);
     setFont(arial);
@@ -100,14 +95,20 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
     grassetto.setPointSizeF(9.75);
     grassetto.setBold(true);
     cmdCalcola->setFont(grassetto);
+    AllargaAlTesto(optChiudiAC);
+    AllargaAlTesto(optChiudiBD);
+    // The frame follows its options, so that their captions are not cut at its edge.
+    const int larghezzaCornice = optChiudiBD->geometry().right() + 3;
+    if (larghezzaCornice > fraChiusura->width())
+        fraChiusura->resize(larghezzaCornice, fraChiusura->height());
 
-    etichetta(this, "lblAC", QStringLiteral("CA:"), inPixel(240, 720, 375, 255));
-    etichetta(this, "lblAB", QStringLiteral("AB:"), inPixel(240, 1080, 375, 255));
-    etichetta(this, "lblBD", QStringLiteral("BD:"), inPixel(360, 1440, 255, 255));
-    etichetta(this, "lblAlpha", QStringLiteral("ALFA:"), inPixel(240, 1800, 495, 255));
-    etichetta(this, "lblBeta", QStringLiteral("BETA:"), inPixel(240, 2160, 495, 255));
-    etichetta(this, "lblNome", QStringLiteral("NOME:"), inPixel(240, 360, 495, 255));
-    etichetta(this, "lblTaraStampante", QStringLiteral("Taratura stampante in uso:"), inPixel(240, 2520, 1935, 255));
+    etichetta(this, "lblAC", QStringLiteral("CA:"), DaTwips(240, 720, 375, 255));
+    etichetta(this, "lblAB", QStringLiteral("AB:"), DaTwips(240, 1080, 375, 255));
+    etichetta(this, "lblBD", QStringLiteral("BD:"), DaTwips(360, 1440, 255, 255));
+    etichetta(this, "lblAlpha", QStringLiteral("ALFA:"), DaTwips(240, 1800, 495, 255));
+    etichetta(this, "lblBeta", QStringLiteral("BETA:"), DaTwips(240, 2160, 495, 255));
+    etichetta(this, "lblNome", QStringLiteral("NOME:"), DaTwips(240, 360, 495, 255));
+    etichetta(this, "lblTaraStampante", QStringLiteral("Taratura stampante in uso:"), DaTwips(240, 2520, 1935, 255));
     optChiudiBD->setChecked(true);
 
     const QList<QWidget *> ordine = {txtNome,     txtAC,      txtAB,       txtBD,         txtALPHA,
@@ -135,6 +136,11 @@ void frmCalvetra::Form_Load()
 
 void frmCalvetra::Mostra()
 {
+    // The first time over the middle of the frame, not in a corner of the screen.
+    if (!m_collocato && parentWidget()) {
+        move(parentWidget()->window()->geometry().center() - rect().center());
+        m_collocato = true;
+    }
     setWindowModality(Qt::ApplicationModal);
     show();
     raise();

@@ -54,4 +54,5 @@ private:
 
     Guscio &m_guscio;
     bool m_scaricato = false;
+    bool m_collocato = false;
 };

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
+
 Q_DECLARE_METATYPE(Figure)
 
 class TestFrmCalvetra : public QObject {
@@ -32,6 +34,14 @@ private slots:
         QTest::addColumn<QString>("suggerimento");
         QTest::addColumn<QRect>("twips");
         QTest::newRow("txtNome") << "txtNome" << "" << "Inserisci qui il nome che identificherà il tuo sviluppo" << QRect(840, 240, 4335, 315);
+        QTest::newRow("txtAC") << "txtAC" << "" << "Inserisci in questo spazio la misura in mm del lato AC" << QRect(840, 720, 1455, 255);
+        QTest::newRow("txtAB") << "txtAB" << "" << "Inserisci in questo spazio la lunghezza in mm della base AB" << QRect(840, 1080, 1455, 255);
+        QTest::newRow("txtBD") << "txtBD" << "" << "Inserisci in questo campo la misura in mm del lato obliquo BD" << QRect(840, 1440, 1455, 255);
+        QTest::newRow("txtBETA") << "txtBETA" << "" << "Inserisci l'ampiezza in gradi decimali dell'angolo beta (ABD)" << QRect(840, 2160, 1455, 255);
+        QTest::newRow("lblAB") << "lblAB" << "AB:" << "" << QRect(240, 1080, 375, 255);
+        QTest::newRow("lblAlpha") << "lblAlpha" << "ALFA:" << "" << QRect(240, 1800, 495, 255);
+        QTest::newRow("lblBeta") << "lblBeta" << "BETA:" << "" << QRect(240, 2160, 495, 255);
+        QTest::newRow("lblNome") << "lblNome" << "NOME:" << "" << QRect(240, 360, 495, 255);
         QTest::newRow("txtALPHA") << "txtALPHA" << "" << "Inserisci l'ampiezza in gradi decimali dell'angolo alfa (CAB)" << QRect(840, 1800, 1455, 255);
         QTest::newRow("optChiudiAC") << "optChiudiAC" << "Chiudi su AC" << "Scegli questa opzione se desideri che il tuo sviluppo si chiuda sul lato AC" << QRect(120, 240, 1335, 255);
         QTest::newRow("optChiudiBD") << "optChiudiBD" << "Chiudi su BD" << "Scegli questa opzione se desideri che il tuo sviluppo si chiuda sul lato BD" << QRect(1440, 240, 1215, 255);
@@ -65,7 +75,16 @@ private slots:
             testo = gruppo->title();
         QCOMPARE(testo, didascalia);
         QCOMPARE(controllo->toolTip(), suggerimento);
-        QCOMPARE(controllo->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+        // Positions as laid out; a caption wider than its box widens the box, never cut.
+        const QRect posto(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+        QCOMPARE(controllo->pos(), posto.topLeft());
+        QCOMPARE(controllo->height(), posto.height());
+        if (qobject_cast<QLabel *>(controllo) || qobject_cast<QRadioButton *>(controllo))
+            QCOMPARE(controllo->width(), std::max(posto.width(), controllo->sizeHint().width()));
+        else if (qobject_cast<QGroupBox *>(controllo))
+            QVERIFY(controllo->width() > foglio.optChiudiBD->geometry().right());
+        else
+            QCOMPARE(controllo->width(), posto.width());
         QCOMPARE(controllo->font().family(), QStringLiteral("Arial"));
         QCOMPARE(controllo->font().pointSizeF(), nome == QLatin1String("cmdCalcola") ? 9.75 : 8.25);
         QCOMPARE(controllo->font().bold(), nome == QLatin1String("cmdCalcola"));

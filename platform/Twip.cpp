@@ -1,0 +1,11 @@
+// Captions kept whole in layouts measured in twips.
+#include "platform/Twip.h"
+
+#include <QWidget>
+
+void AllargaAlTesto(QWidget *controllo)
+{
+    const int richiesta = controllo->sizeHint().width();
+    if (richiesta > controllo->width())
+        controllo->resize(richiesta, controllo->height());
+}
