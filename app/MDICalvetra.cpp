@@ -30,8 +30,13 @@ frmGrafico *finestraDi(QMdiSubWindow *sottofinestra)
 // A modeless or application-modal window, shown without blocking the caller.
 void mostraFinestra(QWidget *finestra, bool modale)
 {
-    if (!finestra->isVisible())
-        finestra->setWindowModality(modale ? Qt::ApplicationModal : Qt::NonModal);
+    // A new modality takes effect only on a hidden window: the help already open from a menu
+    // would otherwise stay blocked behind the modal worksheet that asks for it again.
+    const Qt::WindowModality modalita = modale ? Qt::ApplicationModal : Qt::NonModal;
+    if (finestra->windowModality() != modalita) {
+        finestra->hide();
+        finestra->setWindowModality(modalita);
+    }
     finestra->show();
     finestra->raise();
     finestra->activateWindow();
@@ -44,6 +49,10 @@ MDICalvetra::MDICalvetra(QWidget *parent)
     setObjectName(QStringLiteral("MDICalvetra"));
     setWindowTitle(TitoloApplicazione());
     m_area->setObjectName(QStringLiteral("areaFinestre"));
+    // A development window is 0.96 of the screen, more than the area under the menu bar:
+    // scroll bars reach what would otherwise be cut off.
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
 
     m_menuFile->setObjectName(QStringLiteral("mnuFile"));

@@ -11,7 +11,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QApplication>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -263,6 +265,41 @@ private slots:
         VERIFICA_COPIONE(finta);
     }
 
+    // The help left open from the menu, asked for again by the modal worksheet, turns modal too:
+    // otherwise it would stand blocked behind the worksheet, its "Esci" out of reach.
+    void helpGiaApertoDalFoglio()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        frame.FigliaAttiva()->mnuGuidaInLinea_Click();
+        QPointer<frmHelp> help = frame.help();
+        QCOMPARE(help->windowModality(), Qt::NonModal);
+        FoglioDi(frame).Mostra();
+        FoglioDi(frame).cmdHelp_Click();
+        QCOMPARE(frame.help(), help.data());
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(QApplication::activeModalWidget(), static_cast<QWidget *>(help.data()));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A development window is larger than the area under the menu bar: scroll bars reach the rest.
+    void barreDiScorrimento()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.resize(640, 480);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QCoreApplication::processEvents();
+        QMdiSubWindow *sottofinestra = frame.area()->subWindowList().front();
+        QVERIFY(sottofinestra->height() > frame.area()->viewport()->height());
+        QVERIFY(frame.area()->verticalScrollBar()->isVisible());
+        QVERIFY(frame.area()->verticalScrollBar()->maximum() > 0);
+        VERIFICA_COPIONE(finta);
+    }
+
     // The help drawing keeps A, B at the base and C, D at the top of both projections.
     void disegnoHelp_data()
     {
@@ -303,6 +340,10 @@ private slots:
             if (!azione->isSeparator())
                 voci << azione->text();
         QCOMPARE(voci, (QStringList{"Cascata", "&1 Grafico - Drenvik", "&2 Grafico - Drenvik 2"}));
+        // A "&" in a caption is shown, not taken as an access key.
+        seconda->setWindowTitle(QStringLiteral("Grafico - Drenvik C:/Taglio & piega/a.tnt"));
+        emit finestre->aboutToShow();
+        QCOMPARE(finestre->actions().last()->text(), QStringLiteral("&2 Grafico - Drenvik C:/Taglio && piega/a.tnt"));
         finestre->actions().at(2)->trigger();
         QCOMPARE(frame.FigliaAttiva(), prima);
         seconda->mnuCascata_Click();
