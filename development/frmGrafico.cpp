@@ -132,7 +132,10 @@ void frmGrafico::elencaFinestre()
     frmGrafico *attiva = m_guscio.FigliaAttiva();
     for (qsizetype i = 0; i < finestre.size(); ++i) {
         frmGrafico *finestra = finestre.at(i);
-        QAction *azione = m_menuFinestre->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(finestra->windowTitle()));
+        // A "&" in a caption (a name, a path) is shown as it is, not taken as an access key.
+        QString didascalia = finestra->windowTitle();
+        didascalia.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *azione = m_menuFinestre->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(didascalia));
         azione->setCheckable(true);
         azione->setChecked(finestra == attiva);
         QPointer<frmGrafico> bersaglio(finestra);
