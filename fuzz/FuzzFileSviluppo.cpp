@@ -48,12 +48,6 @@ void salva(const QString &percorso, const QByteArray &prima, RecordSviluppo &buf
 }
 }
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    PreparaFuzz();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t dimensione)
 {
     const QString percorso = FileDiLavoro(QStringLiteral("Sviluppo.tnt"));

@@ -8,12 +8,6 @@
 
 #include <cstdint>
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    PreparaFuzz();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t dimensione)
 {
     QList<QByteArray> righe = QByteArray(reinterpret_cast<const char *>(dati), qsizetype(dimensione)).split('\n');

@@ -58,12 +58,6 @@ void modifica(const QString &percorso, const QList<RecordTara> &record)
 }
 }
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    PreparaFuzz();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t dimensione)
 {
     const QString percorso = FileDiLavoro(QStringLiteral("Taratura.dat"));

@@ -15,10 +15,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-void PreparaFuzz()
+// libFuzzer calls this once before the first input, in every fuzzer.
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     static PiattaformaSilenziosa silenziosa;
     Piattaforma::installa(&silenziosa);
+    return 0;
 }
 
 void Esigi(bool condizione, const char *cosa)

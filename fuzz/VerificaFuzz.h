@@ -7,8 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
-// Installs the silent platform once; call from LLVMFuzzerInitialize.
-void PreparaFuzz();
+// LLVMFuzzerInitialize, defined here for every fuzzer, installs the silent platform.
 
 // Aborts with `cosa` on stderr when `condizione` fails, so libFuzzer records the input.
 void Esigi(bool condizione, const char *cosa);

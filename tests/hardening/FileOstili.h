@@ -2,9 +2,9 @@
 #pragma once
 
 #include "development/RecordSviluppo.h"
+#include "tests/development/FileDiProva.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QString>
 
@@ -39,16 +39,3 @@ inline QByteArray ByteCasuali(qsizetype quanti, quint32 seme)
 
 // Permissions do not bite the superuser: tests of unreadable files skip their row then.
 inline bool Superutente() { return ::geteuid() == 0; }
-
-// The file's bytes, or "<assente>" when it cannot be opened.
-inline QByteArray Contenuto(const QString &percorso)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<assente>");
-}
-
-inline bool Scrivi(const QString &percorso, const QByteArray &byte)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::WriteOnly) && f.write(byte) == byte.size();
-}

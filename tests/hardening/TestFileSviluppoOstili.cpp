@@ -58,11 +58,11 @@ private slots:
         QFETCH(bool, sviluppato);
         PiattaformaFinta finta;
         const QString file = percorso(QStringLiteral("danneggiato.tnt"));
-        QVERIFY(Scrivi(file, byte));
+        QVERIFY(ScriviTutto(file, byte));
 
         RecordSviluppo buffer;
         QCOMPARE(LeggiRecordSviluppo(file, buffer), EsitoFileSviluppo::Ok);
-        QCOMPARE(Contenuto(file), byte);
+        QCOMPARE(LeggiTutto(file), byte);
         StatoSviluppo stato;
         CaricaNelloStato(buffer, stato);
         FinestraFinta finestra;
@@ -75,7 +75,7 @@ private slots:
             QVERIFY(qIsFinite(e.x1) && qIsFinite(e.y1) && qIsFinite(e.x2) && qIsFinite(e.y2));
 
         QCOMPARE(ScriviRecordSviluppo(file, buffer), EsitoFileSviluppo::Ok);
-        const QByteArray dopo = Contenuto(file);
+        const QByteArray dopo = LeggiTutto(file);
         const qsizetype inizio = qsizetype(NumeroRecord(byte.size()) - 1) * k_LunghezzaRecordSviluppo;
         QCOMPARE(dopo.size(), qMax(byte.size(), inizio + k_LunghezzaRecordSviluppo));
         QVERIFY(dopo.left(inizio) == byte.left(inizio));
@@ -110,7 +110,7 @@ private slots:
         if (tipo == QLatin1String("cartella"))
             QVERIFY(QDir().mkpath(file));
         if (tipo == QLatin1String("illeggibile")) {
-            QVERIFY(Scrivi(file, RecordCono()));
+            QVERIFY(ScriviTutto(file, RecordCono()));
             QVERIFY(QFile::setPermissions(file, QFileDevice::WriteOwner));
         }
         if (tipo == QLatin1String("sotto"))
@@ -128,7 +128,7 @@ private slots:
             QVERIFY(QFileInfo(file).isDir() && QDir(file).isEmpty());
         if (tipo == QLatin1String("illeggibile")) {
             QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-            QCOMPARE(Contenuto(file), RecordCono());
+            QCOMPARE(LeggiTutto(file), RecordCono());
         }
         VERIFICA_COPIONE(finta);
     }

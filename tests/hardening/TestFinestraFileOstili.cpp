@@ -45,7 +45,7 @@ private slots:
         const QString didascalia = finestra->windowTitle();
         const QString file = m_cartella.percorso(tipo + QStringLiteral("-ostile.tnt"));
         if (tipo == QLatin1String("file"))
-            QVERIFY(Scrivi(file, byte));
+            QVERIFY(ScriviTutto(file, byte));
         if (tipo == QLatin1String("cartella"))
             QVERIFY(QDir().mkpath(file));
 
@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(finestra->lblSalvato->text(), letto ? QStringLiteral("salvato") : QString());
         QCOMPARE(finestra->Pagina().Elenco().elementi().empty(), !disegnato);
         if (tipo == QLatin1String("file"))
-            QVERIFY(Contenuto(file) == byte);
+            QVERIFY(LeggiTutto(file) == byte);
         QCOMPARE(QFileInfo::exists(file), tipo != QLatin1String("mancante"));
         VERIFICA_COPIONE(finta);
     }

@@ -39,7 +39,7 @@ private slots:
         const QByteArray vecchio = scrittore == QLatin1String("tarature iniziali")
             ? QByteArray()
             : (tara ? ByteDiTara(TaraDefault()) : ByteCasuali(300, 5));
-        QVERIFY(Scrivi(file, vecchio));
+        QVERIFY(ScriviTutto(file, vecchio));
         const QStringList prima = QDir(cartella.path()).entryList(QDir::AllEntries | QDir::Hidden);
 
         ImpostaGuastoSimulato([&](const char *p) { return passo == QLatin1String(p); });
@@ -59,7 +59,7 @@ private slots:
         ImpostaGuastoSimulato({});
 
         QVERIFY(!riuscito);
-        QCOMPARE(Contenuto(file), vecchio);
+        QCOMPARE(LeggiTutto(file), vecchio);
         QCOMPARE(QDir(cartella.path()).entryList(QDir::AllEntries | QDir::Hidden), prima);
         VERIFICA_COPIONE(finta);
     }

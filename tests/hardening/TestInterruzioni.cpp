@@ -50,7 +50,7 @@ private slots:
         QTemporaryDir cartella;
         const QString file = cartella.filePath(nome);
         if (modo == QLatin1String("tara"))
-            QVERIFY(Scrivi(file, vecchio));
+            QVERIFY(ScriviTutto(file, vecchio));
 
         QRandomGenerator caso(20);
         for (int i = 0; i < k_Uccisioni; ++i) {
@@ -62,7 +62,7 @@ private slots:
             ::kill(pid_t(scrittore.processId()), SIGKILL);
             QVERIFY(scrittore.waitForFinished(20000));
             QCOMPARE(scrittore.exitStatus(), QProcess::CrashExit);
-            const QByteArray ora = Contenuto(file);
+            const QByteArray ora = LeggiTutto(file);
             QVERIFY2(ora == vecchio || ora == nuovo, qPrintable(QStringLiteral("kill %1: %2 bytes").arg(i).arg(ora.size())));
         }
         VERIFICA_COPIONE(finta);

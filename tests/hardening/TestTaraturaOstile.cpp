@@ -63,9 +63,9 @@ private slots:
         QFETCH(QByteArray, dopo);
         PiattaformaFinta finta;
         if (esiste)
-            QVERIFY(Scrivi(m_file, byte));
+            QVERIFY(ScriviTutto(m_file, byte));
         QVERIFY(CreaTaratureIniziali(m_file));
-        QCOMPARE(Contenuto(m_file), dopo);
+        QCOMPARE(LeggiTutto(m_file), dopo);
         QCOMPARE(NomiTarature(m_file).size(), dopo.size() / k_LunghezzaRecordTara);
         VERIFICA_COPIONE(finta);
     }
@@ -75,11 +75,11 @@ private slots:
     {
         PiattaformaFinta finta;
         const QByteArray uno = ByteDiTara(TaraDefault());
-        QVERIFY(Scrivi(m_file, uno + "x"));
+        QVERIFY(ScriviTutto(m_file, uno + "x"));
         const EsitoSalvaTara esito = SalvaTara(epson(), m_file);
         QCOMPARE(esito.esito, EsitoTara::Eseguito);
         QCOMPARE(esito.indice, 2);
-        QCOMPARE(Contenuto(m_file), uno + ByteDiTara(epson()));
+        QCOMPARE(LeggiTutto(m_file), uno + ByteDiTara(epson()));
         VERIFICA_COPIONE(finta);
     }
 
@@ -97,7 +97,7 @@ private slots:
         if (tipo == QLatin1String("illeggibile")) {
             if (Superutente())
                 QSKIP("the superuser reads any file");
-            QVERIFY(Scrivi(m_file, fabbrica()));
+            QVERIFY(ScriviTutto(m_file, fabbrica()));
             QVERIFY(QFile::setPermissions(m_file, QFileDevice::WriteOwner));
         } else {
             QVERIFY(QDir().mkpath(m_file));
@@ -113,7 +113,7 @@ private slots:
             QVERIFY(QFileInfo(m_file).isDir());
         } else {
             QVERIFY(QFile::setPermissions(m_file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-            QCOMPARE(Contenuto(m_file), fabbrica());
+            QCOMPARE(LeggiTutto(m_file), fabbrica());
         }
         QVERIFY(!QFileInfo::exists(m_lavoro));
         VERIFICA_COPIONE(finta);
@@ -125,11 +125,11 @@ private slots:
         if (Superutente())
             QSKIP("the superuser writes any file");
         PiattaformaFinta finta;
-        QVERIFY(Scrivi(m_file, fabbrica()));
+        QVERIFY(ScriviTutto(m_file, fabbrica()));
         QVERIFY(QFile::setPermissions(m_file, QFileDevice::ReadOwner));
         finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat"));
         QCOMPARE(SalvaTara(epson(), m_file).esito, EsitoTara::Errore);
-        QCOMPARE(Contenuto(m_file), fabbrica());
+        QCOMPARE(LeggiTutto(m_file), fabbrica());
         VERIFICA_COPIONE(finta);
     }
 
@@ -145,16 +145,16 @@ private slots:
     {
         QFETCH(bool, cartella);
         PiattaformaFinta finta;
-        QVERIFY(Scrivi(m_file, fabbrica()));
+        QVERIFY(ScriviTutto(m_file, fabbrica()));
         if (cartella)
             QVERIFY(QDir().mkpath(m_lavoro));
         else
-            QVERIFY(Scrivi(m_lavoro, ByteCasuali(500, 3)));
+            QVERIFY(ScriviTutto(m_lavoro, ByteCasuali(500, 3)));
         finta.attendiBox(QStringLiteral("Elimino definitivamente: Default?"), Pulsanti::OKAnnulla, RispostaOK);
         if (cartella)
             finta.attendiBox(QStringLiteral("Impossibile scrivere il file Lavoro.dat"));
         QCOMPARE(RimuoviTara(0, 2, m_file), cartella ? EsitoTara::Errore : EsitoTara::Eseguito);
-        QCOMPARE(Contenuto(m_file), cartella ? fabbrica() : ByteDiTara(TaraLexmark()));
+        QCOMPARE(LeggiTutto(m_file), cartella ? fabbrica() : ByteDiTara(TaraLexmark()));
         QCOMPARE(QFileInfo(m_lavoro).isDir(), cartella);
         QCOMPARE(QFileInfo::exists(m_lavoro), cartella);
         VERIFICA_COPIONE(finta);
@@ -165,7 +165,7 @@ private slots:
     void nomiFuoriCodePage()
     {
         PiattaformaFinta finta;
-        QVERIFY(Scrivi(m_file, fabbrica()));
+        QVERIFY(ScriviTutto(m_file, fabbrica()));
         RecordTara r = epson();
         r.NomeTara = QStringLiteral("Epson Σ 日本");
         QCOMPARE(SalvaTara(r, m_file).esito, EsitoTara::Eseguito);
