@@ -265,11 +265,11 @@ bool frmGrafico::mnuSalvaNome_Click()
         richiesta.indiceFiltro = 1;
         richiesta.nomePredefinito = attiva->lblNome->text();
         richiesta.chiediSovrascrittura = true;
-        // A cancelled dialog leaves the preset name in it.
-        m_nomeFileDialogo = richiesta.nomePredefinito;
-        if (const auto nome = Piattaforma::corrente().DialogoSalva(richiesta))
-            m_nomeFileDialogo = *nome;
-        if (!finisceCon(m_nomeFileDialogo, ".tnt")) {
+        // A cancelled dialog leaves the preset name in it; a name that happens to end in ".tnt"
+        // is still not written: the user chose not to save.
+        const auto scelto = Piattaforma::corrente().DialogoSalva(richiesta);
+        m_nomeFileDialogo = scelto.value_or(richiesta.nomePredefinito);
+        if (!scelto || !finisceCon(m_nomeFileDialogo, ".tnt")) {
             MsgBox(QStringLiteral("Posso esportare solo in formato .dxf. Premere OK per continuare"));
             return false;
         }

@@ -282,6 +282,25 @@ private slots:
         VERIFICA_COPIONE(finta);
     }
 
+    // A development named like a file: cancelling the save dialog still writes nothing.
+    void salvataggioAnnullatoNomeTnt()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        const QString nome = QString(36, QLatin1Char('x')) + QStringLiteral(".tnt");
+        finestra->lblNome->setText(nome);
+        finestra->ImpostaSalvato(QStringLiteral("da salvare"));
+        finta.attendiSalva(std::nullopt);
+        finta.attendiBox(k_SoloDxf);
+        QVERIFY(!finestra->mnuSalvaNome_Click());
+        QCOMPARE(finestra->lblSalvato->text(), QStringLiteral("da salvare"));
+        QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico - Drenvik"));
+        QVERIFY(!QFile::exists(m_cartella.percorso(nome)));
+        VERIFICA_COPIONE(finta);
+    }
+
     // Saving a window without a development, and a write that fails.
     void salvataggiNonRiusciti()
     {
