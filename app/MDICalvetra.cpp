@@ -121,7 +121,17 @@ frmGrafico *MDICalvetra::NuovaFinestra()
     return finestra;
 }
 
-void MDICalvetra::Cascata() { m_area->cascadeSubWindows(); }
+void MDICalvetra::Cascata()
+{
+    m_area->cascadeSubWindows();
+    // Qt cascades each window at its size hint, a thumbnail for a drawing: each one instead
+    // reaches from its place in the cascade to the far corner of the area.
+    const QSize area = m_area->viewport()->size();
+    for (QMdiSubWindow *sottofinestra : m_area->subWindowList())
+        if (!sottofinestra->isMinimized())
+            sottofinestra->resize(QSize(area.width() - sottofinestra->x(), area.height() - sottofinestra->y())
+                                      .expandedTo(sottofinestra->minimumSizeHint()));
+}
 
 void MDICalvetra::ChiudiFrame() { close(); }
 

@@ -346,8 +346,17 @@ private slots:
         QCOMPARE(finestre->actions().last()->text(), QStringLiteral("&2 Grafico - Drenvik C:/Taglio && piega/a.tnt"));
         finestre->actions().at(2)->trigger();
         QCOMPARE(frame.FigliaAttiva(), prima);
+        frame.resize(800, 600);
         seconda->mnuCascata_Click();
-        QVERIFY(frame.area()->subWindowList().at(0)->pos() != frame.area()->subWindowList().at(1)->pos());
+        const QList<QMdiSubWindow *> sottofinestre = frame.area()->subWindowList();
+        QVERIFY(sottofinestre.at(0)->pos() != sottofinestre.at(1)->pos());
+        // Cascaded windows stay large enough to show a drawing, and within the area.
+        const QRect area = frame.area()->viewport()->rect();
+        for (QMdiSubWindow *sottofinestra : sottofinestre) {
+            QVERIFY(area.contains(sottofinestra->geometry()));
+            QVERIFY(sottofinestra->width() > area.width() / 2);
+            QVERIFY(sottofinestra->height() > area.height() / 2);
+        }
         VERIFICA_COPIONE(finta);
     }
 };
