@@ -7,14 +7,16 @@
 #include <cmath>
 
 namespace {
-// Every zone must have positive nominal and measured spans, or an empty nominal span (equal
-// neighbours pass the field checks; no point then lies in that zone), and end within the limit.
+// Every zone must have positive nominal and measured spans, or an empty nominal span (a zone 1
+// ending at 0 and equal neighbours pass the field checks; no point then lies in that zone), and
+// end within the limit.
 bool zoneSane(const ZoneAsse &z) noexcept
 {
     auto sana = [](double nominale, double misurata) {
         return nominale == 0 ? misurata >= 0 : nominale > 0 && misurata > 0;
     };
-    return z.nom1 > 0 && z.rea1 > 0 && z.nom3 <= z.limite && sana(z.nom2 - z.nom1, z.rea2 - z.rea1) && sana(z.nom3 - z.nom2, z.rea3 - z.rea2);
+    return sana(z.nom1, z.rea1) && sana(z.nom2 - z.nom1, z.rea2 - z.rea1) && sana(z.nom3 - z.nom2, z.rea3 - z.rea2)
+           && z.nom3 <= z.limite;
 }
 
 // A stretch of a zone divided by the zone's printed/nominal ratio, as the factory correction

@@ -13,9 +13,9 @@ struct ZoneAsse {
 
 // Piecewise over the zones in the way of Correggi_Stampa: zone 1 [0, nom1] scaled by nom1/rea1,
 // zone 2 (nom1, nom2] and zone 3 (nom2, limite] by their nominal over measured spans, each
-// starting where the previous one ended. Below 0 and above the limit: unchanged. An axis with a
-// zone of no or negative span, or with zones past the limit (a damaged record), is left
-// unchanged throughout.
+// starting where the previous one ended; a zone of no nominal span holds no point. Below 0 and
+// above the limit: unchanged. An axis with a zone of negative span, of a nominal span printed in
+// none, or with zones past the limit (a damaged record), is left unchanged throughout.
 double CorreggiAsse(double x, const ZoneAsse &zone) noexcept;
 
 // The correction of a whole record: both axes, then the record's shifts.

@@ -109,6 +109,18 @@ private slots:
         QCOMPARE_VICINO(c.X(140), 140 * 140 / 139.0, 1e-12);
         QCOMPARE_VICINO(c.X(280), 140 * 140 / 139.0 + 140 * 140 / 141.0, 1e-12);
     }
+
+    void zonaUnoVuota_correggeLeAltre()
+    {
+        // Zone 1 may end at 0, which the field checks accept: zones 2 and 3 still correct the print.
+        RecordTara r = TaraLexmark();
+        r.XNom1 = QStringLiteral("0");
+        r.XRea1 = QStringLiteral("0");
+        const CorrezioneTara c(r);
+        QCOMPARE(c.X(0), 0.0);
+        QCOMPARE_VICINO(c.X(90), 90 * 180 / 178.9, 1e-12);
+        QCOMPARE_VICINO(c.X(280), 180 * 180 / 178.9 + 100 * 100 / 100.25, 1e-12);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCorrezioneTara)
