@@ -86,6 +86,25 @@ private slots:
         VERIFICA_COPIONE(finta);
     }
 
+    // The File menu's items and separators in their order, each under its own name.
+    void ordineMenuFile()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        auto *file = frame.FigliaAttiva()->findChild<QMenu *>(QStringLiteral("mnuFile"));
+        QVERIFY(file);
+        QStringList nomi;
+        for (QAction *azione : file->actions())
+            nomi << azione->objectName();
+        QCOMPARE(nomi, (QStringList{"mnuNuovoFoglioDiLavoro", "mnuNuovoSviluppo", "mnuDivisione", "mnuApri",
+                                    "mnuSalvaNome", "cmdChiudi", "mnuDivisione3", "mnuStampa", "mnuSep1",
+                                    "mnuEsporta", "mnuSep2", "mnuEsci"}));
+        for (const char *separatore : {"mnuDivisione", "mnuDivisione3", "mnuSep1", "mnuSep2"})
+            QVERIFY(file->findChild<QAction *>(QLatin1String(separatore))->isSeparator());
+        VERIFICA_COPIONE(finta);
+    }
+
     void geometriaIniziale()
     {
         QCOMPARE(frmGrafico::GeometriaIniziale(QSize(1000, 800)), QRect(20, 16, 960, 768));
