@@ -324,6 +324,8 @@ void frmGrafico::mnuEsporta_Click()
     richiesta.indiceFiltro = 1;
     richiesta.nomePredefinito = TrimBlank(lblNome->text()) + QStringLiteral(".dxf");
     richiesta.chiediSovrascrittura = true;
+    // The dialog adds the extension itself, so that its overwrite question names the real file.
+    richiesta.estensionePredefinita = QStringLiteral("dxf");
     const auto scelto = Piattaforma::corrente().DialogoSalva(richiesta);
     if (!scelto)
         return;

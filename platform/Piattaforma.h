@@ -18,6 +18,7 @@ struct RichiestaFile {
     int indiceFiltro = 1;        // 1-based, as the common dialog counts
     QString nomePredefinito;     // preset file name
     bool chiediSovrascrittura = false;
+    QString estensionePredefinita; // "dxf": added to a typed name without one, before the overwrite question
 };
 
 class Piattaforma {

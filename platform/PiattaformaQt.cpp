@@ -76,6 +76,7 @@ std::optional<QString> mostraDialogo(const RichiestaFile &richiesta, QFileDialog
         dialogo.selectNameFilter(filtri.at(richiesta.indiceFiltro - 1));
     if (!richiesta.nomePredefinito.isEmpty())
         dialogo.selectFile(richiesta.nomePredefinito);
+    dialogo.setDefaultSuffix(richiesta.estensionePredefinita);
     dialogo.setOption(QFileDialog::DontConfirmOverwrite, !richiesta.chiediSovrascrittura);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return std::nullopt;

@@ -397,8 +397,11 @@ private slots:
         if (!messaggio.isEmpty())
             finta.attendiBox(messaggio);
         finestra->mnuEsporta_Click();
-        if (sviluppo)
+        if (sviluppo) {
             QCOMPARE(finta.richiesteSalva().front().filtro, QStringLiteral("(*.dxf)|*.dxf"));
+            // The dialog itself adds ".dxf", so its overwrite question is about the file written.
+            QCOMPARE(finta.richiesteSalva().front().estensionePredefinita, QStringLiteral("dxf"));
+        }
         if (!scritto.isEmpty())
             QVERIFY(contenuto(scritto).startsWith("0\r\nSECTION") || contenuto(scritto).startsWith("  0"));
         QCOMPARE(finestra->lblSalvato->text(), sviluppo ? QStringLiteral("da salvare") : QString());
