@@ -8,7 +8,16 @@
 
 #include <cstdlib>
 
+// GCC names the address sanitizer with a macro, clang through __has_feature.
 #if defined(__SANITIZE_ADDRESS__)
+#define VORNA_SOTTO_ASAN
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VORNA_SOTTO_ASAN
+#endif
+#endif
+
+#if defined(VORNA_SOTTO_ASAN)
 #define VORNA_CONTA_ALLOCAZIONI 0 // the sanitizer owns malloc
 #else
 #define VORNA_CONTA_ALLOCAZIONI 1
