@@ -124,5 +124,18 @@ bool CreaTaratureIniziali(const QString &percorso)
         return false;
     if (!record->isEmpty())
         return true;
+    // Bytes that hold no whole record are kept aside before the factory calibrations replace
+    // them: they may be what is left of the user's own calibrations.
+    const auto danneggiato = LeggiFile(percorso);
+    if (danneggiato && !danneggiato->isEmpty()) {
+        const QString copia = percorso + QStringLiteral(".danneggiato");
+        if (!ScriviFileSicuro(copia, *danneggiato)) {
+            avvisaScrittura(copia);
+            return false;
+        }
+        MsgBox(QFileInfo(percorso).fileName() + QStringLiteral(" non contiene tarature complete: il suo contenuto "
+                                                               "è conservato in ")
+               + QFileInfo(copia).fileName() + QStringLiteral(" e sono ripristinate le tarature predefinite."));
+    }
     return scrivi({TaraDefault(), TaraLexmark()}, percorso);
 }

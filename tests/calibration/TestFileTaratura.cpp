@@ -113,7 +113,13 @@ private slots:
         QFETCH(bool, mancante);
         if (!mancante)
             scrivi(m_file, prima);
+        PiattaformaFinta finta;
+        if (!prima.isEmpty())
+            finta.attendiBox(QStringLiteral("Taratura.dat non contiene tarature complete: il suo contenuto è "
+                                            "conservato in Taratura.dat.danneggiato e sono ripristinate le "
+                                            "tarature predefinite."));
         QVERIFY(CreaTaratureIniziali(m_file));
+        VERIFICA_COPIONE(finta);
         const QByteArray dopo = LeggiFile(m_file).value();
         QCOMPARE(dopo.size(), 2 * k_LunghezzaRecordTara);
         QCOMPARE(dopo, ByteDiTara(TaraDefault()) + ByteDiTara(TaraLexmark()));

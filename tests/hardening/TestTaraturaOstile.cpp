@@ -31,7 +31,7 @@ private slots:
     {
         m_file = m_cartella.filePath(QStringLiteral("Taratura.dat"));
         m_lavoro = m_cartella.filePath(QStringLiteral("Lavoro.dat"));
-        for (const QString &f : {m_file, m_lavoro}) {
+        for (const QString &f : {m_file, m_lavoro, m_file + QStringLiteral(".danneggiato")}) {
             QFile::setPermissions(f, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
             QFile::remove(f);
             QDir().rmdir(f);
@@ -47,7 +47,8 @@ private slots:
         const QByteArray casuali = ByteCasuali(1700, 11);
         QTest::newRow("mancante") << QByteArray() << false << fabbrica();
         QTest::newRow("0 byte") << QByteArray() << true << fabbrica();
-        // Less than one whole record holds no calibration: the factory ones take its place.
+        // Less than one whole record holds no calibration: the factory ones take its place, the
+        // partial record is kept aside.
         QTest::newRow("169 byte") << uno.left(169) << true << fabbrica();
         QTest::newRow("170 byte") << uno << true << uno;
         QTest::newRow("171 byte") << uno + "x" << true << uno + "x";
@@ -64,8 +65,17 @@ private slots:
         PiattaformaFinta finta;
         if (esiste)
             QVERIFY(ScriviTutto(m_file, byte));
+        const bool danneggiato = !byte.isEmpty() && byte.size() < k_LunghezzaRecordTara;
+        if (danneggiato)
+            finta.attendiBox(QStringLiteral("Taratura.dat non contiene tarature complete: il suo contenuto è "
+                                            "conservato in Taratura.dat.danneggiato e sono ripristinate le "
+                                            "tarature predefinite."));
         QVERIFY(CreaTaratureIniziali(m_file));
         QCOMPARE(LeggiTutto(m_file), dopo);
+        // Nothing the user had is lost: a partial record is kept aside.
+        QCOMPARE(QFileInfo::exists(m_file + QStringLiteral(".danneggiato")), danneggiato);
+        if (danneggiato)
+            QCOMPARE(LeggiTutto(m_file + QStringLiteral(".danneggiato")), byte);
         QCOMPARE(NomiTarature(m_file).size(), dopo.size() / k_LunghezzaRecordTara);
         VERIFICA_COPIONE(finta);
     }
