@@ -1,22 +1,12 @@
 // Time of one calculation: validation, development and plot into a display list, cone and cylinder.
 #include "geometry/CalcolaSviluppo.h"
 #include "geometry/SviluppoDenso.h"
-#include "platform/Piattaforma.h"
+#include "platform/PiattaformaSilenziosa.h"
 #include "plot/ElencoVisualizzazione.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-// Answers OK and stays silent: a benchmark has nobody to click.
-class PiattaformaMuta final : public Piattaforma {
-public:
-    int MsgBox(const QString &, Pulsanti, const QString &) override { return RispostaOK; }
-    void Beep() override {}
-    std::optional<QString> DialogoApri(const RichiestaFile &) override { return std::nullopt; }
-    std::optional<QString> DialogoSalva(const RichiestaFile &) override { return std::nullopt; }
-    bool DialogoStampante(QPrinter &) override { return false; }
-};
-
 class FinestraMuta final : public FinestraAttiva {
 public:
     SuperficieDisegno &Superficie() override { return superficie; }
@@ -44,7 +34,7 @@ void ImpostaFigure(StatoSviluppo &s, const Figure &f)
 
 void Calcolo(benchmark::State &stato, const Figure &figure)
 {
-    PiattaformaMuta muta;
+    PiattaformaSilenziosa muta;
     Piattaforma::installa(&muta);
     StatoSviluppo s;
     FinestraMuta finestra;
@@ -59,7 +49,7 @@ void Calcolo(benchmark::State &stato, const Figure &figure)
 
 void Denso(benchmark::State &stato, const Figure &figure)
 {
-    PiattaformaMuta muta;
+    PiattaformaSilenziosa muta;
     Piattaforma::installa(&muta);
     StatoSviluppo s;
     ProfiloSviluppo profilo;

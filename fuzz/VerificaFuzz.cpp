@@ -1,7 +1,7 @@
 // Checks shared by the fuzzers, the silent platform and the scratch folder.
 #include "VerificaFuzz.h"
 
-#include "PiattaformaSilenziosa.h"
+#include "platform/PiattaformaSilenziosa.h"
 #include "geometry/CalcolaSviluppo.h"
 #include "geometry/ErroreEsecuzione.h"
 

@@ -4,7 +4,7 @@
 
 #include "calibration/ProcedureTara.h"
 #include "development/EsportaDxf.h"
-#include "fuzz/PiattaformaSilenziosa.h"
+#include "platform/PiattaformaSilenziosa.h"
 
 #include <cstdio>
 #include <cstring>

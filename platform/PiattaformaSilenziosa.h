@@ -1,4 +1,4 @@
-// A platform for the fuzzers: every box is answered OK at once, dialogs are cancelled, no beep.
+// A platform with nobody at the screen: every box answered OK, dialogs cancelled, no beep.
 #pragma once
 
 #include "platform/Piattaforma.h"
