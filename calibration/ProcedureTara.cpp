@@ -49,12 +49,34 @@ bool sostituisciConLavoro(const QList<RecordTara> &record, const QString &percor
     avvisaScrittura(percorso);
     return false;
 }
+
+// Bytes that hold no whole record are kept aside before anything replaces them: they may be what
+// is left of the user's own calibrations. `seguito` ends the message telling the user so. False
+// after a reported failure to keep them.
+bool conservaDanneggiato(const QString &percorso, const QString &seguito)
+{
+    const auto danneggiato = LeggiFile(percorso);
+    if (!danneggiato || danneggiato->isEmpty())
+        return true;
+    const QString copia = percorso + QStringLiteral(".danneggiato");
+    if (!ScriviFileSicuro(copia, *danneggiato)) {
+        avvisaScrittura(copia);
+        return false;
+    }
+    MsgBox(QFileInfo(percorso).fileName()
+           + QStringLiteral(" non contiene tarature complete: il suo contenuto è conservato in ")
+           + QFileInfo(copia).fileName() + seguito);
+    return true;
+}
 }
 
 EsitoSalvaTara SalvaTara(const RecordTara &nuovo, const QString &percorso)
 {
     auto record = leggi(percorso);
     if (!record)
+        return {EsitoTara::Errore, 0};
+    // A file cut short under an open manager holds no whole record: what is left is not lost.
+    if (record->isEmpty() && !conservaDanneggiato(percorso, QStringLiteral(".")))
         return {EsitoTara::Errore, 0};
     int indice = CercaTara(*record, nuovo.NomeTara);
     if (indice > 0) {
@@ -79,8 +101,12 @@ EsitoSalvaTara SalvaTara(const RecordTara &nuovo, const QString &percorso)
 EsitoTara RimuoviTara(int indiceSelezionato, int numeroVociLista, const QString &percorso)
 {
     auto record = leggi(percorso);
-    if (!record)
+    // A file deleted or cut short since the list was filled has nothing to remove.
+    if (!record || record->isEmpty()) {
+        if (record)
+            avvisaLettura(percorso);
         return EsitoTara::Errore;
+    }
     if (numeroVociLista == 1 || record->size() <= 1) {
         MsgBox(QStringLiteral("Impossibile eliminare tutte le tarature!"));
         return EsitoTara::Rifiutato;
@@ -124,18 +150,7 @@ bool CreaTaratureIniziali(const QString &percorso)
         return false;
     if (!record->isEmpty())
         return true;
-    // Bytes that hold no whole record are kept aside before the factory calibrations replace
-    // them: they may be what is left of the user's own calibrations.
-    const auto danneggiato = LeggiFile(percorso);
-    if (danneggiato && !danneggiato->isEmpty()) {
-        const QString copia = percorso + QStringLiteral(".danneggiato");
-        if (!ScriviFileSicuro(copia, *danneggiato)) {
-            avvisaScrittura(copia);
-            return false;
-        }
-        MsgBox(QFileInfo(percorso).fileName() + QStringLiteral(" non contiene tarature complete: il suo contenuto "
-                                                               "è conservato in ")
-               + QFileInfo(copia).fileName() + QStringLiteral(" e sono ripristinate le tarature predefinite."));
-    }
+    if (!conservaDanneggiato(percorso, QStringLiteral(" e sono ripristinate le tarature predefinite.")))
+        return false;
     return scrivi({TaraDefault(), TaraLexmark()}, percorso);
 }

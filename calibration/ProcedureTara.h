@@ -19,11 +19,13 @@ struct EsitoSalvaTara {
 };
 
 // Saves the manager's record over the calibration of the same name (after the overwrite
-// question) or at the end of the file.
+// question) or at the end of the file. Bytes of a file holding no whole record are first kept
+// aside as Taratura.dat.danneggiato, with a message.
 EsitoSalvaTara SalvaTara(const RecordTara &record, const QString &percorso = k_FileTaratura);
 
 // Removes the calibration at list index `indiceSelezionato` (-1: none selected) after the
-// confirmation; refuses when the list or the file holds one calibration only. The new file is
+// confirmation; refuses when the list or the file holds one calibration only, and reports a file
+// that holds none (deleted or cut short since the list was filled). The new file is
 // written beside the old one as Lavoro.dat and renamed over it in one atomic step.
 EsitoTara RimuoviTara(int indiceSelezionato, int numeroVociLista, const QString &percorso = k_FileTaratura);
 
