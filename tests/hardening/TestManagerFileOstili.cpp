@@ -1,4 +1,4 @@
-// The open calibration manager when Taratura.dat is deleted, turned into a folder or cut short under it, and when a Lavoro.dat is left over.
+// The open calibration manager facing a Taratura.dat deleted, made a folder or cut short under it, and a leftover Lavoro.dat.
 #include "FileOstili.h"
 
 #include "calibration/FileTaratura.h"
