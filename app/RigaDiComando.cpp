@@ -6,7 +6,6 @@
 #include "development/EsportaDxf.h"
 #include "development/RecordSviluppo.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 #include <cstdio>
