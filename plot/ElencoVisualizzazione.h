@@ -22,8 +22,6 @@ public:
     void Line(double x1, double y1, double x2, double y2, std::uint32_t colore) override;
     void ImpostaCurrentX(double x) override { m_x = x; }
     void ImpostaCurrentY(double y) override { m_y = y; }
-    double CurrentX() const override { return m_x; }
-    double CurrentY() const override { return m_y; }
     void Print(const QString &testo) override;
     void Cls() override;
 

@@ -14,8 +14,6 @@ public:
     virtual void Line(double x1, double y1, double x2, double y2, std::uint32_t colore) = 0;
     virtual void ImpostaCurrentX(double x) = 0;
     virtual void ImpostaCurrentY(double y) = 0;
-    virtual double CurrentX() const = 0;
-    virtual double CurrentY() const = 0;
     // Prints with the text's top-left corner at the current position, then moves to the next line.
     virtual void Print(const QString &testo) = 0;
     virtual void Cls() = 0;
