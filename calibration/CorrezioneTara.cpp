@@ -69,6 +69,6 @@ CorrezioneTara::CorrezioneTara(const RecordTara &record, double unitaPerMm)
 {
 }
 
-double CorrezioneTara::X(double x) const noexcept { return ZoneX(x) + m_shiftX; }
+double CorrezioneTara::X(double x) const noexcept { return CorreggiAsse(x, m_x) + m_shiftX; }
 
-double CorrezioneTara::Y(double y) const noexcept { return ZoneY(y) + m_shiftY; }
+double CorrezioneTara::Y(double y) const noexcept { return CorreggiAsse(y, m_y) + m_shiftY; }

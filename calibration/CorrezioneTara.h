@@ -33,9 +33,6 @@ public:
 
     double X(double x) const noexcept;
     double Y(double y) const noexcept;
-    // Without the shift: the zone correction alone.
-    double ZoneX(double x) const noexcept { return CorreggiAsse(x, m_x); }
-    double ZoneY(double y) const noexcept { return CorreggiAsse(y, m_y); }
 
 private:
     ZoneAsse m_x, m_y;
