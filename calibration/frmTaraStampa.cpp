@@ -258,11 +258,10 @@ void frmTaraStampa::CaricaTaratura(int indice)
     const std::optional<RecordTara> record = CaricaTara(RecordCorrente);
     if (!record)
         return;
-    m_record = *record;
-    m_caselle[std::size_t(CampoTara::NomeTara)]->setText(TrimBlank(m_record.NomeTara));
+    m_caselle[std::size_t(CampoTara::NomeTara)]->setText(TrimBlank(record->NomeTara));
     for (const DescrizioneCampoTara &d : CampiTara()) {
         if (d.campo != CampoTara::NomeTara)
-            m_caselle[std::size_t(d.campo)]->setText(m_record.*d.membro);
+            m_caselle[std::size_t(d.campo)]->setText((*record).*d.membro);
     }
 }
 

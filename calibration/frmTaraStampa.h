@@ -68,7 +68,6 @@ private:
     void casella_LostFocus(CampoTara campo);
 
     QPointer<QComboBox> m_cboNomeTara;
-    RecordTara m_record;
     std::array<QLineEdit *, 15> m_caselle{};
     QPushButton *cmdApplica = nullptr;
     QPushButton *cmdRimuovi = nullptr;
