@@ -1,6 +1,8 @@
 // The ordinate table: the development's 62 points per edge in mm, generator lengths and sums.
 #include "development/EsportaCsv.h"
 
+#include "geometry/BordiSviluppo.h"
+
 #include <QStringList>
 
 #include <cmath>
@@ -13,7 +15,7 @@ QByteArray TestoCsv(const StatoSviluppo &s)
 {
     QByteArray testo = riga({QStringLiteral("k"), QStringLiteral("XAB"), QStringLiteral("YAB"),
                              QStringLiteral("XCD"), QStringLiteral("YCD"), QStringLiteral("Generatore")});
-    for (int k = 1; k <= 62; ++k) {
+    for (int k = 1; k <= k_PuntiBordo; ++k) {
         const double generatore = std::hypot(s.XCD[k] - s.XAB[k], s.YCD[k] - s.YAB[k]);
         testo += riga({QString::number(k), NumeroEsportato(s.XAB[k]), NumeroEsportato(s.YAB[k]),
                        NumeroEsportato(s.XCD[k]), NumeroEsportato(s.YCD[k]), NumeroEsportato(generatore)});
@@ -27,7 +29,7 @@ std::optional<QByteArray> CsvDelleFigure(const StatoSviluppo &figure)
 {
     StatoSviluppo sviluppato;
     ProfiloSviluppo profilo;
-    if (!SviluppaFigure(figure, 31, sviluppato, profilo))
+    if (!SviluppaFigure(figure, k_GeneratoriPerMeta, sviluppato, profilo))
         return std::nullopt;
     return TestoCsv(sviluppato);
 }

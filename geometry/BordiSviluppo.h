@@ -4,7 +4,7 @@
 #include "geometry/StatoSviluppo.h"
 
 // The fixed sampling of the arrays: 31 generators per half, 62 points per edge.
-constexpr int k_GeneratoriPerMeta = 31;
+constexpr int k_GeneratoriPerMeta = k_PuntiBordo / 2;
 
 // Four sequences with point k of an edge at [k], k from 1 to 2 x generatoriPerMeta.
 struct BordiSviluppo {

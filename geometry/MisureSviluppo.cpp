@@ -4,12 +4,10 @@
 #include <cmath>
 
 namespace {
-constexpr int k_Punti = 62;
-
 double LunghezzaBordo(const ArrayPunti &x, const ArrayPunti &y) noexcept
 {
     double somma = 0;
-    for (int i = 1; i <= k_Punti - 1; ++i) {
+    for (int i = 1; i <= k_PuntiBordo - 1; ++i) {
         const double dx = x[i + 1] - x[i];
         const double dy = y[i + 1] - y[i];
         somma = somma + std::sqrt(dx * dx + dy * dy);
@@ -21,7 +19,7 @@ void Estremi(const ArrayPunti &a, double &massimo, double &minimo) noexcept
 {
     massimo = a[1];
     minimo = a[1];
-    for (int k = 1; k <= k_Punti; ++k) {
+    for (int k = 1; k <= k_PuntiBordo; ++k) {
         if (a[k] > massimo)
             massimo = a[k];
         if (a[k] < minimo)
@@ -31,7 +29,7 @@ void Estremi(const ArrayPunti &a, double &massimo, double &minimo) noexcept
 
 bool Finiti(const ArrayPunti &a) noexcept
 {
-    for (int k = 1; k <= k_Punti; ++k) {
+    for (int k = 1; k <= k_PuntiBordo; ++k) {
         if (!std::isfinite(a[k]))
             return false;
     }

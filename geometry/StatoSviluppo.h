@@ -9,7 +9,8 @@
 #include <cstdint>
 
 // Points 1 to 62 of each edge; slot 0 is never written.
-using ArrayPunti = std::array<double, 63>;
+constexpr int k_PuntiBordo = 62;
+using ArrayPunti = std::array<double, k_PuntiBordo + 1>;
 
 struct StatoSviluppo {
     // Input texts, as typed (fixed width).

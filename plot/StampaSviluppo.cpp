@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int k_PrimoPunto = 1; // the points of an edge; slot 0 is left alone
-constexpr int k_UltimoPunto = 62;
+constexpr int k_UltimoPunto = k_PuntiBordo;
 constexpr double k_PaginaX = 280.0; // the page's right edge, mm
 constexpr double k_PaginaY = 200.0; // the page's bottom edge, mm
 constexpr double k_TwipsPerMm = 56.7;

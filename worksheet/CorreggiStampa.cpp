@@ -17,7 +17,7 @@ double CorreggiXStampa(double x) noexcept
 
 void Correggi_Stampa(StatoSviluppo &stato)
 {
-    for (int i = 1; i <= 62; ++i) {
+    for (int i = 1; i <= k_PuntiBordo; ++i) {
         stato.XAB[i] = CorreggiXStampa(stato.XAB[i]);
         stato.XCD[i] = CorreggiXStampa(stato.XCD[i]);
     }
