@@ -10,16 +10,18 @@ jobs="$(nproc)"
 
 # The non-GUI tests (executables without QtWidgets) under memcheck, two at a time; any report fails.
 valgrind_suite() {
-  local build="$1" elenco
+  local build="$1" elenco tipo librerie
   elenco="$(mktemp)"
   (cd "$build" && ctest --show-only=json-v1) | python3 -c '
 import json, sys
 for t in json.load(sys.stdin)["tests"]:
     if t.get("command"):
         print(t["command"][0])' | while read -r eseguibile; do
-    if file -b "$eseguibile" | grep -q ELF && ! ldd "$eseguibile" | grep -q libQt6Widgets; then
-      echo "$eseguibile"
-    fi
+    # Whole outputs first: with pipefail, grep -q closing the pipe early would fail the test.
+    tipo="$(file -b "$eseguibile")"
+    [[ "$tipo" == *ELF* ]] || continue
+    librerie="$(ldd "$eseguibile" 2>/dev/null || true)"
+    [[ "$librerie" == *libQt6Widgets* ]] || echo "$eseguibile"
   done > "$elenco"
   echo "Valgrind memcheck: $(wc -l < "$elenco") non-GUI tests"
   xargs -P "$jobs" -I{} sh -c 'cd "$(dirname "$1")" && QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
