@@ -2,20 +2,19 @@
 #include "geometry/SviluppoCono.h"
 
 #include "geometry/EsitoSviluppo.h"
+#include "geometry/IncrocioRette.h"
 #include "geometry/MisureSviluppo.h"
 #include "geometry/VerticeCono.h"
 
 #include <cmath>
 
 namespace {
-constexpr double k_SogliaVerticale = 0.001; // mm: a generator this close to upright
-
-// C above the apex, or a top line steeper than AC: no truncated cone in the expected position.
+// C or D past the apex: the top cut leaves the cone. (Comparing the slopes of AC and CD, which
+// says the same while AC leans inwards, refuses every cone whose AC leans outwards, and an
+// upright AC by the rounding of its cosine.)
 bool NonTronco(const StatoSviluppo &s) noexcept
 {
-    if (s.LatoAC * std::sin(s.Alfa) > s.YVertice)
-        return true;
-    return (s.YC - s.YA) / (s.XC - s.XA) < (s.YD - s.YC) / (s.XD - s.XC);
+    return s.LatoAC * std::sin(s.Alfa) > s.YVertice || s.LatoBD * std::sin(s.Beta) > s.YVertice;
 }
 
 void Scambia(double &a, double &b, double &appoggio) noexcept
@@ -72,11 +71,6 @@ void RuotaProiezione(StatoSviluppo &s) noexcept
     s.Raggio = s.Diametro / 2;
 }
 
-double Distanza(double x1, double y1, double x2, double y2) noexcept
-{
-    return std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
-}
-
 void Polare(const BordiSviluppo &bordi, int k, double angolo, double lungAB, double lungCD) noexcept
 {
     bordi.XCD[k] = lungCD * std::cos(angolo);
@@ -92,25 +86,19 @@ void GeneratoreCono(StatoSviluppo &s) noexcept
     s.YPiede = 0;
     s.XRetta = s.XPiede;
     s.YRetta = 0;
-    const double q = (s.XD * s.YC - s.YD * s.XC) / (s.XD - s.XC);
-    const double m = (s.YD - s.YC) / (s.XD - s.XC);
-    if (std::fabs(s.XVertice - s.XRetta) < k_SogliaVerticale) {
-        s.XTaglioAB = s.XVertice;
-        s.XTaglioCD = s.XVertice;
-    } else {
-        // The generator's line as y = pendenza x + quota.
-        const double quota = (s.YRetta * s.XVertice - s.XRetta * s.YVertice) / (s.XVertice - s.XRetta);
-        const double pendenza = (s.YVertice - s.YRetta) / (s.XVertice - s.XRetta);
-        s.XTaglioAB = quota / (s.YB / s.XB - pendenza);
-        s.XTaglioCD = (quota - q) / (m - pendenza);
-    }
-    s.YTaglioAB = (s.YB / s.XB) * s.XTaglioAB;
-    s.YTaglioCD = q + m * s.XTaglioCD;
-    // Projected distances from the apex grow to true ones by slant over projected length.
-    const double obliqua = std::sqrt(s.XVertice * s.XVertice + s.YVertice * s.YVertice);
-    const double proiettata = Distanza(s.XVertice, s.YVertice, s.XPiede, s.YPiede);
-    s.LungAB = Distanza(s.XVertice, s.YVertice, s.XTaglioAB, s.YTaglioAB) * obliqua / proiettata;
-    s.LungCD = Distanza(s.XVertice, s.YVertice, s.XTaglioCD, s.YTaglioCD) * obliqua / proiettata;
+    // Along the generator from the apex: 0 at the apex, 1 at its foot on the circle through A.
+    const double dx = s.XRetta - s.XVertice;
+    const double dy = s.YRetta - s.YVertice;
+    const double tAB = ParametroIncrocio(s.XVertice, s.YVertice, dx, dy, s.XA, s.YA, s.XB - s.XA, s.YB - s.YA);
+    const double tCD = ParametroIncrocio(s.XVertice, s.YVertice, dx, dy, s.XC, s.YC, s.XD - s.XC, s.YD - s.YC);
+    s.XTaglioAB = s.XVertice + tAB * dx;
+    s.YTaglioAB = s.YVertice + tAB * dy;
+    s.XTaglioCD = s.XVertice + tCD * dx;
+    s.YTaglioCD = s.YVertice + tCD * dy;
+    // Every generator is as long as the apothem from the apex to that circle, so the fraction
+    // of the way along it is also the fraction of the true length.
+    s.LungAB = tAB * s.Apotema;
+    s.LungCD = tCD * s.Apotema;
     s.PosSviluppo = s.Teta * s.Raggio / s.Apotema;
 }
 

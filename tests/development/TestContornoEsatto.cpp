@@ -198,6 +198,9 @@ private slots:
         QTest::newRow("slender cone on BD") << 120.0 << 200.0 << 150.0 << 75.0 << 85.0 << false;
         QTest::newRow("cone 5000 mm across") << 1500.0 << 2500.0 << 1500.0 << 60.0 << 60.0 << true;
         QTest::newRow("cylinder 2500 mm, cut at 45") << 3000.0 << 2500.0 << 2000.0 << 45.0 << 135.0 << true;
+        QTest::newRow("reducer, BD upright") << 150.0 << 200.0 << 100.0 << 60.0 << 90.0 << true;
+        QTest::newRow("reducer, AC upright") << 300.0 << 1000.0 << 400.0 << 90.0 << 80.0 << false;
+        QTest::newRow("reducer 5000 mm, BD upright") << 3000.0 << 5000.0 << 2000.0 << 60.0 << 90.0 << true;
     }
     void entroUnCentesimo()
     {

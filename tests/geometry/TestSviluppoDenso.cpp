@@ -96,7 +96,7 @@ private slots:
         QTest::addColumn<QString>("titolo");
         QTest::newRow("validation") << Figure{"0", "100", "60", "50", "70"} << "AC deve essere un numero > 0!"
                                     << "Errore su AC";
-        QTest::newRow("cone refusal") << Figure{"50", "100", "50", "100", "50"}
+        QTest::newRow("cone refusal") << Figure{"50", "100", "120", "60", "60"}
                                       << "La proiezione non è un tronco di cono !" << "Attenzione!";
     }
     void rifiuti()
