@@ -1,5 +1,5 @@
 // Time of one calculation: validation, development and plot into a display list, cone and cylinder.
-#include "geometry/CalcolaSviluppo.h"
+#include "calcolo/CalcolaSviluppo.h"
 #include "geometry/SviluppoDenso.h"
 #include "platform/PiattaformaSilenziosa.h"
 #include "plot/ElencoVisualizzazione.h"

@@ -1,7 +1,7 @@
 // What a development window and the worksheet need of the frame that holds them.
 #pragma once
 
-#include "geometry/ContestoCalcolo.h"
+#include "calcolo/ContestoCalcolo.h"
 
 #include <QList>
 

@@ -4,7 +4,7 @@
 #include "development/EsportaDxf.h"
 #include "development/Guscio.h"
 #include "development/PaginaGrafico.h"
-#include "geometry/CalcolaSviluppo.h"
+#include "calcolo/CalcolaSviluppo.h"
 #include "platform/Piattaforma.h"
 
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "development/RecordSviluppo.h"
-#include "geometry/ContestoCalcolo.h"
+#include "calcolo/ContestoCalcolo.h"
 
 #include <QList>
 #include <QRect>

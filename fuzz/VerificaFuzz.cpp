@@ -2,7 +2,7 @@
 #include "VerificaFuzz.h"
 
 #include "platform/PiattaformaSilenziosa.h"
-#include "geometry/CalcolaSviluppo.h"
+#include "calcolo/CalcolaSviluppo.h"
 #include "geometry/ErroreEsecuzione.h"
 
 #include <QDir>

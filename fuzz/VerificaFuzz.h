@@ -1,7 +1,7 @@
 // What every fuzzer demands of a result: finite numbers everywhere, well-formed exports.
 #pragma once
 
-#include "geometry/ContestoCalcolo.h"
+#include "calcolo/ContestoCalcolo.h"
 #include "plot/ElencoVisualizzazione.h"
 
 #include <QByteArray>

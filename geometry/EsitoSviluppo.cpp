@@ -1,9 +1,8 @@
-// Refusing a projection, or finishing a development with its plot.
+// Refusing a projection, or finishing a development up to the choice of its plot routine.
 #include "geometry/EsitoSviluppo.h"
 
 #include "geometry/MisureSviluppo.h"
 #include "platform/Piattaforma.h"
-#include "plot/StampaSviluppo.h"
 
 void AvvisaNonTronco(StatoSviluppo &s)
 {
@@ -11,14 +10,14 @@ void AvvisaNonTronco(StatoSviluppo &s)
                         QStringLiteral("Attenzione!"));
 }
 
-void RifiutaProiezione(ContestoCalcolo &c)
+void RifiutaProiezione(ContestoSviluppo &c)
 {
     AvvisaNonTronco(c.stato);
     if (c.foglio)
         c.foglio->Mostra();
 }
 
-bool ConcludiSviluppo(ContestoCalcolo &c, void (*estensione)(StatoSviluppo &) noexcept,
+bool ConcludiSviluppo(ContestoSviluppo &c, void (*estensione)(StatoSviluppo &) noexcept,
                       const QString &routineVerticale, const QString &routineOrizzontale)
 {
     StatoSviluppo &s = c.stato;
@@ -35,9 +34,7 @@ bool ConcludiSviluppo(ContestoCalcolo &c, void (*estensione)(StatoSviluppo &) no
         c.finestra->ImpostaSalvato(QStringLiteral("da salvare"));
     s.Scala = 1;
     s.RoutineStampa = s.Larghezza < s.Altezza ? routineVerticale : routineOrizzontale;
-    if (c.finestra) {
+    if (c.finestra)
         c.finestra->ImpostaStampa(s.RoutineStampa);
-        EseguiRoutineStampa(s.RoutineStampa, s, c.finestra->Superficie());
-    }
     return true;
 }

@@ -58,7 +58,7 @@ void GeneratoriCilindro(StatoSviluppo &s, const BordiSviluppo &bordi) noexcept
     PercorriGeneratori(s, bordi, GeneratoreCilindro, PosaCilindro);
 }
 
-bool SviluppoCilindro(ContestoCalcolo &c)
+bool SviluppoCilindro(ContestoSviluppo &c)
 {
     StatoSviluppo &s = c.stato;
     RuotaProiezione(s);

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "geometry/BordiSviluppo.h"
-#include "geometry/ContestoCalcolo.h"
+#include "geometry/ContestoSviluppo.h"
 
-// Develops the validated figures into the arrays and draws them in the active window.
+// Develops the validated figures into the arrays up to the choice of the plot routine.
 // False when the figures give no finite strip (the projection is refused with its box).
-bool SviluppoCilindro(ContestoCalcolo &c);
+bool SviluppoCilindro(ContestoSviluppo &c);
 
 // One generator at Teta: XPiede, LungAB, LungCD and PosSviluppo, in the turned projection.
 void GeneratoreCilindro(StatoSviluppo &s) noexcept;

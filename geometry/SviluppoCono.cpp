@@ -121,7 +121,7 @@ void GeneratoriCono(StatoSviluppo &s, const BordiSviluppo &bordi) noexcept
     PercorriGeneratori(s, bordi, GeneratoreCono, PosaCono);
 }
 
-bool SviluppoCono(ContestoCalcolo &c)
+bool SviluppoCono(ContestoSviluppo &c)
 {
     StatoSviluppo &s = c.stato;
     CalcolaVertice(s, s.XVertice, s.YVertice);

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "geometry/BordiSviluppo.h"
-#include "geometry/ContestoCalcolo.h"
+#include "geometry/ContestoSviluppo.h"
 
-// Develops the validated figures into the arrays and draws them in the active window.
+// Develops the validated figures into the arrays up to the choice of the plot routine.
 // False when the projection is refused (with its box and the worksheet shown again).
-bool SviluppoCono(ContestoCalcolo &c);
+bool SviluppoCono(ContestoSviluppo &c);
 
 // One generator at Teta: where it meets both cuts, LungAB, LungCD (true distances from the
 // apex) and PosSviluppo, in the turned projection.

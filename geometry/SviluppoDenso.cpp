@@ -1,8 +1,8 @@
 // The true-size development resampled densely through the same generator formulas.
 #include "geometry/SviluppoDenso.h"
 
-#include "geometry/CalcolaSviluppo.h"
 #include "geometry/EsitoSviluppo.h"
+#include "geometry/SceltaForma.h"
 #include "geometry/SviluppoCilindro.h"
 #include "geometry/SviluppoCono.h"
 
@@ -64,8 +64,7 @@ bool ArcoEsatto(const std::vector<PuntoPiano> &bordo, double &raggio)
 bool SviluppoVero(StatoSviluppo &s, int generatoriPerMeta, ProfiloSviluppo &profilo)
 {
     profilo = ProfiloSviluppo{};
-    ContestoCalcolo c{s, nullptr, nullptr};
-    if (!CalcolaSviluppo(c))
+    if (!SviluppaSenzaDisegno(s))
         return false;
     profilo.cono = !FormaCilindro(s);
     const int n = std::clamp(generatoriPerMeta, 2, k_MassimoGeneratori);

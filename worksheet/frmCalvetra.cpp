@@ -4,7 +4,7 @@
 #include "calibration/ProcedureTara.h"
 #include "development/Guscio.h"
 #include "development/frmGrafico.h"
-#include "geometry/CalcolaSviluppo.h"
+#include "calcolo/CalcolaSviluppo.h"
 #include "platform/Twip.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // The input worksheet: the figures of a development, its closing side and the calibration in use.
 #pragma once
 
-#include "geometry/ContestoCalcolo.h"
+#include "calcolo/ContestoCalcolo.h"
 
 #include <QWidget>
 

@@ -3,7 +3,7 @@
 #include "calibration/FileTaratura.h"
 #include "calibration/ProcedureTara.h"
 #include "development/StampaSviluppoCarta.h"
-#include "geometry/CalcolaSviluppo.h"
+#include "calcolo/CalcolaSviluppo.h"
 #include "development/TaraturaCarta.h"
 #include "tests/support/Confronto.h"
 #include "tests/support/PiattaformaFinta.h"

@@ -1,5 +1,5 @@
 // The developments allocate nothing: every heap request is counted while one runs.
-#include "geometry/CalcolaSviluppo.h"
+#include "calcolo/CalcolaSviluppo.h"
 #include "geometry/ValidaDati.h"
 #include "tests/geometry/Figure.h"
 #include "tests/support/PiattaformaFinta.h"
@@ -70,7 +70,7 @@ private slots:
         ImpostaFigure(s, figure);
         ValidaDati(s);
         QCOMPARE(s.ErroreDati, std::int16_t(0));
-        ContestoCalcolo c{s};
+        ContestoSviluppo c{s};
         g_allocazioni = 0;
         g_conta = true;
         const bool sviluppato = ScegliForma(c);

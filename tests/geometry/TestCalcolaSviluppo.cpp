@@ -1,5 +1,5 @@
 // The calculation driver: shape choice, what the window and the worksheet see, refusals, bad input.
-#include "geometry/CalcolaSviluppo.h"
+#include "calcolo/CalcolaSviluppo.h"
 #include "geometry/MisureSviluppo.h"
 #include "platform/TestoNumerico.h"
 #include "tests/geometry/Figure.h"

@@ -1,5 +1,5 @@
 // The cylinder's strip and the cone's sector on worked figures: measures, seam, chosen routine.
-#include "geometry/CalcolaSviluppo.h"
+#include "calcolo/CalcolaSviluppo.h"
 #include "tests/geometry/Figure.h"
 #include "tests/support/Confronto.h"
 #include "tests/support/PiattaformaFinta.h"

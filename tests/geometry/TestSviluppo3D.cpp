@@ -1,5 +1,5 @@
 // Developments checked against the solid built in space, without the development's formulas.
-#include "geometry/CalcolaSviluppo.h"
+#include "calcolo/CalcolaSviluppo.h"
 #include "geometry/SviluppoDenso.h"
 #include "tests/geometry/Figure.h"
 #include "tests/geometry/Solido3D.h"

@@ -1,5 +1,5 @@
 // The dense resampling: the 62 points exactly at 31 generators, exact arcs, refusals.
-#include "geometry/CalcolaSviluppo.h"
+#include "calcolo/CalcolaSviluppo.h"
 #include "geometry/SviluppoDenso.h"
 #include "tests/geometry/Figure.h"
 #include "tests/support/Confronto.h"

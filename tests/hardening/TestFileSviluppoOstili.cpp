@@ -1,7 +1,7 @@
 // Damaged and hostile .tnt files read, computed and saved over at library level.
 #include "FileOstili.h"
 
-#include "geometry/CalcolaSviluppo.h"
+#include "calcolo/CalcolaSviluppo.h"
 #include "platform/Cp1252.h"
 #include "tests/support/FinestraFinta.h"
 #include "tests/support/PiattaformaFinta.h"

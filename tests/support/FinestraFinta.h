@@ -1,7 +1,7 @@
 // Plain stand-ins for the active development window and the worksheet of a calculation.
 #pragma once
 
-#include "geometry/ContestoCalcolo.h"
+#include "calcolo/ContestoCalcolo.h"
 #include "plot/ElencoVisualizzazione.h"
 
 #include <QString>

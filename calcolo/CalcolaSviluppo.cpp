@@ -1,0 +1,31 @@
+// From the input texts to a drawn development: validation, shape choice, development, plot.
+#include "calcolo/CalcolaSviluppo.h"
+
+#include "geometry/ErroreEsecuzione.h"
+#include "plot/StampaSviluppo.h"
+#include "plot/SuperficieDisegno.h"
+
+bool CalcolaSviluppo(ContestoCalcolo &c)
+{
+    if (!FigureValide(c.stato))
+        return false; // the previous drawing stays
+    if (c.finestra)
+        c.finestra->Superficie().Cls();
+    ContestoSviluppo sviluppo{c.stato, c.finestra, c.foglio};
+    const bool sviluppato = ScegliForma(sviluppo);
+    if (sviluppato && c.finestra)
+        EseguiRoutineStampa(c.stato.RoutineStampa, c.stato, c.finestra->Superficie());
+    if (c.foglio)
+        c.foglio->Nascondi();
+    return sviluppato;
+}
+
+bool TrappolaErrori(const std::function<void()> &comando)
+{
+    try {
+        comando();
+        return true;
+    } catch (const ErroreEsecuzione &) {
+        return false;
+    }
+}

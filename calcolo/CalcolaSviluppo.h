@@ -1,0 +1,16 @@
+// The calculation driver: validate, clear the active window, develop and draw.
+#pragma once
+
+#include "calcolo/ContestoCalcolo.h"
+#include "geometry/SceltaForma.h"
+
+#include <functional>
+
+// True when a development was computed (and drawn, when there is a window); false when the
+// figures were rejected or the projection refused, each with its one box. A figure too large
+// to draw throws ErroreEsecuzione from the plot.
+bool CalcolaSviluppo(ContestoCalcolo &c);
+
+// A command's error trap: runs `comando`; false when it ended by a run-time error, which is
+// caught here and nowhere else. Any other exception is a fault and goes on.
+bool TrappolaErrori(const std::function<void()> &comando);
