@@ -1,12 +1,12 @@
 // Drawing the 280 x 200 mm test grid the user measures to calibrate a printer.
 #include "calibration/GrigliaProva.h"
 
-#include "calibration/Twip.h"
+#include "platform/Pagina.h"
 
 namespace {
-constexpr int k_Colonne = 28; // 10 mm squares across 280 mm
-constexpr int k_Righe = 20;   // and down 200 mm
-constexpr double k_Lato = 10.0;
+constexpr double k_Lato = 10.0; // mm squares
+constexpr int k_Colonne = int(k_LarghezzaDisegno / k_Lato);
+constexpr int k_Righe = int(k_AltezzaDisegno / k_Lato);
 
 double twip(double mm) { return mm * k_TwipPerMm; }
 }

@@ -2,6 +2,8 @@
 // on any printer.
 #pragma once
 
+#include "platform/Pagina.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -18,7 +20,7 @@ public:
     virtual void EndDoc() = 0;
 };
 
-constexpr std::uint32_t k_ColoreGriglia = 0x000080; // RGB(0, 0, 128)
+constexpr std::uint32_t k_ColoreGriglia = k_BluScuro;
 
 // 29 vertical lines, 21 horizontal ones, the labels "O(0,0)", "X", "(280,0)", "Y(0,200)",
 // then the end of the document.

@@ -2,14 +2,10 @@
 #include "calibration/GrigliaTaratura.h"
 
 #include "platform/Piattaforma.h"
+#include "plot/RiproduciElenco.h"
 
 #include <QPrinter>
 
-namespace {
-constexpr double k_TwipPerPollice = 1440.0;
-
-QColor colore(std::uint32_t rgb) { return QColor(int(rgb >> 16) & 0xFF, int(rgb >> 8) & 0xFF, int(rgb) & 0xFF); }
-}
 
 StampanteQt::StampanteQt(QPrinter &stampante) : m_stampante(stampante) {}
 
@@ -23,31 +19,31 @@ bool StampanteQt::Apri()
 {
     // The painter's origin is the printable area's top left corner, as the grid expects.
     m_stampante.setFullPage(false);
-    if (!m_pittore.begin(&m_stampante))
-        return false;
-    m_puntiPerTwip = m_stampante.resolution() / k_TwipPerPollice;
-    return true;
+    m_elementi.clear();
+    return m_pittore.begin(&m_stampante);
 }
-
-double StampanteQt::dispositivo(double twip) const { return twip * m_puntiPerTwip; }
 
 void StampanteQt::Line(double x1, double y1, double x2, double y2, std::uint32_t rgb)
 {
-    m_pittore.setPen(QPen(colore(rgb)));
-    m_pittore.drawLine(QPointF(dispositivo(x1), dispositivo(y1)), QPointF(dispositivo(x2), dispositivo(y2)));
+    m_elementi.push_back({ElementoDisegno::Tipo::Linea, x1 / k_TwipPerMm, y1 / k_TwipPerMm, x2 / k_TwipPerMm,
+                          y2 / k_TwipPerMm, rgb, QString()});
 }
 
+// The labels in black: the grid colour is the lines' only.
 void StampanteQt::Print(double x, double y, const QString &testo)
 {
-    m_pittore.setPen(QPen()); // text in the printer's own colour: the grid colour is the lines' only
-    const double alto = m_pittore.fontMetrics().ascent();
-    m_pittore.drawText(QPointF(dispositivo(x), dispositivo(y) + alto), testo);
+    m_elementi.push_back({ElementoDisegno::Tipo::Testo, x / k_TwipPerMm, y / k_TwipPerMm, x / k_TwipPerMm,
+                          y / k_TwipPerMm, k_Nero, testo});
 }
 
 void StampanteQt::EndDoc()
 {
-    if (m_pittore.isActive())
-        m_pittore.end();
+    if (!m_pittore.isActive())
+        return;
+    const double puntiPerMm = m_stampante.resolution() / k_MmPerPollice;
+    RiproduciElenco(m_pittore, m_elementi,
+                    {[puntiPerMm](const QPointF &mm) { return mm * puntiPerMm; }, puntiPerMm, 0});
+    m_pittore.end();
 }
 
 void StampaPaginaTaratura()

@@ -1,9 +1,13 @@
-// The test grid's printer over a QPrinter: twips turned into the printer's device units.
+// The test grid's printer over a QPrinter: recorded in page millimetres, printed by the same
+// replay as every development.
 #pragma once
 
 #include "calibration/GrigliaProva.h"
+#include "plot/ElencoVisualizzazione.h"
 
 #include <QPainter>
+
+#include <vector>
 
 class QPrinter;
 
@@ -20,11 +24,9 @@ public:
     void EndDoc() override;
 
 private:
-    double dispositivo(double twip) const;
-
     QPrinter &m_stampante;
     QPainter m_pittore;
-    double m_puntiPerTwip = 0;
+    std::vector<ElementoDisegno> m_elementi;
 };
 
 // The manager's "Stampa pagina di taratura": asks whether to print, lets the user choose the

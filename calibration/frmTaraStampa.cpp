@@ -7,7 +7,7 @@
 #include "calibration/SchizzoAssiTaratura.h"
 #include "platform/Piattaforma.h"
 #include "platform/TestoFisso.h"
-#include "platform/Twip.h"
+#include "platform/DisposizioneTwip.h"
 
 #include <QComboBox>
 #include <QEvent>

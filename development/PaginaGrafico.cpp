@@ -1,23 +1,12 @@
 // Replaying the recorded lines and texts in page millimetres, scaled uniformly to the widget.
 #include "development/PaginaGrafico.h"
 
+#include "plot/RiproduciElenco.h"
+
 #include <QPainter>
 
 #include <algorithm>
 
-namespace {
-QColor colore(std::uint32_t rgb) { return QColor::fromRgb(QRgb(rgb)); }
-
-// Arial 8.25 pt expressed in page millimetres, so the text scales with the page.
-QFont carattereDellaPagina(const QPaintDevice &dispositivo)
-{
-    QFont carattere(QStringLiteral("Arial"));
-    const double altezzaMm = 8.25 * 25.4 / 72.0;
-    carattere.setPointSizeF(altezzaMm * 72.0 / dispositivo.logicalDpiY());
-    carattere.setHintingPreference(QFont::PreferNoHinting);
-    return carattere;
-}
-} // namespace
 
 PaginaGrafico::PaginaGrafico(QWidget *parent) : QWidget(parent)
 {
@@ -46,20 +35,9 @@ void PaginaGrafico::paintEvent(QPaintEvent *)
     if (area.isEmpty())
         return;
     pittore.fillRect(area, Qt::white);
-    pittore.setRenderHint(QPainter::Antialiasing);
-    pittore.setRenderHint(QPainter::TextAntialiasing);
     pittore.translate(area.topLeft());
     pittore.scale(area.width() / k_Larghezza, area.height() / k_Altezza);
     pittore.setClipRect(QRectF(0, 0, k_Larghezza, k_Altezza));
-    pittore.setFont(carattereDellaPagina(*this));
-    for (const ElementoDisegno &elemento : m_elenco.elementi()) {
-        QPen penna(colore(elemento.colore));
-        penna.setCosmetic(true);
-        pittore.setPen(penna);
-        if (elemento.tipo == ElementoDisegno::Tipo::Linea)
-            pittore.drawLine(QPointF(elemento.x1, elemento.y1), QPointF(elemento.x2, elemento.y2));
-        else
-            pittore.drawText(QRectF(elemento.x1, elemento.y1, k_Larghezza, k_Altezza),
-                             Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, elemento.testo);
-    }
+    // The painter already works in page millimetres: the points go as they are.
+    RiproduciElenco(pittore, m_elenco.elementi(), {[](const QPointF &p) { return p; }, 1, 0});
 }

@@ -9,8 +9,8 @@
 class PaginaGrafico final : public QWidget {
     Q_OBJECT
 public:
-    static constexpr double k_Larghezza = 288; // mm across
-    static constexpr double k_Altezza = 208;   // mm down
+    static constexpr double k_Larghezza = k_LarghezzaPagina; // mm across
+    static constexpr double k_Altezza = k_AltezzaPagina;     // mm down
 
     explicit PaginaGrafico(QWidget *parent = nullptr);
 

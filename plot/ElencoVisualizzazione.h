@@ -17,7 +17,7 @@ struct ElementoDisegno {
 class ElencoVisualizzazione final : public SuperficieDisegno {
 public:
     // Height of one text line in mm (Arial 8.25 pt), the step of Print.
-    static constexpr double k_AltezzaRiga = 8.25 * 25.4 / 72.0 * 1.15;
+    static constexpr double k_AltezzaRiga = k_AltezzaCarattereMm * 1.15;
 
     void Line(double x1, double y1, double x2, double y2, std::uint32_t colore) override;
     void ImpostaCurrentX(double x) override { m_x = x; }

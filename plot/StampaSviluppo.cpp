@@ -17,9 +17,8 @@ namespace {
 
 constexpr int k_PrimoPunto = 1; // the points of an edge; slot 0 is left alone
 constexpr int k_UltimoPunto = k_PuntiBordo;
-constexpr double k_PaginaX = 280.0; // the page's right edge, mm
-constexpr double k_PaginaY = 200.0; // the page's bottom edge, mm
-constexpr double k_TwipsPerMm = 56.7;
+constexpr double k_PaginaX = k_LarghezzaDisegno; // the page's right edge, mm
+constexpr double k_PaginaY = k_AltezzaDisegno;  // the page's bottom edge, mm
 constexpr double k_Su = -6.0; // a corner letter stands above its corner
 constexpr double k_Giu = 1.0;  // or below it
 
@@ -165,13 +164,13 @@ void ScriviLegenda(const StatoSviluppo &s, const VarianteStampa &v, SuperficieDi
 // Leaves the arrays holding the drawn positions in twips, for the print correction.
 void ConvertiInTwips(StatoSviluppo &s, const VarianteStampa &v) noexcept
 {
-    const double spostaX = s.OffsetX * k_TwipsPerMm;
-    const double spostaY = v.segnoOffsetY * s.OffsetY * k_TwipsPerMm;
+    const double spostaX = s.OffsetX * k_TwipPerMm;
+    const double spostaY = v.segnoOffsetY * s.OffsetY * k_TwipPerMm;
     for (int i = k_PrimoPunto; i <= k_UltimoPunto; ++i) {
-        s.XAB[i] = s.XAB[i] * k_TwipsPerMm + spostaX;
-        s.XCD[i] = s.XCD[i] * k_TwipsPerMm + spostaX;
-        s.YAB[i] = s.YAB[i] * k_TwipsPerMm + spostaY;
-        s.YCD[i] = s.YCD[i] * k_TwipsPerMm + spostaY;
+        s.XAB[i] = s.XAB[i] * k_TwipPerMm + spostaX;
+        s.XCD[i] = s.XCD[i] * k_TwipPerMm + spostaX;
+        s.YAB[i] = s.YAB[i] * k_TwipPerMm + spostaY;
+        s.YCD[i] = s.YCD[i] * k_TwipPerMm + spostaY;
     }
 }
 

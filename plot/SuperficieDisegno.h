@@ -1,12 +1,11 @@
 // A drawing surface in page millimetres: origin top left, x right, y down.
 #pragma once
 
+#include "platform/Pagina.h"
+
 #include <QString>
 
 #include <cstdint>
-
-// Colours as 0xRRGGBB.
-constexpr std::uint32_t k_BluScuro = 0x000080; // RGB(0, 0, 128)
 
 class SuperficieDisegno {
 public:

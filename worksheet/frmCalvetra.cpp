@@ -5,7 +5,7 @@
 #include "development/Guscio.h"
 #include "development/frmGrafico.h"
 #include "calcolo/CalcolaSviluppo.h"
-#include "platform/Twip.h"
+#include "platform/DisposizioneTwip.h"
 
 #include <QComboBox>
 #include <QGroupBox>

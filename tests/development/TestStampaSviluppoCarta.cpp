@@ -25,7 +25,6 @@
 
 namespace {
 
-constexpr double k_TwipPerMm = 56.7;
 constexpr double k_PuntiPerMm = 72.0 / 25.4;
 constexpr int k_PixelPerMm = 10;
 

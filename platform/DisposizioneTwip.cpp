@@ -1,5 +1,5 @@
 // Captions kept whole in layouts measured in twips.
-#include "platform/Twip.h"
+#include "platform/DisposizioneTwip.h"
 
 #include <QWidget>
 
