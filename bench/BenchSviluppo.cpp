@@ -3,18 +3,11 @@
 #include "geometry/SviluppoDenso.h"
 #include "platform/PiattaformaSilenziosa.h"
 #include "plot/ElencoVisualizzazione.h"
+#include "tests/support/FinestraMuta.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-class FinestraMuta final : public FinestraAttiva {
-public:
-    SuperficieDisegno &Superficie() override { return superficie; }
-    void ImpostaSalvato(const QString &) override {}
-    void ImpostaStampa(const QString &) override {}
-    ElencoVisualizzazione superficie;
-};
-
 struct Figure {
     const char *AC, *AB, *BD, *Alfa, *Beta;
 };

@@ -27,7 +27,7 @@ EtichetteSviluppo apri(const RecordSviluppo &buffer)
 {
     StatoSviluppo stato;
     CaricaNelloStato(buffer, stato);
-    FinestraFuzz finestra;
+    FinestraMuta finestra;
     FoglioFuzz foglio;
     ContestoCalcolo contesto{stato, &finestra, &foglio};
     if (CalcolaComeFinestra(contesto))

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t dimensione)
     stato.ChiudiAC = righe.at(5).startsWith('T') ? QStringLiteral("T") : QStringLiteral("F");
     stato.Nome = testo(6);
 
-    FinestraFuzz finestra;
+    FinestraMuta finestra;
     FoglioFuzz foglio;
     ContestoCalcolo contesto{stato, &finestra, &foglio};
     const bool sviluppato = CalcolaComeFinestra(contesto);

@@ -3,6 +3,7 @@
 
 #include "calcolo/ContestoCalcolo.h"
 #include "plot/ElencoVisualizzazione.h"
+#include "tests/support/FinestraMuta.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,15 +21,6 @@ void VerificaDxf(const QByteArray &dxf);
 // Header, 62 rows and two sums, every cell after the first a finite number.
 void VerificaCsv(const QByteArray &csv);
 
-// A development window that only records its drawing.
-class FinestraFuzz final : public FinestraAttiva {
-public:
-    SuperficieDisegno &Superficie() override { return superficie; }
-    void ImpostaSalvato(const QString &) override {}
-    void ImpostaStampa(const QString &) override {}
-
-    ElencoVisualizzazione superficie;
-};
 
 class FoglioFuzz final : public VistaFoglio {
 public:

@@ -8,25 +8,22 @@ cd "$(dirname "$0")/.."
 scripts/installa-dipendenze.sh
 jobs="$(nproc)"
 
-# The non-GUI tests (executables without QtWidgets) under memcheck, two at a time; any report fails.
+# The tests labelled nongui (executables without QtWidgets) under memcheck, two at a time; any
+# report fails.
 valgrind_suite() {
-  local build="$1" elenco tipo librerie
+  local build="$1" elenco
   elenco="$(mktemp)"
-  (cd "$build" && ctest --show-only=json-v1) | python3 -c '
-import json, sys
+  (cd "$build" && ctest -L '^nongui$' --show-only=json-v1) | python3 -c '
+import json, shlex, sys
 for t in json.load(sys.stdin)["tests"]:
     if t.get("command"):
-        print(t["command"][0])' | while read -r eseguibile; do
-    # Whole outputs first: with pipefail, grep -q closing the pipe early would fail the test.
-    tipo="$(file -b "$eseguibile")"
-    [[ "$tipo" == *ELF* ]] || continue
-    librerie="$(ldd "$eseguibile" 2>/dev/null || true)"
-    [[ "$librerie" == *libQt6Widgets* ]] || echo "$eseguibile"
-  done > "$elenco"
+        print(shlex.join(t["command"]))' > "$elenco"
   echo "Valgrind memcheck: $(wc -l < "$elenco") non-GUI tests"
-  xargs -P "$jobs" -I{} sh -c 'cd "$(dirname "$1")" && QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
+  # Each line is a test's whole command, quoted for the shell.
+  xargs -d '\n' -P "$jobs" -I{} sh -c 'supp="$2"; eval "set -- $1"; cd "$(dirname "$1")" \
+      && QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
       valgrind -q --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite \
-      --suppressions="$2" "$1" > "$1.valgrind.log" 2>&1 \
+      --suppressions="$supp" "$@" > "$1.valgrind.log" 2>&1 \
       || { echo "VALGRIND FAILED: $1"; cat "$1.valgrind.log"; exit 255; }' _ {} \
       "$PWD/tests/hardening/valgrind.supp" < "$elenco"
   rm -f "$elenco"

@@ -6,6 +6,7 @@
 #include "calcolo/CalcolaSviluppo.h"
 #include "development/TaraturaCarta.h"
 #include "tests/support/Confronto.h"
+#include "tests/support/FinestraMuta.h"
 #include "tests/support/PiattaformaFinta.h"
 #include "worksheet/CorreggiStampa.h"
 
@@ -37,13 +38,6 @@ ElementoDisegno Linea(double x1, double y1, double x2, double y2)
 }
 
 // A truncated cone computed and drawn by the program itself: its display list as the window holds it.
-class FinestraDiProva final : public FinestraAttiva {
-public:
-    SuperficieDisegno &Superficie() override { return elenco; }
-    void ImpostaSalvato(const QString &) override {}
-    void ImpostaStampa(const QString &) override {}
-    ElencoVisualizzazione elenco;
-};
 
 std::vector<ElementoDisegno> SviluppoNoto()
 {
@@ -55,10 +49,10 @@ std::vector<ElementoDisegno> SviluppoNoto()
     stato.TestoAlfa = QStringLiteral("60");
     stato.TestoBeta = QStringLiteral("70");
     stato.ChiudiAC = QStringLiteral("F");
-    FinestraDiProva finestra;
+    FinestraMuta finestra;
     ContestoCalcolo contesto{stato, &finestra, nullptr};
     CalcolaSviluppo(contesto);
-    return finestra.elenco.elementi();
+    return finestra.superficie.elementi();
 }
 
 // A calibration that scales X by 100/98 over the whole page and shifts by (5, -3) mm.

@@ -36,12 +36,37 @@ void Stampa(Esito &e, const QString &routine, const FiguraSintetica &figura)
 
 bool InPiedi(const QString &routine) { return routine.endsWith(QLatin1String("Verticale")); }
 
-// Where point (x, y) of the arrays handed over must be drawn.
-QPointF Atteso(const Esito &e, const QString &routine, double x, double y)
+// Where the arrays handed over must be drawn: a standing figure a quarter turn round, then moved
+// as a whole by (dx, dy).
+struct Posa {
+    bool inPiedi = false;
+    double dx = 0, dy = 0;
+    QPointF girato(double x, double y) const { return inPiedi ? QPointF(-y, x) : QPointF(x, y); }
+    QPointF operator()(double x, double y) const { return girato(x, y) + QPointF(dx, dy); }
+};
+
+// The placement the page asks for: the AB edge's lowest point on the bottom line at 200 mm, the
+// reference edge's right-most point at `destra`.
+Posa PosaAttesa(const FiguraSintetica &f, const QString &routine, bool riferimentoAB, double destra)
 {
-    if (InPiedi(routine))
-        return {-y + e.s.OffsetX, x - e.s.OffsetY};
-    return {x + e.s.OffsetX, y + e.s.OffsetY};
+    Posa posa{InPiedi(routine)};
+    double bassoAB = -1e300, destraRif = -1e300;
+    for (int k = 1; k <= 62; ++k) {
+        bassoAB = std::max(bassoAB, posa.girato(f.XAB[k], f.YAB[k]).y());
+        const QPointF rif = riferimentoAB ? posa.girato(f.XAB[k], f.YAB[k]) : posa.girato(f.XCD[k], f.YCD[k]);
+        destraRif = std::max(destraRif, rif.x());
+    }
+    posa.dx = destra - destraRif;
+    posa.dy = 200 - bassoAB;
+    return posa;
+}
+
+const ElementoDisegno *TestoCheInizia(const ElencoVisualizzazione &disegno, const QString &inizio)
+{
+    for (const ElementoDisegno &e : disegno.elementi())
+        if (e.tipo == ElementoDisegno::Tipo::Testo && e.testo.startsWith(inizio))
+            return &e;
+    return nullptr;
 }
 
 void VerificaLinea(const ElementoDisegno &linea, QPointF da, QPointF a)
@@ -94,7 +119,9 @@ private slots:
         // Halving by two is exact, so the refit measures exactly the reduced figure.
         QCOMPARE(e.s.Larghezza, vero.Larghezza / scala);
         QCOMPARE(e.s.Altezza, vero.Altezza / scala);
-        QCOMPARE(e.disegno.elementi()[131].testo, QStringLiteral("Scala 1:%1").arg(scala));
+        const ElementoDisegno *legenda = TestoCheInizia(e.disegno, QStringLiteral("Scala 1:"));
+        QVERIFY(legenda);
+        QCOMPARE(legenda->testo, QStringLiteral("Scala 1:%1").arg(scala));
     }
 
     void disegno_data()
@@ -135,8 +162,9 @@ private slots:
         const auto &el = e.disegno.elementi();
         QCOMPARE(int(el.size()), 122 + 2 + 4 + 7);
         const FiguraSintetica &f = figura;
-        const auto ab = [&](int k) { return Atteso(e, routine, f.XAB[k], f.YAB[k]); };
-        const auto cd = [&](int k) { return Atteso(e, routine, f.XCD[k], f.YCD[k]); };
+        const Posa posa = PosaAttesa(f, routine, riferimentoAB, destra);
+        const auto ab = [&](int k) { return posa(f.XAB[k], f.YAB[k]); };
+        const auto cd = [&](int k) { return posa(f.XCD[k], f.YCD[k]); };
         double bassoAB = -1e9, destraRif = -1e9;
         for (int k = 1; k <= 61; ++k) {
             VerificaLinea(el[2 * (k - 1)], ab(k), ab(k + 1));
@@ -193,8 +221,11 @@ private slots:
             return;
         QCOMPARE(e.s.OffsetX, 280 - std::max(xB, xD));
         const auto &el = e.disegno.elementi();
-        VerificaLinea(el[123], Atteso(e, k_StampaCilindroOrizzontale, xB, figura.YAB[62]),
-                      Atteso(e, k_StampaCilindroOrizzontale, xD, figura.YCD[62]));
+        double bassoAB = -1e300;
+        for (int k = 1; k <= 62; ++k)
+            bassoAB = std::max(bassoAB, figura.YAB[k]);
+        const Posa posa{false, 280 - std::max(xB, xD), 200 - bassoAB};
+        VerificaLinea(el[123], posa(xB, figura.YAB[62]), posa(xD, figura.YCD[62]));
         QCOMPARE_VICINO(std::max(el[123].x1, el[123].x2), 280.0, k_Tolleranza);
     }
 
