@@ -51,15 +51,6 @@ Cono conoCasuale(std::mt19937 &caso)
     return c;
 }
 
-QList<PuntoPiano> verticiLetti(const QByteArray &testo)
-{
-    QList<PuntoPiano> vertici;
-    for (const auto &e : LeggiDxf(testo).entita())
-        if (e.tipo == QLatin1String("VERTEX"))
-            vertici.append({e.valore(10).toDouble(), e.valore(20).toDouble()});
-    return vertici;
-}
-
 // Segments of the closed outline, the closing one included, shorter than k_SegmentoMinimo.
 int segmentiNulli(const QList<PuntoPiano> &vertici)
 {
@@ -94,7 +85,7 @@ private slots:
                                      .arg(c.alfa).arg(c.beta).arg(c.chiudiAC ? "AC" : "BD");
             QVERIFY2(testo, qPrintable(nome));
             VERIFICA_COPIONE(finta);
-            const QList<PuntoPiano> vertici = verticiLetti(*testo);
+            const QList<PuntoPiano> vertici = VerticiDxf(*testo);
             QVERIFY2(vertici.size() > 100, qPrintable(nome));
             QVERIFY2(segmentiNulli(vertici) == 0, qPrintable(nome + QStringLiteral(": %1").arg(segmentiNulli(vertici))));
         }
