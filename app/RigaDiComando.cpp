@@ -8,6 +8,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -23,7 +24,25 @@ const char k_Uso[] =
     "  --export-csv FILE.tnt OUT.csv  esporta la tabella delle ordinate dello sviluppo in CSV\n"
     "  --help                         mostra questo aiuto\n"
     "  --version                      mostra la versione\n"
-    "Uscita: 0 riuscita, 1 dati dello sviluppo non validi, 2 file non leggibile o non scrivibile.\n";
+    "Uscita: 0 riuscita, 1 dati dello sviluppo non validi, 2 file non leggibile o non scrivibile\n"
+    "o argomenti errati.\n";
+
+// How many names follow each of our options; -1 when it is not one of ours.
+int argomentiDi(const QString &opzione)
+{
+    if (opzione == QLatin1String("--export-dxf") || opzione == QLatin1String("--export-csv"))
+        return 2;
+    if (opzione == QLatin1String("--help") || opzione == QLatin1String("--version"))
+        return 0;
+    return -1;
+}
+
+int usoSbagliato(const QString &motivo)
+{
+    ScriviErrore(motivo);
+    std::fputs(k_Uso, stderr);
+    return UscitaErroreFile;
+}
 
 int errore(const QString &testo)
 {
@@ -83,6 +102,17 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
         return std::nullopt;
 
     const QString comando = argomenti.first();
+    const int attesi = argomentiDi(comando);
+    if (attesi < 0) {
+        // Plain names are left to the windows; an option nobody knows must not open them.
+        const auto opzione = std::find_if(argomenti.cbegin(), argomenti.cend(),
+                                          [](const QString &a) { return a.startsWith(QLatin1Char('-')); });
+        if (opzione == argomenti.cend())
+            return std::nullopt;
+        return usoSbagliato(QStringLiteral("Opzione sconosciuta: ") + *opzione);
+    }
+    if (argomenti.size() != 1 + attesi)
+        return usoSbagliato(QStringLiteral("Numero di argomenti errato per ") + comando);
     if (comando == QLatin1String("--help")) {
         std::fputs(k_Uso, stdout);
         return UscitaRiuscita;
@@ -92,12 +122,6 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
         return UscitaRiuscita;
     }
     const bool dxf = comando == QLatin1String("--export-dxf");
-    if (!dxf && comando != QLatin1String("--export-csv"))
-        return std::nullopt;
-    if (argomenti.size() != 3) {
-        std::fputs(k_Uso, stderr);
-        return UscitaErroreFile;
-    }
     const QString estensione = dxf ? QStringLiteral(".dxf") : QStringLiteral(".csv");
     if (const auto rifiuto = nomiRifiutati(argomenti[1], argomenti[2], estensione))
         return rifiuto;

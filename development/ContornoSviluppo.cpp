@@ -5,7 +5,12 @@
 #include <cmath>
 
 namespace {
-bool coincidono(PuntoPiano a, PuntoPiano b) { return std::hypot(a.x - b.x, a.y - b.y) < 1e-9; }
+// Ten steps of the six decimals the exports write. Points that should coincide (the shared middle
+// generator, a cut through the apex) differ by rounding that grows with the blank's size, and two
+// kept points must stay apart once written, or a cutting machine reads a zero-length segment.
+constexpr double k_DistanzaMinima = 1e-5;
+
+bool coincidono(PuntoPiano a, PuntoPiano b) { return std::hypot(a.x - b.x, a.y - b.y) < k_DistanzaMinima; }
 
 // The edge turns by more than 45 degrees at p: a corner of the figure (a top cut through the apex
 // reaches it and leaves it there), held exactly by its sample. Finer sampling cannot shrink it,
@@ -36,7 +41,7 @@ std::vector<PuntoPiano> ContornoChiuso(const ProfiloSviluppo &profilo)
     std::vector<PuntoPiano> risultato = SenzaDoppioni(profilo.bordoAB);
     for (auto v = profilo.bordoCD.rbegin(); v != profilo.bordoCD.rend(); ++v)
         aggiungi(risultato, *v);
-    if (risultato.size() > 1 && coincidono(risultato.front(), risultato.back()))
+    while (risultato.size() > 1 && coincidono(risultato.front(), risultato.back()))
         risultato.pop_back();
     return risultato;
 }

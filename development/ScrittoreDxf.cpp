@@ -19,6 +19,24 @@ QString senzaControlli(QString testo)
             c = QLatin1Char('?');
     return testo;
 }
+
+// A TEXT value that readers show as it stands. "%%" opens a control code (%%c, %%d, %%u, %%nnn
+// ...) and a caret a control character, so, as AutoCAD writes them, a percent sign followed by
+// another is "%%%" and a caret is "^ ". A lone percent sign needs nothing and keeps its byte.
+QString letterale(const QString &testo)
+{
+    QString valore;
+    for (int i = 0; i < testo.size(); ++i) {
+        const QChar c = testo[i];
+        if (c == QLatin1Char('%') && i + 1 < testo.size() && testo[i + 1] == QLatin1Char('%'))
+            valore += QLatin1String("%%%");
+        else if (c == QLatin1Char('^'))
+            valore += QLatin1String("^ ");
+        else
+            valore += c;
+    }
+    return valore;
+}
 }
 
 void ScrittoreDxf::gruppo(int codice, const QString &valore)
@@ -73,7 +91,7 @@ void ScrittoreDxf::Testo(const QString &testo, PuntoPiano p, double altezza, boo
     gruppo(8, layer);
     punto(10, p);
     gruppo(40, altezza);
-    gruppo(1, pulito);
+    gruppo(1, letterale(pulito));
     const double larghezza = pulito.size() * altezza * k_LarghezzaCarattere;
     if (centrato) {
         gruppo(72, QStringLiteral("1")); // centre

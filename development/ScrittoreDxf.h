@@ -12,7 +12,8 @@ class ScrittoreDxf {
 public:
     // One closed POLYLINE with its VERTEX entities and SEQEND.
     void PolilineaChiusa(const std::vector<PuntoPiano> &vertici, const QString &layer);
-    // A TEXT of height `altezza`, centred on `punto` or with its bottom left corner there.
+    // A TEXT of height `altezza`, centred on `punto` or with its bottom left corner there; readers
+    // show `testo` as it stands, but for control characters, written as "?".
     void Testo(const QString &testo, PuntoPiano punto, double altezza, bool centrato, const QString &layer);
     // HEADER (version, code page, millimetres, extents), TABLES, ENTITIES, EOF; Windows-1252.
     QByteArray Documento() const;

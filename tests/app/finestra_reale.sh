@@ -6,7 +6,9 @@ command -v xvfb-run >/dev/null 2>&1 || { echo "xvfb-run missing: skipped"; exit 
 cartella="$(mktemp -d)"
 trap 'rm -rf "$cartella"' EXIT
 cd "$cartella"
-xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+# The program goes to the virtual display through X whatever the caller's environment says
+# (the test suite itself sets QT_QPA_PLATFORM=offscreen); xvfb-run supplies DISPLAY.
+xvfb-run -a -s "-screen 0 1280x800x24" env QT_QPA_PLATFORM=xcb bash -c '
   "$0" & pid=$!
   trovato=1
   for _ in $(seq 1 100); do

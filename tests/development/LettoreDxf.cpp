@@ -60,3 +60,12 @@ QList<EntitaDxf> DocumentoDxf::entita() const
     }
     return elenco;
 }
+
+QList<PuntoPiano> VerticiDxf(const QByteArray &byte)
+{
+    QList<PuntoPiano> vertici;
+    for (const auto &e : LeggiDxf(byte).entita())
+        if (e.tipo == QLatin1String("VERTEX"))
+            vertici.append({e.valore(10).toDouble(), e.valore(20).toDouble()});
+    return vertici;
+}

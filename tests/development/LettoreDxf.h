@@ -1,6 +1,8 @@
 // A minimal reader of the DXF the exports write, for tests: groups, header variables, entities.
 #pragma once
 
+#include "geometry/SviluppoDenso.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QPair>
@@ -30,3 +32,5 @@ struct DocumentoDxf {
 };
 
 DocumentoDxf LeggiDxf(const QByteArray &byte);
+// The points of every VERTEX entity, in order.
+QList<PuntoPiano> VerticiDxf(const QByteArray &byte);

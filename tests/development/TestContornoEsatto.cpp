@@ -152,9 +152,8 @@ double distanzaDalBordo(V2 p, double t, double passo, const std::function<V2(dou
 QList<V2> verticiDxf(const QByteArray &testo)
 {
     QList<V2> vertici;
-    for (const auto &e : LeggiDxf(testo).entita())
-        if (e.tipo == QLatin1String("VERTEX"))
-            vertici.append({e.valore(10).toDouble(), e.valore(20).toDouble()});
+    for (const PuntoPiano &p : VerticiDxf(testo))
+        vertici.append({p.x, p.y});
     return vertici;
 }
 

@@ -156,11 +156,40 @@ private slots:
         QCOMPARE(LeggiTutto(cartella.filePath(QStringLiteral("s.tnt"))), record("80.", "100.", "80.", "90.", "90."));
     }
 
+    // Without a display, a window would abort the process: exit 2 proves none was opened.
+    void argomentiSbagliati_data()
+    {
+        QTest::addColumn<QStringList>("argomenti");
+        QTest::addColumn<QString>("motivo");
+        const QString conteggio = QStringLiteral("Numero di argomenti errato per ");
+        const QString ignota = QStringLiteral("Opzione sconosciuta: ");
+        QTest::newRow("export, one name") << QStringList{"--export-dxf", "solo.tnt"} << conteggio + "--export-dxf";
+        QTest::newRow("export, no name") << QStringList{"--export-csv"} << conteggio + "--export-csv";
+        QTest::newRow("export, three names") << QStringList{"--export-csv", "a.tnt", "b.csv", "c"}
+                                             << conteggio + "--export-csv";
+        QTest::newRow("help with a name") << QStringList{"--help", "x"} << conteggio + "--help";
+        QTest::newRow("version twice") << QStringList{"--version", "--version"} << conteggio + "--version";
+        QTest::newRow("unknown export") << QStringList{"--export-foo", "a", "b"} << ignota + "--export-foo";
+        QTest::newRow("wrong case") << QStringList{"--EXPORT-DXF", "a.tnt", "b.dxf"} << ignota + "--EXPORT-DXF";
+        QTest::newRow("short option") << QStringList{"-h"} << ignota + "-h";
+        QTest::newRow("Qt's own option") << QStringList{"-platform", "offscreen"} << ignota + "-platform";
+        QTest::newRow("lone dash") << QStringList{"-"} << ignota + "-";
+        QTest::newRow("option after a name") << QStringList{"pezzo.tnt", "--bogus"} << ignota + "--bogus";
+    }
     void argomentiSbagliati()
     {
-        const Esito e = vorna({QStringLiteral("--export-dxf"), QStringLiteral("solo.tnt")});
+        QFETCH(QStringList, argomenti);
+        QFETCH(QString, motivo);
+        QTemporaryDir dir;
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const Esito e = vorna(argomenti);
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
         QCOMPARE(e.codice, 2);
-        QVERIFY(e.errori.startsWith(QStringLiteral("Uso: vorna")));
+        QCOMPARE(e.uscita, QString());
+        QVERIFY2(e.errori.startsWith(motivo + QStringLiteral("\nUso: vorna")), qPrintable(e.errori));
+        QVERIFY(e.errori.contains(QStringLiteral("--export-csv FILE.tnt OUT.csv")));
+        // Nothing written where it was started, not even Taratura.dat.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 };
 

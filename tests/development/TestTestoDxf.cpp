@@ -177,6 +177,41 @@ private slots:
         QVERIFY(d.gruppi.contains(qMakePair(1, QStringLiteral("Cilindro: a?b?0?c"))));
         QCOMPARE(d.gruppi.last(), qMakePair(0, QStringLiteral("EOF")));
     }
+
+    // What a CAD reader would show differently: control codes after "%%", control characters after "^".
+    void nomeConCodiciDiControllo_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("scritto");
+        QTest::newRow("diameter and degree") << "Tubo %%c200 %%d" << "Tubo %%%%c200 %%%%d";
+        QTest::newRow("lone percent kept") << "100% 50%c" << "100% 50%c";
+        QTest::newRow("underline") << "%%u" << "%%%%u";
+        QTest::newRow("three percent") << "a%%%b" << "a%%%%%%%b";
+        QTest::newRow("four percent") << "%%%%" << "%%%%%%%%%%";
+        QTest::newRow("character code") << "%%200" << "%%%%200";
+        QTest::newRow("caret") << "^J a^ b^" << "^ J a^  b^ ";
+    }
+    void nomeConCodiciDiControllo()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, scritto);
+        const auto testi = diTipo(LeggiDxf(TestoDxf(statoTubo(nome), rettangolo(31))).entita(), QStringLiteral("TEXT"));
+        QCOMPARE(testi.value(4).valore(1), QStringLiteral("Cilindro: ") + scritto);
+    }
+
+    // The extents take in the name as shown, not as long as its escapes.
+    void estensioniDelNomeMostrato()
+    {
+        ProfiloSviluppo piccolo; // so that the legend, not the outline, sets the right edge
+        piccolo.bordoAB = {{0, 0}, {1, 0}};
+        piccolo.bordoCD = {{0, 1}, {1, 1}};
+        auto destra = [&piccolo](const QString &nome) {
+            const DocumentoDxf d = LeggiDxf(TestoDxf(statoTubo(nome), piccolo));
+            return d.variabile(QStringLiteral("$EXTMAX")).value(0).second.toDouble();
+        };
+        QCOMPARE(destra(QString(40, QLatin1Char('%'))), destra(QString(40, QLatin1Char('x'))));
+        QVERIFY(destra(QString(40, QLatin1Char('x'))) > destra(QStringLiteral("x")));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTestoDxf)
