@@ -107,6 +107,50 @@ private slots:
         VERIFICA_COPIONE(finta);
     }
 
+    // The grid is laid across the sheet without the user having to choose it.
+    void orizzontaleDaSola()
+    {
+        PiattaformaFinta finta;
+        finta.attendiBox(k_Domanda, Pulsanti::OKAnnulla, RispostaOK);
+        QPageLayout::Orientation vista = QPageLayout::Portrait;
+        finta.attendiStampante(false, [&](QPrinter &p) { vista = p.pageLayout().orientation(); });
+        StampaPaginaTaratura();
+        QCOMPARE(vista, QPageLayout::Landscape);
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A sheet that cannot hold 280 x 200 mm: the user is told and decides; "No" prints nothing.
+    void fogliTroppoPiccoli_data()
+    {
+        QTest::addColumn<QPageSize::PageSizeId>("carta");
+        QTest::addColumn<QPageLayout::Orientation>("orientamento");
+        QTest::addColumn<QString>("area");
+        QTest::newRow("A5") << QPageSize::A5 << QPageLayout::Landscape << "(200 x 138 mm)";
+        QTest::newRow("A4 portrait") << QPageSize::A4 << QPageLayout::Portrait << "(200 x 287 mm)";
+    }
+    void fogliTroppoPiccoli()
+    {
+        QFETCH(QPageSize::PageSizeId, carta);
+        QFETCH(QPageLayout::Orientation, orientamento);
+        QFETCH(QString, area);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("griglia.pdf"));
+        PiattaformaFinta finta;
+        finta.attendiBox(k_Domanda, Pulsanti::OKAnnulla, RispostaOK);
+        finta.attendiStampante(true, [&](QPrinter &p) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pdf);
+            p.setPageLayout(QPageLayout(QPageSize(carta), orientamento, QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
+        });
+        finta.attendiBox(QStringLiteral("L'area stampabile del foglio scelto ") + area
+                             + QStringLiteral(" non contiene l'intera griglia di 280x200 mm: la parte esterna non "
+                                              "sarà stampata. Stampare comunque?"),
+                         Pulsanti::SiNo, RispostaNo);
+        StampaPaginaTaratura();
+        VERIFICA_COPIONE(finta);
+        QVERIFY(!QFile::exists(pdf));
+    }
+
     void etichetteSullaCarta_data()
     {
         // Margins in mm: the grid starts at the printable area's corner, not the sheet's.
