@@ -6,13 +6,33 @@
 // Exit status 0 when every change was done.
 #include "calibration/ProcedureTara.h"
 #include "platform/BloccoFile.h"
-#include "platform/PiattaformaSilenziosa.h"
+#include "platform/Piattaforma.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
+// The user at this program's screen: confirms only the removal of the calibration meant, as one
+// reading the question would; says no to any other question.
+class Utente final : public Piattaforma {
+public:
+    int MsgBox(const QString &prompt, Pulsanti pulsanti, const QString &) override
+    {
+        if (pulsanti == Pulsanti::OK)
+            return RispostaOK;
+        return prompt == domandaAttesa ? RispostaOK : RispostaAnnulla;
+    }
+    void Beep() override {}
+    std::optional<QString> DialogoApri(const RichiestaFile &) override { return std::nullopt; }
+    std::optional<QString> DialogoSalva(const RichiestaFile &) override { return std::nullopt; }
+    bool DialogoStampante(QPrinter &) override { return false; }
+
+    QString domandaAttesa;
+};
+
+Utente g_utente;
+
 QString nome(const char *prefisso, int i) { return QStringLiteral("%1-%2").arg(QLatin1String(prefisso)).arg(i); }
 
 bool aggiungi(const QString &file, const char *prefisso, int quante)
@@ -27,14 +47,22 @@ bool aggiungi(const QString &file, const char *prefisso, int quante)
     return tutte;
 }
 
+// The list is read, then the file changes under it: the entry chosen may then name another
+// calibration, which the user declines, and chooses again from a fresh list.
 bool rimuovi(const QString &file, const char *prefisso, int quante)
 {
-    bool tutte = true;
+    constexpr int k_Tentativi = 1000;
     for (int i = 0; i < quante; ++i) {
-        const QStringList nomi = NomiTarature(file);
-        tutte = RimuoviTara(int(nomi.indexOf(nome(prefisso, i))), int(nomi.size()), file) == EsitoTara::Eseguito && tutte;
+        g_utente.domandaAttesa = QStringLiteral("Elimino definitivamente: ") + nome(prefisso, i) + QLatin1Char('?');
+        EsitoTara esito = EsitoTara::Rinunciato;
+        for (int tentativo = 0; esito == EsitoTara::Rinunciato && tentativo < k_Tentativi; ++tentativo) {
+            const QStringList nomi = NomiTarature(file);
+            esito = RimuoviTara(int(nomi.indexOf(nome(prefisso, i))), int(nomi.size()), file);
+        }
+        if (esito != EsitoTara::Eseguito)
+            return false;
     }
-    return tutte;
+    return true;
 }
 
 bool blocca(const QString &file)
@@ -52,8 +80,7 @@ bool blocca(const QString &file)
 
 int main(int argc, char *argv[])
 {
-    PiattaformaSilenziosa silenziosa; // every question answered OK
-    Piattaforma::installa(&silenziosa);
+    Piattaforma::installa(&g_utente);
     if (argc == 3 && std::strcmp(argv[1], "blocca") == 0)
         return blocca(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     if (argc != 5)

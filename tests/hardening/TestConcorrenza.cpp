@@ -13,6 +13,7 @@
 
 #include <csignal>
 #include <functional>
+#include <utility>
 
 namespace {
 constexpr int k_Ciascuno = 60;

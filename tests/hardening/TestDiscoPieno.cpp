@@ -3,7 +3,6 @@
 #include "FigureCiclo.h"
 
 #include "calibration/ProcedureTara.h"
-#include "development/EsportaCsv.h"
 #include "development/EsportaDxf.h"
 #include "tests/support/DiscoPieno.h"
 #include "tests/support/PiattaformaFinta.h"
@@ -23,8 +22,7 @@ private slots:
     void scrittore_data()
     {
         QTest::addColumn<QString>("scrittore");
-        for (const char *scrittore : {"tnt", "dxf", "csv", "tarature iniziali", "tarature danneggiate", "aggiungi taratura",
-                                      "sovrascrivi taratura", "rimuovi taratura"})
+        for (const char *scrittore : {"tnt", "dxf", "tarature iniziali", "aggiungi taratura", "rimuovi taratura"})
             QTest::newRow(scrittore) << scrittore;
     }
 
@@ -39,8 +37,6 @@ private slots:
         QByteArray vecchio = tara ? fabbrica() : ByteCasuali(300, 5);
         if (scrittore == QLatin1String("tarature iniziali"))
             vecchio.clear();
-        if (scrittore == QLatin1String("tarature danneggiate"))
-            vecchio = fabbrica().left(169);
         QVERIFY(ScriviTutto(file, vecchio));
         QVERIFY(disco.riempi());
 
@@ -51,26 +47,17 @@ private slots:
             riuscito = ScriviRecordSviluppo(file, RecordCiclo(2), &motivo) == EsitoFileSviluppo::Ok;
         } else if (scrittore == QLatin1String("dxf")) {
             riuscito = EsportaDxf(FiguraCiclo(1), file, {}, &motivo) == EsitoEsportazione::Ok;
-        } else if (scrittore == QLatin1String("csv")) {
-            riuscito = EsportaCsv(FiguraCiclo(1), file, {}, &motivo) == EsitoEsportazione::Ok;
-        } else if (scrittore.startsWith(QLatin1String("tarature"))) {
-            // Even the lock file finds no room: nothing is replaced, a damaged file included.
-            finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat") + k_Pieno);
-            riuscito = CreaTaratureIniziali(file);
         } else {
-            const bool sovrascrivi = scrittore.startsWith(QLatin1String("sovrascrivi"));
             const bool rimuovi = scrittore.startsWith(QLatin1String("rimuovi"));
-            if (sovrascrivi)
-                finta.attendiBox(QStringLiteral("Identificativo Taratura Stampante esistente! Sovrascrivo?"), Pulsanti::SiNo,
-                                 RispostaSi);
             if (rimuovi)
                 finta.attendiBox(QStringLiteral("Elimino definitivamente: Default?"), Pulsanti::OKAnnulla, RispostaOK);
+            // Even the lock file finds no room.
             finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat") + k_Pieno);
-            RecordTara r = TaraCiclo();
-            if (sovrascrivi)
-                r.NomeTara = QStringLiteral("Default");
-            riuscito = rimuovi ? RimuoviTara(0, 2, file) == EsitoTara::Eseguito
-                               : SalvaTara(r, file).esito == EsitoTara::Eseguito;
+            if (scrittore.startsWith(QLatin1String("tarature")))
+                riuscito = CreaTaratureIniziali(file);
+            else
+                riuscito = rimuovi ? RimuoviTara(0, 2, file) == EsitoTara::Eseguito
+                                   : SalvaTara(TaraCiclo(), file).esito == EsitoTara::Eseguito;
         }
         VERIFICA_COPIONE(finta);
         QVERIFY(!riuscito);
@@ -81,7 +68,7 @@ private slots:
         presenti.sort();
         QCOMPARE(presenti, (QStringList{nome, QStringLiteral("riempitivo")}));
         // The calibrations kept are the user's: the next start does not put the factory ones in their place.
-        if (tara && !vecchio.isEmpty() && vecchio.size() >= k_LunghezzaRecordTara) {
+        if (!vecchio.isEmpty() && tara) {
             QVERIFY(CreaTaratureIniziali(file));
             QCOMPARE(LeggiTutto(file), vecchio);
         }
