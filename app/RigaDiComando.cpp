@@ -15,7 +15,7 @@ namespace {
 // Exit codes of the batch commands.
 enum : int { UscitaRiuscita = 0, UscitaDatiRifiutati = 1, UscitaErroreFile = 2 };
 
-using Esportatore = EsitoEsportazione (*)(const StatoSviluppo &, const QString &);
+using Esportatore = EsitoEsportazione (*)(const StatoSviluppo &, const QString &, const QString &, QString *);
 
 const char k_Uso[] =
     "Uso: vorna [--export-dxf FILE.tnt OUT.dxf | --export-csv FILE.tnt OUT.csv | --help | --version]\n"
@@ -64,21 +64,22 @@ std::optional<int> nomiRifiutati(const QString &origine, const QString &destinaz
 int esporta(const QString &origine, const QString &destinazione, Esportatore esportatore)
 {
     RecordSviluppo buffer;
-    switch (LeggiRecordSviluppo(origine, buffer)) {
+    QString motivo;
+    switch (LeggiRecordSviluppo(origine, buffer, &motivo)) {
     case EsitoFileSviluppo::Ok:
         break;
     case EsitoFileSviluppo::Mancante:
         return errore(QStringLiteral("File inesistente: ") + origine);
     case EsitoFileSviluppo::NonLeggibile:
     case EsitoFileSviluppo::NonScrivibile:
-        return errore(QStringLiteral("Impossibile leggere il file: ") + origine);
+        return errore(QStringLiteral("Impossibile leggere il file: ") + origine + QStringLiteral(": ") + motivo);
     }
     StatoSviluppo figure;
     CaricaNelloStato(buffer, figure);
 
     PiattaformaConsole console;
     Piattaforma::installa(&console);
-    const EsitoEsportazione esito = esportatore(figure, destinazione);
+    const EsitoEsportazione esito = esportatore(figure, destinazione, origine, &motivo);
     Piattaforma::installa(nullptr);
 
     switch (esito) {
@@ -87,9 +88,10 @@ int esporta(const QString &origine, const QString &destinazione, Esportatore esp
     case EsitoEsportazione::DatiRifiutati:
         return UscitaDatiRifiutati;
     case EsitoEsportazione::NonScrivibile:
+    case EsitoEsportazione::Vietata:
         break;
     }
-    return errore(MessaggioEsportazione(esito, destinazione));
+    return errore(MessaggioEsportazione(esito, destinazione, motivo));
 }
 }
 

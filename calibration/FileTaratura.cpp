@@ -1,28 +1,43 @@
-// Whole-file access to Taratura.dat: read it all, change it in memory, write it all back safely.
+// Taratura.dat read record by record within a bound, written whole and atomically.
 #include "calibration/FileTaratura.h"
 
-#include "platform/FileSicuro.h"
+#include "platform/BloccoFile.h"
 #include "platform/TestoFisso.h"
 
 #include <QFileInfo>
 
-std::optional<QList<RecordTara>> LeggiTarature(const QString &percorso)
+std::optional<QList<RecordTara>> LeggiTarature(const QString &percorso, QString *motivo)
 {
     const QFileInfo info(percorso);
     if (!info.exists() && !info.isSymLink())
         return QList<RecordTara>();
-    const std::optional<QByteArray> byte = LeggiFile(percorso);
-    if (!byte)
-        return std::nullopt;
-    const qsizetype interi = byte->size() / k_LunghezzaRecordTara;
+    FileInLettura file;
+    EsitoFile esito = file.Apri(percorso);
+    const qint64 interi = file.Dimensione() / k_LunghezzaRecordTara;
+    // The size is known before a byte is read: a huge or sparse file is refused, not loaded.
+    if (esito && interi > k_MassimoTarature)
+        esito = EsitoFile::Fallito(QStringLiteral("contiene %1 tarature, più delle %2 che il programma può gestire")
+                                       .arg(interi)
+                                       .arg(k_MassimoTarature));
     QList<RecordTara> record;
-    record.reserve(interi);
-    for (qsizetype i = 0; i < interi; ++i)
-        record.append(TaraDaByte(byte->mid(i * k_LunghezzaRecordTara, k_LunghezzaRecordTara)));
+    record.reserve(esito ? qsizetype(interi) : 0);
+    QByteArray byte;
+    for (qint64 i = 0; esito && i < interi; ++i) {
+        esito = file.Leggi(i * k_LunghezzaRecordTara, k_LunghezzaRecordTara, byte);
+        if (esito && byte.size() < k_LunghezzaRecordTara)
+            break; // cut short since its size was taken: the whole records read are the file
+        if (esito)
+            record.append(TaraDaByte(byte));
+    }
+    if (!esito) {
+        if (motivo)
+            *motivo = esito.motivo;
+        return std::nullopt;
+    }
     return record;
 }
 
-bool ScriviTarature(const QList<RecordTara> &record, const QString &percorso)
+EsitoFile ScriviTarature(const QList<RecordTara> &record, const QString &percorso)
 {
     QByteArray byte;
     byte.reserve(record.size() * k_LunghezzaRecordTara);
@@ -49,6 +64,9 @@ std::optional<RecordTara> LeggiTara(int n, const QString &percorso)
 
 bool ScriviTara(int n, const RecordTara &nuovo, const QString &percorso)
 {
+    BloccoFile blocco(percorso);
+    if (!blocco.Prendi())
+        return false;
     auto record = LeggiTarature(percorso);
     if (!record || n < 1 || n > record->size() + 1 || n > k_MassimoTarature)
         return false;
@@ -56,7 +74,7 @@ bool ScriviTara(int n, const RecordTara &nuovo, const QString &percorso)
         record->append(nuovo);
     else
         (*record)[n - 1] = nuovo;
-    return ScriviTarature(*record, percorso);
+    return bool(ScriviTarature(*record, percorso));
 }
 
 int CercaTara(const QList<RecordTara> &record, const QString &nome)

@@ -34,8 +34,8 @@ std::optional<QByteArray> CsvDelleFigure(const StatoSviluppo &figure)
     return TestoCsv(sviluppato);
 }
 
-EsitoEsportazione EsportaCsv(const StatoSviluppo &figure, const QString &percorso)
+EsitoEsportazione EsportaCsv(const StatoSviluppo &figure, const QString &percorso, const QString &origine, QString *motivo)
 {
     const auto testo = CsvDelleFigure(figure);
-    return testo ? ScriviEsportazione(percorso, *testo) : EsitoEsportazione::DatiRifiutati;
+    return testo ? ScriviEsportazione(percorso, *testo, origine, motivo) : EsitoEsportazione::DatiRifiutati;
 }

@@ -10,7 +10,9 @@
 
 // Recomputes the development of the input texts of `figure` and writes its table to `percorso`.
 // Rejections are told through the platform's message boxes; nothing is written then.
-EsitoEsportazione EsportaCsv(const StatoSviluppo &figure, const QString &percorso);
+// `origine` and `motivo` as for ScriviEsportazione.
+EsitoEsportazione EsportaCsv(const StatoSviluppo &figure, const QString &percorso, const QString &origine = {},
+                             QString *motivo = nullptr);
 // The same table in memory; empty when the figures are rejected (already told).
 std::optional<QByteArray> CsvDelleFigure(const StatoSviluppo &figure);
 

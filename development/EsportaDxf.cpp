@@ -32,8 +32,8 @@ std::optional<QByteArray> DxfDelleFigure(const StatoSviluppo &figure)
     return TestoDxf(sviluppato, profilo);
 }
 
-EsitoEsportazione EsportaDxf(const StatoSviluppo &figure, const QString &percorso)
+EsitoEsportazione EsportaDxf(const StatoSviluppo &figure, const QString &percorso, const QString &origine, QString *motivo)
 {
     const auto testo = DxfDelleFigure(figure);
-    return testo ? ScriviEsportazione(percorso, *testo) : EsitoEsportazione::DatiRifiutati;
+    return testo ? ScriviEsportazione(percorso, *testo, origine, motivo) : EsitoEsportazione::DatiRifiutati;
 }

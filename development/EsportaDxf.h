@@ -15,7 +15,9 @@ constexpr double k_TolleranzaDxf = 0.01;
 // Recomputes the development of the input texts of `figure` (Nome ... ChiudiAC; nothing else is
 // read) at true size and writes it to `percorso`. Rejections are told through the platform's
 // message boxes, as a calculation tells them; nothing is written then.
-EsitoEsportazione EsportaDxf(const StatoSviluppo &figure, const QString &percorso);
+// `origine` and `motivo` as for ScriviEsportazione.
+EsitoEsportazione EsportaDxf(const StatoSviluppo &figure, const QString &percorso, const QString &origine = {},
+                             QString *motivo = nullptr);
 // The same DXF text in memory; empty when the figures are rejected (already told).
 std::optional<QByteArray> DxfDelleFigure(const StatoSviluppo &figure);
 

@@ -11,18 +11,23 @@ enum class EsitoEsportazione {
     Ok,
     DatiRifiutati, // the figures failed validation or the projection was refused (already told)
     NonScrivibile, // the file could not be written; the old file, if any, is intact
+    Vietata,       // the target leads to the input, a development or the calibrations: not touched
 };
 
-// The message for a failed write, naming the file; empty for the other outcomes.
-QString MessaggioEsportazione(EsitoEsportazione esito, const QString &percorso);
+// The message for a failed write or a refused target, naming the file and `motivo`; empty for
+// the other outcomes.
+QString MessaggioEsportazione(EsitoEsportazione esito, const QString &percorso, const QString &motivo);
 
 // Develops the input texts of `figure` in a fresh state `sviluppato` (the shared state and its
 // plotted arrays stay untouched) with `generatoriPerMeta` generators per half.
 bool SviluppaFigure(const StatoSviluppo &figure, int generatoriPerMeta, StatoSviluppo &sviluppato,
                     ProfiloSviluppo &profilo);
 
-// Writes an export's bytes atomically.
-EsitoEsportazione ScriviEsportazione(const QString &percorso, const QByteArray &contenuto);
+// Writes an export's bytes atomically, unless `percorso` leads (through links) to `origine`, the
+// file the figures came from (empty: none), to a .tnt file or to Taratura.dat. `motivo`, when
+// given, receives why it was not written.
+EsitoEsportazione ScriviEsportazione(const QString &percorso, const QByteArray &contenuto, const QString &origine,
+                                     QString *motivo);
 
 // A number in the exports: point decimal whatever the locale (QString::number never uses it),
 // six decimals, and no "-0.000000" to confuse readers.

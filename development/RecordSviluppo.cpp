@@ -1,4 +1,4 @@
-// The .tnt record: bytes at fixed offsets, the record number rule, whole-file read and atomic write.
+// The .tnt record: bytes at fixed offsets, the record number rule, reading it in place, atomic write.
 #include "development/RecordSviluppo.h"
 
 #include "platform/Cp1252.h"
@@ -18,7 +18,31 @@ constexpr std::array<TestoFisso RecordSviluppo::*, 10> k_campi = {
     &RecordSviluppo::RoutineStampa,
 };
 
-qint64 inizioRecord(qint64 lunghezza) { return qint64(NumeroRecord(lunghezza) - 1) * k_LunghezzaRecordSviluppo; }
+// The other records are copied through a buffer of this size, never held whole.
+constexpr qint64 k_BloccoCopia = 1 << 20;
+
+qint64 inizioRecord(qint64 lunghezza) { return (NumeroRecord(lunghezza) - 1) * k_LunghezzaRecordSviluppo; }
+
+EsitoFile copia(const FileInLettura &origine, qint64 da, qint64 a, ScritturaSicura &destinazione)
+{
+    QByteArray blocco;
+    for (qint64 posizione = da; posizione < a; posizione += blocco.size()) {
+        if (EsitoFile esito = origine.Leggi(posizione, qMin(k_BloccoCopia, a - posizione), blocco); !esito)
+            return esito;
+        if (blocco.isEmpty()) // cut short meanwhile: what is left is copied
+            break;
+        if (EsitoFile esito = destinazione.Scrivi(blocco); !esito)
+            return esito;
+    }
+    return {};
+}
+
+EsitoFileSviluppo fallito(EsitoFileSviluppo esito, const EsitoFile &file, QString *motivo)
+{
+    if (motivo)
+        *motivo = file.motivo;
+    return esito;
+}
 }
 
 QByteArray ByteDelRecord(const RecordSviluppo &record)
@@ -42,43 +66,51 @@ RecordSviluppo RecordDaByte(const QByteArray &byte)
     return record;
 }
 
-int NumeroRecord(qint64 lunghezza) noexcept
+qint64 NumeroRecord(qint64 lunghezza) noexcept
 {
     if (lunghezza <= 0)
         return 1;
     // Nearest whole number, exact halves to the even one (the default rounding mode).
     const double n = std::nearbyint(double(lunghezza) / k_LunghezzaRecordSviluppo);
     // 1 to 61 bytes round to record 0, which does not exist: their only record is record 1.
-    return n < 1 ? 1 : int(n);
+    return n < 1 ? 1 : qint64(n);
 }
 
-EsitoFileSviluppo LeggiRecordSviluppo(const QString &percorso, RecordSviluppo &buffer)
+EsitoFileSviluppo LeggiRecordSviluppo(const QString &percorso, RecordSviluppo &buffer, QString *motivo)
 {
     if (!QFileInfo::exists(percorso))
         return EsitoFileSviluppo::Mancante;
-    const auto contenuto = LeggiFile(percorso);
-    if (!contenuto)
-        return EsitoFileSviluppo::NonLeggibile;
-    buffer = RecordDaByte(contenuto->mid(inizioRecord(contenuto->size()), k_LunghezzaRecordSviluppo));
+    FileInLettura file;
+    EsitoFile esito = file.Apri(percorso);
+    QByteArray record;
+    if (esito)
+        esito = file.Leggi(inizioRecord(file.Dimensione()), k_LunghezzaRecordSviluppo, record);
+    if (!esito)
+        return fallito(EsitoFileSviluppo::NonLeggibile, esito, motivo);
+    buffer = RecordDaByte(record);
     return EsitoFileSviluppo::Ok;
 }
 
-EsitoFileSviluppo ScriviRecordSviluppo(const QString &percorso, const RecordSviluppo &buffer)
+EsitoFileSviluppo ScriviRecordSviluppo(const QString &percorso, const RecordSviluppo &buffer, QString *motivo)
 {
-    QByteArray contenuto;
+    // The other records must survive byte for byte: a file we cannot read is not touched.
+    FileInLettura vecchio;
+    qint64 lunghezza = 0;
     if (QFileInfo::exists(percorso)) {
-        // The other records must survive byte for byte: a file we cannot read is not touched.
-        const auto vecchio = LeggiFile(percorso);
-        if (!vecchio)
-            return EsitoFileSviluppo::NonScrivibile;
-        contenuto = *vecchio;
+        if (EsitoFile esito = vecchio.Apri(percorso); !esito)
+            return fallito(EsitoFileSviluppo::NonScrivibile, esito, motivo);
+        lunghezza = vecchio.Dimensione();
     }
-    const qint64 inizio = inizioRecord(contenuto.size());
-    const QByteArray record = ByteDelRecord(buffer);
-    if (contenuto.size() < inizio + record.size())
-        contenuto.resize(inizio + record.size());
-    contenuto.replace(inizio, record.size(), record);
-    return ScriviFileSicuro(percorso, contenuto) ? EsitoFileSviluppo::Ok : EsitoFileSviluppo::NonScrivibile;
+    const qint64 inizio = inizioRecord(lunghezza);
+    ScritturaSicura nuovo(percorso);
+    EsitoFile esito = copia(vecchio, 0, inizio, nuovo);
+    if (esito)
+        esito = nuovo.Scrivi(ByteDelRecord(buffer));
+    if (esito)
+        esito = copia(vecchio, inizio + k_LunghezzaRecordSviluppo, lunghezza, nuovo);
+    if (esito)
+        esito = nuovo.Conferma();
+    return esito ? EsitoFileSviluppo::Ok : fallito(EsitoFileSviluppo::NonScrivibile, esito, motivo);
 }
 
 std::optional<QString> ConoCilindroDi(const QString &didascaliaStampa)

@@ -39,15 +39,17 @@ RecordSviluppo RecordDaByte(const QByteArray &byte);
 
 // Record to read or write in a file of `lunghezza` bytes: the last one, 1 for an empty file.
 // A file shorter than half a record also gives 1 (its only, partial record).
-int NumeroRecord(qint64 lunghezza) noexcept;
+qint64 NumeroRecord(qint64 lunghezza) noexcept;
 
-// Reads the file's last record into `buffer`. A missing file is reported, never created;
-// on any failure `buffer` is left as it was.
-EsitoFileSviluppo LeggiRecordSviluppo(const QString &percorso, RecordSviluppo &buffer);
+// Reads the file's last record into `buffer`, and nothing else of it. A missing file is
+// reported, never created; a FIFO, a device or a folder is refused without waiting on it. On any
+// failure `buffer` is left as it was and `motivo`, when given, receives the reason.
+EsitoFileSviluppo LeggiRecordSviluppo(const QString &percorso, RecordSviluppo &buffer, QString *motivo = nullptr);
 
 // Writes `buffer` over the file's last record (record 1 of an empty or new file), keeping
-// every other byte; the file is replaced atomically and never becomes shorter.
-EsitoFileSviluppo ScriviRecordSviluppo(const QString &percorso, const RecordSviluppo &buffer);
+// every other byte; the file is replaced atomically and never becomes shorter. On failure the
+// old file is intact and `motivo`, when given, receives the reason.
+EsitoFileSviluppo ScriviRecordSviluppo(const QString &percorso, const RecordSviluppo &buffer, QString *motivo = nullptr);
 
 // "Cono" or "Cilindro" for the trimmed name of one of the four plot routines; empty otherwise.
 std::optional<QString> ConoCilindroDi(const QString &didascaliaStampa);

@@ -340,12 +340,13 @@ void frmGrafico::mnuEsporta_Click()
     figure.TestoBeta = lblBeta->text();
     figure.ChiudiAC = lblChiudi->text();
     EsitoEsportazione esito = EsitoEsportazione::NonScrivibile;
+    QString motivo;
     try {
-        esito = EsportaDxf(figure, percorso);
+        esito = EsportaDxf(figure, percorso, {}, &motivo);
     } catch (const std::exception &) {
     }
-    if (esito == EsitoEsportazione::NonScrivibile)
-        MsgBox(QStringLiteral("Errore nell'esportazione dello sviluppo"));
+    if (esito == EsitoEsportazione::NonScrivibile || esito == EsitoEsportazione::Vietata)
+        MsgBox(QStringLiteral("Errore nell'esportazione dello sviluppo\n") + MessaggioEsportazione(esito, percorso, motivo));
 }
 
 void frmGrafico::mnuEsci_Click() { m_guscio.ChiudiFrame(); }

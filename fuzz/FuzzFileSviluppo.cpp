@@ -46,14 +46,15 @@ void salva(const QString &percorso, const QByteArray &prima, RecordSviluppo &buf
 {
     RiempiRecordDaEtichette(buffer, etichette);
     Esigi(ScriviRecordSviluppo(percorso, buffer) == EsitoFileSviluppo::Ok, "salvataggio");
-    const auto dopo = LeggiFile(percorso);
-    Esigi(dopo.has_value(), "rilettura dopo il salvataggio");
-    const qint64 inizio = qint64(NumeroRecord(prima.size()) - 1) * k_LunghezzaRecordSviluppo;
+    QByteArray dopo;
+    Esigi(bool(LeggiFile(percorso, prima.size() + k_LunghezzaRecordSviluppo, dopo)),
+          "rilettura dopo il salvataggio");
+    const qint64 inizio = (NumeroRecord(prima.size()) - 1) * k_LunghezzaRecordSviluppo;
     const qint64 fine = inizio + k_LunghezzaRecordSviluppo;
-    Esigi(dopo->size() == std::max<qint64>(prima.size(), fine), "lunghezza dopo il salvataggio");
-    Esigi(dopo->left(inizio) == prima.left(inizio), "record precedenti cambiati");
-    Esigi(dopo->mid(fine) == prima.mid(fine), "byte seguenti cambiati");
-    Esigi(dopo->mid(inizio, k_LunghezzaRecordSviluppo) == ByteDelRecord(buffer), "record scritto");
+    Esigi(dopo.size() == std::max<qint64>(prima.size(), fine), "lunghezza dopo il salvataggio");
+    Esigi(dopo.left(inizio) == prima.left(inizio), "record precedenti cambiati");
+    Esigi(dopo.mid(fine) == prima.mid(fine), "byte seguenti cambiati");
+    Esigi(dopo.mid(inizio, k_LunghezzaRecordSviluppo) == ByteDelRecord(buffer), "record scritto");
 
     RecordSviluppo riletto;
     Esigi(LeggiRecordSviluppo(percorso, riletto) == EsitoFileSviluppo::Ok, "rilettura del record");

@@ -1,54 +1,223 @@
-// Reading whole files and replacing them atomically through QSaveFile.
+// Non-blocking, bounded reads and checked atomic writes, with the reason of every failure.
 #include "platform/FileSicuro.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
-#include <cstdio>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 std::function<bool(const char *)> g_guasto;
 
 bool guasto(const char *passo) { return g_guasto && g_guasto(passo); }
+
+constexpr int k_MassimoCollegamenti = 40; // as the kernel's own limit on a path
+
+// Qt keeps the system's error number but words its message in English: ours when there is one.
+QString motivoDi(int numeroErrore, const QFileDevice &file)
+{
+    return numeroErrore != 0 ? MotivoErrore(numeroErrore) : file.errorString();
 }
+
+// Why a file of this kind is no place to read or write records; empty for a regular file.
+QString motivoTipo(mode_t modo)
+{
+    if (S_ISREG(modo))
+        return {};
+    if (S_ISDIR(modo))
+        return MotivoErrore(EISDIR);
+    return QStringLiteral("non è un file regolare");
+}
+} // namespace
 
 void ImpostaGuastoSimulato(std::function<bool(const char *passo)> g) { g_guasto = std::move(g); }
 
-std::optional<QByteArray> LeggiFile(const QString &percorso)
+EsitoFile EsitoFile::Fallito(const QString &motivo)
 {
-    if (QFileInfo(percorso).isDir())
-        return std::nullopt;
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray contenuto = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return contenuto;
+    return {motivo.isEmpty() ? QStringLiteral("errore sconosciuto") : motivo};
 }
 
-bool ScriviFileSicuro(const QString &percorso, const QByteArray &contenuto)
+QString MotivoErrore(int numeroErrore)
 {
-    if (QFileInfo(percorso).isDir())
-        return false;
-    QSaveFile file(percorso);
-    if (guasto("apri") || !file.open(QIODevice::WriteOnly))
-        return false;
-    if (guasto("scrivi") || file.write(contenuto) != contenuto.size()) {
-        file.cancelWriting();
-        return false;
+    switch (numeroErrore) {
+    case ENOSPC:
+        return QStringLiteral("disco pieno");
+    case EDQUOT:
+        return QStringLiteral("spazio disponibile per l'utente esaurito");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("permesso negato");
+    case EROFS:
+        return QStringLiteral("disco di sola lettura");
+    case ENOENT:
+        return QStringLiteral("file o cartella inesistente");
+    case ENOTDIR:
+        return QStringLiteral("una parte del percorso non è una cartella");
+    case EISDIR:
+        return QStringLiteral("è una cartella");
+    case ELOOP:
+        return QStringLiteral("troppi collegamenti simbolici");
+    case ENAMETOOLONG:
+        return QStringLiteral("nome troppo lungo");
+    case EFBIG:
+        return QStringLiteral("file troppo grande");
+    case EIO:
+        return QStringLiteral("errore di lettura o scrittura del disco");
+    default:
+        return QStringLiteral("errore di sistema %1 (%2)").arg(numeroErrore).arg(QString::fromLocal8Bit(std::strerror(numeroErrore)));
     }
-    if (guasto("conferma")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
-bool SostituisciFile(const QString &nuovo, const QString &percorso)
+FileInLettura::~FileInLettura()
 {
-    if (guasto("rinomina"))
-        return false;
-    return std::rename(QFile::encodeName(nuovo).constData(), QFile::encodeName(percorso).constData()) == 0;
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+EsitoFile FileInLettura::Apri(const QString &percorso)
+{
+    const QByteArray nome = QFile::encodeName(percorso);
+    struct stat info {};
+    // A FIFO is refused before it is opened; the non-blocking open covers one put in its place since.
+    if (::stat(nome.constData(), &info) != 0)
+        return EsitoFile::Fallito(MotivoErrore(errno));
+    if (const QString motivo = motivoTipo(info.st_mode); !motivo.isEmpty())
+        return EsitoFile::Fallito(motivo);
+    const int fd = ::open(nome.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return EsitoFile::Fallito(MotivoErrore(errno));
+    QString motivo;
+    if (::fstat(fd, &info) != 0)
+        motivo = MotivoErrore(errno);
+    else
+        motivo = motivoTipo(info.st_mode);
+    if (!motivo.isEmpty()) {
+        ::close(fd);
+        return EsitoFile::Fallito(motivo);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = fd;
+    m_dimensione = qint64(info.st_size);
+    return {};
+}
+
+EsitoFile FileInLettura::Leggi(qint64 posizione, qint64 quanti, QByteArray &byte) const
+{
+    byte.clear();
+    if (m_fd < 0 || posizione < 0 || quanti < 0)
+        return EsitoFile::Fallito(MotivoErrore(EBADF));
+    byte.resize(qsizetype(quanti));
+    qint64 letti = 0;
+    while (letti < quanti) {
+        const ssize_t n = ::pread(m_fd, byte.data() + letti, size_t(quanti - letti), off_t(posizione + letti));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int numeroErrore = errno;
+            byte.clear();
+            return EsitoFile::Fallito(MotivoErrore(numeroErrore));
+        }
+        if (n == 0)
+            break;
+        letti += n;
+    }
+    byte.resize(qsizetype(letti));
+    return {};
+}
+
+EsitoFile LeggiFile(const QString &percorso, qint64 massimo, QByteArray &byte)
+{
+    FileInLettura file;
+    if (EsitoFile esito = file.Apri(percorso); !esito)
+        return esito;
+    if (file.Dimensione() > massimo)
+        return EsitoFile::Fallito(MotivoErrore(EFBIG));
+    return file.Leggi(0, file.Dimensione(), byte);
+}
+
+QString PercorsoRisolto(const QString &percorso)
+{
+    QFileInfo info(percorso);
+    for (int salti = 0; info.isSymLink() && salti < k_MassimoCollegamenti; ++salti)
+        info.setFile(info.symLinkTarget());
+    return info.filePath();
+}
+
+ScritturaSicura::ScritturaSicura(const QString &percorso) : m_esito(apri(percorso)) {}
+
+EsitoFile ScritturaSicura::apri(const QString &percorso)
+{
+    // The link is resolved here, not inside QSaveFile, so that callers checking what a write
+    // replaces (PercorsoRisolto) see the same file.
+    const QFileInfo info(PercorsoRisolto(percorso));
+    if (info.isSymLink())
+        return EsitoFile::Fallito(MotivoErrore(ELOOP));
+    if (info.isDir())
+        return EsitoFile::Fallito(MotivoErrore(EISDIR));
+    // A FIFO or a device would be replaced by a plain file, or block.
+    if (info.exists() && !info.isFile())
+        return EsitoFile::Fallito(QStringLiteral("non è un file regolare"));
+    // A read-only file is not replaced behind its owner's back (QSaveFile words this in English).
+    if (info.exists() && !info.isWritable())
+        return EsitoFile::Fallito(MotivoErrore(EACCES));
+    if (guasto("apri"))
+        return EsitoFile::Fallito(MotivoErrore(EIO));
+    m_file.setFileName(info.filePath());
+    errno = 0;
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return EsitoFile::Fallito(motivoDi(errno, m_file));
+    return {};
+}
+
+// QSaveFile's own write goes through a buffer whose failure commit() ignores: the bytes go
+// straight to the descriptor and each write is checked.
+EsitoFile ScritturaSicura::Scrivi(const char *dati, qint64 quanti)
+{
+    if (!m_esito)
+        return m_esito;
+    if (guasto("scrivi"))
+        return m_esito = EsitoFile::Fallito(MotivoErrore(EIO));
+    qint64 scritti = 0;
+    while (scritti < quanti) {
+        const ssize_t n = ::write(m_file.handle(), dati + scritti, size_t(quanti - scritti));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return m_esito = EsitoFile::Fallito(MotivoErrore(n < 0 ? errno : ENOSPC));
+        scritti += n;
+    }
+    return m_esito;
+}
+
+EsitoFile ScritturaSicura::Conferma()
+{
+    if (m_esito && guasto("conferma"))
+        m_esito = EsitoFile::Fallito(MotivoErrore(EIO));
+    // Some file systems report a full disk only when the data reach it.
+    if (m_esito && ::fsync(m_file.handle()) != 0)
+        m_esito = EsitoFile::Fallito(MotivoErrore(errno));
+    if (m_esito && guasto("rinomina"))
+        m_esito = EsitoFile::Fallito(MotivoErrore(EIO));
+    if (!m_esito) {
+        m_file.cancelWriting(); // the temporary file goes with m_file
+        return m_esito;
+    }
+    errno = 0;
+    if (!m_file.commit())
+        m_esito = EsitoFile::Fallito(motivoDi(errno, m_file));
+    return m_esito;
+}
+
+EsitoFile ScriviFileSicuro(const QString &percorso, const QByteArray &contenuto)
+{
+    ScritturaSicura scrittura(percorso);
+    scrittura.Scrivi(contenuto);
+    return scrittura.Conferma();
 }

@@ -127,10 +127,12 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
 
 void frmCalvetra::Form_Load()
 {
-    // At first start the calibration file gets its two factory records.
-    CreaTaratureIniziali();
+    // At first start the calibration file gets its two factory records. A file it could not
+    // read has been reported once: the list stays empty.
+    const bool leggibile = CreaTaratureIniziali();
     cboNomeTara->clear();
-    cboNomeTara->addItems(NomiTarature());
+    if (leggibile)
+        cboNomeTara->addItems(NomiTarature());
     cboNomeTara->setCurrentIndex(cboNomeTara->count() > 0 ? 0 : -1);
 }
 

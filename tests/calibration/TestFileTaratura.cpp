@@ -2,6 +2,7 @@
 #include "calibration/FileTaratura.h"
 #include "calibration/ProcedureTara.h"
 #include "platform/FileSicuro.h"
+#include "tests/development/FileDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 
 #include <QDir>
@@ -77,7 +78,7 @@ private slots:
         QVERIFY(ScriviTara(1, tara("C"), m_file));
         QVERIFY(!ScriviTara(4, tara("D"), m_file)); // no gaps
         QVERIFY(!ScriviTara(0, tara("D"), m_file));
-        QCOMPARE(LeggiFile(m_file).value(), byteDi({tara("C"), tara("B")}));
+        QCOMPARE(LeggiTutto(m_file), byteDi({tara("C"), tara("B")}));
     }
 
     void ricerca_data()
@@ -120,7 +121,7 @@ private slots:
                                             "tarature predefinite."));
         QVERIFY(CreaTaratureIniziali(m_file));
         VERIFICA_COPIONE(finta);
-        const QByteArray dopo = LeggiFile(m_file).value();
+        const QByteArray dopo = LeggiTutto(m_file);
         QCOMPARE(dopo.size(), 2 * k_LunghezzaRecordTara);
         QCOMPARE(dopo, ByteDiTara(TaraDefault()) + ByteDiTara(TaraLexmark()));
         QCOMPARE(NomiTarature(m_file), (QStringList{"Default", "Lexmark WinWriter 200"}));
@@ -132,11 +133,11 @@ private slots:
         QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("Taratura.dat")));
         PiattaformaFinta finta;
         QVERIFY(!ContaTarature(m_file));
-        finta.attendiBox(QStringLiteral("Impossibile leggere il file Taratura.dat"));
+        finta.attendiBox(QStringLiteral("Impossibile leggere il file Taratura.dat: è una cartella"));
         QVERIFY(NomiTarature(m_file).isEmpty());
-        finta.attendiBox(QStringLiteral("Impossibile leggere il file Taratura.dat"));
+        finta.attendiBox(QStringLiteral("Impossibile leggere il file Taratura.dat: è una cartella"));
         QVERIFY(!CreaTaratureIniziali(m_file));
-        finta.attendiBox(QStringLiteral("Impossibile leggere il file Taratura.dat"));
+        finta.attendiBox(QStringLiteral("Impossibile leggere il file Taratura.dat: è una cartella"));
         QVERIFY(!CaricaTara(1, m_file));
         QVERIFY(QDir(m_dir.path()).rmdir(QStringLiteral("Taratura.dat")));
         VERIFICA_COPIONE(finta);
@@ -146,7 +147,7 @@ private slots:
     {
         PiattaformaFinta finta;
         ImpostaGuastoSimulato([](const char *passo) { return QLatin1String(passo) == QLatin1String("scrivi"); });
-        finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat"));
+        finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: errore di lettura o scrittura del disco"));
         QVERIFY(!CreaTaratureIniziali(m_file));
         ImpostaGuastoSimulato({});
         QVERIFY(!QFile::exists(m_file));

@@ -3,6 +3,7 @@
 #include "calibration/frmTaraStampa.h"
 #include "platform/FileSicuro.h"
 #include "platform/TestoFisso.h"
+#include "tests/development/FileDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 
 #include <QComboBox>
@@ -299,7 +300,7 @@ void TestFrmTaraStampa::salvaNomeEsistente()
     QVERIFY(ScriviTara(3, TaraTerza()));
     m_foglio->addItem(QStringLiteral("Epson LX 300"));
     apri(2);
-    const QByteArray prima = *LeggiFile(k_FileTaratura);
+    const QByteArray prima = LeggiTutto(k_FileTaratura);
 
     finta.attendiBox(k_Domanda, Pulsanti::OKAnnulla, RispostaAnnulla);
     premi("cmdCreaNuova");
@@ -310,7 +311,7 @@ void TestFrmTaraStampa::salvaNomeEsistente()
     VERIFICA_COPIONE(finta);
 
     if (risposta == RispostaNo) {
-        QCOMPARE(*LeggiFile(k_FileTaratura), prima);
+        QCOMPARE(LeggiTutto(k_FileTaratura), prima);
         VERIFICA_MODO((Modo{true, true, true, false, false, QString()}));
         QCOMPARE(casella("txtNomeTara")->text(), QStringLiteral("  lexmark winwriter 200 "));
         QCOMPARE(m_foglio->currentIndex(), 2);
@@ -392,13 +393,13 @@ void TestFrmTaraStampa::rimuoviAnnullato_nienteCambia()
 {
     PiattaformaFinta finta;
     apri(1);
-    const QByteArray prima = *LeggiFile(k_FileTaratura);
+    const QByteArray prima = LeggiTutto(k_FileTaratura);
     premi("cmdEliminaTaratura");
     finta.attendiBox(QStringLiteral("Elimino definitivamente: Lexmark WinWriter 200?"), Pulsanti::OKAnnulla,
                      RispostaAnnulla);
     premi("cmdRimuovi");
     VERIFICA_COPIONE(finta);
-    QCOMPARE(*LeggiFile(k_FileTaratura), prima);
+    QCOMPARE(LeggiTutto(k_FileTaratura), prima);
     QCOMPARE(lista()->count(), 2);
     QCOMPARE(m_foglio->currentIndex(), 1);
 }
@@ -410,12 +411,12 @@ void TestFrmTaraStampa::rimuoviUltima_rifiutata()
     m_foglio->clear();
     m_foglio->addItem(QStringLiteral("Lexmark WinWriter 200"));
     apri(0);
-    const QByteArray prima = *LeggiFile(k_FileTaratura);
+    const QByteArray prima = LeggiTutto(k_FileTaratura);
     premi("cmdEliminaTaratura");
     finta.attendiBox(QStringLiteral("Impossibile eliminare tutte le tarature!"));
     premi("cmdRimuovi");
     VERIFICA_COPIONE(finta);
-    QCOMPARE(*LeggiFile(k_FileTaratura), prima);
+    QCOMPARE(LeggiTutto(k_FileTaratura), prima);
     QCOMPARE(lista()->count(), 1);
 }
 
@@ -527,7 +528,7 @@ void TestFrmTaraStampa::apertura_fileIlleggibile_caselleInSolaLettura()
     QVERIFY(QFile::remove(k_FileTaratura));
     QVERIFY(QDir().mkdir(k_FileTaratura)); // exists, cannot be read as a file
     PiattaformaFinta finta;
-    finta.attendiBox(QStringLiteral("Impossibile leggere il file Taratura.dat"));
+    finta.attendiBox(QStringLiteral("Impossibile leggere il file Taratura.dat: è una cartella"));
     apri(0);
     VERIFICA_COPIONE(finta);
     QCOMPARE(lista()->count(), 0);

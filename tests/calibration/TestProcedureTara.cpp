@@ -2,6 +2,7 @@
 // any step loses or damages the file.
 #include "calibration/ProcedureTara.h"
 #include "platform/FileSicuro.h"
+#include "tests/development/FileDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 
 #include <QDir>
@@ -31,7 +32,7 @@ private:
     QString m_file;
 
     void prepara(const QList<RecordTara> &record) { QVERIFY(ScriviTarature(record, m_file)); }
-    QByteArray contenuto() const { return LeggiFile(m_file).value_or(QByteArray()); }
+    QByteArray contenuto() const { return QFile::exists(m_file) ? LeggiTutto(m_file) : QByteArray(); }
 
 private slots:
     void init()
@@ -204,7 +205,7 @@ private slots:
         PiattaformaFinta finta;
         if (!nuovo)
             finta.attendiBox(k_Sovrascrivo, Pulsanti::SiNo, RispostaSi);
-        finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat"));
+        finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: errore di lettura o scrittura del disco"));
         ImpostaGuastoSimulato([&](const char *p) { return passo == QLatin1String(p); });
         const EsitoSalvaTara esito = SalvaTara(tara(nuovo ? QStringLiteral("Nuova") : QStringLiteral("Default"), "9"), m_file);
         ImpostaGuastoSimulato({});
@@ -217,21 +218,17 @@ private slots:
     void guastoNelRimuovere_data()
     {
         QTest::addColumn<QString>("passo");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("apri Lavoro.dat") << "apri" << "Lavoro.dat";
-        QTest::newRow("scrivi Lavoro.dat") << "scrivi" << "Lavoro.dat";
-        QTest::newRow("conferma Lavoro.dat") << "conferma" << "Lavoro.dat";
-        QTest::newRow("rinomina su Taratura.dat") << "rinomina" << "Taratura.dat";
+        for (const char *passo : {"apri", "scrivi", "conferma", "rinomina"})
+            QTest::newRow(passo) << passo;
     }
     void guastoNelRimuovere()
     {
         QFETCH(QString, passo);
-        QFETCH(QString, file);
         prepara({tara("A"), tara("B"), tara("C")});
         const QByteArray prima = contenuto();
         PiattaformaFinta finta;
         finta.attendiBox(QStringLiteral("Elimino definitivamente: A?"), Pulsanti::OKAnnulla, RispostaOK);
-        finta.attendiBox(QStringLiteral("Impossibile scrivere il file ") + file);
+        finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: errore di lettura o scrittura del disco"));
         ImpostaGuastoSimulato([&](const char *p) { return passo == QLatin1String(p); });
         const EsitoTara esito = RimuoviTara(0, 3, m_file);
         ImpostaGuastoSimulato({});
@@ -243,15 +240,14 @@ private slots:
 
     void lavoroNonScrivibile()
     {
-        // A folder named Lavoro.dat is in the way: the removal fails cleanly.
+        // A folder named Lavoro.dat is no longer in the way: the removal has a work file of its own.
         prepara({tara("A"), tara("B")});
-        const QByteArray prima = contenuto();
         QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("Lavoro.dat")));
         PiattaformaFinta finta;
         finta.attendiBox(QStringLiteral("Elimino definitivamente: B?"), Pulsanti::OKAnnulla, RispostaOK);
-        finta.attendiBox(QStringLiteral("Impossibile scrivere il file Lavoro.dat"));
-        QCOMPARE(RimuoviTara(1, 2, m_file), EsitoTara::Errore);
-        QCOMPARE(contenuto(), prima);
+        QCOMPARE(RimuoviTara(1, 2, m_file), EsitoTara::Eseguito);
+        QCOMPARE(NomiTarature(m_file), QStringList{QStringLiteral("A")});
+        QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("Lavoro.dat"))).isDir());
         VERIFICA_COPIONE(finta);
     }
 
@@ -259,9 +255,9 @@ private slots:
     {
         QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("Taratura.dat")));
         PiattaformaFinta finta;
-        finta.attendiBox(QStringLiteral("Impossibile leggere il file Taratura.dat"));
+        finta.attendiBox(QStringLiteral("Impossibile leggere il file Taratura.dat: è una cartella"));
         QCOMPARE(SalvaTara(TaraDefault(), m_file).esito, EsitoTara::Errore);
-        finta.attendiBox(QStringLiteral("Impossibile leggere il file Taratura.dat"));
+        finta.attendiBox(QStringLiteral("Impossibile leggere il file Taratura.dat: è una cartella"));
         QCOMPARE(RimuoviTara(0, 2, m_file), EsitoTara::Errore);
         QVERIFY(QFileInfo(m_file).isDir());
         VERIFICA_COPIONE(finta);

@@ -377,7 +377,9 @@ private slots:
         QTest::newRow("annullato") << true << QVariant() << "" << "";
         QTest::newRow("con .dxf") << true << QVariant(m_cartella.percorso("pezzo.dxf")) << m_cartella.percorso("pezzo.dxf") << "";
         QTest::newRow("senza estensione") << true << QVariant(m_cartella.percorso("lamiera")) << m_cartella.percorso("lamiera.dxf") << "";
-        QTest::newRow("non scrivibile") << true << QVariant(m_cartella.percorso("manca/x.dxf")) << "" << "Errore nell'esportazione dello sviluppo";
+        QTest::newRow("non scrivibile") << true << QVariant(m_cartella.percorso("manca/x.dxf")) << ""
+                                        << "Errore nell'esportazione dello sviluppo\nImpossibile scrivere il file: "
+                + m_cartella.percorso("manca/x.dxf") + ": file o cartella inesistente";
     }
 
     void esporta()
@@ -405,6 +407,27 @@ private slots:
         if (!scritto.isEmpty())
             QVERIFY(contenuto(scritto).startsWith("0\r\nSECTION") || contenuto(scritto).startsWith("  0"));
         QCOMPARE(finestra->lblSalvato->text(), sviluppo ? QStringLiteral("da salvare") : QString());
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A drawing name that is a link to a development is refused: the development stays as it was.
+    void esportaSuUnoSviluppo()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        Calcola(frame, ConoDiProva());
+        const QString tnt = m_cartella.percorso(QStringLiteral("legato.tnt"));
+        const QString dxf = m_cartella.percorso(QStringLiteral("legato.dxf"));
+        QFile file(tnt);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("sviluppo") == 8);
+        file.close();
+        QVERIFY(QFile::link(tnt, dxf));
+        finta.attendiSalva(dxf);
+        finta.attendiBox(QStringLiteral("Errore nell'esportazione dello sviluppo\nEsportazione rifiutata: ") + dxf
+                         + QStringLiteral(" porta a ") + tnt + QStringLiteral(", che non si può sovrascrivere con un'esportazione"));
+        frame.FigliaAttiva()->mnuEsporta_Click();
+        QCOMPARE(contenuto(tnt), QByteArray("sviluppo"));
         VERIFICA_COPIONE(finta);
     }
 

@@ -1,5 +1,6 @@
 // The batch commands run as a process with no display: exit codes, messages, files written or not.
 #include "FileDiProva.h"
+#include "ProcessoVorna.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,29 +18,6 @@ QByteArray record(const QByteArray &ac, const QByteArray &ab, const QByteArray &
     return campo("Tubo", 40) + campo(ac, 10) + campo(ab, 10) + campo(bd, 10) + campo(alfa, 6) + campo(beta, 6)
         + "TF" + campo("", 8) + campo("", 30);
 }
-
-struct Esito {
-    int codice = -1;
-    QString uscita, errori;
-};
-
-// Runs vorna without a display, under an Italian locale (numbers must still use a point).
-Esito vorna(const QStringList &argomenti)
-{
-    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-    for (const char *nome : {"DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY"})
-        ambiente.remove(QLatin1String(nome));
-    ambiente.insert(QStringLiteral("LANG"), QStringLiteral("it_IT.UTF-8"));
-    ambiente.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
-    QProcess processo;
-    processo.setProcessEnvironment(ambiente);
-    processo.start(QStringLiteral(VORNA_ESEGUIBILE), argomenti);
-    if (!processo.waitForFinished(60000))
-        return {};
-    return {processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -1,
-            QString::fromUtf8(processo.readAllStandardOutput()), QString::fromUtf8(processo.readAllStandardError())};
-}
-
 }
 
 class TestRigaDiComando : public QObject {

@@ -16,7 +16,7 @@ bool scrivi(const char *modo, const QString &file, bool primo)
         return ScriviRecordSviluppo(file, primo ? RecordCiclo(1) : RecordCiclo(2)) == EsitoFileSviluppo::Ok;
     if (std::strcmp(modo, "dxf") == 0)
         return EsportaDxf(primo ? FiguraCiclo(1) : FiguraCiclo(2), file) == EsitoEsportazione::Ok;
-    // Taratura.dat: a third calibration added, then removed through Lavoro.dat; a file killed
+    // Taratura.dat: a third calibration added, then removed again; a file killed
     // with three is taken up from there.
     if (ContaTarature(file) == 3)
         return RimuoviTara(2, 3, file) == EsitoTara::Eseguito;

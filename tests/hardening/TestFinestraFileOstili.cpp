@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <sys/stat.h>
+
 class TestFinestraFileOstili : public QObject {
     Q_OBJECT
     CartellaDiLavoro m_cartella;
@@ -30,6 +32,8 @@ private slots:
         QTest::newRow("10 MB") << "file" << grande << true << true;
         QTest::newRow("cartella") << "cartella" << QByteArray() << false << false;
         QTest::newRow("mancante") << "mancante" << QByteArray() << false << false;
+        // Once an open that waited for ever for someone to write into it.
+        QTest::newRow("FIFO") << "fifo" << QByteArray() << false << false;
     }
 
     void apri()
@@ -48,6 +52,8 @@ private slots:
             QVERIFY(ScriviTutto(file, byte));
         if (tipo == QLatin1String("cartella"))
             QVERIFY(QDir().mkpath(file));
+        if (tipo == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
 
         finta.attendiApri(file);
         if (letto && !disegnato)

@@ -44,7 +44,7 @@ private slots:
 
         ImpostaGuastoSimulato([&](const char *p) { return passo == QLatin1String(p); });
         if (tara)
-            finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat"));
+            finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: errore di lettura o scrittura del disco"));
         bool riuscito = true;
         if (scrittore == QLatin1String("tnt"))
             riuscito = ScriviRecordSviluppo(file, RecordCiclo(2)) == EsitoFileSviluppo::Ok;

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 const QString k_NonLeggibile = QStringLiteral("Impossibile leggere il file Taratura.dat");
 
@@ -32,7 +34,9 @@ private slots:
         m_file = m_cartella.filePath(QStringLiteral("Taratura.dat"));
         m_lavoro = m_cartella.filePath(QStringLiteral("Lavoro.dat"));
         for (const QString &f : {m_file, m_lavoro, m_file + QStringLiteral(".danneggiato")}) {
-            QFile::setPermissions(f, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            // Never through a link: it may lead to /dev/zero.
+            if (!QFileInfo(f).isSymLink())
+                QFile::setPermissions(f, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
             QFile::remove(f);
             QDir().rmdir(f);
         }
@@ -96,36 +100,60 @@ private slots:
     void nonUtilizzabile_data()
     {
         QTest::addColumn<QString>("tipo");
-        QTest::newRow("cartella") << "cartella";
-        QTest::newRow("senza permesso di lettura") << "illeggibile";
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("cartella") << "cartella" << "è una cartella";
+        QTest::newRow("senza permesso di lettura") << "illeggibile" << "permesso negato";
+        // Reading this once blocked for ever.
+        QTest::newRow("FIFO") << "fifo" << "non è un file regolare";
+        // Sparse: their size is refused before anything is read, so they cost nothing.
+        QTest::newRow("100000 tarature") << "100000"
+                                         << "contiene 100000 tarature, più delle 32767 che il programma può gestire";
+        QTest::newRow("1 TB") << "1099511627776"
+                              << "contiene 6467715457 tarature, più delle 32767 che il programma può gestire";
     }
 
-    // Every procedure reports the file it cannot read, once, and changes nothing.
+    // Every procedure reports the file it cannot read, with the reason, once, and changes nothing.
     void nonUtilizzabile()
     {
         QFETCH(QString, tipo);
+        QFETCH(QString, motivo);
+        qint64 lunghezza = 0;
         if (tipo == QLatin1String("illeggibile")) {
             if (Superutente())
                 QSKIP("the superuser reads any file");
             QVERIFY(ScriviTutto(m_file, fabbrica()));
             QVERIFY(QFile::setPermissions(m_file, QFileDevice::WriteOwner));
-        } else {
+        } else if (tipo == QLatin1String("cartella")) {
             QVERIFY(QDir().mkpath(m_file));
+        } else if (tipo == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(m_file).constData(), 0644), 0);
+        } else {
+            lunghezza = tipo.toLongLong();
+            if (lunghezza < 1000000)
+                lunghezza *= k_LunghezzaRecordTara;
+            QVERIFY(ScriviTutto(m_file, fabbrica()));
+            QVERIFY(QFile::resize(m_file, lunghezza));
         }
+        const QString messaggio = k_NonLeggibile + QStringLiteral(": ") + motivo;
         PiattaformaFinta finta;
         for (int i = 0; i < 4; ++i)
-            finta.attendiBox(k_NonLeggibile);
+            finta.attendiBox(messaggio);
         QVERIFY(!CreaTaratureIniziali(m_file));
         QVERIFY(NomiTarature(m_file).isEmpty());
         QCOMPARE(SalvaTara(epson(), m_file).esito, EsitoTara::Errore);
         QCOMPARE(RimuoviTara(0, 2, m_file), EsitoTara::Errore);
         if (tipo == QLatin1String("cartella")) {
             QVERIFY(QFileInfo(m_file).isDir());
-        } else {
+        } else if (tipo == QLatin1String("illeggibile")) {
             QVERIFY(QFile::setPermissions(m_file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
             QCOMPARE(LeggiTutto(m_file), fabbrica());
+        } else if (lunghezza > 0) {
+            QCOMPARE(QFileInfo(m_file).size(), lunghezza);
+        } else {
+            QVERIFY(!QFileInfo(m_file).isFile() || QFileInfo(m_file).isSymLink());
         }
         QVERIFY(!QFileInfo::exists(m_lavoro));
+        QVERIFY(!QFileInfo::exists(m_file + QStringLiteral(".danneggiato")));
         VERIFICA_COPIONE(finta);
     }
 
@@ -137,36 +165,45 @@ private slots:
         PiattaformaFinta finta;
         QVERIFY(ScriviTutto(m_file, fabbrica()));
         QVERIFY(QFile::setPermissions(m_file, QFileDevice::ReadOwner));
-        finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat"));
+        finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: permesso negato"));
         QCOMPARE(SalvaTara(epson(), m_file).esito, EsitoTara::Errore);
         QCOMPARE(LeggiTutto(m_file), fabbrica());
         VERIFICA_COPIONE(finta);
     }
 
-    // A work file left by an earlier run is simply replaced; one that is a folder stops the removal.
+    // The removal writes through a work file of its own: a Lavoro.dat left by an earlier version
+    // is deleted, a link in its place is removed without touching what it leads to, and a folder
+    // no longer stands in the way.
     void lavoroAvanzato_data()
     {
-        QTest::addColumn<bool>("cartella");
-        QTest::newRow("file avanzato") << false;
-        QTest::newRow("cartella") << true;
+        QTest::addColumn<QString>("tipo");
+        QTest::newRow("file avanzato") << "file";
+        QTest::newRow("cartella") << "cartella";
+        QTest::newRow("collegamento") << "collegamento";
     }
 
     void lavoroAvanzato()
     {
-        QFETCH(bool, cartella);
+        QFETCH(QString, tipo);
         PiattaformaFinta finta;
         QVERIFY(ScriviTutto(m_file, fabbrica()));
-        if (cartella)
+        const QString vittima = m_cartella.filePath(QStringLiteral("vittima.tnt"));
+        const QByteArray sviluppo = ByteCasuali(122, 8);
+        QVERIFY(ScriviTutto(vittima, sviluppo));
+        if (tipo == QLatin1String("cartella"))
             QVERIFY(QDir().mkpath(m_lavoro));
+        else if (tipo == QLatin1String("collegamento"))
+            QVERIFY(QFile::link(vittima, m_lavoro));
         else
             QVERIFY(ScriviTutto(m_lavoro, ByteCasuali(500, 3)));
         finta.attendiBox(QStringLiteral("Elimino definitivamente: Default?"), Pulsanti::OKAnnulla, RispostaOK);
-        if (cartella)
-            finta.attendiBox(QStringLiteral("Impossibile scrivere il file Lavoro.dat"));
-        QCOMPARE(RimuoviTara(0, 2, m_file), cartella ? EsitoTara::Errore : EsitoTara::Eseguito);
-        QCOMPARE(LeggiTutto(m_file), cartella ? fabbrica() : ByteDiTara(TaraLexmark()));
-        QCOMPARE(QFileInfo(m_lavoro).isDir(), cartella);
-        QCOMPARE(QFileInfo::exists(m_lavoro), cartella);
+        QCOMPARE(RimuoviTara(0, 2, m_file), EsitoTara::Eseguito);
+        QCOMPARE(LeggiTutto(m_file), ByteDiTara(TaraLexmark()));
+        QCOMPARE(QFileInfo(m_lavoro).isDir(), tipo == QLatin1String("cartella"));
+        QCOMPARE(QFileInfo::exists(m_lavoro), tipo == QLatin1String("cartella"));
+        QVERIFY(!QFileInfo(m_lavoro).isSymLink());
+        QCOMPARE(LeggiTutto(vittima), sviluppo);
+        QVERIFY(QFile::remove(vittima));
         VERIFICA_COPIONE(finta);
     }
 

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 Q_DECLARE_METATYPE(Figure)
 
 class TestFrmCalvetra : public QObject {
@@ -122,6 +124,23 @@ private slots:
         QCOMPARE(foglio.cboNomeTara->itemText(1), QStringLiteral("Lexmark WinWriter 200"));
         QCOMPARE(foglio.cboNomeTara->currentIndex(), 0);
         VERIFICA_COPIONE(finta);
+    }
+
+    // A Taratura.dat that is a FIFO once kept the first start waiting for ever: now it is
+    // reported once, left as it is, and the list stays empty.
+    void primoAvvioSuUnaFifo()
+    {
+        QCOMPARE(::mkfifo(QFile::encodeName(k_FileTaratura).constData(), 0644), 0);
+        PiattaformaFinta finta;
+        finta.attendiBox(QStringLiteral("Impossibile leggere il file Taratura.dat: non è un file regolare"));
+        MDICalvetra frame;
+        frmCalvetra &foglio = FoglioDi(frame);
+        QCOMPARE(foglio.cboNomeTara->count(), 0);
+        QCOMPARE(foglio.cboNomeTara->currentIndex(), -1);
+        VERIFICA_COPIONE(finta);
+        struct stat info {};
+        QCOMPARE(::lstat(QFile::encodeName(k_FileTaratura).constData(), &info), 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
     }
 
     void unaSolaTaratura()

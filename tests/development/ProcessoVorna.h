@@ -1,0 +1,41 @@
+// Runs the program's batch commands as a separate process with no display, for the tests.
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+// What a run left: exit code (-1: crashed or hung), standard output and error.
+struct Esito {
+    int codice = -1;
+    QString uscita, errori;
+};
+
+// Runs vorna without a display, under an Italian locale (numbers must still use a point).
+// `utente`: run as that user (the caller is the superuser), empty for the current one.
+inline Esito vorna(const QStringList &argomenti, const QString &utente = {})
+{
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    for (const char *nome : {"DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY"})
+        ambiente.remove(QLatin1String(nome));
+    ambiente.insert(QStringLiteral("LANG"), QStringLiteral("it_IT.UTF-8"));
+    ambiente.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
+    QProcess processo;
+    processo.setProcessEnvironment(ambiente);
+    if (utente.isEmpty())
+        processo.start(QStringLiteral(VORNA_ESEGUIBILE), argomenti);
+    else
+        processo.start(QStringLiteral("runuser"),
+                       QStringList{QStringLiteral("-u"), utente, QStringLiteral("--"), QStringLiteral(VORNA_ESEGUIBILE)}
+                           + argomenti);
+    // A command that hangs (on a FIFO, say) is a failure, not a stalled test.
+    if (!processo.waitForFinished(60000)) {
+        processo.kill();
+        processo.waitForFinished();
+        return {};
+    }
+    return {processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -1,
+            QString::fromUtf8(processo.readAllStandardOutput()), QString::fromUtf8(processo.readAllStandardError())};
+}
+

@@ -1,0 +1,154 @@
+// The batch exports facing a full disk, a forbidden folder, FIFOs, huge files and links that
+// lead back to a development: exit 2 with the reason, and nothing lost.
+#include "FileOstili.h"
+
+#include "tests/development/ProcessoVorna.h"
+#include "tests/support/DiscoPieno.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+namespace {
+const QString k_DXF = QStringLiteral("--export-dxf");
+const QString k_CSV = QStringLiteral("--export-csv");
+}
+
+class TestRigaDiComandoOstile : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_cartella;
+
+    QString percorso(const QString &nome) const { return m_cartella.filePath(nome); }
+
+private slots:
+    void init()
+    {
+        QDir(m_cartella.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(m_cartella.path()));
+        QVERIFY(ScriviTutto(percorso(QStringLiteral("pezzo.tnt")), RecordCono()));
+    }
+
+    // The defect this guards: the second export reported success and left an empty file.
+    void discoPieno()
+    {
+        DiscoPieno disco;
+        MONTA_DISCO_PIENO(disco);
+        const QString csv = disco.percorso(QStringLiteral("pezzo.csv"));
+        QCOMPARE(vorna({k_CSV, percorso(QStringLiteral("pezzo.tnt")), csv}).codice, 0);
+        const QByteArray prima = LeggiTutto(csv);
+        QVERIFY(prima.size() > 1000);
+        QVERIFY(disco.riempi());
+        const Esito e = vorna({k_CSV, percorso(QStringLiteral("pezzo.tnt")), csv});
+        QCOMPARE(e.codice, 2);
+        QCOMPARE(e.errori, QStringLiteral("Impossibile scrivere il file: ") + csv + QStringLiteral(": disco pieno\n"));
+        QCOMPARE(LeggiTutto(csv), prima);
+        QCOMPARE(QDir(disco.percorso(QString())).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{QStringLiteral("pezzo.csv"), QStringLiteral("riempitivo")}));
+    }
+
+    void permessoNegato()
+    {
+        if (!Superutente())
+            QSKIP("switching to the user nobody needs the superuser");
+        const QString chiusa = percorso(QStringLiteral("chiusa"));
+        QVERIFY(QDir().mkpath(chiusa));
+        for (const QString &p : {m_cartella.path(), chiusa})
+            QVERIFY(QFile::setPermissions(p, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                                 | QFileDevice::ReadOther | QFileDevice::ExeOther));
+        QVERIFY(QFile::setPermissions(percorso(QStringLiteral("pezzo.tnt")),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther));
+        const QString dxf = QDir(chiusa).filePath(QStringLiteral("pezzo.dxf"));
+        const Esito e = vorna({k_DXF, percorso(QStringLiteral("pezzo.tnt")), dxf}, QStringLiteral("nobody"));
+        QCOMPARE(e.codice, 2);
+        QCOMPARE(e.errori, QStringLiteral("Impossibile scrivere il file: ") + dxf + QStringLiteral(": permesso negato\n"));
+        QVERIFY(QDir(chiusa).isEmpty());
+    }
+
+    void origineNonFile_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("FIFO") << "fifo" << "non è un file regolare";
+        QTest::newRow("collegamento a /dev/zero") << "zero" << "non è un file regolare";
+    }
+    // Once these blocked for ever or died reading without end; now they are refused at once.
+    void origineNonFile()
+    {
+        QFETCH(QString, tipo);
+        QFETCH(QString, motivo);
+        const QString tnt = percorso(QStringLiteral("ostile.tnt"));
+        if (tipo == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(tnt).constData(), 0644), 0);
+        else
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), tnt));
+        for (const QString &comando : {k_DXF, k_CSV}) {
+            const QString uscita = percorso(comando == k_DXF ? QStringLiteral("o.dxf") : QStringLiteral("o.csv"));
+            const Esito e = vorna({comando, tnt, uscita});
+            QCOMPARE(e.codice, 2);
+            QCOMPARE(e.errori, QStringLiteral("Impossibile leggere il file: ") + tnt + QStringLiteral(": ") + motivo
+                         + QLatin1Char('\n'));
+            QVERIFY(!QFileInfo::exists(uscita));
+        }
+    }
+
+    // Only the last record is read: a sparse development of over a terabyte exports as any other.
+    void sviluppoEnorme()
+    {
+        const QString tnt = percorso(QStringLiteral("enorme.tnt"));
+        const qint64 record = 9000000000LL;
+        QFile file(tnt);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.seek((record - 1) * k_LunghezzaRecordSviluppo));
+        QCOMPARE(file.write(RecordCono()), qint64(k_LunghezzaRecordSviluppo));
+        file.close();
+        const QString dxf = percorso(QStringLiteral("enorme.dxf"));
+        const Esito e = vorna({k_DXF, tnt, dxf});
+        QCOMPARE(e.errori, QString());
+        QCOMPARE(e.codice, 0);
+        QVERIFY(LeggiTutto(dxf).endsWith("0\r\nEOF\r\n"));
+        QVERIFY(QFile::remove(tnt));
+    }
+
+    void destinazioneVietata_data()
+    {
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<QString>("bersaglio"); // what the link named as the output leads to
+        QTest::newRow("DXF sullo sviluppo esportato") << k_DXF << "pezzo.tnt";
+        QTest::newRow("CSV sulle tarature") << k_CSV << "Taratura.dat";
+        QTest::newRow("sviluppo ancora da creare") << k_DXF << "nuovo.tnt";
+        QTest::newRow("sull'origine sotto un altro nome") << k_CSV << "dati.bin";
+    }
+    // The defect this guards: pezzo.dxf -> pezzo.tnt had the development overwritten with DXF text.
+    void destinazioneVietata()
+    {
+        QFETCH(QString, comando);
+        QFETCH(QString, bersaglio);
+        QString origine = percorso(QStringLiteral("pezzo.tnt"));
+        const QString vero = percorso(bersaglio);
+        const QByteArray prima = bersaglio == QLatin1String("pezzo.tnt") ? RecordCono() : ByteCasuali(170, 4);
+        if (bersaglio == QLatin1String("dati.bin")) {
+            QVERIFY(ScriviTutto(vero, RecordCono()));
+            origine = percorso(QStringLiteral("legato.tnt"));
+            QVERIFY(QFile::link(vero, origine));
+        } else if (bersaglio != QLatin1String("nuovo.tnt") && bersaglio != QLatin1String("pezzo.tnt")) {
+            QVERIFY(ScriviTutto(vero, prima));
+        }
+        const QString uscita = percorso(comando == k_DXF ? QStringLiteral("uscita.dxf") : QStringLiteral("uscita.csv"));
+        QVERIFY(QFile::link(vero, uscita));
+        const Esito e = vorna({comando, origine, uscita});
+        QCOMPARE(e.codice, 2);
+        QCOMPARE(e.errori, QStringLiteral("Esportazione rifiutata: ") + uscita + QStringLiteral(" porta a ") + vero
+                     + QStringLiteral(", che non si può sovrascrivere con un'esportazione\n"));
+        if (bersaglio == QLatin1String("nuovo.tnt"))
+            QVERIFY(!QFileInfo::exists(vero));
+        else if (bersaglio == QLatin1String("dati.bin"))
+            QCOMPARE(LeggiTutto(vero), RecordCono());
+        else
+            QCOMPARE(LeggiTutto(vero), prima);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRigaDiComandoOstile)
+#include "TestRigaDiComandoOstile.moc"
