@@ -15,7 +15,6 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include <exception>
 
 std::int16_t ContaFinestre = 0;
 
@@ -219,16 +218,15 @@ void frmGrafico::mnuApri_Click()
         if (!mnuNuovoFoglioDiLavoro_Click())
             return;
     }
-    try {
+    // A run-time error ends the command silently.
+    TrappolaErrori([this] {
         RichiestaFile richiesta;
         richiesta.filtro = QStringLiteral("(*.tnt)|*.tnt");
         richiesta.indiceFiltro = 1;
         // A cancelled dialog names no file: an earlier name must not be read again unasked.
         m_nomeFileDialogo = Piattaforma::corrente().DialogoApri(richiesta).value_or(QString());
         SelezionaFile();
-    } catch (const std::exception &) {
-        // A run-time error ends the command silently.
-    }
+    });
 }
 
 void frmGrafico::SelezionaFile()
@@ -259,7 +257,10 @@ bool frmGrafico::mnuSalvaNome_Click()
     frmGrafico *attiva = m_guscio.FigliaAttiva();
     if (!attiva)
         attiva = this;
-    try {
+    bool salvato = false;
+    bool rifiutato = false;
+    // A run-time error falls through: the development counts as unsaved.
+    TrappolaErrori([&] {
         RichiestaFile richiesta;
         richiesta.filtro = QStringLiteral("(*.tnt)|*.tnt|All Files (*.*)|*.*");
         richiesta.indiceFiltro = 1;
@@ -271,14 +272,16 @@ bool frmGrafico::mnuSalvaNome_Click()
         m_nomeFileDialogo = scelto.value_or(richiesta.nomePredefinito);
         if (!scelto || !finisceCon(m_nomeFileDialogo, ".tnt")) {
             MsgBox(QStringLiteral("Posso esportare solo in formato .dxf. Premere OK per continuare"));
-            return false;
+            rifiutato = true;
+            return;
         }
         attiva->lblSalvato->setText(k_Salvato);
-        if (SalvaFile())
-            return true;
-    } catch (const std::exception &) {
-        // Falls through: the development counts as unsaved.
-    }
+        salvato = SalvaFile();
+    });
+    if (salvato)
+        return true;
+    if (rifiutato)
+        return false;
     // A failed write must not leave the window marked as saved.
     attiva->lblSalvato->setText(k_DaSalvare);
     return false;
@@ -341,10 +344,7 @@ void frmGrafico::mnuEsporta_Click()
     figure.ChiudiAC = lblChiudi->text();
     EsitoEsportazione esito = EsitoEsportazione::NonScrivibile;
     QString motivo;
-    try {
-        esito = EsportaDxf(figure, percorso, {}, &motivo);
-    } catch (const std::exception &) {
-    }
+    TrappolaErrori([&] { esito = EsportaDxf(figure, percorso, {}, &motivo); });
     if (esito == EsitoEsportazione::NonScrivibile || esito == EsitoEsportazione::Vietata)
         MsgBox(QStringLiteral("Errore nell'esportazione dello sviluppo\n") + MessaggioEsportazione(esito, percorso, motivo));
 }

@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <exception>
 #include <type_traits>
 
 namespace {
@@ -160,7 +159,7 @@ void frmCalvetra::Scarica()
 
 void frmCalvetra::cmdCalcola_Click()
 {
-    try {
+    const bool riuscito = TrappolaErrori([this] {
         Nascondi();
         StatoSviluppo &stato = m_guscio.Stato();
         frmGrafico *attiva = m_guscio.FigliaAttiva();
@@ -183,10 +182,10 @@ void frmCalvetra::cmdCalcola_Click()
         CalcolaSviluppo(contesto);
         if (attiva)
             attiva->setWindowTitle(QStringLiteral("Grafico - Drenvik ") + TrimBlank(stato.Nome) + QLatin1Char('*'));
-    } catch (const std::exception &) {
-        // The error trap: the worksheet goes, without a message.
+    });
+    // The error trap: the worksheet goes, without a message.
+    if (!riuscito)
         Scarica();
-    }
 }
 
 void frmCalvetra::cmdTaraStampa_Click() { m_guscio.ManagerTaraturaStampante(); }
