@@ -15,7 +15,7 @@ namespace {
 // Exit codes of the batch commands.
 enum : int { UscitaRiuscita = 0, UscitaDatiRifiutati = 1, UscitaErroreFile = 2 };
 
-using Esportatore = EsitoEsportazione (*)(const StatoSviluppo &, const QString &, const QString &, QString *);
+using Esportatore = EsitoEsportazione (*)(const FigureSviluppo &, const QString &, const QString &, QString *);
 
 const char k_Uso[] =
     "Uso: vorna [--export-dxf FILE.tnt OUT.dxf | --export-csv FILE.tnt OUT.csv | --help | --version]\n"
@@ -74,8 +74,7 @@ int esporta(const QString &origine, const QString &destinazione, Esportatore esp
     case EsitoFileSviluppo::NonScrivibile:
         return errore(QStringLiteral("Impossibile leggere il file: ") + origine + QStringLiteral(": ") + motivo);
     }
-    StatoSviluppo figure;
-    CaricaNelloStato(buffer, figure);
+    const FigureSviluppo &figure = buffer;
 
     PiattaformaConsole console;
     Piattaforma::installa(&console);

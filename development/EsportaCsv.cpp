@@ -25,7 +25,7 @@ QByteArray TestoCsv(const StatoSviluppo &s)
     return testo;
 }
 
-std::optional<QByteArray> CsvDelleFigure(const StatoSviluppo &figure)
+std::optional<QByteArray> CsvDelleFigure(const FigureSviluppo &figure)
 {
     StatoSviluppo sviluppato;
     ProfiloSviluppo profilo;
@@ -34,7 +34,7 @@ std::optional<QByteArray> CsvDelleFigure(const StatoSviluppo &figure)
     return TestoCsv(sviluppato);
 }
 
-EsitoEsportazione EsportaCsv(const StatoSviluppo &figure, const QString &percorso, const QString &origine, QString *motivo)
+EsitoEsportazione EsportaCsv(const FigureSviluppo &figure, const QString &percorso, const QString &origine, QString *motivo)
 {
     const auto testo = CsvDelleFigure(figure);
     return testo ? ScriviEsportazione(percorso, *testo, origine, motivo) : EsitoEsportazione::DatiRifiutati;

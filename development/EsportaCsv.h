@@ -11,10 +11,10 @@
 // Recomputes the development of the input texts of `figure` and writes its table to `percorso`.
 // Rejections are told through the platform's message boxes; nothing is written then.
 // `origine` and `motivo` as for ScriviEsportazione.
-EsitoEsportazione EsportaCsv(const StatoSviluppo &figure, const QString &percorso, const QString &origine = {},
+EsitoEsportazione EsportaCsv(const FigureSviluppo &figure, const QString &percorso, const QString &origine = {},
                              QString *motivo = nullptr);
 // The same table in memory; empty when the figures are rejected (already told).
-std::optional<QByteArray> CsvDelleFigure(const StatoSviluppo &figure);
+std::optional<QByteArray> CsvDelleFigure(const FigureSviluppo &figure);
 
 // Header, then k, XAB, YAB, XCD, YCD, generator length for k = 1..62 (mm, point decimal),
 // then the SommaAB and SommaCD lines. `sviluppato` holds the arrays in mm, before any plot.

@@ -14,7 +14,7 @@ constexpr int k_Affinamenti = 8;
 double saettaProfilo(const ProfiloSviluppo &p) { return std::max(SaettaStimata(p.bordoAB), SaettaStimata(p.bordoCD)); }
 }
 
-std::optional<QByteArray> DxfDelleFigure(const StatoSviluppo &figure)
+std::optional<QByteArray> DxfDelleFigure(const FigureSviluppo &figure)
 {
     StatoSviluppo sviluppato;
     ProfiloSviluppo profilo;
@@ -32,7 +32,7 @@ std::optional<QByteArray> DxfDelleFigure(const StatoSviluppo &figure)
     return TestoDxf(sviluppato, profilo);
 }
 
-EsitoEsportazione EsportaDxf(const StatoSviluppo &figure, const QString &percorso, const QString &origine, QString *motivo)
+EsitoEsportazione EsportaDxf(const FigureSviluppo &figure, const QString &percorso, const QString &origine, QString *motivo)
 {
     const auto testo = DxfDelleFigure(figure);
     return testo ? ScriviEsportazione(percorso, *testo, origine, motivo) : EsitoEsportazione::DatiRifiutati;

@@ -16,10 +16,10 @@ constexpr double k_TolleranzaDxf = 0.01;
 // read) at true size and writes it to `percorso`. Rejections are told through the platform's
 // message boxes, as a calculation tells them; nothing is written then.
 // `origine` and `motivo` as for ScriviEsportazione.
-EsitoEsportazione EsportaDxf(const StatoSviluppo &figure, const QString &percorso, const QString &origine = {},
+EsitoEsportazione EsportaDxf(const FigureSviluppo &figure, const QString &percorso, const QString &origine = {},
                              QString *motivo = nullptr);
 // The same DXF text in memory; empty when the figures are rejected (already told).
-std::optional<QByteArray> DxfDelleFigure(const StatoSviluppo &figure);
+std::optional<QByteArray> DxfDelleFigure(const FigureSviluppo &figure);
 
 // The DXF text of a development: `sviluppato` holds the state after the development (names,
 // sums, corners), `profilo` its dense outline. Windows-1252 bytes.

@@ -48,18 +48,11 @@ QString MessaggioEsportazione(EsitoEsportazione esito, const QString &percorso, 
     return {};
 }
 
-bool SviluppaFigure(const StatoSviluppo &figure, int generatoriPerMeta, StatoSviluppo &sviluppato,
+bool SviluppaFigure(const FigureSviluppo &figure, int generatoriPerMeta, StatoSviluppo &sviluppato,
                     ProfiloSviluppo &profilo)
 {
     sviluppato = StatoSviluppo{};
-    sviluppato.Nome = figure.Nome;
-    sviluppato.TestoAC = figure.TestoAC;
-    sviluppato.TestoAB = figure.TestoAB;
-    sviluppato.TestoBD = figure.TestoBD;
-    sviluppato.TestoAlfa = figure.TestoAlfa;
-    sviluppato.TestoBeta = figure.TestoBeta;
-    sviluppato.ChiudiAC = figure.ChiudiAC;
-    sviluppato.ChiudiBD = figure.ChiudiBD;
+    static_cast<FigureSviluppo &>(sviluppato) = figure;
     profilo = ProfiloSviluppo{};
     return SviluppoVero(sviluppato, generatoriPerMeta, profilo);
 }

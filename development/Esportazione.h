@@ -20,7 +20,7 @@ QString MessaggioEsportazione(EsitoEsportazione esito, const QString &percorso, 
 
 // Develops the input texts of `figure` in a fresh state `sviluppato` (the shared state and its
 // plotted arrays stay untouched) with `generatoriPerMeta` generators per half.
-bool SviluppaFigure(const StatoSviluppo &figure, int generatoriPerMeta, StatoSviluppo &sviluppato,
+bool SviluppaFigure(const FigureSviluppo &figure, int generatoriPerMeta, StatoSviluppo &sviluppato,
                     ProfiloSviluppo &profilo);
 
 // Writes an export's bytes atomically, unless `percorso` leads (through links) to `origine`, the

@@ -131,8 +131,7 @@ void RiempiRecordDaEtichette(RecordSviluppo &buffer, EtichetteSviluppo &etichett
     buffer.TestoBD = etichette.lblBD;
     buffer.TestoAlfa = etichette.lblALFA;
     buffer.TestoBeta = etichette.lblBeta;
-    buffer.ChiudiAC = etichette.lblChiudi;
-    buffer.ChiudiBD = etichette.lblChiudi == QLatin1String("T") ? QStringLiteral("F") : QStringLiteral("T");
+    buffer.ImpostaChiusura(etichette.lblChiudi);
     buffer.RoutineStampa = etichette.lblStampa;
     if (const auto tipo = ConoCilindroDi(etichette.lblStampa)) {
         buffer.ConoCilindro = *tipo;
@@ -157,13 +156,6 @@ EtichetteSviluppo EtichetteDaRecord(const RecordSviluppo &record)
 
 void CaricaNelloStato(const RecordSviluppo &record, StatoSviluppo &stato)
 {
-    stato.Nome = record.Nome;
-    stato.TestoAC = record.TestoAC;
-    stato.TestoAB = record.TestoAB;
-    stato.TestoBD = record.TestoBD;
-    stato.TestoAlfa = record.TestoAlfa;
-    stato.TestoBeta = record.TestoBeta;
-    stato.ChiudiAC = record.ChiudiAC;
-    stato.ChiudiBD = record.ChiudiBD;
+    static_cast<FigureSviluppo &>(stato) = record;
     stato.RoutineStampa = TrimBlank(record.RoutineStampa);
 }

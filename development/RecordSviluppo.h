@@ -1,6 +1,7 @@
 // The 122-byte record of a .tnt development file: layout, record number rule, reading and writing.
 #pragma once
 
+#include "geometry/FigureSviluppo.h"
 #include "geometry/StatoSviluppo.h"
 #include "platform/TestoFisso.h"
 
@@ -11,16 +12,9 @@
 
 constexpr int k_LunghezzaRecordSviluppo = 122;
 
-// Ten blank-padded text fields, laid out one after the other in this order.
-struct RecordSviluppo {
-    TestoFisso Nome{40};          // offset 0
-    TestoFisso TestoAC{10};       // 40
-    TestoFisso TestoAB{10};       // 50
-    TestoFisso TestoBD{10};       // 60
-    TestoFisso TestoAlfa{6};      // 70
-    TestoFisso TestoBeta{6};      // 76
-    TestoFisso ChiudiAC{1};       // 82
-    TestoFisso ChiudiBD{1};       // 83
+// Ten blank-padded text fields, laid out one after the other in this order: the eight of the
+// figures at offsets 0, 40, 50, 60, 70, 76, 82 and 83, then these two.
+struct RecordSviluppo : FigureSviluppo {
     TestoFisso ConoCilindro{8};   // 84
     TestoFisso RoutineStampa{30}; // 92
 };

@@ -171,6 +171,19 @@ void frmGrafico::ScriviEtichette(const EtichetteSviluppo &e)
     lblStampa->setText(e.lblStampa);
 }
 
+FigureSviluppo frmGrafico::FigureDelleEtichette() const
+{
+    FigureSviluppo figure;
+    figure.Nome = lblNome->text();
+    figure.TestoAC = lblAC->text();
+    figure.TestoAB = lblAB->text();
+    figure.TestoBD = lblBD->text();
+    figure.TestoAlfa = lblALFA->text();
+    figure.TestoBeta = lblBeta->text();
+    figure.ImpostaChiusura(lblChiudi->text());
+    return figure;
+}
+
 SuperficieDisegno &frmGrafico::Superficie() { return m_pagina->Elenco(); }
 
 void frmGrafico::ImpostaSalvato(const QString &didascalia) { lblSalvato->setText(didascalia); }
@@ -334,14 +347,7 @@ void frmGrafico::mnuEsporta_Click()
         return;
     const QString percorso = finisceCon(*scelto, ".dxf") ? *scelto : *scelto + QStringLiteral(".dxf");
     // The export recomputes the figures of this window's labels on a state of its own.
-    StatoSviluppo figure;
-    figure.Nome = lblNome->text();
-    figure.TestoAC = lblAC->text();
-    figure.TestoAB = lblAB->text();
-    figure.TestoBD = lblBD->text();
-    figure.TestoAlfa = lblALFA->text();
-    figure.TestoBeta = lblBeta->text();
-    figure.ChiudiAC = lblChiudi->text();
+    const FigureSviluppo figure = FigureDelleEtichette();
     EsitoEsportazione esito = EsitoEsportazione::NonScrivibile;
     QString motivo;
     TrappolaErrori([&] { esito = EsportaDxf(figure, percorso, {}, &motivo); });

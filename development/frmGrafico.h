@@ -46,6 +46,8 @@ public:
     QLabel *const lblSalvato;
 
     EtichetteSviluppo Etichette() const;
+    // The figures its labels hold, as a calculation or an export takes them.
+    FigureSviluppo FigureDelleEtichette() const;
     void ScriviEtichette(const EtichetteSviluppo &etichette);
 
     // The file name held by the window's common dialog cdlGrafico.

@@ -1,7 +1,7 @@
 // The one development being computed: input texts, figures, points, arrays, extents, control values.
 #pragma once
 
-#include "platform/TestoFisso.h"
+#include "geometry/FigureSviluppo.h"
 
 #include <QString>
 
@@ -12,17 +12,8 @@
 constexpr int k_PuntiBordo = 62;
 using ArrayPunti = std::array<double, k_PuntiBordo + 1>;
 
-struct StatoSviluppo {
-    // Input texts, as typed (fixed width).
-    TestoFisso Nome{40};
-    TestoFisso TestoAC{10};
-    TestoFisso TestoAB{10};
-    TestoFisso TestoBD{10};
-    TestoFisso TestoAlfa{6};
-    TestoFisso TestoBeta{6};
-    TestoFisso ChiudiAC{1}; // "T": close on AC; "F": close on BD
-    TestoFisso ChiudiBD{1}; // stored in files only
-
+// The input texts, as typed (fixed width), are the figures the state starts from.
+struct StatoSviluppo : FigureSviluppo {
     // Figures as numbers; angles in radians once validated.
     double BaseAB = 0, LatoAC = 0, LatoBD = 0;
     double Alfa = 0, Beta = 0;

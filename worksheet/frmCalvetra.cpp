@@ -174,10 +174,10 @@ void frmCalvetra::cmdCalcola_Click()
         copia(stato.TestoBD, txtBD->text(), &frmGrafico::lblBD);
         copia(stato.TestoAlfa, txtALPHA->text(), &frmGrafico::lblALFA);
         copia(stato.TestoBeta, txtBETA->text(), &frmGrafico::lblBeta);
-        // First letters of the words True and False.
-        stato.ChiudiBD = optChiudiBD->isChecked() ? QStringLiteral("T") : QStringLiteral("F");
-        copia(stato.ChiudiAC, optChiudiAC->isChecked() ? QStringLiteral("T") : QStringLiteral("F"),
-              &frmGrafico::lblChiudi);
+        // First letters of the words True and False; the two options exclude each other.
+        stato.ImpostaChiusura(optChiudiAC->isChecked() ? QStringLiteral("T") : QStringLiteral("F"));
+        if (attiva)
+            attiva->lblChiudi->setText(stato.ChiudiAC);
         ContestoCalcolo contesto{stato, attiva, this};
         CalcolaSviluppo(contesto);
         if (attiva)

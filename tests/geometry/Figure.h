@@ -19,8 +19,7 @@ inline void ImpostaFigure(StatoSviluppo &s, const Figure &f)
     s.TestoBD = f.BD;
     s.TestoAlfa = f.Alfa;
     s.TestoBeta = f.Beta;
-    s.ChiudiAC = f.ChiudiAC;
-    s.ChiudiBD = f.ChiudiAC == QLatin1String("T") ? QStringLiteral("F") : QStringLiteral("T");
+    s.ImpostaChiusura(f.ChiudiAC);
 }
 
 Q_DECLARE_METATYPE(Figure)
