@@ -23,11 +23,11 @@ inline std::vector<PuntoPiano> tratto(PuntoPiano a, PuntoPiano b, int passi)
 }
 
 // A cylinder's strip: AB along x from the origin, CD at `altezza`, the whole turned by `gradi`.
-inline ProfiloSviluppo striscia(double lunghezza, double altezza, double gradi = 0)
+inline ProfiloSviluppo striscia(double lunghezza, double altezza, double gradi = 0, int passi = 100)
 {
     ProfiloSviluppo p;
-    p.bordoAB = tratto({0, 0}, {lunghezza, 0}, 100);
-    p.bordoCD = tratto({0, altezza}, {lunghezza, altezza}, 100);
+    p.bordoAB = tratto({0, 0}, {lunghezza, 0}, passi);
+    p.bordoCD = tratto({0, altezza}, {lunghezza, altezza}, passi);
     for (auto *bordo : {&p.bordoAB, &p.bordoCD})
         for (PuntoPiano &q : *bordo)
             q = ruota(q, gradi);

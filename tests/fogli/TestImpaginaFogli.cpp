@@ -2,6 +2,7 @@
 #include "SagomeDiProva.h"
 #include "development/Esportazione.h"
 #include "fogli/ImpaginaFogli.h"
+#include "tests/geometry/Figure.h"
 #include "tests/support/Confronto.h"
 #include "tests/support/PiattaformaFinta.h"
 
@@ -220,13 +221,8 @@ private slots:
     {
         PiattaformaFinta piattaforma;
         StatoSviluppo figure, sviluppato;
-        figure.Nome = QStringLiteral("Prova");
-        figure.TestoAC = QStringLiteral("80");
-        figure.TestoAB = QStringLiteral("100");
-        figure.TestoBD = QStringLiteral("60");
-        figure.TestoAlfa = QStringLiteral("50");
-        figure.TestoBeta = QStringLiteral("70");
-        figure.ChiudiAC = QStringLiteral("T");
+        ImpostaFigure(figure, {QStringLiteral("80"), QStringLiteral("100"), QStringLiteral("60"), QStringLiteral("50"),
+                               QStringLiteral("70")});
         ProfiloSviluppo profilo;
         QVERIFY(SviluppaFigure(figure, 200, sviluppato, profilo));
         const SagomaFogli sagoma = SagomaDelProfilo(profilo);
