@@ -1,6 +1,8 @@
 // Liang-Barsky clipping and the crossing-number test.
 #include "fogli/GeometriaFogli.h"
 
+#include <algorithm>
+
 std::optional<QLineF> TagliaSegmento(QPointF a, QPointF b, const QRectF &rettangolo) noexcept
 {
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
@@ -28,7 +30,12 @@ std::optional<QLineF> TagliaSegmento(QPointF a, QPointF b, const QRectF &rettang
                 t1 = t;
         }
     }
-    return QLineF(a.x() + t0 * dx, a.y() + t0 * dy, a.x() + t1 * dx, a.y() + t1 * dy);
+    // Rounding can leave an end a hair outside the edge it was cut at; the sheet's frame is exact.
+    const auto dentro = [&rettangolo](double x, double y) {
+        return QPointF(std::clamp(x, rettangolo.left(), rettangolo.right()),
+                       std::clamp(y, rettangolo.top(), rettangolo.bottom()));
+    };
+    return QLineF(dentro(a.x() + t0 * dx, a.y() + t0 * dy), dentro(a.x() + t1 * dx, a.y() + t1 * dy));
 }
 
 bool DentroContorno(const std::vector<QPointF> &contorno, QPointF p) noexcept
