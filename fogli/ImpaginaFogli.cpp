@@ -118,16 +118,22 @@ std::vector<char> fogliToccati(const std::vector<QPointF> &sagoma, const Griglia
     return toccati;
 }
 
+// The drawing area as it runs on a sheet of that orientation: portrait puts the short side across.
+QSizeF areaFoglio(const CartaFogli &carta, OrientamentoFogli o)
+{
+    const double corto = std::min(carta.larghezza, carta.altezza), lungo = std::max(carta.larghezza, carta.altezza);
+    return o == OrientamentoFogli::Verticale ? QSizeF(corto, lungo) : QSizeF(lungo, corto);
+}
+
 std::vector<OrientamentoFogli> orientamentiAmmessi(const CartaFogli &carta)
 {
     std::vector<OrientamentoFogli> ammessi;
     const QSizeF minimo = MinimoFoglio(carta.sovrapposizione);
-    const double corto = std::min(carta.larghezza, carta.altezza), lungo = std::max(carta.larghezza, carta.altezza);
     for (OrientamentoFogli o : {OrientamentoFogli::Verticale, OrientamentoFogli::Orizzontale}) {
-        const bool verticale = o == OrientamentoFogli::Verticale;
-        const double l = verticale ? corto : lungo, a = verticale ? lungo : corto;
+        const QSizeF area = areaFoglio(carta, o);
         const bool scelto = carta.orientamento == OrientamentoFogli::Automatico || carta.orientamento == o;
-        if (scelto && l >= minimo.width() && a >= minimo.height() && std::isfinite(lungo))
+        if (scelto && area.width() >= minimo.width() && area.height() >= minimo.height()
+            && std::isfinite(area.width() + area.height()))
             ammessi.push_back(o);
     }
     return ammessi;
@@ -193,7 +199,6 @@ ImpaginazioneFogli ImpaginaFogli(const SagomaFogli &sagoma, const CartaFogli &ca
     if (orientamenti.empty())
         return conErrore(ErroreFogli::AreaTroppoPiccola);
 
-    const double corto = std::min(carta.larghezza, carta.altezza), lungo = std::max(carta.larghezza, carta.altezza);
     Prova scelta;
     std::vector<QPointF> sagomaScelta;
     bool trovata = false;
@@ -208,10 +213,9 @@ ImpaginazioneFogli ImpaginaFogli(const SagomaFogli &sagoma, const CartaFogli &ca
             Prova prova;
             prova.rotazione = rotazione;
             prova.orientamento = o;
-            const bool verticale = o == OrientamentoFogli::Verticale;
             Griglia &g = prova.griglia;
-            g.larghezza = verticale ? corto : lungo;
-            g.altezza = verticale ? lungo : corto;
+            g.larghezza = areaFoglio(carta, o).width();
+            g.altezza = areaFoglio(carta, o).height();
             g.sovrapposizione = carta.sovrapposizione;
             const double colonne = fogliLungo(larghezza, g.larghezza, g.sovrapposizione);
             const double righe = fogliLungo(altezza, g.altezza, g.sovrapposizione);
