@@ -8,9 +8,14 @@ void ElencoVisualizzazione::Line(double x1, double y1, double x2, double y2, std
 
 void ElencoVisualizzazione::Print(const QString &testo)
 {
-    m_elementi.push_back({ElementoDisegno::Tipo::Testo, m_x, m_y, m_x, m_y, k_BluScuro, testo});
+    Testo(m_x, m_y, testo, k_BluScuro);
     m_x = 0;
     m_y += k_AltezzaRiga;
+}
+
+void ElencoVisualizzazione::Testo(double x, double y, const QString &testo, std::uint32_t colore)
+{
+    m_elementi.push_back({ElementoDisegno::Tipo::Testo, x, y, x, y, colore, testo});
 }
 
 void ElencoVisualizzazione::Cls()

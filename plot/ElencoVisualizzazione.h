@@ -23,6 +23,8 @@ public:
     void ImpostaCurrentX(double x) override { m_x = x; }
     void ImpostaCurrentY(double y) override { m_y = y; }
     void Print(const QString &testo) override;
+    // A text in its own colour at its own place; the current position stays where it was.
+    void Testo(double x, double y, const QString &testo, std::uint32_t colore);
     void Cls() override;
 
     const std::vector<ElementoDisegno> &elementi() const noexcept { return m_elementi; }

@@ -1,0 +1,171 @@
+// A sheet's display list: outline piece, frame, glue lines, registration crosses, labels, scale bars.
+#include "fogli/DisegnoFoglio.h"
+
+#include "fogli/GeometriaFogli.h"
+
+#include <cmath>
+
+namespace {
+constexpr double k_Margine = 3;     // marks keep this far from the overlap strips
+constexpr double k_TaccaCorta = 1.5; // every mm of a scale bar
+constexpr double k_TaccaLunga = 4;   // every 10 mm
+constexpr double k_Stacco = 5;      // between the texts and the scale bars
+constexpr int k_RigheTesto = 3;     // label, sheet number, range
+constexpr double k_BraccioCroce = 4;
+constexpr double k_Tratto = 3, k_Vuoto = 2; // the glue line's dashes
+constexpr double k_PostoEtichetta = 12;     // room left for a neighbour's label at the right edge
+constexpr double k_Riga = ElencoVisualizzazione::k_AltezzaRiga;
+
+double inizioMarche(double sovrapposizione) { return sovrapposizione + k_Margine; }
+double angoloScala(double sovrapposizione) { return inizioMarche(sovrapposizione) + k_RigheTesto * k_Riga + k_Stacco; }
+
+QString numeroMm(double v)
+{
+    const double intero = std::round(v);
+    if (std::fabs(v - intero) < 0.05)
+        return QString::number(intero, 'f', 0);
+    return QString::number(v, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+class DisegnatoreFoglio {
+public:
+    DisegnatoreFoglio(const ImpaginazioneFogli &i, const Foglio &f)
+        : imp(i), foglio(f), l(i.larghezzaFoglio), a(i.altezzaFoglio), s(i.sovrapposizione),
+          cornice(0, 0, l, a)
+    {
+    }
+
+    ElencoVisualizzazione disegna()
+    {
+        contorno();
+        rettangolo();
+        vicini();
+        testi();
+        scale();
+        return std::move(elenco);
+    }
+
+private:
+    const ImpaginazioneFogli &imp;
+    const Foglio &foglio;
+    const double l, a, s;
+    const QRectF cornice;
+    ElencoVisualizzazione elenco;
+
+    void linea(QPointF p, QPointF q, std::uint32_t colore) { elenco.Line(p.x(), p.y(), q.x(), q.y(), colore); }
+
+    void lineaTagliata(QPointF p, QPointF q, std::uint32_t colore)
+    {
+        if (const auto pezzo = TagliaSegmento(p, q, cornice))
+            linea(pezzo->p1(), pezzo->p2(), colore);
+    }
+
+    void contorno()
+    {
+        const auto &sagoma = imp.sagoma;
+        const QPointF origine = foglio.intervallo.topLeft();
+        for (std::size_t i = 0; i < sagoma.size(); ++i)
+            lineaTagliata(sagoma[i] - origine, sagoma[(i + 1) % sagoma.size()] - origine, k_BluScuro);
+    }
+
+    void rettangolo()
+    {
+        linea({0, 0}, {l, 0}, k_GrigioFogli);
+        linea({l, 0}, {l, a}, k_GrigioFogli);
+        linea({l, a}, {0, a}, k_GrigioFogli);
+        linea({0, a}, {0, 0}, k_GrigioFogli);
+    }
+
+    bool stampato(int dc, int dr) const
+    {
+        const Foglio *f = imp.foglio(foglio.colonna + dc, foglio.riga + dr);
+        return f && f->stampato;
+    }
+
+    void tratteggio(QPointF p, QPointF q)
+    {
+        const QLineF tutta(p, q);
+        for (double d = 0; d < tutta.length(); d += k_Tratto + k_Vuoto)
+            linea(tutta.pointAt(d / tutta.length()),
+                  tutta.pointAt(std::min(1.0, (d + k_Tratto) / tutta.length())), k_GrigioFogli);
+    }
+
+    // Centred where the neighbour's copy falls, cut to the frame so a zero overlap leaves half a cross.
+    void croce(QPointF c)
+    {
+        lineaTagliata(c - QPointF(k_BraccioCroce, 0), c + QPointF(k_BraccioCroce, 0), k_Nero);
+        lineaTagliata(c - QPointF(0, k_BraccioCroce), c + QPointF(0, k_BraccioCroce), k_Nero);
+    }
+
+    // The middle of the overlap strip on the side dc (-1 left, +1 right) or dr (-1 top, +1 bottom).
+    double mezzoStrisciaX(int dc) const { return dc < 0 ? s / 2 : dc > 0 ? l - s / 2 : l / 2; }
+    double mezzoStrisciaY(int dr) const { return dr < 0 ? s / 2 : dr > 0 ? a - s / 2 : a / 2; }
+
+    void vicini()
+    {
+        struct Lato {
+            int dc, dr;
+            QPointF incolla1, incolla2, etichetta;
+        };
+        const double m = inizioMarche(s);
+        const Lato lati[] = {
+            {-1, 0, {s, 0}, {s, a}, {m + k_TaccaLunga + 2, a / 2 + 1}},
+            {1, 0, {l - s, 0}, {l - s, a}, {l - m - k_PostoEtichetta, a / 2 + 1}},
+            {0, -1, {0, s}, {l, s}, {l / 2 + k_Margine, m}},
+            {0, 1, {0, a - s}, {l, a - s}, {l / 2 + k_Margine, a - m - k_Riga}},
+        };
+        for (const Lato &lato : lati) {
+            if (!stampato(lato.dc, lato.dr))
+                continue;
+            if (s > 0)
+                tratteggio(lato.incolla1, lato.incolla2);
+            croce({mezzoStrisciaX(lato.dc), mezzoStrisciaY(lato.dr)});
+            elenco.Testo(lato.etichetta.x(), lato.etichetta.y(),
+                         EtichettaFoglio(foglio.colonna + lato.dc, foglio.riga + lato.dr), k_Nero);
+        }
+        for (int dc : {-1, 1})
+            for (int dr : {-1, 1})
+                if (stampato(dc, 0) || stampato(0, dr) || stampato(dc, dr))
+                    croce({mezzoStrisciaX(dc), mezzoStrisciaY(dr)});
+    }
+
+    void testi()
+    {
+        const double m = inizioMarche(s);
+        elenco.Testo(m, m, foglio.etichetta, k_Nero);
+        elenco.Testo(m, m + k_Riga,
+                     QStringLiteral("foglio %1 di %2").arg(foglio.numero).arg(imp.stampati), k_Nero);
+        elenco.Testo(m, m + 2 * k_Riga, TestoIntervallo(foglio.intervallo), k_Nero);
+    }
+
+    // An L at the corner: along x with its ticks downwards, along y with its ticks to the right.
+    void scale()
+    {
+        const QPointF o(inizioMarche(s), angoloScala(s));
+        linea(o, o + QPointF(k_BarraScala, 0), k_Nero);
+        linea(o, o + QPointF(0, k_BarraScala), k_Nero);
+        for (int mm = 0; mm <= int(k_BarraScala); ++mm) {
+            const double tacca = mm % 10 == 0 ? k_TaccaLunga : k_TaccaCorta;
+            linea(o + QPointF(mm, 0), o + QPointF(mm, tacca), k_Nero);
+            linea(o + QPointF(0, mm), o + QPointF(tacca, mm), k_Nero);
+        }
+    }
+};
+} // namespace
+
+QSizeF MinimoFoglio(double sovrapposizione) noexcept
+{
+    const double lontano = sovrapposizione + k_Margine; // from each edge to the marks
+    return {2 * lontano + k_BarraScala, angoloScala(sovrapposizione) + k_BarraScala + lontano};
+}
+
+QString TestoIntervallo(const QRectF &r)
+{
+    return QStringLiteral("X %1\u2013%2 mm \u00B7 Y %3\u2013%4 mm")
+        .arg(numeroMm(r.left()), numeroMm(r.right()), numeroMm(r.top()), numeroMm(r.bottom()));
+}
+
+ElencoVisualizzazione DisegnaFoglio(const ImpaginazioneFogli &impaginazione, const Foglio &foglio)
+{
+    return DisegnatoreFoglio(impaginazione, foglio).disegna();
+}

@@ -1,0 +1,64 @@
+// Tiling a true-size blank over sheets of paper: the turn, the grid and which sheets to print.
+#pragma once
+
+#include "fogli/SagomaFogli.h"
+#include "plot/ElencoVisualizzazione.h"
+
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+
+#include <vector>
+
+enum class OrientamentoFogli { Automatico, Verticale, Orizzontale };
+
+enum class ErroreFogli {
+    Nessuno,
+    SagomaVuota,              // fewer than three points, or points that are not numbers
+    SovrapposizioneNonValida, // outside 0-30 mm
+    AreaTroppoPiccola,        // the drawing area cannot hold the marks and the scale bars
+    TroppiFogli,              // more than k_FogliMassimi sheets in every admissible layout
+};
+
+constexpr double k_SovrapposizioneIniziale = 10;
+constexpr double k_SovrapposizioneMassima = 30;
+constexpr int k_FogliMassimi = 10000;
+
+struct CartaFogli {
+    // The drawing area of one sheet in mm, either way round: the orientation decides which side
+    // runs across.
+    double larghezza = 0, altezza = 0;
+    OrientamentoFogli orientamento = OrientamentoFogli::Automatico;
+    double sovrapposizione = k_SovrapposizioneIniziale; // mm shared by adjacent sheets
+};
+
+struct Foglio {
+    int colonna = 0, riga = 0; // from the template's top-left
+    QString etichetta;         // "B2": column letter, row number
+    bool stampato = false;     // false: the sheet meets neither the outline nor the material
+    int numero = 0;            // 1-based over the printed sheets; 0 when skipped
+    QRectF intervallo;         // the drawing area in template mm
+    ElencoVisualizzazione disegno; // sheet mm, top-left origin, y down; empty when skipped
+};
+
+struct ImpaginazioneFogli {
+    ErroreFogli errore = ErroreFogli::Nessuno;
+    double rotazione = 0; // degrees counter-clockwise applied to the development (y up)
+    OrientamentoFogli orientamento = OrientamentoFogli::Verticale; // never Automatico once laid out
+    double larghezzaFoglio = 0, altezzaFoglio = 0; // the drawing area as it runs on the sheets
+    double sovrapposizione = 0;
+    int colonne = 0, righe = 0, stampati = 0;
+    // The turned outline in template mm: top-left origin, y down, its extents starting at 0.
+    std::vector<QPointF> sagoma;
+    std::vector<Foglio> fogli; // row by row
+
+    const Foglio *foglio(int colonna, int riga) const noexcept;
+};
+
+// "A".."Z", "AA".. for the column, then the row from 1.
+QString EtichettaFoglio(int colonna, int riga);
+
+// Tries 0 and 90 degrees and the turns that lay each direction of `sagoma` along either paper axis,
+// on each orientation the paper allows; keeps the fewest printed sheets, then the fewest rows,
+// then the first tried. Each printed sheet gets its display list.
+ImpaginazioneFogli ImpaginaFogli(const SagomaFogli &sagoma, const CartaFogli &carta);
