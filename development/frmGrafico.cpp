@@ -184,6 +184,17 @@ FigureSviluppo frmGrafico::FigureDelleEtichette() const
     return figure;
 }
 
+void frmGrafico::ImpostaFigure(const FigureSviluppo &figure)
+{
+    lblNome->setText(figure.Nome);
+    lblAC->setText(figure.TestoAC);
+    lblAB->setText(figure.TestoAB);
+    lblBD->setText(figure.TestoBD);
+    lblALFA->setText(figure.TestoAlfa);
+    lblBeta->setText(figure.TestoBeta);
+    lblChiudi->setText(figure.ChiudiAC);
+}
+
 SuperficieDisegno &frmGrafico::Superficie() { return m_pagina->Elenco(); }
 
 void frmGrafico::ImpostaSalvato(const QString &didascalia) { lblSalvato->setText(didascalia); }

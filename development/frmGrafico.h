@@ -48,6 +48,8 @@ public:
     EtichetteSviluppo Etichette() const;
     // The figures its labels hold, as a calculation or an export takes them.
     FigureSviluppo FigureDelleEtichette() const;
+    // The worksheet hands over the figures of a calculation: they go into the labels, as stored.
+    void ImpostaFigure(const FigureSviluppo &figure);
     void ScriviEtichette(const EtichetteSviluppo &etichette);
 
     // The file name held by the window's common dialog cdlGrafico.

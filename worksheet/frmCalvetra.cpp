@@ -163,21 +163,16 @@ void frmCalvetra::cmdCalcola_Click()
         Nascondi();
         StatoSviluppo &stato = m_guscio.Stato();
         frmGrafico *attiva = m_guscio.FigliaAttiva();
-        auto copia = [attiva](TestoFisso &variabile, const QString &testo, QLabel *const frmGrafico::*etichetta) {
-            variabile = testo;
-            if (attiva)
-                (attiva->*etichetta)->setText(variabile);
-        };
-        copia(stato.Nome, txtNome->text(), &frmGrafico::lblNome);
-        copia(stato.TestoAC, txtAC->text(), &frmGrafico::lblAC);
-        copia(stato.TestoAB, txtAB->text(), &frmGrafico::lblAB);
-        copia(stato.TestoBD, txtBD->text(), &frmGrafico::lblBD);
-        copia(stato.TestoAlfa, txtALPHA->text(), &frmGrafico::lblALFA);
-        copia(stato.TestoBeta, txtBETA->text(), &frmGrafico::lblBeta);
+        stato.Nome = txtNome->text();
+        stato.TestoAC = txtAC->text();
+        stato.TestoAB = txtAB->text();
+        stato.TestoBD = txtBD->text();
+        stato.TestoAlfa = txtALPHA->text();
+        stato.TestoBeta = txtBETA->text();
         // First letters of the words True and False; the two options exclude each other.
         stato.ImpostaChiusura(optChiudiAC->isChecked() ? QStringLiteral("T") : QStringLiteral("F"));
         if (attiva)
-            attiva->lblChiudi->setText(stato.ChiudiAC);
+            attiva->ImpostaFigure(stato);
         ContestoCalcolo contesto{stato, attiva, this};
         CalcolaSviluppo(contesto);
         if (attiva)
