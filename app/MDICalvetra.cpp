@@ -172,7 +172,7 @@ void MDICalvetra::MostraAbout()
 void MDICalvetra::StampaSviluppo(frmGrafico &finestra)
 {
     Foglio();
-    StampaSviluppoSuCarta(finestra.Pagina().Elenco().elementi(), finestra.lblSalvato->text(),
+    StampaSviluppoSuCarta(finestra.Pagina().Elenco().elementi(), DidascaliaSalvataggio(finestra.Documento().salvataggio),
                           foglio()->cboNomeTara->currentIndex());
 }
 

@@ -19,8 +19,6 @@
 std::int16_t ContaFinestre = 0;
 
 namespace {
-const QString k_DaSalvare = QStringLiteral("da salvare");
-const QString k_Salvato = QStringLiteral("salvato");
 const QString k_Didascalia = QStringLiteral("Grafico - Drenvik");
 
 // The record buffer shared by the read and the write, as the file routines expect.
@@ -34,16 +32,16 @@ bool finisceCon(const QString &nome, const char *estensione)
 
 frmGrafico::frmGrafico(Guscio &guscio, QWidget *parent)
     : QWidget(parent),
-      lblNome(etichetta("lblNome", QStringLiteral("Default"))),
-      lblAC(etichetta("lblAC", QStringLiteral("60."))),
-      lblAB(etichetta("lblAB", QStringLiteral("120."))),
-      lblBD(etichetta("lblBD", QStringLiteral("60."))),
-      lblALFA(etichetta("lblALFA", QStringLiteral("60."))),
-      lblBeta(etichetta("lblBeta", QStringLiteral("60."))),
-      lblChiudi(etichetta("lblChiudi", QStringLiteral("T"))),
-      lblConoCilindro(etichetta("lblConoCilindro", QStringLiteral("ConoCilindro"))),
-      lblStampa(etichetta("lblStampa", QStringLiteral("Stampa"))),
-      lblSalvato(etichetta("lblSalvato", QString())),
+      lblNome(etichetta("lblNome")),
+      lblAC(etichetta("lblAC")),
+      lblAB(etichetta("lblAB")),
+      lblBD(etichetta("lblBD")),
+      lblALFA(etichetta("lblALFA")),
+      lblBeta(etichetta("lblBeta")),
+      lblChiudi(etichetta("lblChiudi")),
+      lblConoCilindro(etichetta("lblConoCilindro")),
+      lblStampa(etichetta("lblStampa")),
+      lblSalvato(etichetta("lblSalvato")),
       m_guscio(guscio),
       m_pagina(new PaginaGrafico(this))
 {
@@ -53,11 +51,12 @@ frmGrafico::frmGrafico(Guscio &guscio, QWidget *parent)
     impaginazione->setContentsMargins(0, 0, 0, 0);
     impaginazione->addWidget(m_pagina);
     creaMenu();
+    MostraDocumento();
 }
 
-QLabel *frmGrafico::etichetta(const char *nome, const QString &didascalia)
+QLabel *frmGrafico::etichetta(const char *nome)
 {
-    auto *label = new QLabel(didascalia, this);
+    auto *label = new QLabel(this);
     label->setObjectName(QLatin1String(nome));
     label->setVisible(false);
     return label;
@@ -152,14 +151,9 @@ QRect frmGrafico::GeometriaIniziale(const QSize &schermo) noexcept
     return QRect((schermo.width() - larghezza) / 2, (schermo.height() - altezza) / 2, larghezza, altezza);
 }
 
-EtichetteSviluppo frmGrafico::Etichette() const
+void frmGrafico::MostraDocumento()
 {
-    return {lblNome->text(), lblAC->text(),      lblAB->text(),           lblBD->text(),    lblALFA->text(),
-            lblBeta->text(), lblChiudi->text(), lblConoCilindro->text(), lblStampa->text()};
-}
-
-void frmGrafico::ScriviEtichette(const EtichetteSviluppo &e)
-{
+    const EtichetteSviluppo &e = m_documento.etichette;
     lblNome->setText(e.lblNome);
     lblAC->setText(e.lblAC);
     lblAB->setText(e.lblAB);
@@ -169,37 +163,57 @@ void frmGrafico::ScriviEtichette(const EtichetteSviluppo &e)
     lblChiudi->setText(e.lblChiudi);
     lblConoCilindro->setText(e.lblConoCilindro);
     lblStampa->setText(e.lblStampa);
+    lblSalvato->setText(DidascaliaSalvataggio(m_documento.salvataggio));
+}
+
+void frmGrafico::ScriviEtichette(const EtichetteSviluppo &etichette)
+{
+    m_documento.etichette = etichette;
+    MostraDocumento();
+}
+
+void frmGrafico::ImpostaSalvataggio(Salvataggio stato)
+{
+    m_documento.salvataggio = stato;
+    MostraDocumento();
 }
 
 FigureSviluppo frmGrafico::FigureDelleEtichette() const
 {
+    const EtichetteSviluppo &e = m_documento.etichette;
     FigureSviluppo figure;
-    figure.Nome = lblNome->text();
-    figure.TestoAC = lblAC->text();
-    figure.TestoAB = lblAB->text();
-    figure.TestoBD = lblBD->text();
-    figure.TestoAlfa = lblALFA->text();
-    figure.TestoBeta = lblBeta->text();
-    figure.ImpostaChiusura(lblChiudi->text());
+    figure.Nome = e.lblNome;
+    figure.TestoAC = e.lblAC;
+    figure.TestoAB = e.lblAB;
+    figure.TestoBD = e.lblBD;
+    figure.TestoAlfa = e.lblALFA;
+    figure.TestoBeta = e.lblBeta;
+    figure.ImpostaChiusura(e.lblChiudi);
     return figure;
 }
 
 void frmGrafico::ImpostaFigure(const FigureSviluppo &figure)
 {
-    lblNome->setText(figure.Nome);
-    lblAC->setText(figure.TestoAC);
-    lblAB->setText(figure.TestoAB);
-    lblBD->setText(figure.TestoBD);
-    lblALFA->setText(figure.TestoAlfa);
-    lblBeta->setText(figure.TestoBeta);
-    lblChiudi->setText(figure.ChiudiAC);
+    EtichetteSviluppo &e = m_documento.etichette;
+    e.lblNome = figure.Nome;
+    e.lblAC = figure.TestoAC;
+    e.lblAB = figure.TestoAB;
+    e.lblBD = figure.TestoBD;
+    e.lblALFA = figure.TestoAlfa;
+    e.lblBeta = figure.TestoBeta;
+    e.lblChiudi = figure.ChiudiAC;
+    MostraDocumento();
 }
 
 SuperficieDisegno &frmGrafico::Superficie() { return m_pagina->Elenco(); }
 
-void frmGrafico::ImpostaSalvato(const QString &didascalia) { lblSalvato->setText(didascalia); }
+void frmGrafico::ImpostaSalvato(const QString &didascalia) { ImpostaSalvataggio(SalvataggioDi(didascalia)); }
 
-void frmGrafico::ImpostaStampa(const QString &didascalia) { lblStampa->setText(didascalia); }
+void frmGrafico::ImpostaStampa(const QString &didascalia)
+{
+    m_documento.etichette.lblStampa = didascalia;
+    MostraDocumento();
+}
 
 frmGrafico *frmGrafico::mnuNuovoFoglioDiLavoro_Click()
 {
@@ -218,7 +232,7 @@ bool frmGrafico::chiediSalvataggio()
 
 void frmGrafico::mnuNuovoSviluppo_Click()
 {
-    if (lblSalvato->text() == k_DaSalvare) {
+    if (m_documento.salvataggio == Salvataggio::DaSalvare) {
         if (chiediSalvataggio()) {
             // A save that did not happen keeps the development here, safe from the next calculation.
             if (!mnuSalvaNome_Click())
@@ -235,7 +249,7 @@ void frmGrafico::mnuNuovoSviluppo_Click()
 
 void frmGrafico::mnuApri_Click()
 {
-    if (lblSalvato->text() == k_DaSalvare) {
+    if (m_documento.salvataggio == Salvataggio::DaSalvare) {
         if (chiediSalvataggio() && mnuSalvaNome_Click())
             MsgBox(QStringLiteral("File salvato"));
         // The file goes into a new window: an unsaved development is never overwritten.
@@ -269,12 +283,12 @@ void frmGrafico::SelezionaFile()
     ContestoCalcolo contesto{stato, attiva, m_guscio.FoglioCaricato()};
     CalcolaSviluppo(contesto);
     attiva->setWindowTitle(k_Didascalia + QLatin1Char(' ') + nome);
-    attiva->lblSalvato->setText(k_Salvato);
+    attiva->ImpostaSalvataggio(Salvataggio::Salvato);
 }
 
 bool frmGrafico::mnuSalvaNome_Click()
 {
-    if (lblSalvato->text().isEmpty()) {
+    if (m_documento.salvataggio == Salvataggio::Nessuno) {
         MsgBox(QStringLiteral("Nessun sviluppo da salvare! Premere OK per continuare"));
         return false;
     }
@@ -288,7 +302,7 @@ bool frmGrafico::mnuSalvaNome_Click()
         RichiestaFile richiesta;
         richiesta.filtro = QStringLiteral("(*.tnt)|*.tnt|All Files (*.*)|*.*");
         richiesta.indiceFiltro = 1;
-        richiesta.nomePredefinito = attiva->lblNome->text();
+        richiesta.nomePredefinito = attiva->Etichette().lblNome;
         richiesta.chiediSovrascrittura = true;
         // A cancelled dialog leaves the preset name in it; a name that happens to end in ".tnt"
         // is still not written: the user chose not to save.
@@ -299,7 +313,7 @@ bool frmGrafico::mnuSalvaNome_Click()
             rifiutato = true;
             return;
         }
-        attiva->lblSalvato->setText(k_Salvato);
+        attiva->ImpostaSalvataggio(Salvataggio::Salvato);
         salvato = SalvaFile();
     });
     if (salvato)
@@ -307,7 +321,7 @@ bool frmGrafico::mnuSalvaNome_Click()
     if (rifiutato)
         return false;
     // A failed write must not leave the window marked as saved.
-    attiva->lblSalvato->setText(k_DaSalvare);
+    attiva->ImpostaSalvataggio(Salvataggio::DaSalvare);
     return false;
 }
 
@@ -319,7 +333,7 @@ bool frmGrafico::SalvaFile()
     if (finisceCon(nome, ".tnt") && attiva) {
         EtichetteSviluppo etichette = attiva->Etichette();
         RiempiRecordDaEtichette(g_buffer, etichette);
-        attiva->lblConoCilindro->setText(etichette.lblConoCilindro);
+        attiva->ScriviEtichette(etichette);
         scritto = ScriviRecordSviluppo(nome, g_buffer) == EsitoFileSviluppo::Ok;
     }
     if (!scritto) {
@@ -342,14 +356,14 @@ void frmGrafico::mnuStampa_Click() { m_guscio.StampaSviluppo(*this); }
 
 void frmGrafico::mnuEsporta_Click()
 {
-    if (lblSalvato->text().isEmpty()) {
+    if (m_documento.salvataggio == Salvataggio::Nessuno) {
         MsgBox(QStringLiteral("Nessun sviluppo da esportare! Premere OK per continuare"));
         return;
     }
     RichiestaFile richiesta;
     richiesta.filtro = QStringLiteral("(*.dxf)|*.dxf");
     richiesta.indiceFiltro = 1;
-    richiesta.nomePredefinito = TrimBlank(lblNome->text()) + QStringLiteral(".dxf");
+    richiesta.nomePredefinito = TrimBlank(m_documento.etichette.lblNome) + QStringLiteral(".dxf");
     richiesta.chiediSovrascrittura = true;
     // The dialog adds the extension itself, so that its overwrite question names the real file.
     richiesta.estensionePredefinita = QStringLiteral("dxf");
@@ -378,7 +392,7 @@ void frmGrafico::mnuInfo_Click() { m_guscio.MostraAbout(); }
 
 bool frmGrafico::Form_QueryUnload()
 {
-    if (lblSalvato->text() != k_DaSalvare)
+    if (m_documento.salvataggio != Salvataggio::DaSalvare)
         return true;
     // The save below writes the active child: this window must be it.
     m_guscio.Attiva(*this);

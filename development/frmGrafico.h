@@ -1,6 +1,7 @@
 // The development window: one development's drawing, its hidden state labels and its menus.
 #pragma once
 
+#include "development/DocumentoSviluppo.h"
 #include "development/RecordSviluppo.h"
 #include "calcolo/ContestoCalcolo.h"
 
@@ -45,7 +46,10 @@ public:
     QLabel *const lblStampa;
     QLabel *const lblSalvato;
 
-    EtichetteSviluppo Etichette() const;
+    // The window's document; the labels show it, written by one function.
+    const DocumentoSviluppo &Documento() const noexcept { return m_documento; }
+    const EtichetteSviluppo &Etichette() const noexcept { return m_documento.etichette; }
+    void ImpostaSalvataggio(Salvataggio stato);
     // The figures its labels hold, as a calculation or an export takes them.
     FigureSviluppo FigureDelleEtichette() const;
     // The worksheet hands over the figures of a calculation: they go into the labels, as stored.
@@ -89,7 +93,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QLabel *etichetta(const char *nome, const QString &didascalia);
+    QLabel *etichetta(const char *nome);
+    void MostraDocumento();
     void creaMenu();
     QAction *voce(QMenu *menu, const QString &didascalia, const char *nome);
     void elencaFinestre();
@@ -100,4 +105,5 @@ private:
     QList<QMenu *> m_menu;
     QMenu *m_menuFinestre = nullptr;
     QString m_nomeFileDialogo;
+    DocumentoSviluppo m_documento;
 };

@@ -55,6 +55,14 @@ inline void Calcola(MDICalvetra &frame, const Figure &f)
 }
 
 // Closed windows go at the next turn of the event loop; tests take that turn at once.
+// Names the window's development, as a calculation or an open would.
+inline void ImpostaNome(frmGrafico &finestra, const QString &nome)
+{
+    EtichetteSviluppo etichette = finestra.Etichette();
+    etichette.lblNome = nome;
+    finestra.ScriviEtichette(etichette);
+}
+
 inline void EseguiCancellazioni() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 inline QString DomandaChiusura(const QString &didascalia)

@@ -194,8 +194,8 @@ private slots:
         frame.show();
         frmGrafico *prima = frame.FigliaAttiva();
         frmGrafico *seconda = prima->mnuNuovoFoglioDiLavoro_Click();
-        prima->lblNome->setText(QStringLiteral("Uno"));
-        seconda->lblNome->setText(QStringLiteral("Due"));
+        ImpostaNome(*prima, QStringLiteral("Uno"));
+        ImpostaNome(*seconda, QStringLiteral("Due"));
         prima->ImpostaSalvato(QStringLiteral("da salvare"));
         seconda->ImpostaSalvato(QStringLiteral("da salvare"));
         const QString uno = m_cartella.percorso("uno.tnt"), due = m_cartella.percorso("due.tnt");

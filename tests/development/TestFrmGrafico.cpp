@@ -309,7 +309,7 @@ private slots:
         frame.show();
         frmGrafico *finestra = frame.FigliaAttiva();
         const QString nome = QString(36, QLatin1Char('x')) + QStringLiteral(".tnt");
-        finestra->lblNome->setText(nome);
+        ImpostaNome(*finestra, nome);
         finestra->ImpostaSalvato(QStringLiteral("da salvare"));
         finta.attendiSalva(std::nullopt);
         finta.attendiBox(k_SoloDxf);
