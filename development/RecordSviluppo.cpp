@@ -123,15 +123,33 @@ std::optional<QString> ConoCilindroDi(const QString &didascaliaStampa)
     return std::nullopt;
 }
 
+FigureSviluppo FigureDelleEtichette(const EtichetteSviluppo &etichette)
+{
+    FigureSviluppo figure;
+    figure.Nome = etichette.lblNome;
+    figure.TestoAC = etichette.lblAC;
+    figure.TestoAB = etichette.lblAB;
+    figure.TestoBD = etichette.lblBD;
+    figure.TestoAlfa = etichette.lblALFA;
+    figure.TestoBeta = etichette.lblBeta;
+    figure.ImpostaChiusura(etichette.lblChiudi);
+    return figure;
+}
+
+void ScriviFigureNelleEtichette(const FigureSviluppo &figure, EtichetteSviluppo &etichette)
+{
+    etichette.lblNome = figure.Nome;
+    etichette.lblAC = figure.TestoAC;
+    etichette.lblAB = figure.TestoAB;
+    etichette.lblBD = figure.TestoBD;
+    etichette.lblALFA = figure.TestoAlfa;
+    etichette.lblBeta = figure.TestoBeta;
+    etichette.lblChiudi = figure.ChiudiAC;
+}
+
 void RiempiRecordDaEtichette(RecordSviluppo &buffer, EtichetteSviluppo &etichette)
 {
-    buffer.Nome = etichette.lblNome;
-    buffer.TestoAC = etichette.lblAC;
-    buffer.TestoAB = etichette.lblAB;
-    buffer.TestoBD = etichette.lblBD;
-    buffer.TestoAlfa = etichette.lblALFA;
-    buffer.TestoBeta = etichette.lblBeta;
-    buffer.ImpostaChiusura(etichette.lblChiudi);
+    static_cast<FigureSviluppo &>(buffer) = FigureDelleEtichette(etichette);
     buffer.RoutineStampa = etichette.lblStampa;
     if (const auto tipo = ConoCilindroDi(etichette.lblStampa)) {
         buffer.ConoCilindro = *tipo;
@@ -142,13 +160,7 @@ void RiempiRecordDaEtichette(RecordSviluppo &buffer, EtichetteSviluppo &etichett
 EtichetteSviluppo EtichetteDaRecord(const RecordSviluppo &record)
 {
     EtichetteSviluppo e;
-    e.lblNome = record.Nome;
-    e.lblAC = record.TestoAC;
-    e.lblAB = record.TestoAB;
-    e.lblBD = record.TestoBD;
-    e.lblALFA = record.TestoAlfa;
-    e.lblBeta = record.TestoBeta;
-    e.lblChiudi = record.ChiudiAC;
+    ScriviFigureNelleEtichette(record, e);
     e.lblConoCilindro = record.ConoCilindro;
     e.lblStampa = record.RoutineStampa;
     return e;

@@ -48,6 +48,10 @@ EsitoFileSviluppo ScriviRecordSviluppo(const QString &percorso, const RecordSvil
 // "Cono" or "Cilindro" for the trimmed name of one of the four plot routines; empty otherwise.
 std::optional<QString> ConoCilindroDi(const QString &didascaliaStampa);
 
+// The figures that a window's labels hold, and the labels that show given figures.
+FigureSviluppo FigureDelleEtichette(const EtichetteSviluppo &etichette);
+void ScriviFigureNelleEtichette(const FigureSviluppo &figure, EtichetteSviluppo &etichette);
+
 // Fills the buffer from the labels for a save. ConoCilindro (field and label) follows the plot
 // routine's name; when that is none of the four, both keep what they held.
 void RiempiRecordDaEtichette(RecordSviluppo &buffer, EtichetteSviluppo &etichette);

@@ -178,30 +178,9 @@ void frmGrafico::ImpostaSalvataggio(Salvataggio stato)
     MostraDocumento();
 }
 
-FigureSviluppo frmGrafico::FigureDelleEtichette() const
-{
-    const EtichetteSviluppo &e = m_documento.etichette;
-    FigureSviluppo figure;
-    figure.Nome = e.lblNome;
-    figure.TestoAC = e.lblAC;
-    figure.TestoAB = e.lblAB;
-    figure.TestoBD = e.lblBD;
-    figure.TestoAlfa = e.lblALFA;
-    figure.TestoBeta = e.lblBeta;
-    figure.ImpostaChiusura(e.lblChiudi);
-    return figure;
-}
-
 void frmGrafico::ImpostaFigure(const FigureSviluppo &figure)
 {
-    EtichetteSviluppo &e = m_documento.etichette;
-    e.lblNome = figure.Nome;
-    e.lblAC = figure.TestoAC;
-    e.lblAB = figure.TestoAB;
-    e.lblBD = figure.TestoBD;
-    e.lblALFA = figure.TestoAlfa;
-    e.lblBeta = figure.TestoBeta;
-    e.lblChiudi = figure.ChiudiAC;
+    ScriviFigureNelleEtichette(figure, m_documento.etichette);
     MostraDocumento();
 }
 
@@ -372,7 +351,7 @@ void frmGrafico::mnuEsporta_Click()
         return;
     const QString percorso = finisceCon(*scelto, ".dxf") ? *scelto : *scelto + QStringLiteral(".dxf");
     // The export recomputes the figures of this window's labels on a state of its own.
-    const FigureSviluppo figure = FigureDelleEtichette();
+    const FigureSviluppo figure = FigureDelleEtichette(m_documento.etichette);
     EsitoEsportazione esito = EsitoEsportazione::NonScrivibile;
     QString motivo;
     TrappolaErrori([&] { esito = EsportaDxf(figure, percorso, {}, &motivo); });

@@ -50,8 +50,6 @@ public:
     const DocumentoSviluppo &Documento() const noexcept { return m_documento; }
     const EtichetteSviluppo &Etichette() const noexcept { return m_documento.etichette; }
     void ImpostaSalvataggio(Salvataggio stato);
-    // The figures its labels hold, as a calculation or an export takes them.
-    FigureSviluppo FigureDelleEtichette() const;
     // The worksheet hands over the figures of a calculation: they go into the labels, as stored.
     void ImpostaFigure(const FigureSviluppo &figure);
     void ScriviEtichette(const EtichetteSviluppo &etichette);
