@@ -2,6 +2,7 @@
 #include "calibration/GrigliaProva.h"
 #include "calibration/GrigliaTaratura.h"
 #include "tests/support/Confronto.h"
+#include "tests/support/ParolePdf.h"
 #include "tests/support/PiattaformaFinta.h"
 
 #include <QFile>
@@ -31,26 +32,6 @@ public:
 
 const QString k_Domanda = QStringLiteral("E' necessario stampare una griglia di prova da 200x280mm?");
 
-struct Parola {
-    double xMin, yMin;
-};
-
-// Words of the PDF's first page with their boxes, in points, through poppler's pdftotext.
-QMap<QString, Parola> paroleDelPdf(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    QMap<QString, Parola> parole;
-    static const QRegularExpression re(
-        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"[\\d.]+\">([^<]*)</word>"));
-    for (auto it = re.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        parole.insert(m.captured(3), {m.captured(1).toDouble(), m.captured(2).toDouble()});
-    }
-    return parole;
-}
 }
 
 class TestGrigliaProva : public QObject {
@@ -195,7 +176,7 @@ private slots:
         QCOMPARE_VICINO(origine.y(), alto * 72 / 25.4, 0.5);
         const double puntiPerMm = 72.0 / 25.4;
         auto punti = [&](double margine, double mm) { return margine + mm * 56.7 * 72.0 / 1440.0; };
-        const QMap<QString, Parola> parole = paroleDelPdf(pdf);
+        const QMap<QString, Parola> parole = ParoleDelPdf(pdf);
         const struct {
             const char *testo;
             double x, y;
