@@ -44,7 +44,9 @@ void mostraFinestra(QWidget *finestra, bool modale)
 } // namespace
 
 MDICalvetra::MDICalvetra(QWidget *parent)
-    : QMainWindow(parent), m_area(new QMdiArea(this)), m_menuFile(new QMenu(QStringLiteral("&File"), this))
+    : QMainWindow(parent),
+      m_area(new QMdiArea(this)),
+      m_menuFile(new QMenu(QStringLiteral("&File"), this))
 {
     setObjectName(QStringLiteral("MDICalvetra"));
     setWindowTitle(TitoloApplicazione());
@@ -135,10 +137,7 @@ void MDICalvetra::Cascata()
 
 void MDICalvetra::ChiudiFrame() { close(); }
 
-frmCalvetra *MDICalvetra::foglio() const
-{
-    return m_foglio && !m_foglio->Scaricato() ? m_foglio.data() : nullptr;
-}
+frmCalvetra *MDICalvetra::foglio() const { return m_foglio && !m_foglio->Scaricato() ? m_foglio.data() : nullptr; }
 
 frmHelp *MDICalvetra::help() const { return m_help; }
 
@@ -172,7 +171,8 @@ void MDICalvetra::MostraAbout()
 void MDICalvetra::StampaSviluppo(frmGrafico &finestra)
 {
     Foglio();
-    StampaSviluppoSuCarta(finestra.Pagina().Elenco().elementi(), DidascaliaSalvataggio(finestra.Documento().salvataggio),
+    StampaSviluppoSuCarta(finestra.Pagina().Elenco().elementi(),
+                          DidascaliaSalvataggio(finestra.Documento().salvataggio),
                           foglio()->cboNomeTara->currentIndex());
 }
 

@@ -17,15 +17,14 @@ enum : int { UscitaRiuscita = 0, UscitaDatiRifiutati = 1, UscitaErroreFile = 2 }
 
 using Esportatore = EsitoEsportazione (*)(const FigureSviluppo &, const QString &, const QString &, QString *);
 
-const char k_Uso[] =
-    "Uso: vorna [--export-dxf FILE.tnt OUT.dxf | --export-csv FILE.tnt OUT.csv | --help | --version]\n"
-    "Senza argomenti apre la finestra del programma.\n"
-    "  --export-dxf FILE.tnt OUT.dxf  esporta lo sviluppo in DXF (R12) a grandezza reale, in mm\n"
-    "  --export-csv FILE.tnt OUT.csv  esporta la tabella delle ordinate dello sviluppo in CSV\n"
-    "  --help                         mostra questo aiuto\n"
-    "  --version                      mostra la versione\n"
-    "Uscita: 0 riuscita, 1 dati dello sviluppo non validi, 2 file non leggibile o non scrivibile\n"
-    "o argomenti errati.\n";
+const char k_Uso[] = "Uso: vorna [--export-dxf FILE.tnt OUT.dxf | --export-csv FILE.tnt OUT.csv | --help | --version]\n"
+                     "Senza argomenti apre la finestra del programma.\n"
+                     "  --export-dxf FILE.tnt OUT.dxf  esporta lo sviluppo in DXF (R12) a grandezza reale, in mm\n"
+                     "  --export-csv FILE.tnt OUT.csv  esporta la tabella delle ordinate dello sviluppo in CSV\n"
+                     "  --help                         mostra questo aiuto\n"
+                     "  --version                      mostra la versione\n"
+                     "Uscita: 0 riuscita, 1 dati dello sviluppo non validi, 2 file non leggibile o non scrivibile\n"
+                     "o argomenti errati.\n";
 
 // How many names follow each of our options; -1 when it is not one of ours.
 int argomentiDi(const QString &opzione)
@@ -56,8 +55,8 @@ std::optional<int> nomiRifiutati(const QString &origine, const QString &destinaz
     if (!origine.endsWith(QLatin1String(".tnt")))
         return errore(QStringLiteral("Il file da esportare deve avere estensione .tnt: ") + origine);
     if (!destinazione.endsWith(estensione, Qt::CaseInsensitive))
-        return errore(QStringLiteral("Il file di destinazione deve avere estensione ") + estensione + QStringLiteral(": ")
-                      + destinazione);
+        return errore(QStringLiteral("Il file di destinazione deve avere estensione ") + estensione +
+                      QStringLiteral(": ") + destinazione);
     return std::nullopt;
 }
 
@@ -92,7 +91,7 @@ int esporta(const QString &origine, const QString &destinazione, Esportatore esp
     }
     return errore(MessaggioEsportazione(esito, destinazione, motivo));
 }
-}
+} // namespace
 
 std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
 {

@@ -8,7 +8,9 @@
 #include <QVBoxLayout>
 
 frmAbout::frmAbout(QWidget *parent)
-    : QWidget(parent, Qt::Dialog), lblAbout(new QLabel(this)), cmdEsci(new QPushButton(QStringLiteral("&Esci"), this))
+    : QWidget(parent, Qt::Dialog),
+      lblAbout(new QLabel(this)),
+      cmdEsci(new QPushButton(QStringLiteral("&Esci"), this))
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About - Drenvik"));

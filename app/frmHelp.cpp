@@ -94,8 +94,7 @@ const ProiezioneHelp &frmHelp::TroncoDiCilindro()
     return cilindro;
 }
 
-frmHelp::frmHelp(QWidget *parent)
-    : QWidget(parent, Qt::Dialog), cmdEsci(new QPushButton(QStringLiteral("&Esci"), this))
+frmHelp::frmHelp(QWidget *parent) : QWidget(parent, Qt::Dialog), cmdEsci(new QPushButton(QStringLiteral("&Esci"), this))
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Help - Drenvik"));

@@ -11,7 +11,8 @@
 
 int main(int argc, char *argv[])
 {
-    if (const auto esito = EseguiRigaDiComando(argc, argv)) return *esito;
+    if (const auto esito = EseguiRigaDiComando(argc, argv))
+        return *esito;
     QApplication app(argc, argv);
     CaricaTraduzioniQt();
     PiattaformaQt piattaforma;

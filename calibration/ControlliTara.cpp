@@ -30,7 +30,9 @@ const Zona k_zone[] = {
 QString descrizione(const Zona &z)
 {
     return QStringLiteral("valore %1 nella zona %2 nella direzione %3")
-        .arg(QLatin1String(z.tipo)).arg(z.numero).arg(QLatin1Char(z.asse));
+        .arg(QLatin1String(z.tipo))
+        .arg(z.numero)
+        .arg(QLatin1Char(z.asse));
 }
 
 QString soggetto(const Zona &z) { return QStringLiteral("Il ") + descrizione(z); }
@@ -67,7 +69,8 @@ void aggiungiNumeri(std::vector<Controllo> &controlli)
         });
     for (const auto &[campo, nome] : {std::pair{CampoTara::ShiftX, "ShiftX"}, std::pair{CampoTara::ShiftY, "ShiftY"}})
         controlli.push_back([campo = campo, nome = nome](const RecordTara &t) {
-            return ENumerico(Campo(t, campo)) ? QString() : QLatin1String(nome) + QStringLiteral(" deve essere un numero");
+            return ENumerico(Campo(t, campo)) ? QString()
+                                              : QLatin1String(nome) + QStringLiteral(" deve essere un numero");
         });
 }
 
@@ -96,7 +99,8 @@ void aggiungiOrdine(std::vector<Controllo> &controlli)
         const Zona &prima = k_zone[i - 1];
         controlli.push_back([&dopo, &prima](const RecordTara &t) {
             return valore(t, dopo.campo) - valore(t, prima.campo) < 0
-                       ? soggetto(dopo) + QStringLiteral(" deve essere maggiore di quello nella zona %1").arg(prima.numero)
+                       ? soggetto(dopo) +
+                             QStringLiteral(" deve essere maggiore di quello nella zona %1").arg(prima.numero)
                        : QString();
         });
     }
@@ -116,7 +120,8 @@ void aggiungiShift(std::vector<Controllo> &controlli)
             if (l.minimo ? v >= -20 : v <= 20)
                 return QString();
             return QStringLiteral("Il valore di Shift %1 non può essere %2")
-                .arg(QString(QLatin1Char(l.asse)), l.minimo ? QStringLiteral("minore di - 20 mm") : QStringLiteral("maggiore di 20 mm"));
+                .arg(QString(QLatin1Char(l.asse)),
+                     l.minimo ? QStringLiteral("minore di - 20 mm") : QStringLiteral("maggiore di 20 mm"));
         });
 }
 
@@ -191,7 +196,7 @@ const Etichetta *etichetta(CampoTara campo)
             return &e;
     return nullptr;
 }
-}
+} // namespace
 
 EsitoControlliTara Controlli_Tara(const RecordTara &testi)
 {

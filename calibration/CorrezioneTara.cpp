@@ -15,8 +15,8 @@ bool zoneSane(const ZoneAsse &z) noexcept
     auto sana = [](double nominale, double misurata) {
         return nominale == 0 ? misurata >= 0 : nominale > 0 && misurata > 0;
     };
-    return sana(z.nom1, z.rea1) && sana(z.nom2 - z.nom1, z.rea2 - z.rea1) && sana(z.nom3 - z.nom2, z.rea3 - z.rea2)
-           && z.nom3 <= z.limite;
+    return sana(z.nom1, z.rea1) && sana(z.nom2 - z.nom1, z.rea2 - z.rea1) && sana(z.nom3 - z.nom2, z.rea3 - z.rea2) &&
+           z.nom3 <= z.limite;
 }
 
 // A stretch of a zone divided by the zone's printed/nominal ratio, as the factory correction
@@ -53,7 +53,7 @@ double shiftDi(const QString &testo, double unita)
     const double massimo = CorrezioneTara::k_ShiftMassimoMm;
     return std::clamp(ValoreDi(testo), -massimo, massimo) * unita;
 }
-}
+} // namespace
 
 double CorreggiAsse(double x, const ZoneAsse &z) noexcept
 {

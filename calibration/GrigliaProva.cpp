@@ -9,7 +9,7 @@ constexpr int k_Colonne = int(k_LarghezzaDisegno / k_Lato);
 constexpr int k_Righe = int(k_AltezzaDisegno / k_Lato);
 
 double twip(double mm) { return mm * k_TwipPerMm; }
-}
+} // namespace
 
 void StampaGriglia(StampanteTwip &stampante)
 {

@@ -66,8 +66,8 @@ bool GrigliaNelFoglio(const QPrinter &stampante)
 
 void StampaPaginaTaratura()
 {
-    if (MsgBox(QStringLiteral("E' necessario stampare una griglia di prova da 200x280mm?"), Pulsanti::OKAnnulla)
-        != RispostaOK)
+    if (MsgBox(QStringLiteral("E' necessario stampare una griglia di prova da 200x280mm?"), Pulsanti::OKAnnulla) !=
+        RispostaOK)
         return;
     QPrinter stampante(QPrinter::HighResolution);
     // The grid is 280 mm across: on portrait A4 its third zone would be cut away.

@@ -16,8 +16,8 @@
 namespace {
 QString impossibile(const char *azione, const QString &percorso, const QString &motivo)
 {
-    return QStringLiteral("Impossibile %1 il file ").arg(QLatin1String(azione)) + QFileInfo(percorso).fileName()
-        + QStringLiteral(": ") + motivo;
+    return QStringLiteral("Impossibile %1 il file ").arg(QLatin1String(azione)) + QFileInfo(percorso).fileName() +
+           QStringLiteral(": ") + motivo;
 }
 
 QString lettura(const QString &percorso, const QString &motivo) { return impossibile("leggere", percorso, motivo); }
@@ -41,8 +41,8 @@ QString senzaTarature(const QString &percorso)
 // What a change under the lock did, and the messages it leaves for after the lock is released.
 struct Modifica {
     EsitoTara esito = EsitoTara::Errore;
-    int indice = 0;       // record number written by a save
-    bool ripeti = false;  // the file changed what the user was asked: ask again
+    int indice = 0;      // record number written by a save
+    bool ripeti = false; // the file changed what the user was asked: ask again
     QStringList avvisi;
 };
 
@@ -78,17 +78,17 @@ Modifica sottoBlocco(const QString &percorso, const std::function<bool(QList<Rec
 bool conservaDanneggiato(const QString &percorso, const QString &seguito, QStringList &avvisi)
 {
     QByteArray danneggiato;
-    if (!QFileInfo::exists(percorso) || !LeggiFile(percorso, k_LunghezzaRecordTara, danneggiato)
-        || danneggiato.isEmpty())
+    if (!QFileInfo::exists(percorso) || !LeggiFile(percorso, k_LunghezzaRecordTara, danneggiato) ||
+        danneggiato.isEmpty())
         return true;
     const QString copia = percorso + QStringLiteral(".danneggiato");
     if (const EsitoFile esito = ScriviFileSicuro(copia, danneggiato); !esito) {
         avvisi.append(scrittura(copia, esito.motivo));
         return false;
     }
-    avvisi.append(QFileInfo(percorso).fileName()
-                  + QStringLiteral(" non contiene tarature complete: il suo contenuto è conservato in ")
-                  + QFileInfo(copia).fileName() + seguito);
+    avvisi.append(QFileInfo(percorso).fileName() +
+                  QStringLiteral(" non contiene tarature complete: il suo contenuto è conservato in ") +
+                  QFileInfo(copia).fileName() + seguito);
     return true;
 }
 
@@ -114,9 +114,8 @@ EsitoSalvaTara SalvaTara(const RecordTara &nuovo, const QString &percorso)
         if (!letti)
             return {EsitoTara::Errore, 0};
         const bool esistente = CercaTara(*letti, nuovo.NomeTara) > 0;
-        if (esistente
-            && MsgBox(QStringLiteral("Identificativo Taratura Stampante esistente! Sovrascrivo?"), Pulsanti::SiNo)
-                != RispostaSi)
+        if (esistente && MsgBox(QStringLiteral("Identificativo Taratura Stampante esistente! Sovrascrivo?"),
+                                Pulsanti::SiNo) != RispostaSi)
             return {EsitoTara::Rinunciato, 0};
         const Modifica fatta = sottoBlocco(percorso, [&](QList<RecordTara> &record, Modifica &m) {
             int indice = CercaTara(record, nuovo.NomeTara);
@@ -169,22 +168,23 @@ EsitoTara RimuoviTara(int indiceSelezionato, int numeroVociLista, const QString 
     const QString domanda = QStringLiteral("Elimino definitivamente: ") + TrimBlank(scelto.NomeTara) + QLatin1Char('?');
     if (MsgBox(domanda, Pulsanti::OKAnnulla) != RispostaOK)
         return EsitoTara::Rinunciato;
-    return sottoBlocco(percorso, [&](QList<RecordTara> &record, Modifica &m) {
-               if (record.size() <= 1) {
-                   m.esito = EsitoTara::Rifiutato;
-                   m.avvisi.append(rifiuto);
-                   return false;
-               }
-               const int i = k <= record.size() && stessoNome(record.at(k - 1), scelto)
-                   ? k
-                   : CercaTara(record, TrimBlank(scelto.NomeTara));
-               m.esito = EsitoTara::Eseguito; // one already removed by another program is done too
-               if (i == 0)
-                   return false;
-               record.removeAt(i - 1);
-               eliminaLavoroAvanzato(percorso);
-               return true;
-           })
+    return sottoBlocco(percorso,
+                       [&](QList<RecordTara> &record, Modifica &m) {
+                           if (record.size() <= 1) {
+                               m.esito = EsitoTara::Rifiutato;
+                               m.avvisi.append(rifiuto);
+                               return false;
+                           }
+                           const int i = k <= record.size() && stessoNome(record.at(k - 1), scelto)
+                                             ? k
+                                             : CercaTara(record, TrimBlank(scelto.NomeTara));
+                           m.esito = EsitoTara::Eseguito; // one already removed by another program is done too
+                           if (i == 0)
+                               return false;
+                           record.removeAt(i - 1);
+                           eliminaLavoroAvanzato(percorso);
+                           return true;
+                       })
         .esito;
 }
 
@@ -204,7 +204,7 @@ std::optional<RecordTara> CaricaTara(int n, const QString &percorso)
         return std::nullopt;
     if (n < 1 || n > record->size()) {
         MsgBox(lettura(percorso, record->isEmpty() ? senzaTarature(percorso)
-                                                    : QStringLiteral("non contiene la taratura n. %1").arg(n)));
+                                                   : QStringLiteral("non contiene la taratura n. %1").arg(n)));
         return std::nullopt;
     }
     return record->at(n - 1);

@@ -36,7 +36,7 @@ RecordTara taraDiFabbrica(const QString &nome, const QString &xRea1, const QStri
     const QString zero = QStringLiteral("0.0");
     return {nome, x1, x2, x3, xRea1, xRea2, xRea3, y1, y2, y3, y1, y2, y3, zero, zero};
 }
-}
+} // namespace
 
 const std::array<DescrizioneCampoTara, 15> &CampiTara() { return k_campi; }
 
@@ -78,6 +78,6 @@ RecordTara TaraDefault()
 
 RecordTara TaraLexmark()
 {
-    return taraDiFabbrica(QStringLiteral("Lexmark WinWriter 200"), QStringLiteral("139.15"),
-                          QStringLiteral("178.90"), QStringLiteral("279.15"));
+    return taraDiFabbrica(QStringLiteral("Lexmark WinWriter 200"), QStringLiteral("139.15"), QStringLiteral("178.90"),
+                          QStringLiteral("279.15"));
 }

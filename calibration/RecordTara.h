@@ -19,11 +19,20 @@ struct RecordTara {
 // The fields in record order; also names the manager's boxes (txtNomeTara ... txtShiftY).
 enum class CampoTara {
     NomeTara,
-    XNom1, XNom2, XNom3,
-    XRea1, XRea2, XRea3,
-    YNom1, YNom2, YNom3,
-    YRea1, YRea2, YRea3,
-    ShiftX, ShiftY,
+    XNom1,
+    XNom2,
+    XNom3,
+    XRea1,
+    XRea2,
+    XRea3,
+    YNom1,
+    YNom2,
+    YNom3,
+    YRea1,
+    YRea2,
+    YRea3,
+    ShiftX,
+    ShiftY,
 };
 
 struct DescrizioneCampoTara {

@@ -6,7 +6,7 @@
 namespace {
 constexpr int k_Margine = 12;
 constexpr int k_Tacca = 3;
-}
+} // namespace
 
 SchizzoAssiTaratura::SchizzoAssiTaratura(QWidget *parent) : QWidget(parent) {}
 

@@ -47,14 +47,12 @@ const DatiCasella k_Caselle[15] = {
     {CampoTara::YRea1, "txtYRea1", "Zona Misurata 1Y in mm"},
     {CampoTara::YRea2, "txtYRea2", "Zona Misurata 2Y in mm"},
     {CampoTara::YRea3, "txtYRea3", "Zona Misurata 3Y in mm"},
-    {CampoTara::ShiftX, "txtShiftX",
-     "Permette di spostare la stampa lungo l'asse X della quantità specificata in mm."},
-    {CampoTara::ShiftY, "txtShiftY",
-     "Permette di spostare la stampa lungo l'asse Y della quantità specificata in mm."},
+    {CampoTara::ShiftX, "txtShiftX", "Permette di spostare la stampa lungo l'asse X della quantità specificata in mm."},
+    {CampoTara::ShiftY, "txtShiftY", "Permette di spostare la stampa lungo l'asse Y della quantità specificata in mm."},
 };
 
-QPushButton *Pulsante(QWidget *contenitore, const char *nome, const QString &didascalia,
-                      const QString &suggerimento, const QRect &posizione)
+QPushButton *Pulsante(QWidget *contenitore, const char *nome, const QString &didascalia, const QString &suggerimento,
+                      const QRect &posizione)
 {
     auto *pulsante = new QPushButton(didascalia, contenitore);
     pulsante->setObjectName(QLatin1String(nome));
@@ -83,7 +81,8 @@ QGroupBox *Cornice(QWidget *contenitore, const char *nome, const QString &didasc
 } // namespace
 
 frmTaraStampa::frmTaraStampa(QComboBox *cboNomeTara, QWidget *parent)
-    : QWidget(parent, Qt::Dialog), m_cboNomeTara(cboNomeTara)
+    : QWidget(parent, Qt::Dialog),
+      m_cboNomeTara(cboNomeTara)
 {
     setObjectName(QStringLiteral("frmTaraStampa"));
     setWindowTitle(QStringLiteral("Drenvik - Taratura Stampante"));
@@ -120,10 +119,10 @@ void frmTaraStampa::creaControlli()
               DaTwips(120, 2280, 2415, 255));
     creaCasella(CampoTara::NomeTara, this, DaTwips(120, 2475, 6495, 315));
 
-    creaAsse(Cornice(this, "fraAsseX", QStringLiteral("Asse X"), DaTwips(120, 2880, 5055, 1335)),
-             QStringLiteral("X"), CampoTara::XNom1, CampoTara::XRea1);
-    creaAsse(Cornice(this, "fraAsseY", QStringLiteral("Asse Y"), DaTwips(120, 4200, 5055, 1335)),
-             QStringLiteral("Y"), CampoTara::YNom1, CampoTara::YRea1);
+    creaAsse(Cornice(this, "fraAsseX", QStringLiteral("Asse X"), DaTwips(120, 2880, 5055, 1335)), QStringLiteral("X"),
+             CampoTara::XNom1, CampoTara::XRea1);
+    creaAsse(Cornice(this, "fraAsseY", QStringLiteral("Asse Y"), DaTwips(120, 4200, 5055, 1335)), QStringLiteral("Y"),
+             CampoTara::YNom1, CampoTara::YRea1);
 
     QGroupBox *fraShift = Cornice(this, "fraShift", QString(), DaTwips(5280, 2880, 1335, 2655));
     Etichetta(fraShift, QStringLiteral("lblShiftX"), QStringLiteral("Shift X (mm):"), DaTwips(120, 360, 975, 255));
@@ -139,8 +138,8 @@ void frmTaraStampa::creaControlli()
              QStringLiteral("Esce da Tarature stampante ed accetta una nuova selezione tra le tarature esistenti."),
              DaTwips(3720, 360, 1815, 255));
 
-    fraRimuovi = Cornice(this, "fraRimuovi", QStringLiteral("Seleziona Taratura Da Rimuovere:"),
-                         DaTwips(120, 6360, 6495, 735));
+    fraRimuovi =
+        Cornice(this, "fraRimuovi", QStringLiteral("Seleziona Taratura Da Rimuovere:"), DaTwips(120, 6360, 6495, 735));
     cboNomeTaratura = new QComboBox(fraRimuovi);
     cboNomeTaratura->setObjectName(QStringLiteral("cboNomeTaratura"));
     cboNomeTaratura->setToolTip(QStringLiteral("Permette di selezionare e rendere attiva una taratura esistente."));
@@ -199,10 +198,7 @@ void frmTaraStampa::collega()
             &frmTaraStampa::cboNomeTaratura_Click);
 }
 
-frmTaraStampa *frmTaraStampa::Aperto()
-{
-    return g_manager.data();
-}
+frmTaraStampa *frmTaraStampa::Aperto() { return g_manager.data(); }
 
 frmTaraStampa *frmTaraStampa::Apri(QComboBox *cboNomeTara, bool modale, QWidget *parent)
 {
@@ -279,10 +275,7 @@ void frmTaraStampa::cmdCreaNuova_Click()
     cmdStampaPaginaTaratura_Click();
 }
 
-void frmTaraStampa::cmdStampaPaginaTaratura_Click()
-{
-    StampaPaginaTaratura();
-}
+void frmTaraStampa::cmdStampaPaginaTaratura_Click() { StampaPaginaTaratura(); }
 
 void frmTaraStampa::cmdModificaTaratura_Click()
 {
@@ -348,10 +341,7 @@ void frmTaraStampa::cmdRimuovi_Click()
     SelezionaNelFoglio(0);
 }
 
-void frmTaraStampa::cmdEsci_Click()
-{
-    close();
-}
+void frmTaraStampa::cmdEsci_Click() { close(); }
 
 void frmTaraStampa::RicostruisciListe()
 {

@@ -26,7 +26,7 @@ void aggiungi(std::vector<PuntoPiano> &punti, PuntoPiano p)
     if (punti.empty() || !coincidono(punti.back(), p))
         punti.push_back(p);
 }
-}
+} // namespace
 
 std::vector<PuntoPiano> SenzaDoppioni(const std::vector<PuntoPiano> &punti)
 {

@@ -9,12 +9,12 @@
 
 namespace {
 QByteArray riga(const QStringList &celle) { return celle.join(QLatin1Char(',')).toLatin1() + "\r\n"; }
-}
+} // namespace
 
 QByteArray TestoCsv(const StatoSviluppo &s)
 {
-    QByteArray testo = riga({QStringLiteral("k"), QStringLiteral("XAB"), QStringLiteral("YAB"),
-                             QStringLiteral("XCD"), QStringLiteral("YCD"), QStringLiteral("Generatore")});
+    QByteArray testo = riga({QStringLiteral("k"), QStringLiteral("XAB"), QStringLiteral("YAB"), QStringLiteral("XCD"),
+                             QStringLiteral("YCD"), QStringLiteral("Generatore")});
     for (int k = 1; k <= k_PuntiBordo; ++k) {
         const double generatore = std::hypot(s.XCD[k] - s.XAB[k], s.YCD[k] - s.YAB[k]);
         testo += riga({QString::number(k), NumeroEsportato(s.XAB[k]), NumeroEsportato(s.YAB[k]),
@@ -34,7 +34,8 @@ std::optional<QByteArray> CsvDelleFigure(const FigureSviluppo &figure)
     return TestoCsv(sviluppato);
 }
 
-EsitoEsportazione EsportaCsv(const FigureSviluppo &figure, const QString &percorso, const QString &origine, QString *motivo)
+EsitoEsportazione EsportaCsv(const FigureSviluppo &figure, const QString &percorso, const QString &origine,
+                             QString *motivo)
 {
     const auto testo = CsvDelleFigure(figure);
     return testo ? ScriviEsportazione(percorso, *testo, origine, motivo) : EsitoEsportazione::DatiRifiutati;

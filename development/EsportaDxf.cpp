@@ -12,7 +12,7 @@ constexpr int k_GeneratoriMassimi = 100000;
 constexpr int k_Affinamenti = 8;
 
 double saettaProfilo(const ProfiloSviluppo &p) { return std::max(SaettaStimata(p.bordoAB), SaettaStimata(p.bordoCD)); }
-}
+} // namespace
 
 std::optional<QByteArray> DxfDelleFigure(const FigureSviluppo &figure)
 {
@@ -32,7 +32,8 @@ std::optional<QByteArray> DxfDelleFigure(const FigureSviluppo &figure)
     return TestoDxf(sviluppato, profilo);
 }
 
-EsitoEsportazione EsportaDxf(const FigureSviluppo &figure, const QString &percorso, const QString &origine, QString *motivo)
+EsitoEsportazione EsportaDxf(const FigureSviluppo &figure, const QString &percorso, const QString &origine,
+                             QString *motivo)
 {
     const auto testo = DxfDelleFigure(figure);
     return testo ? ScriviEsportazione(percorso, *testo, origine, motivo) : EsitoEsportazione::DatiRifiutati;

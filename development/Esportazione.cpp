@@ -22,9 +22,9 @@ QString destinazioneVietata(const QString &percorso, const QString &origine)
 {
     const QString bersaglio = canonico(percorso);
     const QString nome = QFileInfo(bersaglio).fileName();
-    const bool vietato = (!origine.isEmpty() && bersaglio == canonico(origine))
-        || nome.endsWith(QLatin1String(".tnt"), Qt::CaseInsensitive)
-        || nome.compare(QLatin1String("Taratura.dat"), Qt::CaseInsensitive) == 0;
+    const bool vietato = (!origine.isEmpty() && bersaglio == canonico(origine)) ||
+                         nome.endsWith(QLatin1String(".tnt"), Qt::CaseInsensitive) ||
+                         nome.compare(QLatin1String("Taratura.dat"), Qt::CaseInsensitive) == 0;
     if (!vietato)
         return {};
     const QString prefisso =

@@ -12,10 +12,9 @@
 namespace {
 // The fields in file order, as members of the record.
 constexpr std::array<TestoFisso RecordSviluppo::*, 10> k_campi = {
-    &RecordSviluppo::Nome,      &RecordSviluppo::TestoAC,   &RecordSviluppo::TestoAB,
-    &RecordSviluppo::TestoBD,   &RecordSviluppo::TestoAlfa, &RecordSviluppo::TestoBeta,
-    &RecordSviluppo::ChiudiAC,  &RecordSviluppo::ChiudiBD,  &RecordSviluppo::ConoCilindro,
-    &RecordSviluppo::RoutineStampa,
+    &RecordSviluppo::Nome,         &RecordSviluppo::TestoAC,       &RecordSviluppo::TestoAB,  &RecordSviluppo::TestoBD,
+    &RecordSviluppo::TestoAlfa,    &RecordSviluppo::TestoBeta,     &RecordSviluppo::ChiudiAC, &RecordSviluppo::ChiudiBD,
+    &RecordSviluppo::ConoCilindro, &RecordSviluppo::RoutineStampa,
 };
 
 // The other records are copied through a buffer of this size, never held whole.
@@ -43,7 +42,7 @@ EsitoFileSviluppo fallito(EsitoFileSviluppo esito, const EsitoFile &file, QStrin
         *motivo = file.motivo;
     return esito;
 }
-}
+} // namespace
 
 QByteArray ByteDelRecord(const RecordSviluppo &record)
 {

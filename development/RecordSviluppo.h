@@ -43,7 +43,8 @@ EsitoFileSviluppo LeggiRecordSviluppo(const QString &percorso, RecordSviluppo &b
 // Writes `buffer` over the file's last record (record 1 of an empty or new file), keeping
 // every other byte; the file is replaced atomically and never becomes shorter. On failure the
 // old file is intact and `motivo`, when given, receives the reason.
-EsitoFileSviluppo ScriviRecordSviluppo(const QString &percorso, const RecordSviluppo &buffer, QString *motivo = nullptr);
+EsitoFileSviluppo ScriviRecordSviluppo(const QString &percorso, const RecordSviluppo &buffer,
+                                       QString *motivo = nullptr);
 
 // "Cono" or "Cilindro" for the trimmed name of one of the four plot routines; empty otherwise.
 std::optional<QString> ConoCilindroDi(const QString &didascaliaStampa);

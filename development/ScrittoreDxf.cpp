@@ -37,7 +37,7 @@ QString letterale(const QString &testo)
     }
     return valore;
 }
-}
+} // namespace
 
 void ScrittoreDxf::gruppo(int codice, const QString &valore)
 {

@@ -13,8 +13,7 @@ namespace {
 constexpr double k_SpessoreLineaMm = 0.2;
 } // namespace
 
-void DisegnaSuCarta(QPainter &pittore, const std::vector<ElementoDisegno> &elementi,
-                    const CorrezioneCarta &correzione)
+void DisegnaSuCarta(QPainter &pittore, const std::vector<ElementoDisegno> &elementi, const CorrezioneCarta &correzione)
 {
     const double x = pittore.device()->logicalDpiX() / k_MmPerPollice;
     const double y = pittore.device()->logicalDpiY() / k_MmPerPollice;

@@ -16,8 +16,7 @@ using CorrezioneCarta = std::function<QPointF(const QPointF &)>;
 
 // Replays `elementi` on `pittore` with 1 unit = 1 mm from the device's origin (on a printer, the
 // top-left corner of the printable area); every line end and text anchor goes through `correzione`.
-void DisegnaSuCarta(QPainter &pittore, const std::vector<ElementoDisegno> &elementi,
-                    const CorrezioneCarta &correzione);
+void DisegnaSuCarta(QPainter &pittore, const std::vector<ElementoDisegno> &elementi, const CorrezioneCarta &correzione);
 
 enum class EsitoStampa { Stampato, NienteDaStampare, TaraturaScartata, Annullato, ErroreStampante };
 

@@ -39,10 +39,10 @@ QStringList legenda(const StatoSviluppo &s, bool cono)
 {
     return {
         (cono ? QStringLiteral("Cono: ") : QStringLiteral("Cilindro: ")) + TrimBlank(s.Nome),
-        QStringLiteral("CA (mm): ") + due(ValoreDi(s.TestoAC)) + QStringLiteral("; AB: ") + due(ValoreDi(s.TestoAB))
-            + QStringLiteral("; BD: ") + due(ValoreDi(s.TestoBD)),
-        QStringLiteral("Alfa (°): ") + due(ValoreDi(s.TestoAlfa)) + QStringLiteral("; Beta: ")
-            + due(ValoreDi(s.TestoBeta)),
+        QStringLiteral("CA (mm): ") + due(ValoreDi(s.TestoAC)) + QStringLiteral("; AB: ") + due(ValoreDi(s.TestoAB)) +
+            QStringLiteral("; BD: ") + due(ValoreDi(s.TestoBD)),
+        QStringLiteral("Alfa (°): ") + due(ValoreDi(s.TestoAlfa)) + QStringLiteral("; Beta: ") +
+            due(ValoreDi(s.TestoBeta)),
         QStringLiteral("Scala 1:1"),
         QStringLiteral("Somma AB (mm): ") + due(s.SommaAB),
         QStringLiteral("Somma CD (mm): ") + due(s.SommaCD),
@@ -70,7 +70,7 @@ void lettere(ScrittoreDxf &dxf, const ProfiloSviluppo &p, const Riquadro &r, dou
         dxf.Testo(QLatin1String(lettera), posto, altezza, true, k_LayerTesti);
     }
 }
-}
+} // namespace
 
 QByteArray TestoDxf(const StatoSviluppo &sviluppato, const ProfiloSviluppo &profilo)
 {
@@ -88,4 +88,3 @@ QByteArray TestoDxf(const StatoSviluppo &sviluppato, const ProfiloSviluppo &prof
     }
     return dxf.Documento();
 }
-

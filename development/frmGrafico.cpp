@@ -24,10 +24,7 @@ const QString k_Didascalia = QStringLiteral("Grafico - Drenvik");
 // The record buffer shared by the read and the write, as the file routines expect.
 RecordSviluppo g_buffer;
 
-bool finisceCon(const QString &nome, const char *estensione)
-{
-    return nome.right(4) == QLatin1String(estensione);
-}
+bool finisceCon(const QString &nome, const char *estensione) { return nome.right(4) == QLatin1String(estensione); }
 } // namespace
 
 frmGrafico::frmGrafico(Guscio &guscio, QWidget *parent)
@@ -84,9 +81,11 @@ void frmGrafico::creaMenu()
     QAction *salva = voce(file, QStringLiteral("&Salva con nome"), "mnuSalvaNome");
     salva->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(salva, &QAction::triggered, this, &frmGrafico::mnuSalvaNome_Click);
-    connect(voce(file, QStringLiteral("&Chiudi"), "cmdChiudi"), &QAction::triggered, this, &frmGrafico::cmdChiudi_Click);
+    connect(voce(file, QStringLiteral("&Chiudi"), "cmdChiudi"), &QAction::triggered, this,
+            &frmGrafico::cmdChiudi_Click);
     file->addSeparator()->setObjectName(QStringLiteral("mnuDivisione3"));
-    connect(voce(file, QStringLiteral("Stam&pa"), "mnuStampa"), &QAction::triggered, this, &frmGrafico::mnuStampa_Click);
+    connect(voce(file, QStringLiteral("Stam&pa"), "mnuStampa"), &QAction::triggered, this,
+            &frmGrafico::mnuStampa_Click);
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     connect(voce(file, QStringLiteral("Esporta come *.&dxf"), "mnuEsporta"), &QAction::triggered, this,
             &frmGrafico::mnuEsporta_Click);
@@ -317,7 +316,8 @@ bool frmGrafico::SalvaFile()
     }
     if (!scritto) {
         MsgBox(finisceCon(nome, ".dxf")
-                   ? QStringLiteral("Non posso salvare file in formato .dxf usando Salva con Nome. Usare a tal fine Esporta .dxf")
+                   ? QStringLiteral(
+                         "Non posso salvare file in formato .dxf usando Salva con Nome. Usare a tal fine Esporta .dxf")
                    : QStringLiteral("Errore nel salvataggio dello sviluppo"));
         return false;
     }
@@ -356,7 +356,8 @@ void frmGrafico::mnuEsporta_Click()
     QString motivo;
     TrappolaErrori([&] { esito = EsportaDxf(figure, percorso, {}, &motivo); });
     if (esito == EsitoEsportazione::NonScrivibile || esito == EsitoEsportazione::Vietata)
-        MsgBox(QStringLiteral("Errore nell'esportazione dello sviluppo\n") + MessaggioEsportazione(esito, percorso, motivo));
+        MsgBox(QStringLiteral("Errore nell'esportazione dello sviluppo\n") +
+               MessaggioEsportazione(esito, percorso, motivo));
 }
 
 void frmGrafico::mnuEsci_Click() { m_guscio.ChiudiFrame(); }
@@ -375,9 +376,9 @@ bool frmGrafico::Form_QueryUnload()
         return true;
     // The save below writes the active child: this window must be it.
     m_guscio.Attiva(*this);
-    const int risposta =
-        MsgBox(QStringLiteral("Attenzione lo sviluppo: ") + windowTitle() + QStringLiteral(" non è stato salvato. Farlo ora?"),
-               Pulsanti::SiNoAnnulla);
+    const int risposta = MsgBox(QStringLiteral("Attenzione lo sviluppo: ") + windowTitle() +
+                                    QStringLiteral(" non è stato salvato. Farlo ora?"),
+                                Pulsanti::SiNoAnnulla);
     if (risposta == RispostaSi)
         return mnuSalvaNome_Click(); // a save that did not happen keeps the window open
     return risposta == RispostaNo;

@@ -6,11 +6,11 @@
 #include <cmath>
 
 namespace {
-constexpr double k_Margine = 3;     // marks keep this far from the overlap strips
+constexpr double k_Margine = 3;      // marks keep this far from the overlap strips
 constexpr double k_TaccaCorta = 1.5; // every mm of a scale bar
 constexpr double k_TaccaLunga = 4;   // every 10 mm
-constexpr double k_Stacco = 5;      // between the texts and the scale bars
-constexpr int k_RigheTesto = 3;     // label, sheet number, range
+constexpr double k_Stacco = 5;       // between the texts and the scale bars
+constexpr int k_RigheTesto = 3;      // label, sheet number, range
 constexpr double k_BraccioCroce = 4;
 constexpr double k_Tratto = 3, k_Vuoto = 2; // the glue line's dashes
 constexpr double k_PostoEtichetta = 12;     // room left for a neighbour's label at the right edge
@@ -30,7 +30,11 @@ QString numeroMm(double v)
 class DisegnatoreFoglio {
 public:
     DisegnatoreFoglio(const ImpaginazioneFogli &i, const Foglio &f)
-        : imp(i), foglio(f), l(i.larghezzaFoglio), a(i.altezzaFoglio), s(i.sovrapposizione),
+        : imp(i),
+          foglio(f),
+          l(i.larghezzaFoglio),
+          a(i.altezzaFoglio),
+          s(i.sovrapposizione),
           cornice(0, 0, l, a)
     {
     }
@@ -86,8 +90,8 @@ private:
     {
         const QLineF tutta(p, q);
         for (double d = 0; d < tutta.length(); d += k_Tratto + k_Vuoto)
-            linea(tutta.pointAt(d / tutta.length()),
-                  tutta.pointAt(std::min(1.0, (d + k_Tratto) / tutta.length())), k_GrigioFogli);
+            linea(tutta.pointAt(d / tutta.length()), tutta.pointAt(std::min(1.0, (d + k_Tratto) / tutta.length())),
+                  k_GrigioFogli);
     }
 
     // Centred where the neighbour's copy falls, cut to the frame so a zero overlap leaves half a cross.
@@ -133,8 +137,7 @@ private:
     {
         const double m = inizioMarche(s);
         elenco.Testo(m, m, foglio.etichetta, k_Nero);
-        elenco.Testo(m, m + k_Riga,
-                     QStringLiteral("foglio %1 di %2").arg(foglio.numero).arg(imp.stampati), k_Nero);
+        elenco.Testo(m, m + k_Riga, QStringLiteral("foglio %1 di %2").arg(foglio.numero).arg(imp.stampati), k_Nero);
         elenco.Testo(m, m + 2 * k_Riga, TestoIntervallo(foglio.intervallo), k_Nero);
     }
 

@@ -43,8 +43,7 @@ bool DentroContorno(const std::vector<QPointF> &contorno, QPointF p) noexcept
     bool dentro = false;
     for (std::size_t i = 0, j = contorno.size() - 1; i < contorno.size(); j = i++) {
         const QPointF &a = contorno[i], &b = contorno[j];
-        if ((a.y() > p.y()) != (b.y() > p.y())
-            && p.x() < a.x() + (p.y() - a.y()) * (b.x() - a.x()) / (b.y() - a.y()))
+        if ((a.y() > p.y()) != (b.y() > p.y()) && p.x() < a.x() + (p.y() - a.y()) * (b.x() - a.x()) / (b.y() - a.y()))
             dentro = !dentro;
     }
     return dentro;

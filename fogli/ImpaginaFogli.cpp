@@ -31,9 +31,8 @@ struct Prova {
 
 bool valida(const std::vector<PuntoPiano> &contorno)
 {
-    return contorno.size() >= 3 && std::all_of(contorno.begin(), contorno.end(), [](PuntoPiano p) {
-               return std::isfinite(p.x) && std::isfinite(p.y);
-           });
+    return contorno.size() >= 3 && std::all_of(contorno.begin(), contorno.end(),
+                                               [](PuntoPiano p) { return std::isfinite(p.x) && std::isfinite(p.y); });
 }
 
 double normalizzata(double gradi)
@@ -52,7 +51,8 @@ std::vector<double> rotazioniDaProvare(const std::vector<double> &direzioni)
     for (double d : direzioni)
         for (double r : {-d, 90 - d}) {
             const double a = normalizzata(r);
-            if (std::none_of(rotazioni.begin(), rotazioni.end(), [a](double b) { return std::fabs(a - b) < k_Tolleranza; }))
+            if (std::none_of(rotazioni.begin(), rotazioni.end(),
+                             [a](double b) { return std::fabs(a - b) < k_Tolleranza; }))
                 rotazioni.push_back(a);
         }
     return rotazioni;
@@ -132,8 +132,8 @@ std::vector<OrientamentoFogli> orientamentiAmmessi(const CartaFogli &carta)
     for (OrientamentoFogli o : {OrientamentoFogli::Verticale, OrientamentoFogli::Orizzontale}) {
         const QSizeF area = areaFoglio(carta, o);
         const bool scelto = carta.orientamento == OrientamentoFogli::Automatico || carta.orientamento == o;
-        if (scelto && area.width() >= minimo.width() && area.height() >= minimo.height()
-            && std::isfinite(area.width() + area.height()))
+        if (scelto && area.width() >= minimo.width() && area.height() >= minimo.height() &&
+            std::isfinite(area.width() + area.height()))
             ammessi.push_back(o);
     }
     return ammessi;

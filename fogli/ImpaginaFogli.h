@@ -33,11 +33,11 @@ struct CartaFogli {
 };
 
 struct Foglio {
-    int colonna = 0, riga = 0; // from the template's top-left
-    QString etichetta;         // "B2": column letter, row number
-    bool stampato = false;     // false: the sheet meets neither the outline nor the material
-    int numero = 0;            // 1-based over the printed sheets; 0 when skipped
-    QRectF intervallo;         // the drawing area in template mm
+    int colonna = 0, riga = 0;     // from the template's top-left
+    QString etichetta;             // "B2": column letter, row number
+    bool stampato = false;         // false: the sheet meets neither the outline nor the material
+    int numero = 0;                // 1-based over the printed sheets; 0 when skipped
+    QRectF intervallo;             // the drawing area in template mm
     ElencoVisualizzazione disegno; // sheet mm, top-left origin, y down; empty when skipped
 };
 
@@ -45,7 +45,7 @@ struct ImpaginazioneFogli {
     ErroreFogli errore = ErroreFogli::Nessuno;
     double rotazione = 0; // degrees counter-clockwise applied to the development (y up)
     OrientamentoFogli orientamento = OrientamentoFogli::Verticale; // never Automatico once laid out
-    double larghezzaFoglio = 0, altezzaFoglio = 0; // the drawing area as it runs on the sheets
+    double larghezzaFoglio = 0, altezzaFoglio = 0;                 // the drawing area as it runs on the sheets
     double sovrapposizione = 0;
     int colonne = 0, righe = 0, stampati = 0;
     // The turned outline in template mm: top-left origin, y down, its extents starting at 0.

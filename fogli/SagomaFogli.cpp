@@ -17,7 +17,7 @@ PuntoPiano MezzoBordo(const std::vector<PuntoPiano> &bordo)
     const PuntoPiano a = bordo[(bordo.size() - 1) / 2], b = bordo[bordo.size() / 2];
     return {(a.x + b.x) / 2, (a.y + b.y) / 2};
 }
-}
+} // namespace
 
 SagomaFogli SagomaDelProfilo(const ProfiloSviluppo &profilo)
 {

@@ -31,9 +31,8 @@ int main(int argc, char *argv[])
     int eseguiti = 0, errori = 0;
     for (int i = 1; i < argc; ++i) {
         const QString nome = QString::fromLocal8Bit(argv[i]);
-        const QStringList file = QFileInfo(nome).isDir()
-            ? QDir(nome).entryList(QDir::Files, QDir::Name)
-            : QStringList{QString()};
+        const QStringList file =
+            QFileInfo(nome).isDir() ? QDir(nome).entryList(QDir::Files, QDir::Name) : QStringList{QString()};
         for (const QString &f : file) {
             errori += Esegui(f.isEmpty() ? nome : QDir(nome).filePath(f));
             ++eseguiti;

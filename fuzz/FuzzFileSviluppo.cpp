@@ -47,8 +47,7 @@ void salva(const QString &percorso, const QByteArray &prima, RecordSviluppo &buf
     RiempiRecordDaEtichette(buffer, etichette);
     Esigi(ScriviRecordSviluppo(percorso, buffer) == EsitoFileSviluppo::Ok, "salvataggio");
     QByteArray dopo;
-    Esigi(bool(LeggiFile(percorso, prima.size() + k_LunghezzaRecordSviluppo, dopo)),
-          "rilettura dopo il salvataggio");
+    Esigi(bool(LeggiFile(percorso, prima.size() + k_LunghezzaRecordSviluppo, dopo)), "rilettura dopo il salvataggio");
     const qint64 inizio = (NumeroRecord(prima.size()) - 1) * k_LunghezzaRecordSviluppo;
     const qint64 fine = inizio + k_LunghezzaRecordSviluppo;
     Esigi(dopo.size() == std::max<qint64>(prima.size(), fine), "lunghezza dopo il salvataggio");
@@ -60,7 +59,7 @@ void salva(const QString &percorso, const QByteArray &prima, RecordSviluppo &buf
     Esigi(LeggiRecordSviluppo(percorso, riletto) == EsitoFileSviluppo::Ok, "rilettura del record");
     Esigi(ByteDelRecord(riletto) == ByteDelRecord(buffer), "il record riletto differisce");
 }
-}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t dimensione)
 {

@@ -56,7 +56,7 @@ void modifica(const QString &percorso, const QList<RecordTara> &record)
     Esigi(rimosso == EsitoTara::Eseguito && dopo->size() == record.size() - 1, "rimozione");
     Esigi(ByteDiTara(dopo->first()) == ByteDiTara(record.at(1)), "la rimozione ha spostato i record");
 }
-}
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t dimensione)
 {

@@ -62,10 +62,10 @@ double numero(const QByteArray &testo, const char *cosa)
 
 bool codiceReale(int codice)
 {
-    return (codice >= 10 && codice <= 59) || (codice >= 110 && codice <= 149) || (codice >= 210 && codice <= 239)
-        || (codice >= 1010 && codice <= 1059);
+    return (codice >= 10 && codice <= 59) || (codice >= 110 && codice <= 149) || (codice >= 210 && codice <= 239) ||
+           (codice >= 1010 && codice <= 1059);
 }
-}
+} // namespace
 
 void VerificaSviluppo(const StatoSviluppo &s)
 {

@@ -19,7 +19,8 @@ inline BordiSviluppo BordiDelloStato(StatoSviluppo &s) noexcept
 
 // Runs `generatore` for each Teta from PiGreco down to 0 in equal steps (PiGreco/30 for the
 // arrays, by repeated subtraction), each followed by `posa` of generator i = 1, 2, ...
-inline void PercorriGeneratori(StatoSviluppo &s, const BordiSviluppo &bordi, void (*generatore)(StatoSviluppo &) noexcept,
+inline void PercorriGeneratori(StatoSviluppo &s, const BordiSviluppo &bordi,
+                               void (*generatore)(StatoSviluppo &) noexcept,
                                void (*posa)(const StatoSviluppo &, int, const BordiSviluppo &) noexcept) noexcept
 {
     const double passo = s.PiGreco / (bordi.generatoriPerMeta - 1);

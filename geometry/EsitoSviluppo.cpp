@@ -6,8 +6,8 @@
 
 void AvvisaNonTronco(StatoSviluppo &s)
 {
-    s.Risposta = MsgBox(QStringLiteral("La proiezione non è un tronco di cono !"), Pulsanti::OK,
-                        QStringLiteral("Attenzione!"));
+    s.Risposta =
+        MsgBox(QStringLiteral("La proiezione non è un tronco di cono !"), Pulsanti::OK, QStringLiteral("Attenzione!"));
 }
 
 void RifiutaProiezione(ContestoSviluppo &c)

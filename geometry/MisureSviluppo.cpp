@@ -68,8 +68,8 @@ void EstensioneCono(StatoSviluppo &s) noexcept
 
 bool SviluppoFinito(const StatoSviluppo &s) noexcept
 {
-    const double misure[] = {s.SommaAB, s.SommaCD, s.YABMax, s.YABMin, s.YCDMax, s.YCDMin, s.XABMax,
-                             s.XABMin, s.XCDMax, s.XCDMin, s.Larghezza, s.Altezza};
+    const double misure[] = {s.SommaAB, s.SommaCD, s.YABMax, s.YABMin, s.YCDMax,    s.YCDMin,
+                             s.XABMax,  s.XABMin,  s.XCDMax, s.XCDMin, s.Larghezza, s.Altezza};
     for (double m : misure) {
         if (!std::isfinite(m))
             return false;

@@ -7,10 +7,7 @@
 
 #include <cmath>
 
-bool FormaCilindro(const StatoSviluppo &s) noexcept
-{
-    return std::fabs(s.Alfa - (s.PiGreco - s.Beta)) < 0.001;
-}
+bool FormaCilindro(const StatoSviluppo &s) noexcept { return std::fabs(s.Alfa - (s.PiGreco - s.Beta)) < 0.001; }
 
 bool FigureValide(StatoSviluppo &s)
 {
@@ -19,10 +16,7 @@ bool FigureValide(StatoSviluppo &s)
     return s.ErroreDati != 1;
 }
 
-bool ScegliForma(ContestoSviluppo &c)
-{
-    return FormaCilindro(c.stato) ? SviluppoCilindro(c) : SviluppoCono(c);
-}
+bool ScegliForma(ContestoSviluppo &c) { return FormaCilindro(c.stato) ? SviluppoCilindro(c) : SviluppoCono(c); }
 
 bool SviluppaSenzaDisegno(StatoSviluppo &s)
 {

@@ -15,7 +15,8 @@ std::chrono::milliseconds g_attesa = k_AttesaBlocco;
 void ImpostaAttesaBlocco(std::chrono::milliseconds attesa) { g_attesa = attesa; }
 
 BloccoFile::BloccoFile(const QString &percorso)
-    : m_percorso(PercorsoRisolto(percorso) + QStringLiteral(".lock")), m_blocco(m_percorso)
+    : m_percorso(PercorsoRisolto(percorso) + QStringLiteral(".lock")),
+      m_blocco(m_percorso)
 {
 }
 
@@ -50,8 +51,8 @@ bool BloccoFile::abbandonato() const
     qint64 pid = 0;
     QString computer, programma;
     const QFileInfo info(m_percorso);
-    return info.exists() && !m_blocco.getLockInfo(&pid, &computer, &programma)
-        && info.lastModified().msecsTo(QDateTime::currentDateTime()) > k_Grazia;
+    return info.exists() && !m_blocco.getLockInfo(&pid, &computer, &programma) &&
+           info.lastModified().msecsTo(QDateTime::currentDateTime()) > k_Grazia;
 }
 
 EsitoFile BloccoFile::motivo(int numeroErrore) const
@@ -62,10 +63,11 @@ EsitoFile BloccoFile::motivo(int numeroErrore) const
         QString computer, programma;
         if (!m_blocco.getLockInfo(&pid, &computer, &programma))
             return EsitoFile::Fallito(QStringLiteral("in uso da un altro programma; riprovare tra poco"));
-        return EsitoFile::Fallito(QStringLiteral("in uso da un altro programma (%1, processo %2 su %3); riprovare tra poco")
-                                      .arg(programma.isEmpty() ? QStringLiteral("?") : programma)
-                                      .arg(pid)
-                                      .arg(computer.isEmpty() ? QStringLiteral("?") : computer));
+        return EsitoFile::Fallito(
+            QStringLiteral("in uso da un altro programma (%1, processo %2 su %3); riprovare tra poco")
+                .arg(programma.isEmpty() ? QStringLiteral("?") : programma)
+                .arg(pid)
+                .arg(computer.isEmpty() ? QStringLiteral("?") : computer));
     }
     case QLockFile::PermissionError:
         return EsitoFile::Fallito(MotivoErrore(EACCES));

@@ -69,7 +69,9 @@ QString MotivoErrore(int numeroErrore)
     case EIO:
         return QStringLiteral("errore di lettura o scrittura del disco");
     default:
-        return QStringLiteral("errore di sistema %1 (%2)").arg(numeroErrore).arg(QString::fromLocal8Bit(std::strerror(numeroErrore)));
+        return QStringLiteral("errore di sistema %1 (%2)")
+            .arg(numeroErrore)
+            .arg(QString::fromLocal8Bit(std::strerror(numeroErrore)));
     }
 }
 

@@ -14,9 +14,9 @@ enum : int { RispostaOK = 1, RispostaAnnulla = 2, RispostaSi = 6, RispostaNo = 7
 
 // What an open or save dialog is asked to show.
 struct RichiestaFile {
-    QString filtro;              // "(*.tnt)|*.tnt|All Files (*.*)|*.*": description|pattern pairs
-    int indiceFiltro = 1;        // 1-based, as the common dialog counts
-    QString nomePredefinito;     // preset file name
+    QString filtro;          // "(*.tnt)|*.tnt|All Files (*.*)|*.*": description|pattern pairs
+    int indiceFiltro = 1;    // 1-based, as the common dialog counts
+    QString nomePredefinito; // preset file name
     bool chiediSovrascrittura = false;
     QString estensionePredefinita; // "dxf": added to a typed name without one, before the overwrite question
 };

@@ -58,8 +58,9 @@ QStringList FiltriQt(const QString &filtro)
     for (qsizetype i = 0; i + 1 < parti.size(); i += 2) {
         const QString &descrizione = parti.at(i);
         const QString &schema = parti.at(i + 1);
-        filtri << (descrizione.contains(QLatin1Char('(')) ? descrizione
-                                                          : descrizione + QStringLiteral(" (") + schema + QLatin1Char(')'));
+        filtri << (descrizione.contains(QLatin1Char('('))
+                       ? descrizione
+                       : descrizione + QStringLiteral(" (") + schema + QLatin1Char(')'));
     }
     return filtri;
 }
@@ -82,7 +83,7 @@ std::optional<QString> mostraDialogo(const RichiestaFile &richiesta, QFileDialog
         return std::nullopt;
     return dialogo.selectedFiles().constFirst();
 }
-}
+} // namespace
 
 std::optional<QString> PiattaformaQt::DialogoApri(const RichiestaFile &richiesta)
 {

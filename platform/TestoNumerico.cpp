@@ -9,7 +9,7 @@
 namespace {
 bool eBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 bool eCifra(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-}
+} // namespace
 
 double ValoreDi(const QString &testo) noexcept
 {

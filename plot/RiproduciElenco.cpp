@@ -17,10 +17,7 @@ QFont CarattereDellaPagina(const QPaintDevice &dispositivo, double unitaPerMm)
 }
 } // namespace
 
-QColor ColoreQt(std::uint32_t rgb)
-{
-    return QColor(int((rgb >> 16) & 0xFF), int((rgb >> 8) & 0xFF), int(rgb & 0xFF));
-}
+QColor ColoreQt(std::uint32_t rgb) { return QColor(int((rgb >> 16) & 0xFF), int((rgb >> 8) & 0xFF), int(rgb & 0xFF)); }
 
 void RiproduciElenco(QPainter &pittore, const std::vector<ElementoDisegno> &elementi, const Riproduzione &modo)
 {

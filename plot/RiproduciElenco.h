@@ -15,9 +15,9 @@ class QPainter;
 using MappaPunti = std::function<QPointF(const QPointF &)>;
 
 struct Riproduzione {
-    MappaPunti mappa;            // every line end and text anchor goes through it
-    double unitaPerMm = 1;       // the painter's units per page millimetre: sizes the text and pen
-    double spessoreLineaMm = 0;  // 0: the thinnest line the device draws
+    MappaPunti mappa;           // every line end and text anchor goes through it
+    double unitaPerMm = 1;      // the painter's units per page millimetre: sizes the text and pen
+    double spessoreLineaMm = 0; // 0: the thinnest line the device draws
 };
 
 // Draws each element in order: lines in their colour, texts in Arial 8.25 pt with their top-left

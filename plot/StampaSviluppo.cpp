@@ -18,9 +18,9 @@ namespace {
 constexpr int k_PrimoPunto = 1; // the points of an edge; slot 0 is left alone
 constexpr int k_UltimoPunto = k_PuntiBordo;
 constexpr double k_PaginaX = k_LarghezzaDisegno; // the page's right edge, mm
-constexpr double k_PaginaY = k_AltezzaDisegno;  // the page's bottom edge, mm
-constexpr double k_Su = -6.0; // a corner letter stands above its corner
-constexpr double k_Giu = 1.0;  // or below it
+constexpr double k_PaginaY = k_AltezzaDisegno;   // the page's bottom edge, mm
+constexpr double k_Su = -6.0;                    // a corner letter stands above its corner
+constexpr double k_Giu = 1.0;                    // or below it
 
 struct VarianteStampa {
     const QString &nome;
@@ -29,9 +29,9 @@ struct VarianteStampa {
     bool ruota; // standing figures are drawn a quarter turn round
     double (*offsetX)(const StatoSviluppo &);
     double (*offsetY)(const StatoSviluppo &);
-    double segnoOffsetY; // +1: OffsetY is added to y; -1: it is subtracted
+    double segnoOffsetY;                      // +1: OffsetY is added to y; -1: it is subtracted
     std::array<double, 4> scostamentoLettere; // A, B, C, D
-    const char *forma; // first word of the legend
+    const char *forma;                        // first word of the legend
 };
 
 // Standing figures: the point of the reference edge that lay lowest before the turn goes on the
@@ -54,14 +54,46 @@ double OffsetYInPiedi(const StatoSviluppo &s) { return s.XABMax - k_PaginaY; }
 const std::array<VarianteStampa, 4> &Varianti()
 {
     static const std::array<VarianteStampa, 4> varianti{{
-        {k_StampaConoOrizzontale, k_PaginaX, k_PaginaY, EstensioneCono, false, OffsetXConoSteso,
-         OffsetYSteso, 1.0, {k_Su, k_Su, k_Su, k_Su}, "Cono: "},
-        {k_StampaConoVerticale, k_PaginaY, k_PaginaX, EstensioneCono, true, OffsetXConoInPiedi,
-         OffsetYInPiedi, -1.0, {k_Giu, k_Giu, k_Su, k_Su}, "Cono: "},
-        {k_StampaCilindroOrizzontale, k_PaginaX, k_PaginaY, EstensioneCilindro, false,
-         OffsetXCilindroSteso, OffsetYSteso, 1.0, {k_Giu, k_Giu, k_Su, k_Su}, "Cilindro: "},
-        {k_StampaCilindroVerticale, k_PaginaY, k_PaginaX, EstensioneCilindro, true,
-         OffsetXCilindroInPiedi, OffsetYInPiedi, -1.0, {k_Su, k_Giu, k_Su, k_Giu}, "Cilindro: "},
+        {k_StampaConoOrizzontale,
+         k_PaginaX,
+         k_PaginaY,
+         EstensioneCono,
+         false,
+         OffsetXConoSteso,
+         OffsetYSteso,
+         1.0,
+         {k_Su, k_Su, k_Su, k_Su},
+         "Cono: "},
+        {k_StampaConoVerticale,
+         k_PaginaY,
+         k_PaginaX,
+         EstensioneCono,
+         true,
+         OffsetXConoInPiedi,
+         OffsetYInPiedi,
+         -1.0,
+         {k_Giu, k_Giu, k_Su, k_Su},
+         "Cono: "},
+        {k_StampaCilindroOrizzontale,
+         k_PaginaX,
+         k_PaginaY,
+         EstensioneCilindro,
+         false,
+         OffsetXCilindroSteso,
+         OffsetYSteso,
+         1.0,
+         {k_Giu, k_Giu, k_Su, k_Su},
+         "Cilindro: "},
+        {k_StampaCilindroVerticale,
+         k_PaginaY,
+         k_PaginaX,
+         EstensioneCilindro,
+         true,
+         OffsetXCilindroInPiedi,
+         OffsetYInPiedi,
+         -1.0,
+         {k_Su, k_Giu, k_Su, k_Giu},
+         "Cilindro: "},
     }};
     return varianti;
 }
@@ -109,10 +141,7 @@ Punto Disegnato(const StatoSviluppo &s, const VarianteStampa &v, double x, doubl
 Punto PuntoAB(const StatoSviluppo &s, const VarianteStampa &v, int i) { return Disegnato(s, v, s.XAB[i], s.YAB[i]); }
 Punto PuntoCD(const StatoSviluppo &s, const VarianteStampa &v, int i) { return Disegnato(s, v, s.XCD[i], s.YCD[i]); }
 
-void Linea(SuperficieDisegno &superficie, Punto da, Punto a)
-{
-    superficie.Line(da.x, da.y, a.x, a.y, k_BluScuro);
-}
+void Linea(SuperficieDisegno &superficie, Punto da, Punto a) { superficie.Line(da.x, da.y, a.x, a.y, k_BluScuro); }
 
 void DisegnaContorno(const StatoSviluppo &s, const VarianteStampa &v, SuperficieDisegno &superficie)
 {
@@ -144,8 +173,8 @@ void ScriviLegenda(const StatoSviluppo &s, const VarianteStampa &v, SuperficieDi
     const double lungCD = std::sqrt(dx * dx + dy * dy);
     const QString righe[] = {
         QLatin1String(v.forma) + s.Nome.testo(),
-        QStringLiteral("CA (mm): ") + FVal(s.TestoAC) + QStringLiteral("; AB: ") + FVal(s.TestoAB)
-            + QStringLiteral("; BD: ") + FVal(s.TestoBD),
+        QStringLiteral("CA (mm): ") + FVal(s.TestoAC) + QStringLiteral("; AB: ") + FVal(s.TestoAB) +
+            QStringLiteral("; BD: ") + FVal(s.TestoBD),
         QStringLiteral("Alfa (°): ") + FVal(s.TestoAlfa) + QStringLiteral("; Beta: ") + FVal(s.TestoBeta),
         QStringLiteral("Scala 1:") + QString::number(s.Scala),
         QStringLiteral("Somma AB (mm): ") + F(s.SommaAB),

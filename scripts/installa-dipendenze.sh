@@ -10,7 +10,7 @@ pacchetti=(
   python3 python3-ezdxf poppler-utils
   xvfb xauth xdotool x11-utils
   clang libclang-rt-14-dev
-  valgrind file
+  valgrind file clang-format-14
 )
 
 mancanti=()

@@ -46,6 +46,11 @@ fuzz_brevi() {
   done
 }
 
+# The house style (.clang-format) on every C++ file in the repository.
+if [ "${CI:-}" = "true" ] && [ -d .git ]; then
+  git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run --Werror
+fi
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNA_WERROR=ON
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")

@@ -73,8 +73,7 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
                                   QStringLiteral("Qui puoi selezionare la taratura stampante da usare"),
                                   DaTwips(840, 2760, 4335, 330))),
       cmdTaraStampa(crea<QPushButton>(this, "cmdTaraStampa", QStringLiteral("Vai al manager taratura stampante"),
-                                      DaTwips(5280, 960, 2535, 255),
-                                      QStringLiteral("&Manager Taratura Stampante"))),
+                                      DaTwips(5280, 960, 2535, 255), QStringLiteral("&Manager Taratura Stampante"))),
       cmdHelp(crea<QPushButton>(this, "cmdHelp",
                                 QStringLiteral("Aiuto su come inserire i dati richiesti da questo modulo"),
                                 DaTwips(5280, 1320, 2535, 255), QStringLiteral("&?"))),
@@ -110,9 +109,9 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
     etichetta(this, "lblTaraStampante", QStringLiteral("Taratura stampante in uso:"), DaTwips(240, 2520, 1935, 255));
     optChiudiBD->setChecked(true);
 
-    const QList<QWidget *> ordine = {txtNome,     txtAC,      txtAB,       txtBD,         txtALPHA,
-                                     txtBETA,     optChiudiAC, optChiudiBD, cmdCalcola,    cboNomeTara,
-                                     cmdTaraStampa, cmdHelp,  cmdAbout,    cmdEsci};
+    const QList<QWidget *> ordine = {txtNome,       txtAC,       txtAB,       txtBD,      txtALPHA,
+                                     txtBETA,       optChiudiAC, optChiudiBD, cmdCalcola, cboNomeTara,
+                                     cmdTaraStampa, cmdHelp,     cmdAbout,    cmdEsci};
     for (qsizetype i = 0; i + 1 < ordine.size(); ++i)
         setTabOrder(ordine.at(i), ordine.at(i + 1));
 

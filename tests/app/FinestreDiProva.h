@@ -32,7 +32,10 @@ struct Figure {
 inline Figure ConoDiProva() { return {QStringLiteral("Pezzo"), "60", "120", "60", "60", "60", false}; }
 inline Figure CilindroDiProva() { return {QStringLiteral("Tubo"), "50", "100", "50", "90", "90", true}; }
 // Passes the checks but needs a drawing scale past what Scala can hold.
-inline Figure FiguraEnorme() { return {QStringLiteral("Enorme"), "9999999999", "9999999999", "9999999999", "90", "90", false}; }
+inline Figure FiguraEnorme()
+{
+    return {QStringLiteral("Enorme"), "9999999999", "9999999999", "9999999999", "90", "90", false};
+}
 
 inline frmCalvetra &FoglioDi(MDICalvetra &frame)
 {

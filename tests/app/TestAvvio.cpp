@@ -317,7 +317,7 @@ private slots:
         QVERIFY(p.C.y() < p.A.y() && p.D.y() < p.B.y());
         QVERIFY(p.C.x() > p.A.x()); // AC leans right
         if (cono) {
-            QVERIFY(p.D.x() < p.B.x()); // BD leans left
+            QVERIFY(p.D.x() < p.B.x());  // BD leans left
             QVERIFY(p.C.y() != p.D.y()); // oblique top
         } else {
             QCOMPARE(p.C - p.A, p.D - p.B); // parallelogram

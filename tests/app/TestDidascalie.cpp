@@ -10,8 +10,7 @@ class TestDidascalie : public QObject {
     CartellaDiLavoro m_cartella;
 
     // Each caption fits its own box, and the box fits the frame that holds it.
-    template <typename Controllo>
-    static void verificaInteri(QWidget *finestra)
+    template <typename Controllo> static void verificaInteri(QWidget *finestra)
     {
         const QList<Controllo *> controlli = finestra->findChildren<Controllo *>();
         for (Controllo *controllo : controlli) {

@@ -14,7 +14,7 @@ RecordTara buona()
     r.ShiftY = QStringLiteral("2");
     return r;
 }
-}
+} // namespace
 Q_DECLARE_METATYPE(Modifiche)
 
 class TestControlliTara : public QObject {
@@ -33,47 +33,57 @@ private slots:
         QTest::newRow("manca X rea 3") << m(C::XRea3, "") << "Manca il valore reale nella zona 3 nella direzione X";
         QTest::newRow("manca Y nom 2") << m(C::YNom2, "") << "Manca il valore nominale nella zona 2 nella direzione Y";
         QTest::newRow("manca Y rea 3") << m(C::YRea3, "") << "Manca il valore reale nella zona 3 nella direzione Y";
-        QTest::newRow("zona di soli blank") << m(C::YRea1, "  ")
-                                            << "Il valore reale nella zona 1 nella direzione Y deve essere un numero";
-        QTest::newRow("X nom 2 non numero") << m(C::XNom2, "12a")
-                                            << "Il valore nominale nella zona 2 nella direzione X deve essere un numero";
+        QTest::newRow("zona di soli blank")
+            << m(C::YRea1, "  ") << "Il valore reale nella zona 1 nella direzione Y deve essere un numero";
+        QTest::newRow("X nom 2 non numero")
+            << m(C::XNom2, "12a") << "Il valore nominale nella zona 2 nella direzione X deve essere un numero";
         QTest::newRow("shift X non numero") << m(C::ShiftX, "x") << "ShiftX deve essere un numero";
         QTest::newRow("shift Y non numero") << m(C::ShiftY, "1-") << "ShiftY deve essere un numero";
         QTest::newRow("zero passa") << Modifiche{{int(C::XNom1), "0"}, {int(C::XRea1), "0"}} << "";
-        QTest::newRow("X rea 1 negativo") << m(C::XRea1, "-0.01")
-                                          << "Il valore reale nella zona 1 nella direzione X deve essere positivo";
-        QTest::newRow("Y nom 1 negativo") << m(C::YNom1, "-5")
-                                          << "Il valore nominale nella zona 1 nella direzione Y deve essere positivo";
+        QTest::newRow("X rea 1 negativo")
+            << m(C::XRea1, "-0.01") << "Il valore reale nella zona 1 nella direzione X deve essere positivo";
+        QTest::newRow("Y nom 1 negativo")
+            << m(C::YNom1, "-5") << "Il valore nominale nella zona 1 nella direzione Y deve essere positivo";
         QTest::newRow("X nom 3 a 280 passa") << m(C::XNom3, "280") << "";
-        QTest::newRow("X nom 3 oltre 280") << m(C::XNom3, "280.01")
-                                           << "Il valore nominale nella zona 3 nella direzione X deve essere <= 280 mm";
-        QTest::newRow("X rea 3 oltre 280") << m(C::XRea3, "281")
-                                           << "Il valore reale nella zona 3 nella direzione X deve essere <= 280 mm";
-        QTest::newRow("Y nom 3 oltre 200") << m(C::YNom3, "200.5")
-                                           << "Il valore nominale nella zona 3 nella direzione Y deve essere <= 200 mm";
-        QTest::newRow("Y rea 3 oltre 200") << m(C::YRea3, "201")
-                                           << "Il valore reale nella zona 3 nella direzione Y deve essere <= 200 mm";
+        QTest::newRow("X nom 3 oltre 280")
+            << m(C::XNom3, "280.01") << "Il valore nominale nella zona 3 nella direzione X deve essere <= 280 mm";
+        QTest::newRow("X rea 3 oltre 280")
+            << m(C::XRea3, "281") << "Il valore reale nella zona 3 nella direzione X deve essere <= 280 mm";
+        QTest::newRow("Y nom 3 oltre 200")
+            << m(C::YNom3, "200.5") << "Il valore nominale nella zona 3 nella direzione Y deve essere <= 200 mm";
+        QTest::newRow("Y rea 3 oltre 200")
+            << m(C::YRea3, "201") << "Il valore reale nella zona 3 nella direzione Y deve essere <= 200 mm";
         QTest::newRow("zone uguali passano") << Modifiche{{int(C::XNom2), "140.00"}, {int(C::YRea2), "75"}} << "";
-        QTest::newRow("X nom 2 < 1") << m(C::XNom2, "139")
-                                     << "Il valore nominale nella zona 2 nella direzione X deve essere maggiore di quello nella zona 1";
-        QTest::newRow("X nom 3 < 2") << m(C::XNom3, "179")
-                                     << "Il valore nominale nella zona 3 nella direzione X deve essere maggiore di quello nella zona 2";
-        QTest::newRow("X rea 2 < 1") << m(C::XRea2, "139")
-                                     << "Il valore reale nella zona 2 nella direzione X deve essere maggiore di quello nella zona 1";
-        QTest::newRow("X rea 3 < 2") << m(C::XRea3, "178")
-                                     << "Il valore reale nella zona 3 nella direzione X deve essere maggiore di quello nella zona 2";
-        QTest::newRow("Y nom 2 < 1") << m(C::YNom2, "74")
-                                     << "Il valore nominale nella zona 2 nella direzione Y deve essere maggiore di quello nella zona 1";
-        QTest::newRow("Y nom 3 < 2") << m(C::YNom3, "149")
-                                     << "Il valore nominale nella zona 3 nella direzione Y deve essere maggiore di quello nella zona 2";
-        QTest::newRow("Y rea 2 < 1") << m(C::YRea2, "74")
-                                     << "Il valore reale nella zona 2 nella direzione Y deve essere maggiore di quello nella zona 1";
-        QTest::newRow("Y rea 3 < 2") << m(C::YRea3, "149")
-                                     << "Il valore reale nella zona 3 nella direzione Y deve essere maggiore di quello nella zona 2";
+        QTest::newRow("X nom 2 < 1")
+            << m(C::XNom2, "139")
+            << "Il valore nominale nella zona 2 nella direzione X deve essere maggiore di quello nella zona 1";
+        QTest::newRow("X nom 3 < 2")
+            << m(C::XNom3, "179")
+            << "Il valore nominale nella zona 3 nella direzione X deve essere maggiore di quello nella zona 2";
+        QTest::newRow("X rea 2 < 1")
+            << m(C::XRea2, "139")
+            << "Il valore reale nella zona 2 nella direzione X deve essere maggiore di quello nella zona 1";
+        QTest::newRow("X rea 3 < 2")
+            << m(C::XRea3, "178")
+            << "Il valore reale nella zona 3 nella direzione X deve essere maggiore di quello nella zona 2";
+        QTest::newRow("Y nom 2 < 1")
+            << m(C::YNom2, "74")
+            << "Il valore nominale nella zona 2 nella direzione Y deve essere maggiore di quello nella zona 1";
+        QTest::newRow("Y nom 3 < 2")
+            << m(C::YNom3, "149")
+            << "Il valore nominale nella zona 3 nella direzione Y deve essere maggiore di quello nella zona 2";
+        QTest::newRow("Y rea 2 < 1")
+            << m(C::YRea2, "74")
+            << "Il valore reale nella zona 2 nella direzione Y deve essere maggiore di quello nella zona 1";
+        QTest::newRow("Y rea 3 < 2")
+            << m(C::YRea3, "149")
+            << "Il valore reale nella zona 3 nella direzione Y deve essere maggiore di quello nella zona 2";
         QTest::newRow("shift -20 e 20 passano") << Modifiche{{int(C::ShiftX), "-20"}, {int(C::ShiftY), "20"}} << "";
-        QTest::newRow("shift X -20.5") << m(C::ShiftX, "-20.5") << "Il valore di Shift X non può essere minore di - 20 mm";
+        QTest::newRow("shift X -20.5") << m(C::ShiftX, "-20.5")
+                                       << "Il valore di Shift X non può essere minore di - 20 mm";
         QTest::newRow("shift Y -21") << m(C::ShiftY, "-21") << "Il valore di Shift Y non può essere minore di - 20 mm";
-        QTest::newRow("shift X 20.1") << m(C::ShiftX, "20.1") << "Il valore di Shift X non può essere maggiore di 20 mm";
+        QTest::newRow("shift X 20.1") << m(C::ShiftX, "20.1")
+                                      << "Il valore di Shift X non può essere maggiore di 20 mm";
         QTest::newRow("shift Y 25") << m(C::ShiftY, "25") << "Il valore di Shift Y non può essere maggiore di 20 mm";
         // Several faults: only the first in checking order is reported.
         QTest::newRow("più guasti") << Modifiche{{int(C::ShiftY), "99"}, {int(C::YRea3), "1"}, {int(C::XNom3), "x"}}
@@ -82,8 +92,9 @@ private slots:
                                                    << "Manca il valore reale nella zona 3 nella direzione Y";
         QTest::newRow("shift X sotto prima di Y sopra") << Modifiche{{int(C::ShiftY), "30"}, {int(C::ShiftX), "-30"}}
                                                         << "Il valore di Shift X non può essere minore di - 20 mm";
-        QTest::newRow("negativo prima dell'ordine") << Modifiche{{int(C::XNom2), "100"}, {int(C::YRea3), "-1"}}
-                                                    << "Il valore reale nella zona 3 nella direzione Y deve essere positivo";
+        QTest::newRow("negativo prima dell'ordine")
+            << Modifiche{{int(C::XNom2), "100"}, {int(C::YRea3), "-1"}}
+            << "Il valore reale nella zona 3 nella direzione Y deve essere positivo";
     }
     void controlli()
     {
@@ -144,14 +155,16 @@ private slots:
         QTest::newRow("factory record") << Modifiche{} << "";
         QTest::newRow("name of blanks") << m(C::NomeTara, "  ") << "";
         QTest::newRow("empty shifts: zero, no notice") << Modifiche{{int(C::ShiftX), ""}, {int(C::ShiftY), ""}} << "";
-        QTest::newRow("empty zone") << m(C::YRea2, "")
-                                    << "Manca il valore reale nella zona 2 nella direzione Y";
-        QTest::newRow("empty shift, then a damaged zone") << Modifiche{{int(C::ShiftX), ""}, {int(C::XNom2), "abc"}}
-                                                          << "Il valore nominale nella zona 2 nella direzione X deve essere un numero";
+        QTest::newRow("empty zone") << m(C::YRea2, "") << "Manca il valore reale nella zona 2 nella direzione Y";
+        QTest::newRow("empty shift, then a damaged zone")
+            << Modifiche{{int(C::ShiftX), ""}, {int(C::XNom2), "abc"}}
+            << "Il valore nominale nella zona 2 nella direzione X deve essere un numero";
         QTest::newRow("damaged shift") << m(C::ShiftY, "a") << "ShiftY deve essere un numero";
-        QTest::newRow("shift out of range") << m(C::ShiftX, "-25") << "Il valore di Shift X non può essere minore di - 20 mm";
-        QTest::newRow("zones out of order") << m(C::XRea3, "150")
-                                            << "Il valore reale nella zona 3 nella direzione X deve essere maggiore di quello nella zona 2";
+        QTest::newRow("shift out of range")
+            << m(C::ShiftX, "-25") << "Il valore di Shift X non può essere minore di - 20 mm";
+        QTest::newRow("zones out of order")
+            << m(C::XRea3, "150")
+            << "Il valore reale nella zona 3 nella direzione X deve essere maggiore di quello nella zona 2";
     }
     void memorizzata()
     {
@@ -176,28 +189,43 @@ private slots:
         QTest::addColumn<QString>("messaggio");
         QTest::addColumn<QString>("dopo");
         using C = CampoTara;
-        QTest::newRow("virgola in punto") << int(C::XNom1) << "12,5" << "" << "12.5";
-        QTest::newRow("senza virgola") << int(C::YRea2) << " 12.5 " << "" << " 12.5 ";
+        QTest::newRow("virgola in punto") << int(C::XNom1) << "12,5"
+                                          << ""
+                                          << "12.5";
+        QTest::newRow("senza virgola") << int(C::YRea2) << " 12.5 "
+                                       << ""
+                                       << " 12.5 ";
         QTest::newRow("doppia virgola") << int(C::ShiftX) << "1,2,3"
-                                        << "Doppia virgola, correggere il testo introdotto in Shift X!" << "1,2,3";
+                                        << "Doppia virgola, correggere il testo introdotto in Shift X!"
+                                        << "1,2,3";
         QTest::newRow("doppio punto") << int(C::YRea3) << "1.2.3"
-                                      << "Doppio punto, correggere il testo introdotto in Zona 3Y Misurata!" << "1.2.3";
+                                      << "Doppio punto, correggere il testo introdotto in Zona 3Y Misurata!"
+                                      << "1.2.3";
         QTest::newRow("misto, shift X") << int(C::ShiftX) << "1.234,5"
-                                        << "Errore di sintassi, correggere il testo introdotto in in Shift X!" << "1.234,5";
+                                        << "Errore di sintassi, correggere il testo introdotto in in Shift X!"
+                                        << "1.234,5";
         QTest::newRow("misto, shift Y") << int(C::ShiftY) << "1,5."
-                                        << "Errore di sintassi, correggere il testo introdotto in in Shift Y!" << "1,5.";
-        QTest::newRow("misto, 3X nominale") << int(C::XNom3) << "2.8,0"
-                                            << "Errore di sintassi, correggere il testo introdotto in Zona 3X Nominale !"
-                                            << "2.8,0";
+                                        << "Errore di sintassi, correggere il testo introdotto in in Shift Y!"
+                                        << "1,5.";
+        QTest::newRow("misto, 3X nominale")
+            << int(C::XNom3) << "2.8,0"
+            << "Errore di sintassi, correggere il testo introdotto in Zona 3X Nominale !"
+            << "2.8,0";
         QTest::newRow("misto, 2X nominale") << int(C::XNom2) << ",."
-                                            << "Errore di sintassi, correggere il testo introdotto in Zona 2X Nominale!" << ",.";
+                                            << "Errore di sintassi, correggere il testo introdotto in Zona 2X Nominale!"
+                                            << ",.";
         QTest::newRow("misto, 1Y misurata") << int(C::YRea1) << "7.5,"
-                                            << "Errore di sintassi, correggere il testo introdotto in Zona 1Y Misurata!" << "7.5,";
+                                            << "Errore di sintassi, correggere il testo introdotto in Zona 1Y Misurata!"
+                                            << "7.5,";
         QTest::newRow("virgola e doppio punto") << int(C::XRea2) << "1,2.3.4"
                                                 << "Doppio punto, correggere il testo introdotto in Zona 2X Misurata!"
                                                 << "1,2.3.4";
-        QTest::newRow("vuoto") << int(C::YNom1) << "" << "" << "";
-        QTest::newRow("non il nome") << int(C::NomeTara) << "a,b" << "" << "a,b";
+        QTest::newRow("vuoto") << int(C::YNom1) << ""
+                               << ""
+                               << "";
+        QTest::newRow("non il nome") << int(C::NomeTara) << "a,b"
+                                     << ""
+                                     << "a,b";
     }
     void sintassi()
     {
@@ -216,7 +244,7 @@ private slots:
         const QStringList attese = {"Zona 1X Nominale", "Zona 2X Nominale", "Zona 3X Nominale", "Zona 1X Misurata",
                                     "Zona 2X Misurata", "Zona 3X Misurata", "Zona 1Y Nominale", "Zona 2Y Nominale",
                                     "Zona 3Y Nominale", "Zona 1Y Misurata", "Zona 2Y Misurata", "Zona 3Y Misurata",
-                                    "Shift X", "Shift Y"};
+                                    "Shift X",          "Shift Y"};
         for (int i = 0; i < attese.size(); ++i)
             QCOMPARE(ControlloSintassi(CampoTara(i + 1), QStringLiteral("1,,")).messaggio,
                      QStringLiteral("Doppia virgola, correggere il testo introdotto in ") + attese.at(i) + "!");

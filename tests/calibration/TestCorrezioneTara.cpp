@@ -69,13 +69,48 @@ private slots:
         QTest::addColumn<QString>("rea1");
         QTest::addColumn<QString>("rea2");
         QTest::addColumn<QString>("rea3");
-        QTest::newRow("tutto zero") << "0" << "0" << "0" << "0" << "0" << "0";
-        QTest::newRow("misura 1 zero") << "140" << "180" << "280" << "0" << "178" << "279";
-        QTest::newRow("misure 1 e 2 uguali") << "140" << "180" << "280" << "139" << "139" << "279";
-        QTest::newRow("misure decrescenti") << "140" << "180" << "280" << "139" << "120" << "279";
-        QTest::newRow("nominali decrescenti") << "140" << "100" << "280" << "139" << "178" << "279";
-        QTest::newRow("testi illeggibili") << "abc" << "" << "x" << "?" << "-" << "";
-        QTest::newRow("misura minuscola") << "9999999999" << "9999999999" << "9999999999" << "0.00000001" << "1" << "2";
+        QTest::newRow("tutto zero") << "0"
+                                    << "0"
+                                    << "0"
+                                    << "0"
+                                    << "0"
+                                    << "0";
+        QTest::newRow("misura 1 zero") << "140"
+                                       << "180"
+                                       << "280"
+                                       << "0"
+                                       << "178"
+                                       << "279";
+        QTest::newRow("misure 1 e 2 uguali") << "140"
+                                             << "180"
+                                             << "280"
+                                             << "139"
+                                             << "139"
+                                             << "279";
+        QTest::newRow("misure decrescenti") << "140"
+                                            << "180"
+                                            << "280"
+                                            << "139"
+                                            << "120"
+                                            << "279";
+        QTest::newRow("nominali decrescenti") << "140"
+                                              << "100"
+                                              << "280"
+                                              << "139"
+                                              << "178"
+                                              << "279";
+        QTest::newRow("testi illeggibili") << "abc"
+                                           << ""
+                                           << "x"
+                                           << "?"
+                                           << "-"
+                                           << "";
+        QTest::newRow("misura minuscola") << "9999999999"
+                                          << "9999999999"
+                                          << "9999999999"
+                                          << "0.00000001"
+                                          << "1"
+                                          << "2";
     }
     void recordGuasti()
     {

@@ -32,7 +32,7 @@ void scrivi(const QString &percorso, const QByteArray &byte)
     QVERIFY(f.open(QIODevice::WriteOnly));
     QCOMPARE(f.write(byte), byte.size());
 }
-}
+} // namespace
 
 class TestFileTaratura : public QObject {
     Q_OBJECT
@@ -41,7 +41,11 @@ private:
     QString m_file;
 
 private slots:
-    void init() { m_file = m_dir.filePath(QStringLiteral("Taratura.dat")); QFile::remove(m_file); }
+    void init()
+    {
+        m_file = m_dir.filePath(QStringLiteral("Taratura.dat"));
+        QFile::remove(m_file);
+    }
 
     void fileMancante()
     {
@@ -67,7 +71,7 @@ private slots:
         QVERIFY(!LeggiTara(3, m_file)); // the partial record is never read
         QVERIFY(!LeggiTara(0, m_file));
         QCOMPARE(NomiTarature(m_file), (QStringList{"A", "B"}));
-        QVERIFY(CreaTaratureIniziali(m_file)); // holds records: nothing to do
+        QVERIFY(CreaTaratureIniziali(m_file));               // holds records: nothing to do
         QCOMPARE(QFile(m_file).size(), qint64(byte.size())); // the tail is left alone by reading
     }
 
@@ -147,7 +151,8 @@ private slots:
     {
         PiattaformaFinta finta;
         ImpostaGuastoSimulato([](const char *passo) { return QLatin1String(passo) == QLatin1String("scrivi"); });
-        finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: errore di lettura o scrittura del disco"));
+        finta.attendiBox(
+            QStringLiteral("Impossibile scrivere il file Taratura.dat: errore di lettura o scrittura del disco"));
         QVERIFY(!CreaTaratureIniziali(m_file));
         ImpostaGuastoSimulato({});
         QVERIFY(!QFile::exists(m_file));

@@ -21,9 +21,8 @@ const QString k_Domanda = QStringLiteral("E' necessario stampare una griglia di 
 const QString k_Avviso = QStringLiteral("La modifica casuale dei parametri può provocare stampe multiple!");
 const QString k_Sovrascrivo = QStringLiteral("Identificativo Taratura Stampante esistente! Sovrascrivo?");
 
-const char *const k_Valori[] = {"txtXNom1", "txtXNom2", "txtXNom3", "txtXRea1", "txtXRea2",
-                                "txtXRea3", "txtYNom1", "txtYNom2", "txtYNom3", "txtYRea1",
-                                "txtYRea2", "txtYRea3", "txtShiftX", "txtShiftY"};
+const char *const k_Valori[] = {"txtXNom1", "txtXNom2", "txtXNom3", "txtXRea1", "txtXRea2", "txtXRea3",  "txtYNom1",
+                                "txtYNom2", "txtYNom3", "txtYRea1", "txtYRea2", "txtYRea3", "txtShiftX", "txtShiftY"};
 
 RecordTara TaraTerza()
 {
@@ -147,16 +146,16 @@ Modo TestFrmTaraStampa::modo() const
     return m;
 }
 
-#define VERIFICA_MODO(atteso) \
-    do { \
-        const Modo m_ = modo(); \
-        QVERIFY(!m_.parziale); \
-        QCOMPARE(m_.nome, (atteso).nome); \
-        QCOMPARE(m_.valori, (atteso).valori); \
-        QCOMPARE(m_.applica, (atteso).applica); \
-        QCOMPARE(m_.lista, (atteso).lista); \
-        QCOMPARE(m_.rimuovi, (atteso).rimuovi); \
-        QCOMPARE(m_.didascalia, (atteso).didascalia); \
+#define VERIFICA_MODO(atteso)                                                                                          \
+    do {                                                                                                               \
+        const Modo m_ = modo();                                                                                        \
+        QVERIFY(!m_.parziale);                                                                                         \
+        QCOMPARE(m_.nome, (atteso).nome);                                                                              \
+        QCOMPARE(m_.valori, (atteso).valori);                                                                          \
+        QCOMPARE(m_.applica, (atteso).applica);                                                                        \
+        QCOMPARE(m_.lista, (atteso).lista);                                                                            \
+        QCOMPARE(m_.rimuovi, (atteso).rimuovi);                                                                        \
+        QCOMPARE(m_.didascalia, (atteso).didascalia);                                                                  \
     } while (false)
 
 const Modo k_Visione{false, false, false, false, false, QString()};
@@ -440,17 +439,22 @@ void TestFrmTaraStampa::perditaFuoco_controlloSintassi_data()
     QTest::addColumn<QString>("messaggio");
     QTest::addColumn<QString>("restante");
 
-    QTest::newRow("comma becomes point") << "txtXNom1" << "12,5" << QString() << "12.5";
-    QTest::newRow("doubled comma") << "txtXNom1" << "1,2,3"
+    QTest::newRow("comma becomes point") << "txtXNom1"
+                                         << "12,5" << QString() << "12.5";
+    QTest::newRow("doubled comma") << "txtXNom1"
+                                   << "1,2,3"
                                    << "Doppia virgola, correggere il testo introdotto in Zona 1X Nominale!"
                                    << "1,2,3";
-    QTest::newRow("doubled point") << "txtYRea3" << "1.2.3"
+    QTest::newRow("doubled point") << "txtYRea3"
+                                   << "1.2.3"
                                    << "Doppio punto, correggere il testo introdotto in Zona 3Y Misurata!"
                                    << "1.2.3";
-    QTest::newRow("mixed, irregular text") << "txtShiftX" << "1.234,5"
+    QTest::newRow("mixed, irregular text") << "txtShiftX"
+                                           << "1.234,5"
                                            << "Errore di sintassi, correggere il testo introdotto in in Shift X!"
                                            << "1.234,5";
-    QTest::newRow("plain number untouched") << "txtShiftY" << "-3" << QString() << "-3";
+    QTest::newRow("plain number untouched") << "txtShiftY"
+                                            << "-3" << QString() << "-3";
 }
 
 void TestFrmTaraStampa::perditaFuoco_controlloSintassi()

@@ -21,7 +21,8 @@ public:
     QStringList chiamate;
     void Line(double x1, double y1, double x2, double y2, std::uint32_t colore) override
     {
-        chiamate << QStringLiteral("L %1 %2 %3 %4 %5").arg(x1).arg(y1).arg(x2).arg(y2).arg(colore, 6, 16, QLatin1Char('0'));
+        chiamate
+            << QStringLiteral("L %1 %2 %3 %4 %5").arg(x1).arg(y1).arg(x2).arg(y2).arg(colore, 6, 16, QLatin1Char('0'));
     }
     void Print(double x, double y, const QString &testo) override
     {
@@ -32,7 +33,7 @@ public:
 
 const QString k_Domanda = QStringLiteral("E' necessario stampare una griglia di prova da 200x280mm?");
 
-}
+} // namespace
 
 class TestGrigliaProva : public QObject {
     Q_OBJECT
@@ -46,8 +47,8 @@ private slots:
             QCOMPARE(s.chiamate.at(i), QStringLiteral("L %1 0 %1 11340 000080").arg(i * 567));
         for (int j = 0; j <= 20; ++j)
             QCOMPARE(s.chiamate.at(29 + j), QStringLiteral("L 0 %1 15876 %1 000080").arg(j * 567));
-        QCOMPARE(s.chiamate.mid(50), (QStringList{"T 0 0 O(0,0)", "T 15309 0 X", "T 15309 340.2 (280,0)",
-                                                  "T 0 10773 Y(0,200)", "E"}));
+        QCOMPARE(s.chiamate.mid(50),
+                 (QStringList{"T 0 0 O(0,0)", "T 15309 0 X", "T 15309 340.2 (280,0)", "T 0 10773 Y(0,200)", "E"}));
     }
 
     void annullaLaDomanda()
@@ -121,11 +122,12 @@ private slots:
         finta.attendiStampante(true, [&](QPrinter &p) {
             p.setOutputFormat(QPrinter::PdfFormat);
             p.setOutputFileName(pdf);
-            p.setPageLayout(QPageLayout(QPageSize(carta), orientamento, QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
+            p.setPageLayout(
+                QPageLayout(QPageSize(carta), orientamento, QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
         });
-        finta.attendiBox(QStringLiteral("L'area stampabile del foglio scelto ") + area
-                             + QStringLiteral(" non contiene l'intera griglia di 280x200 mm: la parte esterna non "
-                                              "sarà stampata. Stampare comunque?"),
+        finta.attendiBox(QStringLiteral("L'area stampabile del foglio scelto ") + area +
+                             QStringLiteral(" non contiene l'intera griglia di 280x200 mm: la parte esterna non "
+                                            "sarà stampata. Stampare comunque?"),
                          Pulsanti::SiNo, RispostaNo);
         StampaPaginaTaratura();
         VERIFICA_COPIONE(finta);
@@ -144,8 +146,8 @@ private slots:
     {
         QFETCH(double, sinistro);
         QFETCH(double, alto);
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()
-            || QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
             QSKIP("poppler-utils not installed");
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("griglia.pdf"));
@@ -167,8 +169,9 @@ private slots:
         info.start(QStringLiteral("pdfinfo"), {pdf});
         info.waitForFinished(30000);
         const QString testo = QString::fromUtf8(info.readAllStandardOutput());
-        QVERIFY2(testo.contains(QRegularExpression(QStringLiteral("Page size:\\s+84[12](\\.\\d+)? x 595(\\.\\d+)? pts"))),
-                 qPrintable(testo));
+        QVERIFY2(
+            testo.contains(QRegularExpression(QStringLiteral("Page size:\\s+84[12](\\.\\d+)? x 595(\\.\\d+)? pts"))),
+            qPrintable(testo));
         QVERIFY(testo.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
 
         // Where each label's top left corner must land: 56.7 twips to the mm, 1440 to the inch.

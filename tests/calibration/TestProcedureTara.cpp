@@ -23,7 +23,7 @@ RecordTara tara(const QString &nome, const QString &xRea1 = QStringLiteral("140.
 }
 
 QStringList filePresenti(const QTemporaryDir &dir) { return QDir(dir.path()).entryList(QDir::Files); }
-}
+} // namespace
 
 class TestProcedureTara : public QObject {
     Q_OBJECT
@@ -146,7 +146,8 @@ private slots:
         QCOMPARE(RimuoviTara(indice, 3, m_file), EsitoTara::Eseguito);
         QCOMPARE(NomiTarature(m_file), restano);
         QCOMPARE(contenuto().size(), 2 * k_LunghezzaRecordTara);
-        QCOMPARE(LeggiTara(1, m_file)->XRea1.trimmed(), restano.at(0) == "A" ? QStringLiteral("1") : QStringLiteral("2"));
+        QCOMPARE(LeggiTara(1, m_file)->XRea1.trimmed(),
+                 restano.at(0) == "A" ? QStringLiteral("1") : QStringLiteral("2"));
         QCOMPARE(filePresenti(m_dir), QStringList{QStringLiteral("Taratura.dat")});
         VERIFICA_COPIONE(finta);
     }
@@ -205,9 +206,11 @@ private slots:
         PiattaformaFinta finta;
         if (!nuovo)
             finta.attendiBox(k_Sovrascrivo, Pulsanti::SiNo, RispostaSi);
-        finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: errore di lettura o scrittura del disco"));
+        finta.attendiBox(
+            QStringLiteral("Impossibile scrivere il file Taratura.dat: errore di lettura o scrittura del disco"));
         ImpostaGuastoSimulato([&](const char *p) { return passo == QLatin1String(p); });
-        const EsitoSalvaTara esito = SalvaTara(tara(nuovo ? QStringLiteral("Nuova") : QStringLiteral("Default"), "9"), m_file);
+        const EsitoSalvaTara esito =
+            SalvaTara(tara(nuovo ? QStringLiteral("Nuova") : QStringLiteral("Default"), "9"), m_file);
         ImpostaGuastoSimulato({});
         QCOMPARE(esito.esito, EsitoTara::Errore);
         QCOMPARE(contenuto(), prima);
@@ -228,7 +231,8 @@ private slots:
         const QByteArray prima = contenuto();
         PiattaformaFinta finta;
         finta.attendiBox(QStringLiteral("Elimino definitivamente: A?"), Pulsanti::OKAnnulla, RispostaOK);
-        finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: errore di lettura o scrittura del disco"));
+        finta.attendiBox(
+            QStringLiteral("Impossibile scrivere il file Taratura.dat: errore di lettura o scrittura del disco"));
         ImpostaGuastoSimulato([&](const char *p) { return passo == QLatin1String(p); });
         const EsitoTara esito = RimuoviTara(0, 3, m_file);
         ImpostaGuastoSimulato({});

@@ -44,7 +44,8 @@ QList<EntitaDxf> DocumentoDxf::entita() const
     bool inEntita = false;
     for (int i = 0; i < gruppi.size(); ++i) {
         const auto &g = gruppi[i];
-        if (g.first == 2 && g.second == QLatin1String("ENTITIES") && i > 0 && gruppi[i - 1].second == QLatin1String("SECTION")) {
+        if (g.first == 2 && g.second == QLatin1String("ENTITIES") && i > 0 &&
+            gruppi[i - 1].second == QLatin1String("SECTION")) {
             inEntita = true;
             continue;
         }

@@ -26,9 +26,9 @@ inline Esito vorna(const QStringList &argomenti, const QString &utente = {})
     if (utente.isEmpty())
         processo.start(QStringLiteral(VORNA_ESEGUIBILE), argomenti);
     else
-        processo.start(QStringLiteral("runuser"),
-                       QStringList{QStringLiteral("-u"), utente, QStringLiteral("--"), QStringLiteral(VORNA_ESEGUIBILE)}
-                           + argomenti);
+        processo.start(QStringLiteral("runuser"), QStringList{QStringLiteral("-u"), utente, QStringLiteral("--"),
+                                                              QStringLiteral(VORNA_ESEGUIBILE)} +
+                                                      argomenti);
     // A command that hangs (on a FIFO, say) is a failure, not a stalled test.
     if (!processo.waitForFinished(60000)) {
         processo.kill();
@@ -38,4 +38,3 @@ inline Esito vorna(const QStringList &argomenti, const QString &utente = {})
     return {processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -1,
             QString::fromUtf8(processo.readAllStandardOutput()), QString::fromUtf8(processo.readAllStandardError())};
 }
-

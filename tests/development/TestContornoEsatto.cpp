@@ -174,7 +174,7 @@ double scarto(const QList<V2> &bordo, const Moto &moto, const Solido &solido, do
     }
     return massimo;
 }
-}
+} // namespace
 
 class TestContornoEsatto : public QObject {
     Q_OBJECT

@@ -26,16 +26,26 @@ private slots:
     {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("didascalia");
-        QTest::newRow("lblNome") << "lblNome" << "Default";
-        QTest::newRow("lblAC") << "lblAC" << "60.";
-        QTest::newRow("lblAB") << "lblAB" << "120.";
-        QTest::newRow("lblBD") << "lblBD" << "60.";
-        QTest::newRow("lblALFA") << "lblALFA" << "60.";
-        QTest::newRow("lblBeta") << "lblBeta" << "60.";
-        QTest::newRow("lblChiudi") << "lblChiudi" << "T";
-        QTest::newRow("lblConoCilindro") << "lblConoCilindro" << "ConoCilindro";
-        QTest::newRow("lblStampa") << "lblStampa" << "Stampa";
-        QTest::newRow("lblSalvato") << "lblSalvato" << "";
+        QTest::newRow("lblNome") << "lblNome"
+                                 << "Default";
+        QTest::newRow("lblAC") << "lblAC"
+                               << "60.";
+        QTest::newRow("lblAB") << "lblAB"
+                               << "120.";
+        QTest::newRow("lblBD") << "lblBD"
+                               << "60.";
+        QTest::newRow("lblALFA") << "lblALFA"
+                                 << "60.";
+        QTest::newRow("lblBeta") << "lblBeta"
+                                 << "60.";
+        QTest::newRow("lblChiudi") << "lblChiudi"
+                                   << "T";
+        QTest::newRow("lblConoCilindro") << "lblConoCilindro"
+                                         << "ConoCilindro";
+        QTest::newRow("lblStampa") << "lblStampa"
+                                   << "Stampa";
+        QTest::newRow("lblSalvato") << "lblSalvato"
+                                    << "";
     }
 
     void etichetteIniziali()
@@ -57,18 +67,30 @@ private slots:
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("didascalia");
         QTest::addColumn<QKeySequence>("scorciatoia");
-        QTest::newRow("foglio") << "mnuNuovoFoglioDiLavoro" << "Nuovo &Foglio di Lavoro" << QKeySequence("Ctrl+F");
-        QTest::newRow("sviluppo") << "mnuNuovoSviluppo" << "&Nuovo Sviluppo" << QKeySequence("Ctrl+N");
-        QTest::newRow("apri") << "mnuApri" << "&Apri" << QKeySequence();
-        QTest::newRow("salva") << "mnuSalvaNome" << "&Salva con nome" << QKeySequence("Ctrl+S");
-        QTest::newRow("chiudi") << "cmdChiudi" << "&Chiudi" << QKeySequence();
-        QTest::newRow("stampa") << "mnuStampa" << "Stam&pa" << QKeySequence();
-        QTest::newRow("esporta") << "mnuEsporta" << "Esporta come *.&dxf" << QKeySequence();
-        QTest::newRow("esci") << "mnuEsci" << "&Esci" << QKeySequence();
-        QTest::newRow("tarature") << "mnuManager_Tarature" << "&Manager Tarature" << QKeySequence();
-        QTest::newRow("cascata") << "mnuCascata" << "Cascata" << QKeySequence();
-        QTest::newRow("guida") << "mnuGuidaInLinea" << "&Guida in linea" << QKeySequence();
-        QTest::newRow("info") << "mnuInfo" << "&About" << QKeySequence();
+        QTest::newRow("foglio") << "mnuNuovoFoglioDiLavoro"
+                                << "Nuovo &Foglio di Lavoro" << QKeySequence("Ctrl+F");
+        QTest::newRow("sviluppo") << "mnuNuovoSviluppo"
+                                  << "&Nuovo Sviluppo" << QKeySequence("Ctrl+N");
+        QTest::newRow("apri") << "mnuApri"
+                              << "&Apri" << QKeySequence();
+        QTest::newRow("salva") << "mnuSalvaNome"
+                               << "&Salva con nome" << QKeySequence("Ctrl+S");
+        QTest::newRow("chiudi") << "cmdChiudi"
+                                << "&Chiudi" << QKeySequence();
+        QTest::newRow("stampa") << "mnuStampa"
+                                << "Stam&pa" << QKeySequence();
+        QTest::newRow("esporta") << "mnuEsporta"
+                                 << "Esporta come *.&dxf" << QKeySequence();
+        QTest::newRow("esci") << "mnuEsci"
+                              << "&Esci" << QKeySequence();
+        QTest::newRow("tarature") << "mnuManager_Tarature"
+                                  << "&Manager Tarature" << QKeySequence();
+        QTest::newRow("cascata") << "mnuCascata"
+                                 << "Cascata" << QKeySequence();
+        QTest::newRow("guida") << "mnuGuidaInLinea"
+                               << "&Guida in linea" << QKeySequence();
+        QTest::newRow("info") << "mnuInfo"
+                              << "&About" << QKeySequence();
     }
 
     void menu()
@@ -98,17 +120,14 @@ private slots:
         for (QAction *azione : file->actions())
             nomi << azione->objectName();
         QCOMPARE(nomi, (QStringList{"mnuNuovoFoglioDiLavoro", "mnuNuovoSviluppo", "mnuDivisione", "mnuApri",
-                                    "mnuSalvaNome", "cmdChiudi", "mnuDivisione3", "mnuStampa", "mnuSep1",
-                                    "mnuEsporta", "mnuSep2", "mnuEsci"}));
+                                    "mnuSalvaNome", "cmdChiudi", "mnuDivisione3", "mnuStampa", "mnuSep1", "mnuEsporta",
+                                    "mnuSep2", "mnuEsci"}));
         for (const char *separatore : {"mnuDivisione", "mnuDivisione3", "mnuSep1", "mnuSep2"})
             QVERIFY(file->findChild<QAction *>(QLatin1String(separatore))->isSeparator());
         VERIFICA_COPIONE(finta);
     }
 
-    void geometriaIniziale()
-    {
-        QCOMPARE(frmGrafico::GeometriaIniziale(QSize(1000, 800)), QRect(20, 16, 960, 768));
-    }
+    void geometriaIniziale() { QCOMPARE(frmGrafico::GeometriaIniziale(QSize(1000, 800)), QRect(20, 16, 960, 768)); }
 
     // The page keeps its 288 x 208 proportions whatever the window's shape, centred.
     void paginaUniforme_data()
@@ -133,29 +152,45 @@ private slots:
     {
         QTest::addColumn<QString>("comando");
         QTest::addColumn<QString>("stato");
-        QTest::addColumn<int>("risposta");   // 0: no question
-        QTest::addColumn<int>("salvataggio"); // 0 none, 1 written, 2 dialog cancelled
-        QTest::addColumn<int>("finestre");    // windows open afterwards
+        QTest::addColumn<int>("risposta");      // 0: no question
+        QTest::addColumn<int>("salvataggio");   // 0 none, 1 written, 2 dialog cancelled
+        QTest::addColumn<int>("finestre");      // windows open afterwards
         QTest::addColumn<QString>("statoDopo"); // of the first window, when open
-        QTest::addColumn<bool>("foglio");      // worksheet on view afterwards
+        QTest::addColumn<bool>("foglio");       // worksheet on view afterwards
 
         const int si = RispostaSi, no = RispostaNo, annulla = RispostaAnnulla;
-        QTest::newRow("chiudi nuova") << "chiudi" << "" << 0 << 0 << 0 << "" << false;
-        QTest::newRow("chiudi salvato") << "chiudi" << "salvato" << 0 << 0 << 0 << "" << false;
-        QTest::newRow("chiudi: no") << "chiudi" << "da salvare" << no << 0 << 0 << "" << false;
-        QTest::newRow("chiudi: annulla") << "chiudi" << "da salvare" << annulla << 0 << 1 << "da salvare" << false;
-        QTest::newRow("chiudi: si, salva") << "chiudi" << "da salvare" << si << 1 << 0 << "" << false;
-        QTest::newRow("chiudi: si, annulla il dialogo") << "chiudi" << "da salvare" << si << 2 << 1 << "da salvare" << false;
-        QTest::newRow("apri nuova") << "apri" << "" << 0 << 0 << 1 << "" << false;
-        QTest::newRow("apri salvato") << "apri" << "salvato" << 0 << 0 << 1 << "salvato" << false;
-        QTest::newRow("apri: no") << "apri" << "da salvare" << no << 0 << 2 << "da salvare" << false;
-        QTest::newRow("apri: si, salva") << "apri" << "da salvare" << si << 1 << 2 << "salvato" << false;
-        QTest::newRow("apri: si, annulla il dialogo") << "apri" << "da salvare" << si << 2 << 2 << "da salvare" << false;
-        QTest::newRow("sviluppo nuova") << "sviluppo" << "" << 0 << 0 << 1 << "" << true;
-        QTest::newRow("sviluppo salvato") << "sviluppo" << "salvato" << 0 << 0 << 1 << "salvato" << true;
-        QTest::newRow("sviluppo: no") << "sviluppo" << "da salvare" << no << 0 << 2 << "da salvare" << true;
-        QTest::newRow("sviluppo: si, salva") << "sviluppo" << "da salvare" << si << 1 << 1 << "salvato" << true;
-        QTest::newRow("sviluppo: si, annulla il dialogo") << "sviluppo" << "da salvare" << si << 2 << 1 << "da salvare" << false;
+        QTest::newRow("chiudi nuova") << "chiudi"
+                                      << "" << 0 << 0 << 0 << "" << false;
+        QTest::newRow("chiudi salvato") << "chiudi"
+                                        << "salvato" << 0 << 0 << 0 << "" << false;
+        QTest::newRow("chiudi: no") << "chiudi"
+                                    << "da salvare" << no << 0 << 0 << "" << false;
+        QTest::newRow("chiudi: annulla") << "chiudi"
+                                         << "da salvare" << annulla << 0 << 1 << "da salvare" << false;
+        QTest::newRow("chiudi: si, salva") << "chiudi"
+                                           << "da salvare" << si << 1 << 0 << "" << false;
+        QTest::newRow("chiudi: si, annulla il dialogo") << "chiudi"
+                                                        << "da salvare" << si << 2 << 1 << "da salvare" << false;
+        QTest::newRow("apri nuova") << "apri"
+                                    << "" << 0 << 0 << 1 << "" << false;
+        QTest::newRow("apri salvato") << "apri"
+                                      << "salvato" << 0 << 0 << 1 << "salvato" << false;
+        QTest::newRow("apri: no") << "apri"
+                                  << "da salvare" << no << 0 << 2 << "da salvare" << false;
+        QTest::newRow("apri: si, salva") << "apri"
+                                         << "da salvare" << si << 1 << 2 << "salvato" << false;
+        QTest::newRow("apri: si, annulla il dialogo") << "apri"
+                                                      << "da salvare" << si << 2 << 2 << "da salvare" << false;
+        QTest::newRow("sviluppo nuova") << "sviluppo"
+                                        << "" << 0 << 0 << 1 << "" << true;
+        QTest::newRow("sviluppo salvato") << "sviluppo"
+                                          << "salvato" << 0 << 0 << 1 << "salvato" << true;
+        QTest::newRow("sviluppo: no") << "sviluppo"
+                                      << "da salvare" << no << 0 << 2 << "da salvare" << true;
+        QTest::newRow("sviluppo: si, salva") << "sviluppo"
+                                             << "da salvare" << si << 1 << 1 << "salvato" << true;
+        QTest::newRow("sviluppo: si, annulla il dialogo") << "sviluppo"
+                                                          << "da salvare" << si << 2 << 1 << "da salvare" << false;
     }
 
     void verificaNonSalvato()
@@ -370,16 +405,20 @@ private slots:
     void esporta_data()
     {
         QTest::addColumn<bool>("sviluppo");
-        QTest::addColumn<QVariant>("nome"); // null: dialog cancelled
+        QTest::addColumn<QVariant>("nome");   // null: dialog cancelled
         QTest::addColumn<QString>("scritto"); // the file expected, empty for none
         QTest::addColumn<QString>("messaggio");
-        QTest::newRow("nessuno sviluppo") << false << QVariant() << "" << "Nessun sviluppo da esportare! Premere OK per continuare";
-        QTest::newRow("annullato") << true << QVariant() << "" << "";
-        QTest::newRow("con .dxf") << true << QVariant(m_cartella.percorso("pezzo.dxf")) << m_cartella.percorso("pezzo.dxf") << "";
-        QTest::newRow("senza estensione") << true << QVariant(m_cartella.percorso("lamiera")) << m_cartella.percorso("lamiera.dxf") << "";
+        QTest::newRow("nessuno sviluppo") << false << QVariant() << ""
+                                          << "Nessun sviluppo da esportare! Premere OK per continuare";
+        QTest::newRow("annullato") << true << QVariant() << ""
+                                   << "";
+        QTest::newRow("con .dxf") << true << QVariant(m_cartella.percorso("pezzo.dxf"))
+                                  << m_cartella.percorso("pezzo.dxf") << "";
+        QTest::newRow("senza estensione")
+            << true << QVariant(m_cartella.percorso("lamiera")) << m_cartella.percorso("lamiera.dxf") << "";
         QTest::newRow("non scrivibile") << true << QVariant(m_cartella.percorso("manca/x.dxf")) << ""
-                                        << "Errore nell'esportazione dello sviluppo\nImpossibile scrivere il file: "
-                + m_cartella.percorso("manca/x.dxf") + ": file o cartella inesistente";
+                                        << "Errore nell'esportazione dello sviluppo\nImpossibile scrivere il file: " +
+                                               m_cartella.percorso("manca/x.dxf") + ": file o cartella inesistente";
     }
 
     void esporta()
@@ -424,8 +463,9 @@ private slots:
         file.close();
         QVERIFY(QFile::link(tnt, dxf));
         finta.attendiSalva(dxf);
-        finta.attendiBox(QStringLiteral("Errore nell'esportazione dello sviluppo\nEsportazione rifiutata: ") + dxf
-                         + QStringLiteral(" porta a ") + tnt + QStringLiteral(", che non si può sovrascrivere con un'esportazione"));
+        finta.attendiBox(QStringLiteral("Errore nell'esportazione dello sviluppo\nEsportazione rifiutata: ") + dxf +
+                         QStringLiteral(" porta a ") + tnt +
+                         QStringLiteral(", che non si può sovrascrivere con un'esportazione"));
         frame.FigliaAttiva()->mnuEsporta_Click();
         QCOMPARE(contenuto(tnt), QByteArray("sviluppo"));
         VERIFICA_COPIONE(finta);

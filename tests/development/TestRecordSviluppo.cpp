@@ -28,8 +28,15 @@ QByteArray fixture(const QList<Campo> &campi)
 // A cone closing on BD, with accented and euro characters in Windows-1252.
 QByteArray fixtureCono()
 {
-    return fixture({{0, 40, "Tramoggia \xe8 \x80"}, {40, 10, "60.5"}, {50, 10, "120,25"}, {60, 10, "80."},
-                    {70, 6, "60."}, {76, 6, "70."}, {82, 1, "F"}, {83, 1, "T"}, {84, 8, "Cono"},
+    return fixture({{0, 40, "Tramoggia \xe8 \x80"},
+                    {40, 10, "60.5"},
+                    {50, 10, "120,25"},
+                    {60, 10, "80."},
+                    {70, 6, "60."},
+                    {76, 6, "70."},
+                    {82, 1, "F"},
+                    {83, 1, "T"},
+                    {84, 8, "Cono"},
                     {92, 30, "Stampa_Cono_Lato_Orizzontale"}});
 }
 
@@ -48,7 +55,7 @@ EtichetteSviluppo etichetteCono()
     return e;
 }
 
-}
+} // namespace
 
 class TestRecordSviluppo : public QObject {
     Q_OBJECT
@@ -98,13 +105,20 @@ private slots:
     {
         QTest::addColumn<QString>("stampa");
         QTest::addColumn<QString>("atteso"); // empty: not one of the four
-        QTest::newRow("cono orizzontale") << "Stampa_Cono_Lato_Orizzontale" << "Cono";
-        QTest::newRow("cono verticale, padded") << "Stampa_Cono_Lato_Verticale    " << "Cono";
-        QTest::newRow("cilindro orizzontale") << "Stampa_Cilindro_Lato_Orizzontale" << "Cilindro";
-        QTest::newRow("cilindro verticale") << "Stampa_Cilindro_Lato_Verticale" << "Cilindro";
-        QTest::newRow("cut name from a file") << "Stampa_Cilindro_Lato_Orizzonta" << "";
-        QTest::newRow("new window") << "Stampa" << "";
-        QTest::newRow("other case") << "stampa_cono_lato_orizzontale" << "";
+        QTest::newRow("cono orizzontale") << "Stampa_Cono_Lato_Orizzontale"
+                                          << "Cono";
+        QTest::newRow("cono verticale, padded") << "Stampa_Cono_Lato_Verticale    "
+                                                << "Cono";
+        QTest::newRow("cilindro orizzontale") << "Stampa_Cilindro_Lato_Orizzontale"
+                                              << "Cilindro";
+        QTest::newRow("cilindro verticale") << "Stampa_Cilindro_Lato_Verticale"
+                                            << "Cilindro";
+        QTest::newRow("cut name from a file") << "Stampa_Cilindro_Lato_Orizzonta"
+                                              << "";
+        QTest::newRow("new window") << "Stampa"
+                                    << "";
+        QTest::newRow("other case") << "stampa_cono_lato_orizzontale"
+                                    << "";
     }
     void conoCilindro()
     {
@@ -195,7 +209,7 @@ private slots:
         QTest::newRow("61 bytes: record 1, partial") << uno.left(61) << uno.left(61) + QByteArray(61, ' ');
         QTest::newRow("183 bytes: record 2, partial") << uno + due.left(61) << due.left(61) + QByteArray(61, ' ');
         QTest::newRow("binary bytes") << QByteArray("\x00\xff\n\r\x81\x01", 6)
-                                     << QByteArray("\x00\xff\n\r\x81\x01", 6) + QByteArray(116, ' ');
+                                      << QByteArray("\x00\xff\n\r\x81\x01", 6) + QByteArray(116, ' ');
     }
     void letturaDaFile()
     {
@@ -275,7 +289,10 @@ private slots:
 
     void caricaNelloStato()
     {
-        RecordSviluppo r = RecordDaByte(fixture({{0, 40, "Tubo"}, {40, 10, "60."}, {82, 1, "T"}, {83, 1, "F"},
+        RecordSviluppo r = RecordDaByte(fixture({{0, 40, "Tubo"},
+                                                 {40, 10, "60."},
+                                                 {82, 1, "T"},
+                                                 {83, 1, "F"},
                                                  {92, 30, "Stampa_Cilindro_Lato_Orizzonta"}}));
         StatoSviluppo s;
         CaricaNelloStato(r, s);

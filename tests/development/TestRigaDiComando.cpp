@@ -15,10 +15,10 @@ QByteArray campo(const QByteArray &testo, int larghezza) { return testo.left(lar
 QByteArray record(const QByteArray &ac, const QByteArray &ab, const QByteArray &bd, const QByteArray &alfa,
                   const QByteArray &beta)
 {
-    return campo("Tubo", 40) + campo(ac, 10) + campo(ab, 10) + campo(bd, 10) + campo(alfa, 6) + campo(beta, 6)
-        + "TF" + campo("", 8) + campo("", 30);
+    return campo("Tubo", 40) + campo(ac, 10) + campo(ab, 10) + campo(bd, 10) + campo(alfa, 6) + campo(beta, 6) + "TF" +
+           campo("", 8) + campo("", 30);
 }
-}
+} // namespace
 
 class TestRigaDiComando : public QObject {
     Q_OBJECT
@@ -58,7 +58,8 @@ private slots:
         const QString tnt = dir.filePath(QStringLiteral("tubo.tnt")), csv = dir.filePath(QStringLiteral("tubo.csv"));
         QVERIFY(ScriviTutto(tnt, record("80.", "100.", "80.", "90.", "90.")));
         QCOMPARE(vorna({QStringLiteral("--export-csv"), tnt, csv}).codice, 0);
-        const QStringList righe = QString::fromLatin1(LeggiTutto(csv)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        const QStringList righe =
+            QString::fromLatin1(LeggiTutto(csv)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(righe.size(), 1 + 62 + 2);
         QCOMPARE(righe.first(), QStringLiteral("k,XAB,YAB,XCD,YCD,Generatore"));
         const QRegularExpression numero(QStringLiteral("^-?[0-9]+\\.[0-9]{6}$"));
@@ -83,8 +84,8 @@ private slots:
         QTest::newRow("bad AC") << record("abc", "100.", "80.", "90.", "90.") << "AC deve essere un numero > 0!\n";
         QTest::newRow("empty file") << QByteArray() << "AC deve essere un numero > 0!\n";
         QTest::newRow("binary bytes") << QByteArray("\x00\xff\x01", 3) << "AC deve essere un numero > 0!\n";
-        QTest::newRow("no truncated cone") << record("60.", "120.", "60.", "110.", "100.")
-                                          << "La proiezione non è un tronco di cono !\n";
+        QTest::newRow("no truncated cone")
+            << record("60.", "120.", "60.", "110.", "100.") << "La proiezione non è un tronco di cono !\n";
     }
     void figureRifiutate()
     {
@@ -92,8 +93,9 @@ private slots:
         QFETCH(QString, messaggio);
         for (const char *comando : {"--export-dxf", "--export-csv"}) {
             QTemporaryDir dir;
-            const QString tnt = dir.filePath(QStringLiteral("s.tnt")), uscita = dir.filePath(
-                comando == QByteArray("--export-dxf") ? QStringLiteral("s.dxf") : QStringLiteral("s.csv"));
+            const QString tnt = dir.filePath(QStringLiteral("s.tnt")),
+                          uscita = dir.filePath(comando == QByteArray("--export-dxf") ? QStringLiteral("s.dxf")
+                                                                                      : QStringLiteral("s.csv"));
             QVERIFY(ScriviTutto(tnt, contenuto));
             QVERIFY(ScriviTutto(uscita, "old"));
             const Esito e = vorna({QLatin1String(comando), tnt, uscita});
@@ -106,15 +108,27 @@ private slots:
 
     void fileNonUsabili_data()
     {
-        QTest::addColumn<QString>("origine");     // relative to a fresh folder holding a good s.tnt
+        QTest::addColumn<QString>("origine"); // relative to a fresh folder holding a good s.tnt
         QTest::addColumn<QString>("destinazione");
-        QTest::addColumn<QString>("nominato");    // the name the message must show
-        QTest::newRow("missing input") << "manca.tnt" << "s.dxf" << "manca.tnt";
-        QTest::newRow("input is a folder") << "cartella.tnt" << "s.dxf" << "cartella.tnt";
-        QTest::newRow("output folder missing") << "s.tnt" << "no/s.dxf" << "no/s.dxf";
-        QTest::newRow("output is a folder") << "s.tnt" << "cartella.dxf" << "cartella.dxf";
-        QTest::newRow("input not .tnt") << "s.dxf" << "s.tnt" << "s.dxf";
-        QTest::newRow("output not .dxf") << "s.tnt" << "s.txt" << "s.txt";
+        QTest::addColumn<QString>("nominato"); // the name the message must show
+        QTest::newRow("missing input") << "manca.tnt"
+                                       << "s.dxf"
+                                       << "manca.tnt";
+        QTest::newRow("input is a folder") << "cartella.tnt"
+                                           << "s.dxf"
+                                           << "cartella.tnt";
+        QTest::newRow("output folder missing") << "s.tnt"
+                                               << "no/s.dxf"
+                                               << "no/s.dxf";
+        QTest::newRow("output is a folder") << "s.tnt"
+                                            << "cartella.dxf"
+                                            << "cartella.dxf";
+        QTest::newRow("input not .tnt") << "s.dxf"
+                                        << "s.tnt"
+                                        << "s.dxf";
+        QTest::newRow("output not .dxf") << "s.tnt"
+                                         << "s.txt"
+                                         << "s.txt";
     }
     void fileNonUsabili()
     {
@@ -127,7 +141,8 @@ private slots:
         cartella.mkdir(QStringLiteral("cartella.tnt"));
         cartella.mkdir(QStringLiteral("cartella.dxf"));
         const QStringList prima = cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        const Esito e = vorna({QStringLiteral("--export-dxf"), cartella.filePath(origine), cartella.filePath(destinazione)});
+        const Esito e =
+            vorna({QStringLiteral("--export-dxf"), cartella.filePath(origine), cartella.filePath(destinazione)});
         QCOMPARE(e.codice, 2);
         QVERIFY2(e.errori.contains(cartella.filePath(nominato)), qPrintable(e.errori));
         QCOMPARE(cartella.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), prima);
@@ -143,8 +158,8 @@ private slots:
         const QString ignota = QStringLiteral("Opzione sconosciuta: ");
         QTest::newRow("export, one name") << QStringList{"--export-dxf", "solo.tnt"} << conteggio + "--export-dxf";
         QTest::newRow("export, no name") << QStringList{"--export-csv"} << conteggio + "--export-csv";
-        QTest::newRow("export, three names") << QStringList{"--export-csv", "a.tnt", "b.csv", "c"}
-                                             << conteggio + "--export-csv";
+        QTest::newRow("export, three names")
+            << QStringList{"--export-csv", "a.tnt", "b.csv", "c"} << conteggio + "--export-csv";
         QTest::newRow("help with a name") << QStringList{"--help", "x"} << conteggio + "--help";
         QTest::newRow("version twice") << QStringList{"--version", "--version"} << conteggio + "--version";
         QTest::newRow("unknown export") << QStringList{"--export-foo", "a", "b"} << ignota + "--export-foo";

@@ -62,7 +62,7 @@ int segmentiNulli(const QList<PuntoPiano> &vertici)
     }
     return nulli;
 }
-}
+} // namespace
 
 class TestSegmentiDxf : public QObject {
     Q_OBJECT
@@ -81,13 +81,18 @@ private slots:
             PiattaformaFinta finta;
             const auto testo = DxfDelleFigure(figureDi(c));
             const QString nome = QStringLiteral("AC %1 AB %2 BD %3 Alfa %4 Beta %5 %6")
-                                     .arg(c.ac, 0, 'f', 1).arg(c.ab, 0, 'f', 1).arg(c.bd, 0, 'f', 1)
-                                     .arg(c.alfa).arg(c.beta).arg(c.chiudiAC ? "AC" : "BD");
+                                     .arg(c.ac, 0, 'f', 1)
+                                     .arg(c.ab, 0, 'f', 1)
+                                     .arg(c.bd, 0, 'f', 1)
+                                     .arg(c.alfa)
+                                     .arg(c.beta)
+                                     .arg(c.chiudiAC ? "AC" : "BD");
             QVERIFY2(testo, qPrintable(nome));
             VERIFICA_COPIONE(finta);
             const QList<PuntoPiano> vertici = VerticiDxf(*testo);
             QVERIFY2(vertici.size() > 100, qPrintable(nome));
-            QVERIFY2(segmentiNulli(vertici) == 0, qPrintable(nome + QStringLiteral(": %1").arg(segmentiNulli(vertici))));
+            QVERIFY2(segmentiNulli(vertici) == 0,
+                     qPrintable(nome + QStringLiteral(": %1").arg(segmentiNulli(vertici))));
         }
         // Both closing sides and both orientations of the projection are covered.
         QVERIFY(specchiati > 5 && specchiati < coni.size() - 5);

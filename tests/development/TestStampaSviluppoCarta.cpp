@@ -175,9 +175,8 @@ void TestStampaSviluppoCarta::replayAlMillimetro()
     QImage pagina = Pagina();
     {
         QPainter pittore(&pagina);
-        DisegnaSuCarta(pittore, {Linea(10, 20, 60, 20)}, [&](const QPointF &p) {
-            return QPointF(p.x() * scalaX, p.y()) + spostamento;
-        });
+        DisegnaSuCarta(pittore, {Linea(10, 20, 60, 20)},
+                       [&](const QPointF &p) { return QPointF(p.x() * scalaX, p.y()) + spostamento; });
     }
     QVERIFY(Inchiostro(pagina, conInchiostro.x(), conInchiostro.y()));
     QVERIFY(!Inchiostro(pagina, bianco.x(), bianco.y()));

@@ -59,7 +59,7 @@ QList<EntitaDxf> diTipo(const QList<EntitaDxf> &entita, const QString &tipo)
 }
 
 bool dentroRettangolo(PuntoPiano p) { return p.x >= 0 && p.x <= k_Giro && p.y >= 0 && p.y <= k_Altezza; }
-}
+} // namespace
 
 class TestTestoDxf : public QObject {
     Q_OBJECT
@@ -94,10 +94,10 @@ private slots:
         // 61 distinct points per edge; the middle point shared by the halves appears once.
         QCOMPARE(vertici.size(), 2 * 61);
         auto vicino = [](PuntoPiano p, double x, double y) { return std::hypot(p.x - x, p.y - y) < 1e-6; };
-        QVERIFY(vicino(puntoDi(vertici[0]), 0, 0));                   // A
-        QVERIFY(vicino(puntoDi(vertici[60]), k_Giro, 0));             // B
-        QVERIFY(vicino(puntoDi(vertici[61]), k_Giro, k_Altezza));     // D, across the seam
-        QVERIFY(vicino(puntoDi(vertici.last()), 0, k_Altezza));       // C, closing back to A
+        QVERIFY(vicino(puntoDi(vertici[0]), 0, 0));               // A
+        QVERIFY(vicino(puntoDi(vertici[60]), k_Giro, 0));         // B
+        QVERIFY(vicino(puntoDi(vertici[61]), k_Giro, k_Altezza)); // D, across the seam
+        QVERIFY(vicino(puntoDi(vertici.last()), 0, k_Altezza));   // C, closing back to A
         for (const auto &v : vertici)
             QCOMPARE(v.valore(8), QStringLiteral("TAGLIO"));
         QCOMPARE(diTipo(entita, QStringLiteral("SEQEND")).size(), 1);
@@ -114,14 +114,14 @@ private slots:
         }
         QCOMPARE(contenuti.mid(0, 4), QStringList({"A", "B", "C", "D"}));
         QCOMPARE(contenuti.mid(4), QStringList({
-            QStringLiteral("Cilindro: Tubo"),
-            QStringLiteral("CA (mm): 80.00; AB: 100.00; BD: 80.00"),
-            QStringLiteral("Alfa (°): 90.00; Beta: 90.00"),
-            QStringLiteral("Scala 1:1"),
-            QStringLiteral("Somma AB (mm): 314.16"),
-            QStringLiteral("Somma CD (mm): 314.16"),
-            QStringLiteral("CD (mm): 100.00"),
-        }));
+                                       QStringLiteral("Cilindro: Tubo"),
+                                       QStringLiteral("CA (mm): 80.00; AB: 100.00; BD: 80.00"),
+                                       QStringLiteral("Alfa (°): 90.00; Beta: 90.00"),
+                                       QStringLiteral("Scala 1:1"),
+                                       QStringLiteral("Somma AB (mm): 314.16"),
+                                       QStringLiteral("Somma CD (mm): 314.16"),
+                                       QStringLiteral("CD (mm): 100.00"),
+                                   }));
         // Each letter sits beside its own corner.
         const PuntoPiano angoli[] = {{0, 0}, {k_Giro, 0}, {0, k_Altezza}, {k_Giro, k_Altezza}};
         for (int i = 0; i < 4; ++i) {
@@ -183,13 +183,20 @@ private slots:
     {
         QTest::addColumn<QString>("nome");
         QTest::addColumn<QString>("scritto");
-        QTest::newRow("diameter and degree") << "Tubo %%c200 %%d" << "Tubo %%%%c200 %%%%d";
-        QTest::newRow("lone percent kept") << "100% 50%c" << "100% 50%c";
-        QTest::newRow("underline") << "%%u" << "%%%%u";
-        QTest::newRow("three percent") << "a%%%b" << "a%%%%%%%b";
-        QTest::newRow("four percent") << "%%%%" << "%%%%%%%%%%";
-        QTest::newRow("character code") << "%%200" << "%%%%200";
-        QTest::newRow("caret") << "^J a^ b^" << "^ J a^  b^ ";
+        QTest::newRow("diameter and degree") << "Tubo %%c200 %%d"
+                                             << "Tubo %%%%c200 %%%%d";
+        QTest::newRow("lone percent kept") << "100% 50%c"
+                                           << "100% 50%c";
+        QTest::newRow("underline") << "%%u"
+                                   << "%%%%u";
+        QTest::newRow("three percent") << "a%%%b"
+                                       << "a%%%%%%%b";
+        QTest::newRow("four percent") << "%%%%"
+                                      << "%%%%%%%%%%";
+        QTest::newRow("character code") << "%%200"
+                                        << "%%%%200";
+        QTest::newRow("caret") << "^J a^ b^"
+                               << "^ J a^  b^ ";
     }
     void nomeConCodiciDiControllo()
     {

@@ -47,8 +47,8 @@ std::set<std::pair<long, long>> croci(const Foglio &f, const QRectF &zona)
     std::set<std::pair<long, long>> centri;
     for (const ElementoDisegno &e : f.disegno.elementi()) {
         const QPointF c = QPointF((e.x1 + e.x2) / 2, e.y1) + f.intervallo.topLeft();
-        if (e.tipo == ElementoDisegno::Tipo::Linea && e.colore == k_Nero && std::fabs(lunghezza(e) - 8) < 1e-9
-            && e.y1 == e.y2 && zona.contains(c))
+        if (e.tipo == ElementoDisegno::Tipo::Linea && e.colore == k_Nero && std::fabs(lunghezza(e) - 8) < 1e-9 &&
+            e.y1 == e.y2 && zona.contains(c))
             centri.insert({std::lround(c.x() * 1000), std::lround(c.y() * 1000)});
     }
     return centri;
@@ -91,8 +91,8 @@ private slots:
         QCOMPARE(r.errore, ErroreFogli::Nessuno);
         for (const Foglio &f : r.fogli)
             for (const ElementoDisegno &e : f.disegno.elementi()) {
-                QVERIFY(e.colore == k_Nero || e.colore == k_GrigioFogli
-                        || (e.colore == k_BluScuro && e.tipo == ElementoDisegno::Tipo::Linea));
+                QVERIFY(e.colore == k_Nero || e.colore == k_GrigioFogli ||
+                        (e.colore == k_BluScuro && e.tipo == ElementoDisegno::Tipo::Linea));
                 QVERIFY(QRectF(0, 0, r.larghezzaFoglio, r.altezzaFoglio).contains(QPointF(e.x1, e.y1)));
                 QVERIFY(QRectF(0, 0, r.larghezzaFoglio, r.altezzaFoglio).contains(QPointF(e.x2, e.y2)));
             }
@@ -127,10 +127,11 @@ private slots:
         QVERIFY(!t.contains(QStringLiteral("E2")));
 
         const auto trattiA = [&](bool verticale, double dove) {
-            return std::count_if(d2.disegno.elementi().begin(), d2.disegno.elementi().end(), [&](const ElementoDisegno &e) {
-                return e.colore == k_GrigioFogli && lunghezza(e) <= 3 + 1e-9
-                    && (verticale ? e.x1 == dove && e.x2 == dove : e.y1 == dove && e.y2 == dove);
-            });
+            return std::count_if(d2.disegno.elementi().begin(), d2.disegno.elementi().end(),
+                                 [&](const ElementoDisegno &e) {
+                                     return e.colore == k_GrigioFogli && lunghezza(e) <= 3 + 1e-9 &&
+                                            (verticale ? e.x1 == dove && e.x2 == dove : e.y1 == dove && e.y2 == dove);
+                                 });
         };
         QVERIFY(trattiA(true, 10) > 0);   // towards C2
         QVERIFY(trattiA(false, 10) > 0);  // towards D1
@@ -169,8 +170,8 @@ private slots:
         const Elementi &e = r.foglio(0, 0)->disegno.elementi();
         for (bool orizzontale : {true, false}) {
             const auto barra = std::find_if(e.begin(), e.end(), [&](const ElementoDisegno &x) {
-                return x.colore == k_Nero && std::fabs(lunghezza(x) - 100) < 1e-9
-                    && (orizzontale ? x.y1 == x.y2 : x.x1 == x.x2);
+                return x.colore == k_Nero && std::fabs(lunghezza(x) - 100) < 1e-9 &&
+                       (orizzontale ? x.y1 == x.y2 : x.x1 == x.x2);
             });
             QVERIFY(barra != e.end());
             std::vector<double> corte, lunghe;

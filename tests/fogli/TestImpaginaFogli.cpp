@@ -60,8 +60,8 @@ private slots:
         QCOMPARE(r.righe, 1);
         QCOMPARE(r.stampati, 4);
 
-        const auto verticale =
-            ImpaginaFogli(SagomaDelProfilo(sagome::striscia(1000, 150, 30)), carta(190, 277, OrientamentoFogli::Verticale));
+        const auto verticale = ImpaginaFogli(SagomaDelProfilo(sagome::striscia(1000, 150, 30)),
+                                             carta(190, 277, OrientamentoFogli::Verticale));
         QCOMPARE_VICINO(verticale.rotazione, 60, 1e-9);
         QCOMPARE(verticale.righe, 4);
     }
@@ -85,8 +85,8 @@ private slots:
         QCOMPARE(r.foglio(1, 0)->numero, 0);
         QVERIFY(r.foglio(1, 0)->disegno.elementi().empty());
 
-        const auto orizzontale =
-            ImpaginaFogli(SagomaDelProfilo(sagome::settore(370, 400, 0, 180)), carta(280, 200, OrientamentoFogli::Orizzontale));
+        const auto orizzontale = ImpaginaFogli(SagomaDelProfilo(sagome::settore(370, 400, 0, 180)),
+                                               carta(280, 200, OrientamentoFogli::Orizzontale));
         QCOMPARE(orizzontale.rotazione, 0.0);
         QCOMPARE(saltati(orizzontale), QStringList({QStringLiteral("B2"), QStringLiteral("B3")}));
     }
@@ -156,20 +156,20 @@ private slots:
         nonNumero.contorno[2].x = NAN;
         QTest::newRow("vuota") << SagomaFogli() << carta(280, 200) << ErroreFogli::SagomaVuota;
         QTest::newRow("non numero") << nonNumero << carta(280, 200) << ErroreFogli::SagomaVuota;
-        QTest::newRow("sovrapposizione negativa") << pezzo << carta(280, 200, OrientamentoFogli::Automatico, -1)
-                                                  << ErroreFogli::SovrapposizioneNonValida;
-        QTest::newRow("sovrapposizione oltre 30") << pezzo << carta(280, 200, OrientamentoFogli::Automatico, 30.5)
-                                                  << ErroreFogli::SovrapposizioneNonValida;
-        QTest::newRow("sovrapposizione non numero") << pezzo << carta(280, 200, OrientamentoFogli::Automatico, NAN)
-                                                    << ErroreFogli::SovrapposizioneNonValida;
+        QTest::newRow("sovrapposizione negativa")
+            << pezzo << carta(280, 200, OrientamentoFogli::Automatico, -1) << ErroreFogli::SovrapposizioneNonValida;
+        QTest::newRow("sovrapposizione oltre 30")
+            << pezzo << carta(280, 200, OrientamentoFogli::Automatico, 30.5) << ErroreFogli::SovrapposizioneNonValida;
+        QTest::newRow("sovrapposizione non numero")
+            << pezzo << carta(280, 200, OrientamentoFogli::Automatico, NAN) << ErroreFogli::SovrapposizioneNonValida;
         // 30 on each side of 150 leaves 90 mm: less than a scale bar.
-        QTest::newRow("sovrapposizione che copre") << pezzo << carta(150, 150, OrientamentoFogli::Automatico, 30)
-                                                   << ErroreFogli::AreaTroppoPiccola;
+        QTest::newRow("sovrapposizione che copre")
+            << pezzo << carta(150, 150, OrientamentoFogli::Automatico, 30) << ErroreFogli::AreaTroppoPiccola;
         QTest::newRow("area minuscola") << pezzo << carta(100, 80) << ErroreFogli::AreaTroppoPiccola;
         QTest::newRow("area infinita") << pezzo << carta(INFINITY, 200) << ErroreFogli::AreaTroppoPiccola;
         // 130 across holds a 100 mm bar and the texts above the other; 130 down does not.
-        QTest::newRow("orizzontale troppo basso") << pezzo << carta(130, 150, OrientamentoFogli::Orizzontale)
-                                                  << ErroreFogli::AreaTroppoPiccola;
+        QTest::newRow("orizzontale troppo basso")
+            << pezzo << carta(130, 150, OrientamentoFogli::Orizzontale) << ErroreFogli::AreaTroppoPiccola;
         QTest::newRow("verticale ci sta") << pezzo << carta(130, 150) << ErroreFogli::Nessuno;
         QTest::newRow("cento metri") << sagome::rettangolo(100000, 100000) << carta(280, 200)
                                      << ErroreFogli::TroppiFogli;

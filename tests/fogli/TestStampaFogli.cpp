@@ -47,7 +47,8 @@ private slots:
         const QMarginsF margini(k_MargineMm, k_MargineMm, k_MargineMm, k_MargineMm);
         const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, margini, QPageLayout::Millimeter);
         QCOMPARE(AreaDisegnoFogli(a4), QSizeF(200, 280));
-        const QPageLayout a4orizzontale(QPageSize(QPageSize::A4), QPageLayout::Landscape, margini, QPageLayout::Millimeter);
+        const QPageLayout a4orizzontale(QPageSize(QPageSize::A4), QPageLayout::Landscape, margini,
+                                        QPageLayout::Millimeter);
         QCOMPARE(AreaDisegnoFogli(a4orizzontale), QSizeF(280, 200));
         const QPageLayout a5(QPageSize(QPageSize::A5), QPageLayout::Portrait, margini, QPageLayout::Millimeter);
         QCOMPARE(AreaDisegnoFogli(a5), QSizeF(138, 200));
@@ -55,8 +56,8 @@ private slots:
 
     void pdfLettoDaPoppler()
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()
-            || QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
             QSKIP("poppler-utils not installed");
         PiattaformaFinta finta;
         QTemporaryDir cartella;
@@ -74,10 +75,11 @@ private slots:
         VERIFICA_COPIONE(finta);
 
         const QString info = Comando(QStringLiteral("pdfinfo"), {pdf});
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(fogli.stampati))), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(fogli.stampati))),
+                 qPrintable(info));
         const QString dimensioni = fogli.orientamento == OrientamentoFogli::Orizzontale
-            ? QStringLiteral("Page size:\\s+84[12](\\.\\d+)? x 595(\\.\\d+)? pts")
-            : QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84[12](\\.\\d+)? pts");
+                                       ? QStringLiteral("Page size:\\s+84[12](\\.\\d+)? x 595(\\.\\d+)? pts")
+                                       : QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84[12](\\.\\d+)? pts");
         QVERIFY2(info.contains(QRegularExpression(dimensioni)), qPrintable(info));
 
         // Each page is the next printed sheet: its label where the display list puts its top-left.

@@ -55,10 +55,7 @@ Solido3D::Solido3D(const Figure &f)
     }
 }
 
-double Solido3D::PhiDelPunto(int k, int n)
-{
-    return (k <= n ? k - 1 : k - 2) * k_Pi / (n - 1);
-}
+double Solido3D::PhiDelPunto(int k, int n) { return (k <= n ? k - 1 : k - 2) * k_Pi / (n - 1); }
 
 Solido3D::Vettore Solido3D::Piede(double phi) const
 {

@@ -66,10 +66,10 @@ private slots:
         QTest::addColumn<QString>("routine");
         QTest::newRow("square cylinder") << Figure{"50", "100", "50", "90", "90"} << "Stampa_Cilindro_Lato_Orizzontale";
         QTest::newRow("tall cylinder") << Figure{"200", "10", "200", "90", "90"} << "Stampa_Cilindro_Lato_Verticale";
-        QTest::newRow("d 0.00052 rad above") << Figure{"50", "100", "80", "60", "120.03"}
-                                             << "Stampa_Cilindro_Lato_Orizzontale";
-        QTest::newRow("d 0.00052 rad below") << Figure{"50", "100", "80", "60", "119.97"}
-                                             << "Stampa_Cilindro_Lato_Orizzontale";
+        QTest::newRow("d 0.00052 rad above")
+            << Figure{"50", "100", "80", "60", "120.03"} << "Stampa_Cilindro_Lato_Orizzontale";
+        QTest::newRow("d 0.00052 rad below")
+            << Figure{"50", "100", "80", "60", "119.97"} << "Stampa_Cilindro_Lato_Orizzontale";
         QTest::newRow("d 0.0017 rad: cone") << Figure{"50", "100", "80", "60", "119.9"} << "Stampa_Cono_Lato_Verticale";
         QTest::newRow("square cone") << Figure{"60", "100", "60", "80", "80"} << "Stampa_Cono_Lato_Verticale";
         QTest::newRow("half ring") << Figure{"80", "100", "80", "60", "60"} << "Stampa_Cono_Lato_Orizzontale";
@@ -194,13 +194,33 @@ private slots:
     {
         QTest::addColumn<int>("campo");
         QTest::addColumn<QString>("testo");
-        const QStringList cattivi{"", "          ", "abc", "1e5", "1e308", "NaN", "inf", "-inf", "--3", "-0",
-                                  QString(40, QLatin1Char(',')), "9999999999", "999999", "0.00000001", "1,5,5",
-                                  "1.5.5", ".5", "5.", "+7", "\t4", "0x10", QStringLiteral("½")};
+        const QStringList cattivi{"",
+                                  "          ",
+                                  "abc",
+                                  "1e5",
+                                  "1e308",
+                                  "NaN",
+                                  "inf",
+                                  "-inf",
+                                  "--3",
+                                  "-0",
+                                  QString(40, QLatin1Char(',')),
+                                  "9999999999",
+                                  "999999",
+                                  "0.00000001",
+                                  "1,5,5",
+                                  "1.5.5",
+                                  ".5",
+                                  "5.",
+                                  "+7",
+                                  "\t4",
+                                  "0x10",
+                                  QStringLiteral("½")};
         const char *nomi[] = {"AC", "AB", "BD", "Alfa", "Beta"};
         for (int campo = 0; campo < 5; ++campo) {
             for (const QString &testo : cattivi)
-                QTest::newRow(qPrintable(QStringLiteral("%1 '%2'").arg(QLatin1String(nomi[campo]), testo))) << campo << testo;
+                QTest::newRow(qPrintable(QStringLiteral("%1 '%2'").arg(QLatin1String(nomi[campo]), testo)))
+                    << campo << testo;
         }
     }
     void inputCattivo()

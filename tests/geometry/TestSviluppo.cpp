@@ -38,8 +38,8 @@ private slots:
                                        << 0.0 << 100.0 << 314.159 << 314.159 << 314.159 << 50.0;
         QTest::newRow("square, standing") << Figure{"200", "10", "200", "90", "90"} << "Stampa_Cilindro_Lato_Verticale"
                                           << 0.0 << 10.0 << 31.416 << 31.416 << 31.416 << 200.0;
-        QTest::newRow("Alfa 60") << Figure{"50", "100", "80", "60", "120"} << "Stampa_Cilindro_Lato_Orizzontale"
-                                 << 30.0 << 86.603 << 293.474 << 323.071 << 272.070 << 130.0;
+        QTest::newRow("Alfa 60") << Figure{"50", "100", "80", "60", "120"} << "Stampa_Cilindro_Lato_Orizzontale" << 30.0
+                                 << 86.603 << 293.474 << 323.071 << 272.070 << 130.0;
         // The mirror image: the same strip hanging from the other generator.
         QTest::newRow("Alfa 120") << Figure{"80", "100", "50", "120", "60"} << "Stampa_Cilindro_Lato_Orizzontale"
                                   << -30.0 << 86.603 << 293.474 << 323.071 << 272.070 << 130.0;
@@ -115,17 +115,17 @@ private slots:
         QTest::addColumn<double>("sommaAB"); // negative: not checked
         QTest::addColumn<double>("larghezza");
         QTest::addColumn<double>("altezza");
-        QTest::newRow("square cuts, standing") << Figure{"60", "100", "60", "80", "80"} << "Stampa_Cono_Lato_Verticale"
-                                               << 287.939 << 100.0 << 1.0911 << 287.939 << 227.939 << -1.0 << 182.735
-                                               << 255.436;
+        QTest::newRow("square cuts, standing")
+            << Figure{"60", "100", "60", "80", "80"} << "Stampa_Cono_Lato_Verticale" << 287.939 << 100.0 << 1.0911
+            << 287.939 << 227.939 << -1.0 << 182.735 << 255.436;
         QTest::newRow("half ring") << Figure{"80", "100", "80", "60", "60"} << "Stampa_Cono_Lato_Orizzontale" << 100.0
                                    << 100.0 << 3.14159 << 100.0 << 20.0 << 314.123 << 200.0 << 100.0;
-        QTest::newRow("oblique, seam on B") << Figure{"80", "100", "60", "50", "70", "F"} << "Stampa_Cono_Lato_Orizzontale"
-                                            << 108.506 << 108.506 << 3.14159 << 88.455 << 28.455 << 310.937 << 176.910
-                                            << 108.506;
-        QTest::newRow("mirrored, seam on AC") << Figure{"60", "100", "80", "70", "50", "T"}
-                                              << "Stampa_Cono_Lato_Orizzontale" << 108.506 << 108.506 << 3.14159
-                                              << 88.455 << 28.455 << 310.937 << 176.910 << 108.506;
+        QTest::newRow("oblique, seam on B")
+            << Figure{"80", "100", "60", "50", "70", "F"} << "Stampa_Cono_Lato_Orizzontale" << 108.506 << 108.506
+            << 3.14159 << 88.455 << 28.455 << 310.937 << 176.910 << 108.506;
+        QTest::newRow("mirrored, seam on AC")
+            << Figure{"60", "100", "80", "70", "50", "T"} << "Stampa_Cono_Lato_Orizzontale" << 108.506 << 108.506
+            << 3.14159 << 88.455 << 28.455 << 310.937 << 176.910 << 108.506;
     }
     void cono()
     {

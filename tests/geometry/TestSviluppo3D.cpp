@@ -32,16 +32,10 @@ Bordi BordiDegliArray(const StatoSviluppo &s)
     return b;
 }
 
-double LatoDiChiusura(const Figure &f)
-{
-    return f.ChiudiAC == QLatin1String("T") ? f.AC.toDouble() : f.BD.toDouble();
-}
+double LatoDiChiusura(const Figure &f) { return f.ChiudiAC == QLatin1String("T") ? f.AC.toDouble() : f.BD.toDouble(); }
 
 // Sectors wider than a half turn pass atan2's cut: angles compared round the circle.
-double ScartoAngolo(double a, double b)
-{
-    return std::remainder(a - b, 2 * k_Pi);
-}
+double ScartoAngolo(double a, double b) { return std::remainder(a - b, 2 * k_Pi); }
 
 void VerificaCono(const Solido3D &solido, const Bordi &b, const Figure &f)
 {
@@ -96,7 +90,8 @@ void Righe(const char *nome, const Figure &f, bool cono)
     for (const char *chiudi : {"T", "F"}) {
         Figure g = f;
         g.ChiudiAC = QLatin1String(chiudi);
-        QTest::newRow(qPrintable(QStringLiteral("%1 close %2").arg(QLatin1String(nome), QLatin1String(*chiudi == 'T' ? "AC" : "BD"))))
+        QTest::newRow(qPrintable(
+            QStringLiteral("%1 close %2").arg(QLatin1String(nome), QLatin1String(*chiudi == 'T' ? "AC" : "BD"))))
             << g << cono;
     }
 }
@@ -170,8 +165,12 @@ private slots:
             const auto testo = [](double v, int decimali = 3) { return QString::number(v, 'f', decimali); };
             const auto angolo = [&] { return testo(caso.bounded(8) == 0 ? 90.0 : 5 + caso.bounded(170.0), 2); };
             const double ab = 10 + caso.bounded(990.0);
-            const Figure f{testo(caso.bounded(1.5 * ab) + 1), testo(ab), testo(caso.bounded(1.5 * ab) + 1),
-                           angolo(), angolo(), QLatin1String(caso.bounded(2) ? "T" : "F")};
+            const Figure f{testo(caso.bounded(1.5 * ab) + 1),
+                           testo(ab),
+                           testo(caso.bounded(1.5 * ab) + 1),
+                           angolo(),
+                           angolo(),
+                           QLatin1String(caso.bounded(2) ? "T" : "F")};
             const double a = f.Alfa.toDouble() * k_Pi / 180, b = f.Beta.toDouble() * k_Pi / 180;
             const double daA = f.AB.toDouble() * std::sin(b) / std::sin(a + b);
             const double daB = f.AB.toDouble() * std::sin(a) / std::sin(a + b);
@@ -189,7 +188,8 @@ private slots:
             PiattaformaFinta finta;
             if (ombre > 0)
                 finta.attendiBox(QStringLiteral("Attenzione la proiezione non è congruente con un tronco di cono !"),
-                                 Pulsanti::OK, QStringLiteral("Errore lunghezze relative proiezioni lati sulla base !"));
+                                 Pulsanti::OK,
+                                 QStringLiteral("Errore lunghezze relative proiezioni lati sulla base !"));
             else if (!tronco)
                 finta.attendiBox(QStringLiteral("La proiezione non è un tronco di cono !"), Pulsanti::OK,
                                  QStringLiteral("Attenzione!"));

@@ -63,10 +63,11 @@ private slots:
         QTest::addColumn<bool>("arcoCD");
         QTest::addColumn<double>("raggioAB");
         QTest::addColumn<double>("raggioCD");
-        QTest::newRow("both cuts square") << Figure{"60", "100", "60", "80", "80"} << true << true << 287.939 << 227.939;
+        QTest::newRow("both cuts square")
+            << Figure{"60", "100", "60", "80", "80"} << true << true << 287.939 << 227.939;
         QTest::newRow("half ring") << Figure{"80", "100", "80", "60", "60"} << true << true << 100.0 << 20.0;
-        QTest::newRow("base square, top oblique") << Figure{"60", "100", "80", "70", "70"} << true << false << 146.190
-                                                  << 0.0;
+        QTest::newRow("base square, top oblique")
+            << Figure{"60", "100", "80", "70", "70"} << true << false << 146.190 << 0.0;
         QTest::newRow("both oblique") << Figure{"80", "100", "60", "50", "70"} << false << false << 0.0 << 0.0;
         QTest::newRow("cylinder") << Figure{"50", "100", "50", "90", "90"} << false << false << 0.0 << 0.0;
     }
@@ -97,7 +98,8 @@ private slots:
         QTest::newRow("validation") << Figure{"0", "100", "60", "50", "70"} << "AC deve essere un numero > 0!"
                                     << "Errore su AC";
         QTest::newRow("cone refusal") << Figure{"50", "100", "120", "60", "60"}
-                                      << "La proiezione non è un tronco di cono !" << "Attenzione!";
+                                      << "La proiezione non è un tronco di cono !"
+                                      << "Attenzione!";
     }
     void rifiuti()
     {

@@ -32,25 +32,27 @@ private slots:
         QTest::newRow("AC letters") << Con(k_Buone, &Figure::AC, "abc") << ac << "Errore su AC";
         QTest::newRow("AB negative") << Con(k_Buone, &Figure::AB, "-100") << "AB deve essere un numero >0!"
                                      << "Errore su AB";
-        QTest::newRow("AB and BD blank: AB first") << Con(Con(k_Buone, &Figure::AB, ""), &Figure::BD, "")
-                                                   << "AB deve essere un numero >0!" << "Errore su AB";
+        QTest::newRow("AB and BD blank: AB first")
+            << Con(Con(k_Buone, &Figure::AB, ""), &Figure::BD, "") << "AB deve essere un numero >0!"
+            << "Errore su AB";
         QTest::newRow("BD zero") << Con(k_Buone, &Figure::BD, "0") << "BD deve essere un numero >0!"
                                  << "Errore su BD";
         QTest::newRow("Alfa exponent") << Con(k_Buone, &Figure::Alfa, "1e5") << "Alfa deve essere un numero >0!"
                                        << "Errore su Alfa";
         QTest::newRow("Beta blank") << Con(k_Buone, &Figure::Beta, "   ") << "Beta deve essere un numero >0!"
                                     << "Errore su Beta";
-        QTest::newRow("sides too long for the base") << Figure{"80", "70", "80", "60", "60"}
-                                                     << "Attenzione la proiezione non è congruente con un tronco di cono !"
-                                                     << "Errore lunghezze relative proiezioni lati sulla base !";
+        QTest::newRow("sides too long for the base")
+            << Figure{"80", "70", "80", "60", "60"}
+            << "Attenzione la proiezione non è congruente con un tronco di cono !"
+            << "Errore lunghezze relative proiezioni lati sulla base !";
         QTest::newRow("sides open upwards") << Figure{"50", "100", "50", "100", "100"} << nonTronco << "Attenzione!";
         // Parallel within the tolerance, but with AC folded under the base: no solid at all.
-        QTest::newRow("parallel, Alfa past a straight angle") << Figure{"50", "100", "50", "180.02", "0.001"}
-                                                              << nonTronco << "Attenzione!";
-        QTest::newRow("parallel, Alfa a straight angle") << Figure{"50", "100", "50", "180", "0.01"} << nonTronco
-                                                         << "Attenzione!";
-        QTest::newRow("nearly parallel, opening upwards") << Figure{"50", "100", "80", "60", "120.1"} << nonTronco
-                                                         << "Attenzione!";
+        QTest::newRow("parallel, Alfa past a straight angle")
+            << Figure{"50", "100", "50", "180.02", "0.001"} << nonTronco << "Attenzione!";
+        QTest::newRow("parallel, Alfa a straight angle")
+            << Figure{"50", "100", "50", "180", "0.01"} << nonTronco << "Attenzione!";
+        QTest::newRow("nearly parallel, opening upwards")
+            << Figure{"50", "100", "80", "60", "120.1"} << nonTronco << "Attenzione!";
     }
     void rifiuto()
     {
@@ -86,17 +88,17 @@ private slots:
         QTest::addColumn<Figure>("figure");
         QTest::addColumn<QStringList>("testi"); // AC, AB, BD, Alfa, Beta after the validation
         QTest::addColumn<QList<double>>("valori");
-        QTest::newRow("points untouched") << k_Buone << QStringList{"80", "100", "60", "50", "70"}
-                                          << QList<double>{80, 100, 60, 50, 70};
-        QTest::newRow("a comma in every field") << Figure{"80,5", "100,25", "60,75", "50,5", "70,5"}
-                                                << QStringList{"80.5", "100.25", "60.75", "50.5", "70.5"}
-                                                << QList<double>{80.5, 100.25, 60.75, 50.5, 70.5};
+        QTest::newRow("points untouched")
+            << k_Buone << QStringList{"80", "100", "60", "50", "70"} << QList<double>{80, 100, 60, 50, 70};
+        QTest::newRow("a comma in every field")
+            << Figure{"80,5", "100,25", "60,75", "50,5", "70,5"}
+            << QStringList{"80.5", "100.25", "60.75", "50.5", "70.5"} << QList<double>{80.5, 100.25, 60.75, 50.5, 70.5};
         QTest::newRow("1,5 becomes 1.5") << Figure{"1,5", "100", "1", "80", "80"}
                                          << QStringList{"1.5", "100", "1", "80", "80"}
                                          << QList<double>{1.5, 100, 1, 80, 80};
-        QTest::newRow("cut to the width first") << Figure{"80.1234567891", "100", "60", "45.123456", "70"}
-                                                << QStringList{"80.1234567", "100", "60", "45.123", "70"}
-                                                << QList<double>{80.1234567, 100, 60, 45.123, 70};
+        QTest::newRow("cut to the width first")
+            << Figure{"80.1234567891", "100", "60", "45.123456", "70"}
+            << QStringList{"80.1234567", "100", "60", "45.123", "70"} << QList<double>{80.1234567, 100, 60, 45.123, 70};
     }
     void virgola()
     {

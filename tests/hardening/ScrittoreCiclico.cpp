@@ -22,7 +22,7 @@ bool scrivi(const char *modo, const QString &file, bool primo)
         return RimuoviTara(2, 3, file) == EsitoTara::Eseguito;
     return SalvaTara(TaraCiclo(), file).esito == EsitoTara::Eseguito;
 }
-}
+} // namespace
 
 int main(int argc, char *argv[])
 {

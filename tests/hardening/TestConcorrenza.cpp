@@ -29,7 +29,8 @@ bool programma(QProcess &processo, const QStringList &argomenti)
 
 bool eseguito(QProcess &processo)
 {
-    return processo.waitForFinished(120000) && processo.exitStatus() == QProcess::NormalExit && processo.exitCode() == 0;
+    return processo.waitForFinished(120000) && processo.exitStatus() == QProcess::NormalExit &&
+           processo.exitCode() == 0;
 }
 
 RecordTara taraDi(const QString &nome)
@@ -94,8 +95,10 @@ private slots:
     void dueProgrammiAggiungono()
     {
         QProcess primo, secondo;
-        QVERIFY(programma(primo, {QStringLiteral("aggiungi"), m_file, QStringLiteral("A"), QString::number(k_Ciascuno)}));
-        QVERIFY(programma(secondo, {QStringLiteral("aggiungi"), m_file, QStringLiteral("B"), QString::number(k_Ciascuno)}));
+        QVERIFY(
+            programma(primo, {QStringLiteral("aggiungi"), m_file, QStringLiteral("A"), QString::number(k_Ciascuno)}));
+        QVERIFY(
+            programma(secondo, {QStringLiteral("aggiungi"), m_file, QStringLiteral("B"), QString::number(k_Ciascuno)}));
         QVERIFY(eseguito(primo));
         QVERIFY(eseguito(secondo));
         PiattaformaFinta finta;
@@ -105,7 +108,8 @@ private slots:
         for (const char *prefisso : {"A", "B"})
             for (int i = 0; i < k_Ciascuno; ++i)
                 QVERIFY(nomi.contains(QStringLiteral("%1-%2").arg(QLatin1String(prefisso)).arg(i)));
-        QCOMPARE(QDir(m_cartella.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Taratura.dat")});
+        QCOMPARE(QDir(m_cartella.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Taratura.dat")});
         VERIFICA_COPIONE(finta);
     }
 
@@ -136,16 +140,20 @@ private slots:
     {
         QFETCH(QString, azione);
         const bool sovrascrivi = azione == QLatin1String("sovrascrivi");
-        UtenteLento utente([&] { altroProgramma({QStringLiteral("aggiungi"), m_file, QStringLiteral("Epson"), QStringLiteral("1")}); },
-                           sovrascrivi ? RispostaSi : RispostaOK);
+        UtenteLento utente(
+            [&] {
+                altroProgramma({QStringLiteral("aggiungi"), m_file, QStringLiteral("Epson"), QStringLiteral("1")});
+            },
+            sovrascrivi ? RispostaSi : RispostaOK);
         if (sovrascrivi)
             QCOMPARE(SalvaTara(taraDi(QStringLiteral("Default")), m_file).esito, EsitoTara::Eseguito);
         else
             QCOMPARE(RimuoviTara(0, 2, m_file), EsitoTara::Eseguito);
         QCOMPARE(utente.domande.size(), 1);
-        const QStringList attesi = sovrascrivi
-            ? QStringList{QStringLiteral("Default"), QStringLiteral("Lexmark WinWriter 200"), QStringLiteral("Epson-0")}
-            : QStringList{QStringLiteral("Lexmark WinWriter 200"), QStringLiteral("Epson-0")};
+        const QStringList attesi =
+            sovrascrivi ? QStringList{QStringLiteral("Default"), QStringLiteral("Lexmark WinWriter 200"),
+                                      QStringLiteral("Epson-0")}
+                        : QStringList{QStringLiteral("Lexmark WinWriter 200"), QStringLiteral("Epson-0")};
         QCOMPARE(NomiTarature(m_file), attesi);
         if (sovrascrivi)
             QCOMPARE(LeggiTara(1, m_file)->XRea1.trimmed(), QStringLiteral("139.00"));
@@ -155,13 +163,17 @@ private slots:
     // more and adds it at the end, where both lists will show it.
     void toltoDuranteLaDomanda()
     {
-        UtenteLento utente([&] { altroProgramma({QStringLiteral("rimuovi"), m_file, QStringLiteral("Epson"), QStringLiteral("1")}); },
-                           RispostaSi);
+        UtenteLento utente(
+            [&] {
+                altroProgramma({QStringLiteral("rimuovi"), m_file, QStringLiteral("Epson"), QStringLiteral("1")});
+            },
+            RispostaSi);
         QVERIFY(ScriviTara(3, taraDi(QStringLiteral("Epson-0")), m_file));
         const EsitoSalvaTara esito = SalvaTara(taraDi(QStringLiteral("Epson-0")), m_file);
         QCOMPARE(esito.esito, EsitoTara::Eseguito);
         QCOMPARE(esito.indice, 3);
-        QCOMPARE(utente.domande, QStringList{QStringLiteral("Identificativo Taratura Stampante esistente! Sovrascrivo?")});
+        QCOMPARE(utente.domande,
+                 QStringList{QStringLiteral("Identificativo Taratura Stampante esistente! Sovrascrivo?")});
         QCOMPARE(NomiTarature(m_file).size(), 3);
     }
 
@@ -229,7 +241,8 @@ private slots:
         if (eta == 0)
             finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: in uso da un altro programma; "
                                             "riprovare tra poco"));
-        QCOMPARE(SalvaTara(taraDi(QStringLiteral("Nuova")), m_file).esito, eta == 0 ? EsitoTara::Errore : EsitoTara::Eseguito);
+        QCOMPARE(SalvaTara(taraDi(QStringLiteral("Nuova")), m_file).esito,
+                 eta == 0 ? EsitoTara::Errore : EsitoTara::Eseguito);
         QCOMPARE(NomiTarature(m_file).size(), eta == 0 ? 2 : 3);
         QCOMPARE(QFileInfo::exists(blocco), eta == 0);
         QFile::remove(blocco);

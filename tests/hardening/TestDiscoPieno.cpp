@@ -14,7 +14,7 @@ namespace {
 const QString k_Pieno = QStringLiteral(": disco pieno");
 
 QByteArray fabbrica() { return ByteDiTara(TaraDefault()) + ByteDiTara(TaraLexmark()); }
-}
+} // namespace
 
 class TestDiscoPieno : public QObject {
     Q_OBJECT
@@ -31,7 +31,8 @@ private slots:
         QFETCH(QString, scrittore);
         DiscoPieno disco;
         MONTA_DISCO_PIENO(disco);
-        const bool tara = scrittore.contains(QLatin1String("tarature")) || scrittore.endsWith(QLatin1String("taratura"));
+        const bool tara =
+            scrittore.contains(QLatin1String("tarature")) || scrittore.endsWith(QLatin1String("taratura"));
         const QString nome = tara ? QStringLiteral("Taratura.dat") : QStringLiteral("pezzo.") + scrittore.left(3);
         const QString file = disco.percorso(nome);
         QByteArray vecchio = tara ? fabbrica() : ByteCasuali(300, 5);
@@ -64,7 +65,8 @@ private slots:
         if (!tara)
             QCOMPARE(motivo, QStringLiteral("disco pieno"));
         QCOMPARE(LeggiTutto(file), vecchio);
-        QStringList presenti = QDir(disco.percorso(QString())).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        QStringList presenti =
+            QDir(disco.percorso(QString())).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         presenti.sort();
         QCOMPARE(presenti, (QStringList{nome, QStringLiteral("riempitivo")}));
         // The calibrations kept are the user's: the next start does not put the factory ones in their place.

@@ -41,7 +41,7 @@ std::vector<PuntoPiano> vertici(const QByteArray &dxf)
             punti.push_back({righe[i + 4].trimmed().toDouble(), righe[i + 6].trimmed().toDouble()});
     return punti;
 }
-}
+} // namespace
 
 class TestFigureLimite : public QObject {
     Q_OBJECT
@@ -50,10 +50,14 @@ private slots:
     {
         QTest::addColumn<QString>("alfa");
         QTest::addColumn<QString>("beta");
-        QTest::newRow("Beta 600") << "60" << "600";
-        QTest::newRow("Alfa 180") << "180" << "10";
-        QTest::newRow("Beta 181") << "30" << "181";
-        QTest::newRow("Alfa 359.9") << "359.9" << "30";
+        QTest::newRow("Beta 600") << "60"
+                                  << "600";
+        QTest::newRow("Alfa 180") << "180"
+                                  << "10";
+        QTest::newRow("Beta 181") << "30"
+                                  << "181";
+        QTest::newRow("Alfa 359.9") << "359.9"
+                                    << "30";
     }
 
     // A base angle of a straight angle or more folds its side under the base: no truncated cone.
@@ -96,8 +100,8 @@ private slots:
             for (std::size_t k = 0; k < bordo->size(); k += 13) {
                 double minima = INFINITY;
                 for (std::size_t i = 0; i < contorno.size(); ++i)
-                    minima = std::min(minima, distanzaDaSegmento((*bordo)[k], contorno[i],
-                                                                 contorno[(i + 1) % contorno.size()]));
+                    minima = std::min(
+                        minima, distanzaDaSegmento((*bordo)[k], contorno[i], contorno[(i + 1) % contorno.size()]));
                 peggiore = std::max(peggiore, minima);
             }
         QVERIFY2(peggiore <= k_TolleranzaDxf, QByteArray::number(peggiore));

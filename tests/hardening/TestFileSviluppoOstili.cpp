@@ -24,7 +24,7 @@ QByteArray ripetuto(const QByteArray &record, qsizetype lunghezza)
     byte.truncate(lunghezza);
     return byte;
 }
-}
+} // namespace
 
 class TestFileSviluppoOstili : public QObject {
     Q_OBJECT
@@ -91,10 +91,10 @@ private slots:
         QTest::newRow("cartella") << "cartella" << int(EsitoFileSviluppo::NonLeggibile)
                                   << int(EsitoFileSviluppo::NonScrivibile);
         QTest::newRow("mancante") << "mancante" << int(EsitoFileSviluppo::Mancante) << int(EsitoFileSviluppo::Ok);
-        QTest::newRow("senza permesso di lettura") << "illeggibile" << int(EsitoFileSviluppo::NonLeggibile)
-                                                   << int(EsitoFileSviluppo::NonScrivibile);
-        QTest::newRow("cartella inesistente") << "sotto" << int(EsitoFileSviluppo::Mancante)
-                                              << int(EsitoFileSviluppo::NonScrivibile);
+        QTest::newRow("senza permesso di lettura")
+            << "illeggibile" << int(EsitoFileSviluppo::NonLeggibile) << int(EsitoFileSviluppo::NonScrivibile);
+        QTest::newRow("cartella inesistente")
+            << "sotto" << int(EsitoFileSviluppo::Mancante) << int(EsitoFileSviluppo::NonScrivibile);
     }
 
     // A path that is no readable file: reported, never created by reading, nothing lost by writing.

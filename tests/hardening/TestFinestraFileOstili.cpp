@@ -20,7 +20,7 @@ private slots:
     {
         QTest::addColumn<QString>("tipo");
         QTest::addColumn<QByteArray>("byte");
-        QTest::addColumn<bool>("letto");    // false: "Apri" ends silently, the window untouched
+        QTest::addColumn<bool>("letto"); // false: "Apri" ends silently, the window untouched
         QTest::addColumn<bool>("disegnato");
         QByteArray casuali = ByteCasuali(1000, 9);
         casuali[854 + 40] = 'x'; // the last (8th) record's AC: certainly no number
@@ -57,7 +57,8 @@ private slots:
 
         finta.attendiApri(file);
         if (letto && !disegnato)
-            finta.attendiBox(QStringLiteral("AC deve essere un numero > 0!"), Pulsanti::OK, QStringLiteral("Errore su AC"));
+            finta.attendiBox(QStringLiteral("AC deve essere un numero > 0!"), Pulsanti::OK,
+                             QStringLiteral("Errore su AC"));
         finestra->mnuApri_Click();
 
         QCOMPARE(finestra->windowTitle(), letto ? QStringLiteral("Grafico - Drenvik ") + file : didascalia);

@@ -37,14 +37,15 @@ private slots:
         const QString file = cartella.filePath(tara ? QStringLiteral("Taratura.dat") : QStringLiteral("vecchio.tnt"));
         // The calibration file is empty at first start, so the defaults are due.
         const QByteArray vecchio = scrittore == QLatin1String("tarature iniziali")
-            ? QByteArray()
-            : (tara ? ByteDiTara(TaraDefault()) : ByteCasuali(300, 5));
+                                       ? QByteArray()
+                                       : (tara ? ByteDiTara(TaraDefault()) : ByteCasuali(300, 5));
         QVERIFY(ScriviTutto(file, vecchio));
         const QStringList prima = QDir(cartella.path()).entryList(QDir::AllEntries | QDir::Hidden);
 
         ImpostaGuastoSimulato([&](const char *p) { return passo == QLatin1String(p); });
         if (tara)
-            finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: errore di lettura o scrittura del disco"));
+            finta.attendiBox(
+                QStringLiteral("Impossibile scrivere il file Taratura.dat: errore di lettura o scrittura del disco"));
         bool riuscito = true;
         if (scrittore == QLatin1String("tnt"))
             riuscito = ScriviRecordSviluppo(file, RecordCiclo(2)) == EsitoFileSviluppo::Ok;

@@ -17,7 +17,7 @@ namespace {
 constexpr int k_Uccisioni = 15;
 
 QByteArray fabbrica() { return ByteDiTara(TaraDefault()) + ByteDiTara(TaraLexmark()); }
-}
+} // namespace
 
 class TestInterruzioni : public QObject {
     Q_OBJECT
@@ -26,9 +26,12 @@ private slots:
     {
         QTest::addColumn<QString>("modo");
         QTest::addColumn<QString>("nome");
-        QTest::newRow("salvataggio .tnt") << "tnt" << "ciclo.tnt";
-        QTest::newRow("tarature: aggiunta e rimozione") << "tara" << "Taratura.dat";
-        QTest::newRow("esportazione DXF") << "dxf" << "ciclo.dxf";
+        QTest::newRow("salvataggio .tnt") << "tnt"
+                                          << "ciclo.tnt";
+        QTest::newRow("tarature: aggiunta e rimozione") << "tara"
+                                                        << "Taratura.dat";
+        QTest::newRow("esportazione DXF") << "dxf"
+                                          << "ciclo.dxf";
     }
 
     void uccisoAMeta()
@@ -63,7 +66,8 @@ private slots:
             QVERIFY(scrittore.waitForFinished(20000));
             QCOMPARE(scrittore.exitStatus(), QProcess::CrashExit);
             const QByteArray ora = LeggiTutto(file);
-            QVERIFY2(ora == vecchio || ora == nuovo, qPrintable(QStringLiteral("kill %1: %2 bytes").arg(i).arg(ora.size())));
+            QVERIFY2(ora == vecchio || ora == nuovo,
+                     qPrintable(QStringLiteral("kill %1: %2 bytes").arg(i).arg(ora.size())));
         }
         VERIFICA_COPIONE(finta);
     }

@@ -161,8 +161,8 @@ private slots:
         QTest::addColumn<QStringList>("nomi");  // both lists afterwards
         QTest::addColumn<QString>("danneggiato");
 
-        const QString danni[] = {QStringLiteral("cancellato"), QStringLiteral("cartella"),
-                                 QStringLiteral("171 byte"), QStringLiteral("169 byte")};
+        const QString danni[] = {QStringLiteral("cancellato"), QStringLiteral("cartella"), QStringLiteral("171 byte"),
+                                 QStringLiteral("169 byte")};
         const QByteArray uno = ByteDiTara(TaraDefault());
         const QString rifiuto = QStringLiteral("Impossibile eliminare tutte le tarature!");
         const QString conservato = QStringLiteral("Taratura.dat non contiene tarature complete: il suo contenuto è "

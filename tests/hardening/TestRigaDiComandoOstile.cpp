@@ -14,7 +14,7 @@
 namespace {
 const QString k_DXF = QStringLiteral("--export-dxf");
 const QString k_CSV = QStringLiteral("--export-csv");
-}
+} // namespace
 
 class TestRigaDiComandoOstile : public QObject {
     Q_OBJECT
@@ -55,14 +55,15 @@ private slots:
         const QString chiusa = percorso(QStringLiteral("chiusa"));
         QVERIFY(QDir().mkpath(chiusa));
         for (const QString &p : {m_cartella.path(), chiusa})
-            QVERIFY(QFile::setPermissions(p, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                                                 | QFileDevice::ReadOther | QFileDevice::ExeOther));
+            QVERIFY(QFile::setPermissions(p, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                                 QFileDevice::ReadOther | QFileDevice::ExeOther));
         QVERIFY(QFile::setPermissions(percorso(QStringLiteral("pezzo.tnt")),
                                       QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther));
         const QString dxf = QDir(chiusa).filePath(QStringLiteral("pezzo.dxf"));
         const Esito e = vorna({k_DXF, percorso(QStringLiteral("pezzo.tnt")), dxf}, QStringLiteral("nobody"));
         QCOMPARE(e.codice, 2);
-        QCOMPARE(e.errori, QStringLiteral("Impossibile scrivere il file: ") + dxf + QStringLiteral(": permesso negato\n"));
+        QCOMPARE(e.errori,
+                 QStringLiteral("Impossibile scrivere il file: ") + dxf + QStringLiteral(": permesso negato\n"));
         QVERIFY(QDir(chiusa).isEmpty());
     }
 
@@ -70,8 +71,10 @@ private slots:
     {
         QTest::addColumn<QString>("tipo");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("FIFO") << "fifo" << "non è un file regolare";
-        QTest::newRow("collegamento a /dev/zero") << "zero" << "non è un file regolare";
+        QTest::newRow("FIFO") << "fifo"
+                              << "non è un file regolare";
+        QTest::newRow("collegamento a /dev/zero") << "zero"
+                                                  << "non è un file regolare";
     }
     // Once these blocked for ever or died reading without end; now they are refused at once.
     void origineNonFile()
@@ -87,8 +90,8 @@ private slots:
             const QString uscita = percorso(comando == k_DXF ? QStringLiteral("o.dxf") : QStringLiteral("o.csv"));
             const Esito e = vorna({comando, tnt, uscita});
             QCOMPARE(e.codice, 2);
-            QCOMPARE(e.errori, QStringLiteral("Impossibile leggere il file: ") + tnt + QStringLiteral(": ") + motivo
-                         + QLatin1Char('\n'));
+            QCOMPARE(e.errori, QStringLiteral("Impossibile leggere il file: ") + tnt + QStringLiteral(": ") + motivo +
+                                   QLatin1Char('\n'));
             QVERIFY(!QFileInfo::exists(uscita));
         }
     }
@@ -139,8 +142,8 @@ private slots:
         QVERIFY(QFile::link(vero, uscita));
         const Esito e = vorna({comando, origine, uscita});
         QCOMPARE(e.codice, 2);
-        QCOMPARE(e.errori, QStringLiteral("Esportazione rifiutata: ") + uscita + QStringLiteral(" porta a ") + vero
-                     + QStringLiteral(", che non si può sovrascrivere con un'esportazione\n"));
+        QCOMPARE(e.errori, QStringLiteral("Esportazione rifiutata: ") + uscita + QStringLiteral(" porta a ") + vero +
+                               QStringLiteral(", che non si può sovrascrivere con un'esportazione\n"));
         if (bersaglio == QLatin1String("nuovo.tnt"))
             QVERIFY(!QFileInfo::exists(vero));
         else if (bersaglio == QLatin1String("dati.bin"))

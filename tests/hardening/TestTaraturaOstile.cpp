@@ -21,7 +21,7 @@ RecordTara epson()
     r.NomeTara = QStringLiteral("Epson");
     return r;
 }
-}
+} // namespace
 
 class TestTaraturaOstile : public QObject {
     Q_OBJECT
@@ -101,10 +101,13 @@ private slots:
     {
         QTest::addColumn<QString>("tipo");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("cartella") << "cartella" << "è una cartella";
-        QTest::newRow("senza permesso di lettura") << "illeggibile" << "permesso negato";
+        QTest::newRow("cartella") << "cartella"
+                                  << "è una cartella";
+        QTest::newRow("senza permesso di lettura") << "illeggibile"
+                                                   << "permesso negato";
         // Reading this once blocked for ever.
-        QTest::newRow("FIFO") << "fifo" << "non è un file regolare";
+        QTest::newRow("FIFO") << "fifo"
+                              << "non è un file regolare";
         // Sparse: their size is refused before anything is read, so they cost nothing.
         QTest::newRow("100000 tarature") << "100000"
                                          << "contiene 100000 tarature, più delle 32767 che il programma può gestire";

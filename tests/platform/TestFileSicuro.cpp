@@ -16,7 +16,7 @@ QByteArray letto(const QString &percorso)
     QByteArray byte;
     return LeggiFile(percorso, 1 << 20, byte) ? byte : QByteArray("<illeggibile>");
 }
-}
+} // namespace
 
 class TestFileSicuro : public QObject {
     Q_OBJECT
@@ -47,7 +47,8 @@ private slots:
         const QString percorso = dir.filePath(QStringLiteral("a.dat"));
         QVERIFY(ScriviFileSicuro(percorso, "vecchio"));
         ImpostaGuastoSimulato([&](const char *p) { return passo == QLatin1String(p); });
-        QCOMPARE(ScriviFileSicuro(percorso, "nuovo contenuto").motivo, QStringLiteral("errore di lettura o scrittura del disco"));
+        QCOMPARE(ScriviFileSicuro(percorso, "nuovo contenuto").motivo,
+                 QStringLiteral("errore di lettura o scrittura del disco"));
         QCOMPARE(letto(percorso), QByteArray("vecchio"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.dat")});
     }
@@ -79,10 +80,14 @@ private slots:
     {
         QTest::addColumn<QString>("tipo");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("cartella") << "cartella" << "è una cartella";
-        QTest::newRow("FIFO") << "fifo" << "non è un file regolare";
-        QTest::newRow("collegamento a /dev/zero") << "zero" << "non è un file regolare";
-        QTest::newRow("collegamento a una FIFO") << "collegamento fifo" << "non è un file regolare";
+        QTest::newRow("cartella") << "cartella"
+                                  << "è una cartella";
+        QTest::newRow("FIFO") << "fifo"
+                              << "non è un file regolare";
+        QTest::newRow("collegamento a /dev/zero") << "zero"
+                                                  << "non è un file regolare";
+        QTest::newRow("collegamento a una FIFO") << "collegamento fifo"
+                                                 << "non è un file regolare";
     }
     // Nothing blocks on a FIFO nobody writes to, nothing reads /dev/zero for ever, and a write
     // never puts a plain file in the place of either.

@@ -10,10 +10,7 @@ constexpr double k_Pi = 3.14159265358979323846;
 
 // Where point k (1 to 62) lies along the figure, 0 to 1: two halves of 31 points each, points 31
 // and 32 both at one half.
-double Frazione(int k)
-{
-    return k <= 31 ? (k - 1) / 60.0 : 0.5 + (k - 32) / 60.0;
-}
+double Frazione(int k) { return k <= 31 ? (k - 1) / 60.0 : 0.5 + (k - 32) / 60.0; }
 
 double Lunghezza(const ArrayPunti &x, const ArrayPunti &y)
 {

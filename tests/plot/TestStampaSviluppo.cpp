@@ -132,18 +132,18 @@ private slots:
         QTest::addColumn<double>("destra");      // where its right-most point lands
         QTest::addColumn<QList<double>>("lettere");
         const QList<double> sopra{-6, -6, -6, -6}, giuAB{1, 1, -6, -6}, giuBD{-6, 1, -6, 1};
-        QTest::newRow("cone lying 250 x 150") << k_StampaConoOrizzontale
-                                              << Settore(150, 100, std::acos(-2.0 / 3)) << true << 280.0 << sopra;
-        QTest::newRow("cone standing, below zero") << k_StampaConoVerticale << Settore(150, 100, 0.6, -0.3)
-                                                   << true << 280.0 << giuAB;
-        QTest::newRow("cone standing, above zero") << k_StampaConoVerticale << Settore(150, 100, 0.6, 0.2)
-                                                   << true << 280.0 - 150 * std::sin(0.2) << giuAB;
+        QTest::newRow("cone lying 250 x 150")
+            << k_StampaConoOrizzontale << Settore(150, 100, std::acos(-2.0 / 3)) << true << 280.0 << sopra;
+        QTest::newRow("cone standing, below zero")
+            << k_StampaConoVerticale << Settore(150, 100, 0.6, -0.3) << true << 280.0 << giuAB;
+        QTest::newRow("cone standing, above zero")
+            << k_StampaConoVerticale << Settore(150, 100, 0.6, 0.2) << true << 280.0 - 150 * std::sin(0.2) << giuAB;
         QTest::newRow("cylinder lying") << k_StampaCilindroOrizzontale << Striscia(250, 120, -20) << true << 280.0
                                         << giuAB;
-        QTest::newRow("cylinder standing, below zero") << k_StampaCilindroVerticale << Striscia(150, 250, -40)
-                                                       << false << 280.0 << giuBD;
-        QTest::newRow("cylinder standing, above zero") << k_StampaCilindroVerticale << Striscia(150, 250, 30)
-                                                       << false << 250.0 << giuBD;
+        QTest::newRow("cylinder standing, below zero")
+            << k_StampaCilindroVerticale << Striscia(150, 250, -40) << false << 280.0 << giuBD;
+        QTest::newRow("cylinder standing, above zero")
+            << k_StampaCilindroVerticale << Striscia(150, 250, 30) << false << 250.0 << giuBD;
     }
     // Placement, drawing order, corner letters and the twips left behind.
     void disegno()
@@ -235,14 +235,20 @@ private slots:
         QTest::addColumn<QStringList>("righe");
         const QString nome = QStringLiteral("Cono: Rame") + QString(36, QLatin1Char(' '));
         QTest::newRow("italian") << QLocale(QLocale::Italian, QLocale::Italy)
-                                 << QStringList{nome, "CA (mm): 120,50; AB: 1.234,50; BD: 0,00",
-                                                "Alfa (°): 60,00; Beta: 45,50", "Scala 1:2",
-                                                "Somma AB (mm): 1.234,57", "Somma CD (mm): 0,00",
+                                 << QStringList{nome,
+                                                "CA (mm): 120,50; AB: 1.234,50; BD: 0,00",
+                                                "Alfa (°): 60,00; Beta: 45,50",
+                                                "Scala 1:2",
+                                                "Somma AB (mm): 1.234,57",
+                                                "Somma CD (mm): 0,00",
                                                 "CD (mm): 50,00"};
         QTest::newRow("english") << QLocale(QLocale::English, QLocale::UnitedStates)
-                                 << QStringList{nome, "CA (mm): 120.50; AB: 1,234.50; BD: 0.00",
-                                                "Alfa (°): 60.00; Beta: 45.50", "Scala 1:2",
-                                                "Somma AB (mm): 1,234.57", "Somma CD (mm): 0.00",
+                                 << QStringList{nome,
+                                                "CA (mm): 120.50; AB: 1,234.50; BD: 0.00",
+                                                "Alfa (°): 60.00; Beta: 45.50",
+                                                "Scala 1:2",
+                                                "Somma AB (mm): 1,234.57",
+                                                "Somma CD (mm): 0.00",
                                                 "CD (mm): 50.00"};
     }
     void legenda()

@@ -19,9 +19,8 @@ public:
             return;
         }
         QProcess mount;
-        mount.start(QStringLiteral("mount"),
-                    {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"), QStringLiteral("size=64k"),
-                     QStringLiteral("tmpfs"), m_punto.path()});
+        mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                              QStringLiteral("size=64k"), QStringLiteral("tmpfs"), m_punto.path()});
         m_montato = mount.waitForFinished(30000) && mount.exitCode() == 0;
         if (!m_montato)
             m_errore = QString::fromLocal8Bit(mount.readAllStandardError());
@@ -58,9 +57,9 @@ private:
 
 // Mounts the file system or leaves the test: skipped when not the superuser, failed when the
 // superuser cannot mount (CI runs as root and must run these tests).
-#define MONTA_DISCO_PIENO(disco) \
-    do { \
-        if (::geteuid() != 0) \
-            QSKIP("mounting a tmpfs needs the superuser"); \
-        QVERIFY2((disco).montato(), qPrintable((disco).errore())); \
+#define MONTA_DISCO_PIENO(disco)                                                                                       \
+    do {                                                                                                               \
+        if (::geteuid() != 0)                                                                                          \
+            QSKIP("mounting a tmpfs needs the superuser");                                                             \
+        QVERIFY2((disco).montato(), qPrintable((disco).errore()));                                                     \
     } while (false)

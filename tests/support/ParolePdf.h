@@ -15,8 +15,8 @@ inline QMap<QString, Parola> ParoleDelPdf(const QString &pdf, int pagina = 1)
 {
     QProcess p;
     const QString numero = QString::number(pagina);
-    p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-f"), numero, QStringLiteral("-l"), numero, QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), numero, QStringLiteral("-l"), numero,
+                                          QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     p.waitForFinished(30000);
     const QString html = QString::fromUtf8(p.readAllStandardOutput());
     QMap<QString, Parola> parole;

@@ -10,10 +10,14 @@ Piattaforma *g_installata = nullptr;
 QString NomePulsanti(Pulsanti pulsanti)
 {
     switch (pulsanti) {
-    case Pulsanti::OK: return QStringLiteral("OK");
-    case Pulsanti::OKAnnulla: return QStringLiteral("OK/Annulla");
-    case Pulsanti::SiNo: return QStringLiteral("Sì/No");
-    case Pulsanti::SiNoAnnulla: return QStringLiteral("Sì/No/Annulla");
+    case Pulsanti::OK:
+        return QStringLiteral("OK");
+    case Pulsanti::OKAnnulla:
+        return QStringLiteral("OK/Annulla");
+    case Pulsanti::SiNo:
+        return QStringLiteral("Sì/No");
+    case Pulsanti::SiNoAnnulla:
+        return QStringLiteral("Sì/No/Annulla");
     }
     return QString();
 }
@@ -80,7 +84,7 @@ int PiattaformaFinta::MsgBox(const QString &prompt, Pulsanti pulsanti, const QSt
 }
 
 std::optional<QString> PiattaformaFinta::prossimoFile(std::deque<AttesaFile> &coda, const RichiestaFile &richiesta,
-                                                    const char *tipo)
+                                                      const char *tipo)
 {
     if (coda.empty()) {
         errore(QStringLiteral("unexpected %1 dialog, filter %2").arg(QLatin1String(tipo), richiesta.filtro));
@@ -134,7 +138,9 @@ void PiattaformaFinta::verifica(const char *file, int riga) const
         for (const auto &a : m_box)
             resto += QStringLiteral("\n  box \"%1\"").arg(a.box.prompt);
         resto += QStringLiteral("\n  %1 open, %2 save, %3 printer dialogs")
-                     .arg(m_apri.size()).arg(m_salva.size()).arg(m_stampante.size());
+                     .arg(m_apri.size())
+                     .arg(m_salva.size())
+                     .arg(m_stampante.size());
         QTest::qFail((QStringLiteral("scripted answers left unused:") + resto).toUtf8().constData(), file, riga);
     }
 }

@@ -20,7 +20,7 @@ public:
         QString titolo;
     };
 
-    PiattaformaFinta();  // installs itself
+    PiattaformaFinta();           // installs itself
     ~PiattaformaFinta() override; // and uninstalls
 
     // The next box must be exactly this one; it is answered with `risposta`.
@@ -80,9 +80,9 @@ private:
 QString NomePulsanti(Pulsanti pulsanti);
 
 // At the end of a test: everything scripted was used and nothing unscripted happened.
-#define VERIFICA_COPIONE(finta) \
-    do { \
-        (finta).verifica(__FILE__, __LINE__); \
-        if (QTest::currentTestFailed()) \
-            return; \
+#define VERIFICA_COPIONE(finta)                                                                                        \
+    do {                                                                                                               \
+        (finta).verifica(__FILE__, __LINE__);                                                                          \
+        if (QTest::currentTestFailed())                                                                                \
+            return;                                                                                                    \
     } while (false)

@@ -35,28 +35,82 @@ private slots:
         QTest::addColumn<QString>("didascalia");
         QTest::addColumn<QString>("suggerimento");
         QTest::addColumn<QRect>("twips");
-        QTest::newRow("txtNome") << "txtNome" << "" << "Inserisci qui il nome che identificherà il tuo sviluppo" << QRect(840, 240, 4335, 315);
-        QTest::newRow("txtAC") << "txtAC" << "" << "Inserisci in questo spazio la misura in mm del lato AC" << QRect(840, 720, 1455, 255);
-        QTest::newRow("txtAB") << "txtAB" << "" << "Inserisci in questo spazio la lunghezza in mm della base AB" << QRect(840, 1080, 1455, 255);
-        QTest::newRow("txtBD") << "txtBD" << "" << "Inserisci in questo campo la misura in mm del lato obliquo BD" << QRect(840, 1440, 1455, 255);
-        QTest::newRow("txtBETA") << "txtBETA" << "" << "Inserisci l'ampiezza in gradi decimali dell'angolo beta (ABD)" << QRect(840, 2160, 1455, 255);
-        QTest::newRow("lblAB") << "lblAB" << "AB:" << "" << QRect(240, 1080, 375, 255);
-        QTest::newRow("lblAlpha") << "lblAlpha" << "ALFA:" << "" << QRect(240, 1800, 495, 255);
-        QTest::newRow("lblBeta") << "lblBeta" << "BETA:" << "" << QRect(240, 2160, 495, 255);
-        QTest::newRow("lblNome") << "lblNome" << "NOME:" << "" << QRect(240, 360, 495, 255);
-        QTest::newRow("txtALPHA") << "txtALPHA" << "" << "Inserisci l'ampiezza in gradi decimali dell'angolo alfa (CAB)" << QRect(840, 1800, 1455, 255);
-        QTest::newRow("optChiudiAC") << "optChiudiAC" << "Chiudi su AC" << "Scegli questa opzione se desideri che il tuo sviluppo si chiuda sul lato AC" << QRect(120, 240, 1335, 255);
-        QTest::newRow("optChiudiBD") << "optChiudiBD" << "Chiudi su BD" << "Scegli questa opzione se desideri che il tuo sviluppo si chiuda sul lato BD" << QRect(1440, 240, 1215, 255);
-        QTest::newRow("cmdCalcola") << "cmdCalcola" << "&Calcola" << "Accetta i dati e costruisce l'esploso" << QRect(2400, 1440, 2775, 975);
-        QTest::newRow("cboNomeTara") << "cboNomeTara" << "" << "Qui puoi selezionare la taratura stampante da usare" << QRect(840, 2760, 4335, 330);
-        QTest::newRow("cmdTaraStampa") << "cmdTaraStampa" << "&Manager Taratura Stampante" << "Vai al manager taratura stampante" << QRect(5280, 960, 2535, 255);
-        QTest::newRow("cmdHelp") << "cmdHelp" << "&?" << "Aiuto su come inserire i dati richiesti da questo modulo" << QRect(5280, 1320, 2535, 255);
-        QTest::newRow("cmdAbout") << "cmdAbout" << "&About" << "Informazioni sul programma" << QRect(5280, 2280, 2535, 255);
-        QTest::newRow("cmdEsci") << "cmdEsci" << "&Esci" << "Esce da Calvetra" << QRect(5280, 2640, 2535, 255);
-        QTest::newRow("lblAC") << "lblAC" << "CA:" << "" << QRect(240, 720, 375, 255);
-        QTest::newRow("lblBD") << "lblBD" << "BD:" << "" << QRect(360, 1440, 255, 255);
-        QTest::newRow("fraChiusura") << "fraChiusura" << "Lato di chiusura dello sviluppo" << "" << QRect(2400, 600, 2775, 615);
-        QTest::newRow("lblTaraStampante") << "lblTaraStampante" << "Taratura stampante in uso:" << "" << QRect(240, 2520, 1935, 255);
+        QTest::newRow("txtNome") << "txtNome"
+                                 << ""
+                                 << "Inserisci qui il nome che identificherà il tuo sviluppo"
+                                 << QRect(840, 240, 4335, 315);
+        QTest::newRow("txtAC") << "txtAC"
+                               << ""
+                               << "Inserisci in questo spazio la misura in mm del lato AC"
+                               << QRect(840, 720, 1455, 255);
+        QTest::newRow("txtAB") << "txtAB"
+                               << ""
+                               << "Inserisci in questo spazio la lunghezza in mm della base AB"
+                               << QRect(840, 1080, 1455, 255);
+        QTest::newRow("txtBD") << "txtBD"
+                               << ""
+                               << "Inserisci in questo campo la misura in mm del lato obliquo BD"
+                               << QRect(840, 1440, 1455, 255);
+        QTest::newRow("txtBETA") << "txtBETA"
+                                 << ""
+                                 << "Inserisci l'ampiezza in gradi decimali dell'angolo beta (ABD)"
+                                 << QRect(840, 2160, 1455, 255);
+        QTest::newRow("lblAB") << "lblAB"
+                               << "AB:"
+                               << "" << QRect(240, 1080, 375, 255);
+        QTest::newRow("lblAlpha") << "lblAlpha"
+                                  << "ALFA:"
+                                  << "" << QRect(240, 1800, 495, 255);
+        QTest::newRow("lblBeta") << "lblBeta"
+                                 << "BETA:"
+                                 << "" << QRect(240, 2160, 495, 255);
+        QTest::newRow("lblNome") << "lblNome"
+                                 << "NOME:"
+                                 << "" << QRect(240, 360, 495, 255);
+        QTest::newRow("txtALPHA") << "txtALPHA"
+                                  << ""
+                                  << "Inserisci l'ampiezza in gradi decimali dell'angolo alfa (CAB)"
+                                  << QRect(840, 1800, 1455, 255);
+        QTest::newRow("optChiudiAC") << "optChiudiAC"
+                                     << "Chiudi su AC"
+                                     << "Scegli questa opzione se desideri che il tuo sviluppo si chiuda sul lato AC"
+                                     << QRect(120, 240, 1335, 255);
+        QTest::newRow("optChiudiBD") << "optChiudiBD"
+                                     << "Chiudi su BD"
+                                     << "Scegli questa opzione se desideri che il tuo sviluppo si chiuda sul lato BD"
+                                     << QRect(1440, 240, 1215, 255);
+        QTest::newRow("cmdCalcola") << "cmdCalcola"
+                                    << "&Calcola"
+                                    << "Accetta i dati e costruisce l'esploso" << QRect(2400, 1440, 2775, 975);
+        QTest::newRow("cboNomeTara") << "cboNomeTara"
+                                     << ""
+                                     << "Qui puoi selezionare la taratura stampante da usare"
+                                     << QRect(840, 2760, 4335, 330);
+        QTest::newRow("cmdTaraStampa") << "cmdTaraStampa"
+                                       << "&Manager Taratura Stampante"
+                                       << "Vai al manager taratura stampante" << QRect(5280, 960, 2535, 255);
+        QTest::newRow("cmdHelp") << "cmdHelp"
+                                 << "&?"
+                                 << "Aiuto su come inserire i dati richiesti da questo modulo"
+                                 << QRect(5280, 1320, 2535, 255);
+        QTest::newRow("cmdAbout") << "cmdAbout"
+                                  << "&About"
+                                  << "Informazioni sul programma" << QRect(5280, 2280, 2535, 255);
+        QTest::newRow("cmdEsci") << "cmdEsci"
+                                 << "&Esci"
+                                 << "Esce da Calvetra" << QRect(5280, 2640, 2535, 255);
+        QTest::newRow("lblAC") << "lblAC"
+                               << "CA:"
+                               << "" << QRect(240, 720, 375, 255);
+        QTest::newRow("lblBD") << "lblBD"
+                               << "BD:"
+                               << "" << QRect(360, 1440, 255, 255);
+        QTest::newRow("fraChiusura") << "fraChiusura"
+                                     << "Lato di chiusura dello sviluppo"
+                                     << "" << QRect(2400, 600, 2775, 615);
+        QTest::newRow("lblTaraStampante") << "lblTaraStampante"
+                                          << "Taratura stampante in uso:"
+                                          << "" << QRect(240, 2520, 1935, 255);
     }
 
     void controlli()
@@ -99,9 +153,9 @@ private slots:
         PiattaformaFinta finta;
         MDICalvetra frame;
         frmCalvetra &f = FoglioDi(frame);
-        const QList<QWidget *> ordine = {f.txtNome,    f.txtAC,       f.txtAB,       f.txtBD,         f.txtALPHA,
-                                         f.txtBETA,    f.optChiudiAC, f.optChiudiBD, f.cmdCalcola,    f.cboNomeTara,
-                                         f.cmdTaraStampa, f.cmdHelp,  f.cmdAbout,    f.cmdEsci};
+        const QList<QWidget *> ordine = {f.txtNome,       f.txtAC,       f.txtAB,       f.txtBD,      f.txtALPHA,
+                                         f.txtBETA,       f.optChiudiAC, f.optChiudiBD, f.cmdCalcola, f.cboNomeTara,
+                                         f.cmdTaraStampa, f.cmdHelp,     f.cmdAbout,    f.cmdEsci};
         for (qsizetype i = 0; i + 1 < ordine.size(); ++i) {
             QWidget *prossimo = ordine.at(i)->nextInFocusChain();
             while (prossimo->focusPolicy() == Qt::NoFocus)
@@ -171,11 +225,16 @@ private slots:
         Figure testiLunghi = ConoDiProva();
         testiLunghi.ac = QStringLiteral("60.000000007"); // 12 characters, cut to 10
         testiLunghi.alfa = QStringLiteral("60.00009");   // 8 characters, cut to 6
-        QTest::newRow("cono, chiude su BD") << ConoDiProva() << "Grafico - Drenvik Pezzo*" << "F";
-        QTest::newRow("cilindro, chiude su AC") << CilindroDiProva() << "Grafico - Drenvik Tubo*" << "T";
-        QTest::newRow("nome oltre 40") << nomeLungo << "Grafico - Drenvik " + lungo.left(40).trimmed() + "*" << "F";
-        QTest::newRow("nome tra spazi") << spazi << "Grafico - Drenvik Cappa*" << "F";
-        QTest::newRow("testi oltre la larghezza") << testiLunghi << "Grafico - Drenvik Pezzo*" << "F";
+        QTest::newRow("cono, chiude su BD") << ConoDiProva() << "Grafico - Drenvik Pezzo*"
+                                            << "F";
+        QTest::newRow("cilindro, chiude su AC") << CilindroDiProva() << "Grafico - Drenvik Tubo*"
+                                                << "T";
+        QTest::newRow("nome oltre 40") << nomeLungo << "Grafico - Drenvik " + lungo.left(40).trimmed() + "*"
+                                       << "F";
+        QTest::newRow("nome tra spazi") << spazi << "Grafico - Drenvik Cappa*"
+                                        << "F";
+        QTest::newRow("testi oltre la larghezza") << testiLunghi << "Grafico - Drenvik Pezzo*"
+                                                  << "F";
     }
 
     void calcola()
