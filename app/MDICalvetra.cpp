@@ -172,20 +172,19 @@ void MDICalvetra::StampaSviluppo(frmGrafico &finestra)
 {
     Foglio();
     StampaSviluppoSuCarta(finestra.Pagina().Elenco().elementi(),
-                          DidascaliaSalvataggio(finestra.Documento().salvataggio),
-                          foglio()->cboNomeTara->currentIndex());
+                          DidascaliaSalvataggio(finestra.Documento().salvataggio), m_taratura.Indice());
 }
 
 void MDICalvetra::ManagerTarature()
 {
     Foglio();
-    frmTaraStampa::Apri(foglio()->cboNomeTara, false, this);
+    frmTaraStampa::Apri(&m_taratura, false, this);
 }
 
 void MDICalvetra::ManagerTaraturaStampante()
 {
     Foglio();
-    frmTaraStampa::Apri(foglio()->cboNomeTara, true, foglio());
+    frmTaraStampa::Apri(&m_taratura, true, foglio());
 }
 
 // The active development window's menu bar replaces the frame's own.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "development/Guscio.h"
+#include "calibration/TaraturaInUso.h"
 #include "geometry/StatoSviluppo.h"
 
 #include <QMainWindow>
@@ -39,6 +40,7 @@ public:
     VistaFoglio *FoglioCaricato() override;
     void MostraHelp(bool modale) override;
     void MostraAbout() override;
+    TaraturaInUso &Taratura() override { return m_taratura; }
     void StampaSviluppo(frmGrafico &finestra) override;
     void ManagerTarature() override;
     void ManagerTaraturaStampante() override;
@@ -57,6 +59,7 @@ private:
     QMdiArea *const m_area;
     QMenu *const m_menuFile;
     StatoSviluppo m_stato;
+    TaraturaInUso m_taratura;
     QPointer<frmCalvetra> m_foglio;
     QPointer<frmHelp> m_help;
     QPointer<frmAbout> m_about;

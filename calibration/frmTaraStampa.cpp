@@ -80,9 +80,10 @@ QGroupBox *Cornice(QWidget *contenitore, const char *nome, const QString &didasc
 
 } // namespace
 
-frmTaraStampa::frmTaraStampa(QComboBox *cboNomeTara, QWidget *parent)
+frmTaraStampa::frmTaraStampa(TaraturaInUso *taratura, QWidget *parent)
     : QWidget(parent, Qt::Dialog),
-      m_cboNomeTara(cboNomeTara)
+      m_taratura(taratura),
+      m_ricaricheViste(taratura ? taratura->Ricariche() : 0)
 {
     setObjectName(QStringLiteral("frmTaraStampa"));
     setWindowTitle(QStringLiteral("Drenvik - Taratura Stampante"));
@@ -200,14 +201,15 @@ void frmTaraStampa::collega()
 
 frmTaraStampa *frmTaraStampa::Aperto() { return g_manager.data(); }
 
-frmTaraStampa *frmTaraStampa::Apri(QComboBox *cboNomeTara, bool modale, QWidget *parent)
+frmTaraStampa *frmTaraStampa::Apri(TaraturaInUso *taratura, bool modale, QWidget *parent)
 {
     const Qt::WindowModality modalita = modale ? Qt::ApplicationModal : Qt::NonModal;
     if (frmTaraStampa *aperto = g_manager.data()) {
-        // A worksheet loaded again since the manager opened gets the calibration shown here, so
-        // that later selections reach the list now in use and typed texts are kept.
-        if (aperto->m_cboNomeTara != cboNomeTara) {
-            aperto->m_cboNomeTara = cboNomeTara;
+        // A worksheet loaded again since the manager opened read the list anew: it gets the
+        // calibration shown here, and typed texts are kept.
+        if (aperto->m_taratura != taratura || (taratura && aperto->m_ricaricheViste != taratura->Ricariche())) {
+            aperto->m_taratura = taratura;
+            aperto->m_ricaricheViste = taratura ? taratura->Ricariche() : 0;
             aperto->SelezionaNelFoglio(aperto->RecordCorrente - 1);
         }
         // A second opening only brings it forward; a modal opener must not be left facing a
@@ -221,9 +223,9 @@ frmTaraStampa *frmTaraStampa::Apri(QComboBox *cboNomeTara, bool modale, QWidget 
         aperto->activateWindow();
         return aperto;
     }
-    auto *manager = new frmTaraStampa(cboNomeTara, parent);
+    auto *manager = new frmTaraStampa(taratura, parent);
     g_manager = manager;
-    const int indice = cboNomeTara ? cboNomeTara->currentIndex() : 0;
+    const int indice = taratura ? taratura->Indice() : 0;
     {
         // Filling the list selects its first entry: that must not run the selection flow, which
         // would make the first calibration the one in use on the way.
@@ -351,10 +353,9 @@ void frmTaraStampa::RicostruisciListe()
     cboNomeTaratura->clear();
     cboNomeTaratura->addItems(nomi);
     cboNomeTaratura->setCurrentIndex(-1);
-    if (m_cboNomeTara) {
-        m_cboNomeTara->clear();
-        m_cboNomeTara->addItems(nomi);
-        m_cboNomeTara->setCurrentIndex(-1);
+    if (m_taratura) {
+        m_taratura->Ricarica(nomi, -1);
+        m_ricaricheViste = m_taratura->Ricariche();
     }
 }
 
@@ -368,8 +369,8 @@ void frmTaraStampa::SelezionaTaratura(int indice)
 
 void frmTaraStampa::SelezionaNelFoglio(int indice)
 {
-    if (m_cboNomeTara)
-        m_cboNomeTara->setCurrentIndex(indice);
+    if (m_taratura)
+        m_taratura->Scegli(indice);
 }
 
 void frmTaraStampa::AbilitaCaselle(bool nome, bool valori)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calibration/RecordTara.h"
+#include "calibration/TaraturaInUso.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,14 +18,14 @@ class QPushButton;
 class frmTaraStampa final : public QWidget {
     Q_OBJECT
 public:
-    // `cboNomeTara` is the worksheet's list; its selected entry is the calibration in use.
-    explicit frmTaraStampa(QComboBox *cboNomeTara, QWidget *parent = nullptr);
+    // `taratura` is the calibration in use, which the worksheet's list shows.
+    explicit frmTaraStampa(TaraturaInUso *taratura, QWidget *parent = nullptr);
     ~frmTaraStampa() override;
 
-    // Opens the one manager on the calibration selected in `cboNomeTara`: modal from the
+    // Opens the one manager on the calibration in use: modal from the
     // worksheet, not modal from a development window. If it is already open it is only brought
     // to the front. Never blocks: the window is shown and the call returns.
-    static frmTaraStampa *Apri(QComboBox *cboNomeTara, bool modale, QWidget *parent = nullptr);
+    static frmTaraStampa *Apri(TaraturaInUso *taratura, bool modale, QWidget *parent = nullptr);
     // The manager while it is loaded, or nullptr.
     static frmTaraStampa *Aperto();
 
@@ -67,7 +68,8 @@ private:
     RecordTara RecordDalleCaselle() const;
     void casella_LostFocus(CampoTara campo);
 
-    QPointer<QComboBox> m_cboNomeTara;
+    QPointer<TaraturaInUso> m_taratura;
+    int m_ricaricheViste = 0;
     std::array<QLineEdit *, 15> m_caselle{};
     QPushButton *cmdApplica = nullptr;
     QPushButton *cmdRimuovi = nullptr;

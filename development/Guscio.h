@@ -5,6 +5,8 @@
 
 #include <QList>
 
+class TaraturaInUso;
+
 class frmGrafico;
 
 class Guscio {
@@ -30,6 +32,9 @@ public:
 
     virtual void MostraHelp(bool modale) = 0;
     virtual void MostraAbout() = 0;
+
+    // The calibration in use, shared by the worksheet's list, the manager and the printouts.
+    virtual TaraturaInUso &Taratura() = 0;
 
     // Printing and the calibration manager: filled in where those windows live.
     virtual void StampaSviluppo(frmGrafico &finestra) = 0;

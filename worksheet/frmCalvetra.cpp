@@ -2,6 +2,8 @@
 #include "worksheet/frmCalvetra.h"
 
 #include "calibration/ProcedureTara.h"
+#include "calibration/ListaTarature.h"
+#include "calibration/TaraturaInUso.h"
 #include "development/Guscio.h"
 #include "development/frmGrafico.h"
 #include "calcolo/CalcolaSviluppo.h"
@@ -115,6 +117,8 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
     for (qsizetype i = 0; i + 1 < ordine.size(); ++i)
         setTabOrder(ordine.at(i), ordine.at(i + 1));
 
+    // The list shows the calibration in use, which the frame keeps; choosing here changes it.
+    MostraTaraturaInUso(*cboNomeTara, m_guscio.Taratura());
     connect(cmdCalcola, &QPushButton::clicked, this, &frmCalvetra::cmdCalcola_Click);
     connect(cmdTaraStampa, &QPushButton::clicked, this, &frmCalvetra::cmdTaraStampa_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmCalvetra::cmdHelp_Click);
@@ -128,10 +132,7 @@ void frmCalvetra::Form_Load()
     // At first start the calibration file gets its two factory records. A file it could not
     // read has been reported once: the list stays empty.
     const bool leggibile = CreaTaratureIniziali();
-    cboNomeTara->clear();
-    if (leggibile)
-        cboNomeTara->addItems(NomiTarature());
-    cboNomeTara->setCurrentIndex(cboNomeTara->count() > 0 ? 0 : -1);
+    m_guscio.Taratura().Ricarica(leggibile ? NomiTarature() : QStringList(), 0);
 }
 
 void frmCalvetra::Mostra()

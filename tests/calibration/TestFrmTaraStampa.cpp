@@ -6,6 +6,9 @@
 #include "tests/development/FileDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 
+#include "calibration/ListaTarature.h"
+#include "calibration/TaraturaInUso.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -83,7 +86,8 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_cartella;
     QString m_cartellaPrecedente;
-    std::unique_ptr<QComboBox> m_foglio; // the worksheet's cboNomeTara
+    TaraturaInUso m_taratura;            // the frame's calibration in use
+    std::unique_ptr<QComboBox> m_foglio; // the worksheet's cboNomeTara, which shows it
     frmTaraStampa *m_manager = nullptr;
 };
 
@@ -95,7 +99,8 @@ void TestFrmTaraStampa::init()
     QDir::setCurrent(m_cartella->path());
     QVERIFY(ScriviTarature({TaraDefault(), TaraLexmark()}));
     m_foglio = std::make_unique<QComboBox>();
-    m_foglio->addItems({QStringLiteral("Default"), QStringLiteral("Lexmark WinWriter 200")});
+    MostraTaraturaInUso(*m_foglio, m_taratura);
+    m_taratura.Ricarica({QStringLiteral("Default"), QStringLiteral("Lexmark WinWriter 200")}, 0);
 }
 
 void TestFrmTaraStampa::cleanup()
@@ -109,7 +114,7 @@ void TestFrmTaraStampa::cleanup()
 frmTaraStampa *TestFrmTaraStampa::apri(int indiceFoglio)
 {
     m_foglio->setCurrentIndex(indiceFoglio);
-    m_manager = frmTaraStampa::Apri(m_foglio.get(), true);
+    m_manager = frmTaraStampa::Apri(&m_taratura, true);
     return m_manager;
 }
 
@@ -297,7 +302,7 @@ void TestFrmTaraStampa::salvaNomeEsistente()
     QFETCH(int, risposta);
     PiattaformaFinta finta;
     QVERIFY(ScriviTara(3, TaraTerza()));
-    m_foglio->addItem(QStringLiteral("Epson LX 300"));
+    m_taratura.Ricarica(QStringList(m_taratura.Nomi()) << QStringLiteral("Epson LX 300"), m_taratura.Indice());
     apri(2);
     const QByteArray prima = LeggiTutto(k_FileTaratura);
 
@@ -365,7 +370,7 @@ void TestFrmTaraStampa::rimuoviPrimaDiTre()
 {
     PiattaformaFinta finta;
     QVERIFY(ScriviTara(3, TaraTerza()));
-    m_foglio->addItem(QStringLiteral("Epson LX 300"));
+    m_taratura.Ricarica(QStringList(m_taratura.Nomi()) << QStringLiteral("Epson LX 300"), m_taratura.Indice());
     apri(2);
     premi("cmdEliminaTaratura");
     lista()->setCurrentIndex(0);
@@ -407,8 +412,7 @@ void TestFrmTaraStampa::rimuoviUltima_rifiutata()
 {
     PiattaformaFinta finta;
     QVERIFY(ScriviTarature({TaraLexmark()}));
-    m_foglio->clear();
-    m_foglio->addItem(QStringLiteral("Lexmark WinWriter 200"));
+    m_taratura.Ricarica({QStringLiteral("Lexmark WinWriter 200")}, 0);
     apri(0);
     const QByteArray prima = LeggiTutto(k_FileTaratura);
     premi("cmdEliminaTaratura");
@@ -498,16 +502,16 @@ void TestFrmTaraStampa::secondaApertura_portaAvantiSenzaDoppioni()
 {
     PiattaformaFinta finta;
     m_foglio->setCurrentIndex(0);
-    frmTaraStampa *primo = frmTaraStampa::Apri(m_foglio.get(), false);
+    frmTaraStampa *primo = frmTaraStampa::Apri(&m_taratura, false);
     m_manager = primo;
     QCOMPARE(primo->windowModality(), Qt::NonModal);
     premi("cmdSelezione");
     lista()->setCurrentIndex(1);
-    QCOMPARE(frmTaraStampa::Apri(m_foglio.get(), false), primo);
+    QCOMPARE(frmTaraStampa::Apri(&m_taratura, false), primo);
     QCOMPARE(lista()->count(), 2);
     QCOMPARE(lista()->currentIndex(), 1);
     // From the worksheet, which is modal, the manager must become modal too to stay usable.
-    QCOMPARE(frmTaraStampa::Apri(m_foglio.get(), true), primo);
+    QCOMPARE(frmTaraStampa::Apri(&m_taratura, true), primo);
     QCOMPARE(primo->windowModality(), Qt::ApplicationModal);
     QVERIFY(primo->isVisible());
     QCOMPARE(lista()->count(), 2);
@@ -543,13 +547,14 @@ void TestFrmTaraStampa::secondaApertura_foglioRicaricato_seguiLaTaraturaMostrata
 {
     PiattaformaFinta finta;
     m_foglio->setCurrentIndex(0);
-    m_manager = frmTaraStampa::Apri(m_foglio.get(), false);
+    m_manager = frmTaraStampa::Apri(&m_taratura, false);
     premi("cmdSelezione");
     lista()->setCurrentIndex(1);
     // The worksheet is unloaded and loaded again, on its first calibration.
     m_foglio = std::make_unique<QComboBox>();
-    m_foglio->addItems({QStringLiteral("Default"), QStringLiteral("Lexmark WinWriter 200")});
-    QCOMPARE(frmTaraStampa::Apri(m_foglio.get(), false), m_manager);
+    MostraTaraturaInUso(*m_foglio, m_taratura);
+    m_taratura.Ricarica({QStringLiteral("Default"), QStringLiteral("Lexmark WinWriter 200")}, 0);
+    QCOMPARE(frmTaraStampa::Apri(&m_taratura, false), m_manager);
     QCOMPARE(m_foglio->currentIndex(), 1);
     lista()->setCurrentIndex(0);
     QCOMPARE(m_foglio->currentIndex(), 0);

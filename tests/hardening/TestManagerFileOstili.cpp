@@ -6,6 +6,9 @@
 #include "platform/TestoFisso.h"
 #include "tests/support/PiattaformaFinta.h"
 
+#include "calibration/ListaTarature.h"
+#include "calibration/TaraturaInUso.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -77,7 +80,8 @@ class TestManagerFileOstili : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> m_cartella;
     QString m_cartellaPrecedente;
-    std::unique_ptr<QComboBox> m_foglio; // the worksheet's cboNomeTara
+    TaraturaInUso m_taratura;            // the frame's calibration in use
+    std::unique_ptr<QComboBox> m_foglio; // the worksheet's cboNomeTara, which shows it
     frmTaraStampa *m_manager = nullptr;
 
     QLineEdit *casella(const char *nome) const { return m_manager->findChild<QLineEdit *>(QLatin1String(nome)); }
@@ -88,9 +92,9 @@ class TestManagerFileOstili : public QObject {
     void apri()
     {
         QVERIFY(ScriviTarature({TaraDefault(), TaraLexmark(), epson()}));
-        m_foglio->addItems(k_TreNomi);
+        m_taratura.Ricarica(k_TreNomi, 0);
         m_foglio->setCurrentIndex(0);
-        m_manager = frmTaraStampa::Apri(m_foglio.get(), true);
+        m_manager = frmTaraStampa::Apri(&m_taratura, true);
         QCOMPARE(casella("txtNomeTara")->text(), QStringLiteral("Default"));
     }
 
@@ -141,6 +145,7 @@ private slots:
         QVERIFY(m_cartella->isValid());
         QDir::setCurrent(m_cartella->path());
         m_foglio = std::make_unique<QComboBox>();
+        MostraTaraturaInUso(*m_foglio, m_taratura);
     }
 
     void cleanup()
