@@ -1,7 +1,6 @@
-// Helpers of the window tests: a scratch working folder and developments typed into the worksheet.
+// Helpers of the window tests, with the application frame or its double: a scratch working folder and developments typed into the worksheet.
 #pragma once
 
-#include "app/MDICalvetra.h"
 #include "development/frmGrafico.h"
 #include "worksheet/frmCalvetra.h"
 
@@ -37,14 +36,15 @@ inline Figure FiguraEnorme()
     return {QStringLiteral("Enorme"), "9999999999", "9999999999", "9999999999", "90", "90", false};
 }
 
-inline frmCalvetra &FoglioDi(MDICalvetra &frame)
+// `Frame` is the application's frame or the tests' double: both load the worksheet on demand.
+template <class Frame> frmCalvetra &FoglioDi(Frame &frame)
 {
     frame.Foglio();
     return *frame.foglio();
 }
 
 // Types the figures into the worksheet and presses "Calcola".
-inline void Calcola(MDICalvetra &frame, const Figure &f)
+template <class Frame> void Calcola(Frame &frame, const Figure &f)
 {
     frmCalvetra &foglio = FoglioDi(frame);
     foglio.txtNome->setText(f.nome);

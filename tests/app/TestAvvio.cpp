@@ -2,6 +2,7 @@
 #include "app/frmAbout.h"
 #include "app/frmHelp.h"
 #include "app/frmSplashMd5.h"
+#include "app/MDICalvetra.h"
 #include "tests/app/FinestreDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 

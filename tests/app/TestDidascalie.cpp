@@ -1,5 +1,6 @@
 // Captions of the windows laid out in twips: every label and option shows its whole text.
 #include "calibration/frmTaraStampa.h"
+#include "app/MDICalvetra.h"
 #include "tests/app/FinestreDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 

@@ -2,6 +2,7 @@
 #include "development/PaginaGrafico.h"
 #include "platform/TestoFisso.h"
 #include "tests/app/FinestreDiProva.h"
+#include "tests/support/GuscioDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 
 #include <QFile>
@@ -53,7 +54,7 @@ private slots:
         QFETCH(QString, nome);
         QFETCH(QString, didascalia);
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frame.show();
         auto *etichetta = frame.FigliaAttiva()->findChild<QLabel *>(nome);
         QVERIFY(etichetta);
@@ -99,7 +100,7 @@ private slots:
         QFETCH(QString, didascalia);
         QFETCH(QKeySequence, scorciatoia);
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frame.show();
         auto *azione = frame.FigliaAttiva()->findChild<QAction *>(nome);
         QVERIFY(azione);
@@ -112,7 +113,7 @@ private slots:
     void ordineMenuFile()
     {
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frame.show();
         auto *file = frame.FigliaAttiva()->findChild<QMenu *>(QStringLiteral("mnuFile"));
         QVERIFY(file);
@@ -203,7 +204,7 @@ private slots:
         QFETCH(QString, statoDopo);
         QFETCH(bool, foglio);
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frame.show();
         QPointer<frmGrafico> prima = frame.FigliaAttiva();
         prima->ImpostaSalvato(stato);
@@ -255,7 +256,7 @@ private slots:
     void salvaEApri()
     {
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frame.show();
         frmGrafico *prima = frame.FigliaAttiva();
         Calcola(frame, CilindroDiProva());
@@ -277,7 +278,7 @@ private slots:
         QCOMPARE(byte.mid(82, 2), QByteArray("TF"));
 
         finta.attendiApri(file);
-        frame.mnuApriSviluppoEsistente_Click();
+        frame.NuovaFinestra()->mnuApri_Click();
         frmGrafico *seconda = frame.FigliaAttiva();
         QVERIFY(seconda != prima);
         QCOMPARE(seconda->windowTitle(), QStringLiteral("Grafico - Drenvik ") + file);
@@ -310,7 +311,7 @@ private slots:
         QFETCH(QVariant, nome);
         QFETCH(QString, messaggio);
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frame.show();
         frmGrafico *finestra = frame.FigliaAttiva();
         const std::optional<QString> risposta = nome.isNull() ? std::nullopt : std::optional(nome.toString());
@@ -340,7 +341,7 @@ private slots:
     void salvataggioAnnullatoNomeTnt()
     {
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frame.show();
         frmGrafico *finestra = frame.FigliaAttiva();
         const QString nome = QString(36, QLatin1Char('x')) + QStringLiteral(".tnt");
@@ -359,7 +360,7 @@ private slots:
     void salvataggiNonRiusciti()
     {
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frame.show();
         frmGrafico *finestra = frame.FigliaAttiva();
         finta.attendiBox(QStringLiteral("Nessun sviluppo da salvare! Premere OK per continuare"));
@@ -379,7 +380,7 @@ private slots:
     void riaperturaOltreLaScala()
     {
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frame.show();
         const Figure f = FiguraEnorme();
         RecordSviluppo record;
@@ -428,7 +429,7 @@ private slots:
         QFETCH(QString, scritto);
         QFETCH(QString, messaggio);
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frame.show();
         if (sviluppo)
             Calcola(frame, ConoDiProva());
@@ -453,7 +454,7 @@ private slots:
     void esportaSuUnoSviluppo()
     {
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frame.show();
         Calcola(frame, ConoDiProva());
         const QString tnt = m_cartella.percorso(QStringLiteral("legato.tnt"));
@@ -475,8 +476,7 @@ private slots:
     void disegnoSulloSchermo()
     {
         PiattaformaFinta finta;
-        MDICalvetra frame;
-        frame.resize(1000, 800);
+        GuscioDiProva frame;
         frame.show();
         Calcola(frame, ConoDiProva());
         const QImage immagine = frame.FigliaAttiva()->findChild<PaginaGrafico *>()->grab().toImage();

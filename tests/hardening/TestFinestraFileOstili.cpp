@@ -2,6 +2,7 @@
 #include "FileOstili.h"
 
 #include "development/PaginaGrafico.h"
+#include "app/MDICalvetra.h"
 #include "tests/app/FinestreDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 

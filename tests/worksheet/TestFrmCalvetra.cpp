@@ -1,9 +1,9 @@
 // The worksheet: its controls, the first start's calibration file, and what "Calcola" writes.
-#include "app/frmAbout.h"
 #include "calibration/FileTaratura.h"
 #include "development/PaginaGrafico.h"
 #include "platform/TestoFisso.h"
 #include "tests/app/FinestreDiProva.h"
+#include "tests/support/GuscioDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 
 #include <QComboBox>
@@ -120,7 +120,7 @@ private slots:
         QFETCH(QString, suggerimento);
         QFETCH(QRect, twips);
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frmCalvetra &foglio = FoglioDi(frame);
         QCOMPARE(foglio.windowTitle(), QStringLiteral("Drenvik - Vorna"));
         QCOMPARE(foglio.size(), QSize(531, 230));
@@ -151,7 +151,7 @@ private slots:
     void ordineDiTabulazione()
     {
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frmCalvetra &f = FoglioDi(frame);
         const QList<QWidget *> ordine = {f.txtNome,       f.txtAC,       f.txtAB,       f.txtBD,      f.txtALPHA,
                                          f.txtBETA,       f.optChiudiAC, f.optChiudiBD, f.cmdCalcola, f.cboNomeTara,
@@ -169,7 +169,7 @@ private slots:
     void primoAvvio()
     {
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         QVERIFY(!QFile::exists(k_FileTaratura));
         frmCalvetra &foglio = FoglioDi(frame);
         QCOMPARE(QFileInfo(k_FileTaratura).size(), qint64(2 * 170));
@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(k_FileTaratura).constData(), 0644), 0);
         PiattaformaFinta finta;
         finta.attendiBox(QStringLiteral("Impossibile leggere il file Taratura.dat: non è un file regolare"));
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frmCalvetra &foglio = FoglioDi(frame);
         QCOMPARE(foglio.cboNomeTara->count(), 0);
         QCOMPARE(foglio.cboNomeTara->currentIndex(), -1);
@@ -203,7 +203,7 @@ private slots:
         RecordTara mia = TaraDefault();
         mia.NomeTara = QStringLiteral("Officina");
         QVERIFY(ScriviTarature({mia}));
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frmCalvetra &foglio = FoglioDi(frame);
         QCOMPARE(foglio.cboNomeTara->count(), 1);
         QCOMPARE(foglio.cboNomeTara->itemText(0), QStringLiteral("Officina"));
@@ -243,7 +243,7 @@ private slots:
         QFETCH(QString, didascalia);
         QFETCH(QString, chiudi);
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frame.show();
         frmCalvetra &foglio = FoglioDi(frame);
         foglio.Mostra();
@@ -276,7 +276,7 @@ private slots:
     void calcolaConACVuoto()
     {
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frame.show();
         frmGrafico *finestra = frame.FigliaAttiva();
         Calcola(frame, ConoDiProva());
@@ -298,7 +298,7 @@ private slots:
     void trappolaDiErrore()
     {
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frame.show();
         QPointer<frmCalvetra> primo = &FoglioDi(frame);
         Calcola(frame, FiguraEnorme());
@@ -315,7 +315,7 @@ private slots:
     void esciNasconde()
     {
         PiattaformaFinta finta;
-        MDICalvetra frame;
+        GuscioDiProva frame;
         frame.show();
         frmCalvetra &foglio = FoglioDi(frame);
         foglio.Mostra();
