@@ -1,11 +1,19 @@
-// The batch commands: export a .tnt development as DXF or CSV, help and version; no display needed.
+// The batch commands: export a .tnt development as DXF, CSV or tiled PDF, help and version; no display needed.
 #include "app/RigaDiComando.h"
 
 #include "app/PiattaformaConsole.h"
+#include "calibration/ControlliTara.h"
+#include "calibration/FileTaratura.h"
 #include "development/EsportaCsv.h"
 #include "development/EsportaDxf.h"
 #include "development/RecordSviluppo.h"
+#include "development/TaraturaCarta.h"
+#include "fogli/EsportaPdf.h"
+#include "fogli/MessaggiFogli.h"
+#include "platform/TestoFisso.h"
 
+#include <QGuiApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
@@ -17,14 +25,23 @@ enum : int { UscitaRiuscita = 0, UscitaDatiRifiutati = 1, UscitaErroreFile = 2 }
 
 using Esportatore = EsitoEsportazione (*)(const FigureSviluppo &, const QString &, const QString &, QString *);
 
-const char k_Uso[] = "Uso: vorna [--export-dxf FILE.tnt OUT.dxf | --export-csv FILE.tnt OUT.csv | --help | --version]\n"
-                     "Senza argomenti apre la finestra del programma.\n"
-                     "  --export-dxf FILE.tnt OUT.dxf  esporta lo sviluppo in DXF (R12) a grandezza reale, in mm\n"
-                     "  --export-csv FILE.tnt OUT.csv  esporta la tabella delle ordinate dello sviluppo in CSV\n"
-                     "  --help                         mostra questo aiuto\n"
-                     "  --version                      mostra la versione\n"
-                     "Uscita: 0 riuscita, 1 dati dello sviluppo non validi, 2 file non leggibile o non scrivibile\n"
-                     "o argomenti errati.\n";
+const char k_Uso[] =
+    "Uso: vorna [--export-dxf FILE.tnt OUT.dxf | --export-csv FILE.tnt OUT.csv |\n"
+    "            --export-pdf FILE.tnt OUT.pdf [OPZIONI] | --help | --version]\n"
+    "Senza argomenti apre la finestra del programma.\n"
+    "  --export-dxf FILE.tnt OUT.dxf  esporta lo sviluppo in DXF (R12) a grandezza reale, in mm\n"
+    "  --export-csv FILE.tnt OUT.csv  esporta la tabella delle ordinate dello sviluppo in CSV\n"
+    "  --export-pdf FILE.tnt OUT.pdf  esporta lo sviluppo a grandezza naturale in PDF, diviso in fogli\n"
+    "                                 da incollare, con una copertina; opzioni:\n"
+    "      --paper A4|A3|Letter                 carta (A4)\n"
+    "      --orientation auto|portrait|landscape  orientamento dei fogli (auto: il minor numero)\n"
+    "      --overlap MM                         sovrapposizione tra fogli, da 0 a 30 mm (10)\n"
+    "      --calibration NOME                   applica la taratura NOME di Taratura.dat\n"
+    "                                           (senza: nessuna correzione)\n"
+    "  --help                         mostra questo aiuto\n"
+    "  --version                      mostra la versione\n"
+    "Uscita: 0 riuscita, 1 dati dello sviluppo non validi o sviluppo troppo grande, 2 file non\n"
+    "leggibile o non scrivibile, argomenti errati, taratura sconosciuta o foglio troppo piccolo.\n";
 
 // How many names follow each of our options; -1 when it is not one of ours.
 int argomentiDi(const QString &opzione)
@@ -60,26 +77,36 @@ std::optional<int> nomiRifiutati(const QString &origine, const QString &destinaz
     return std::nullopt;
 }
 
-int esporta(const QString &origine, const QString &destinazione, Esportatore esportatore)
+// The figures of `origine`, or the exit code of a file that cannot be read (already told).
+std::optional<int> leggiFigure(const QString &origine, RecordSviluppo &buffer)
 {
-    RecordSviluppo buffer;
     QString motivo;
     switch (LeggiRecordSviluppo(origine, buffer, &motivo)) {
     case EsitoFileSviluppo::Ok:
-        break;
+        return std::nullopt;
     case EsitoFileSviluppo::Mancante:
         return errore(QStringLiteral("File inesistente: ") + origine);
     case EsitoFileSviluppo::NonLeggibile:
     case EsitoFileSviluppo::NonScrivibile:
-        return errore(QStringLiteral("Impossibile leggere il file: ") + origine + QStringLiteral(": ") + motivo);
+        break;
     }
-    const FigureSviluppo &figure = buffer;
+    return errore(QStringLiteral("Impossibile leggere il file: ") + origine + QStringLiteral(": ") + motivo);
+}
 
-    PiattaformaConsole console;
-    Piattaforma::installa(&console);
-    const EsitoEsportazione esito = esportatore(figure, destinazione, origine, &motivo);
-    Piattaforma::installa(nullptr);
+// The messages of the exports go to stderr while it lives.
+class ConsoleInstallata {
+public:
+    ConsoleInstallata() { Piattaforma::installa(&m_console); }
+    ~ConsoleInstallata() { Piattaforma::installa(nullptr); }
+    ConsoleInstallata(const ConsoleInstallata &) = delete;
+    ConsoleInstallata &operator=(const ConsoleInstallata &) = delete;
 
+private:
+    PiattaformaConsole m_console;
+};
+
+int uscitaEsportazione(EsitoEsportazione esito, const QString &destinazione, const QString &motivo)
+{
     switch (esito) {
     case EsitoEsportazione::Ok:
         return UscitaRiuscita;
@@ -90,6 +117,129 @@ int esporta(const QString &origine, const QString &destinazione, Esportatore esp
         break;
     }
     return errore(MessaggioEsportazione(esito, destinazione, motivo));
+}
+
+int esporta(const QString &origine, const QString &destinazione, Esportatore esportatore)
+{
+    RecordSviluppo buffer;
+    if (const auto uscita = leggiFigure(origine, buffer))
+        return *uscita;
+    QString motivo;
+    const ConsoleInstallata console;
+    return uscitaEsportazione(esportatore(buffer, destinazione, origine, &motivo), destinazione, motivo);
+}
+
+// --paper's names, as the usage lists them.
+std::optional<QPageSize> cartaDi(const QString &nome)
+{
+    for (const QPageSize::PageSizeId id : {QPageSize::A4, QPageSize::A3, QPageSize::Letter}) {
+        const QPageSize carta(id);
+        if (nome.compare(carta.key(), Qt::CaseInsensitive) == 0)
+            return carta;
+    }
+    return std::nullopt;
+}
+
+std::optional<OrientamentoFogli> orientamentoDi(const QString &nome)
+{
+    if (nome == QLatin1String("auto"))
+        return OrientamentoFogli::Automatico;
+    if (nome == QLatin1String("portrait"))
+        return OrientamentoFogli::Verticale;
+    if (nome == QLatin1String("landscape"))
+        return OrientamentoFogli::Orizzontale;
+    return std::nullopt;
+}
+
+// The options after the two names into `opzioni` and `taratura`, or the exit code of a wrong one.
+std::optional<int> leggiOpzioniPdf(const QStringList &argomenti, OpzioniPdf &opzioni, QString &taratura)
+{
+    for (int i = 2; i < argomenti.size(); i += 2) {
+        const QString &nome = argomenti[i], &valore = argomenti[i + 1];
+        if (nome == QLatin1String("--paper")) {
+            const auto carta = cartaDi(valore);
+            if (!carta)
+                return usoSbagliato(QStringLiteral("Carta sconosciuta: ") + valore);
+            opzioni.carta = *carta;
+        } else if (nome == QLatin1String("--orientation")) {
+            const auto orientamento = orientamentoDi(valore);
+            if (!orientamento)
+                return usoSbagliato(QStringLiteral("Orientamento sconosciuto: ") + valore);
+            opzioni.orientamento = *orientamento;
+        } else if (nome == QLatin1String("--overlap")) {
+            bool numero = false;
+            opzioni.sovrapposizione = QLocale::c().toDouble(valore, &numero);
+            if (!numero)
+                return usoSbagliato(QStringLiteral("Sovrapposizione non valida: ") + valore);
+        } else if (nome == QLatin1String("--calibration")) {
+            taratura = valore;
+        } else {
+            return usoSbagliato(QStringLiteral("Opzione sconosciuta: ") + nome);
+        }
+    }
+    return std::nullopt;
+}
+
+// The correction of the calibration named `nome` in Taratura.dat of the working folder, or the
+// exit code of a file that cannot be read, a name it does not hold or a damaged record.
+std::optional<int> correzioneDi(const QString &nome, OpzioniPdf &opzioni)
+{
+    QString motivo;
+    const auto tarature = LeggiTarature(k_FileTaratura, &motivo);
+    if (!tarature)
+        return errore(QStringLiteral("Impossibile leggere il file: ") + k_FileTaratura + QStringLiteral(": ") + motivo);
+    const int numero = CercaTara(*tarature, nome);
+    if (numero == 0)
+        return errore(QStringLiteral("Taratura sconosciuta: ") + nome + QStringLiteral(" (") + k_FileTaratura +
+                      QStringLiteral(")"));
+    const RecordTara &record = (*tarature)[numero - 1];
+    // Its first fault has been told, as the printout tells it.
+    if (ControlliTaraMemorizzata(record) == 1)
+        return errore(QStringLiteral("Taratura non valida: ") + nome);
+    opzioni.taratura = TrimBlank(record.NomeTara);
+    opzioni.correzione = CorrezioneDiTaratura(record);
+    return std::nullopt;
+}
+
+int uscitaFogli(ErroreFogli errore, const OpzioniPdf &opzioni)
+{
+    ScriviErrore(MessaggioErroreFogli(errore, CartaPdf(opzioni)));
+    // A blank that cannot be laid out is refused like its figures; the rest are wrong arguments.
+    return errore == ErroreFogli::SagomaVuota || errore == ErroreFogli::TroppiFogli ? UscitaDatiRifiutati
+                                                                                    : UscitaErroreFile;
+}
+
+int esportaPdf(const QStringList &argomenti, char *programma)
+{
+    if (argomenti.size() < 2 || argomenti.size() % 2 != 0)
+        return usoSbagliato(QStringLiteral("Numero di argomenti errato per --export-pdf"));
+    const QString &origine = argomenti[0], &destinazione = argomenti[1];
+    if (const auto rifiuto = nomiRifiutati(origine, destinazione, QStringLiteral(".pdf")))
+        return *rifiuto;
+    OpzioniPdf opzioni;
+    QString taratura;
+    if (const auto uscita = leggiOpzioniPdf(argomenti, opzioni, taratura))
+        return *uscita;
+    RecordSviluppo buffer;
+    if (const auto uscita = leggiFigure(origine, buffer))
+        return *uscita;
+    const ConsoleInstallata console;
+    if (!taratura.isEmpty())
+        if (const auto uscita = correzioneDi(taratura, opzioni))
+            return *uscita;
+
+    // The texts need Qt's fonts, hence an application; never a display. Qt's own notices (no
+    // runtime folder, say) are no concern of a batch run, whose outcome is told below.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    int argc = 1;
+    char *argv[] = {programma, nullptr};
+    const QGuiApplication applicazione(argc, argv);
+    QString motivo;
+    const EsitoPdf esito = EsportaPdf(buffer, opzioni, destinazione, origine, &motivo);
+    if (esito.errore != ErroreFogli::Nessuno)
+        return uscitaFogli(esito.errore, opzioni);
+    return uscitaEsportazione(esito.esito, destinazione, motivo);
 }
 } // namespace
 
@@ -102,6 +252,8 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
         return std::nullopt;
 
     const QString comando = argomenti.first();
+    if (comando == QLatin1String("--export-pdf"))
+        return esportaPdf(argomenti.mid(1), argv[0]);
     const int attesi = argomentiDi(comando);
     if (attesi < 0) {
         // Plain names are left to the windows; an option nobody knows must not open them.

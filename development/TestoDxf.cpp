@@ -2,8 +2,8 @@
 #include "development/EsportaDxf.h"
 
 #include "development/ContornoSviluppo.h"
+#include "development/LegendaSviluppo.h"
 #include "development/ScrittoreDxf.h"
-#include "platform/TestoNumerico.h"
 
 #include <QStringList>
 
@@ -30,24 +30,6 @@ Riquadro riquadroDi(const std::vector<PuntoPiano> &punti)
         r.maxY = std::max(r.maxY, p.y);
     }
     return r;
-}
-
-QString due(double valore) { return QString::number(valore, 'f', 2); }
-
-// The drawing's legend, in true size and with a point as decimal separator.
-QStringList legenda(const StatoSviluppo &s, bool cono)
-{
-    return {
-        (cono ? QStringLiteral("Cono: ") : QStringLiteral("Cilindro: ")) + TrimBlank(s.Nome),
-        QStringLiteral("CA (mm): ") + due(ValoreDi(s.TestoAC)) + QStringLiteral("; AB: ") + due(ValoreDi(s.TestoAB)) +
-            QStringLiteral("; BD: ") + due(ValoreDi(s.TestoBD)),
-        QStringLiteral("Alfa (°): ") + due(ValoreDi(s.TestoAlfa)) + QStringLiteral("; Beta: ") +
-            due(ValoreDi(s.TestoBeta)),
-        QStringLiteral("Scala 1:1"),
-        QStringLiteral("Somma AB (mm): ") + due(s.SommaAB),
-        QStringLiteral("Somma CD (mm): ") + due(s.SommaCD),
-        QStringLiteral("CD (mm): ") + due(std::hypot(s.XD - s.XC, s.YD - s.YC)),
-    };
 }
 
 void lettere(ScrittoreDxf &dxf, const ProfiloSviluppo &p, const Riquadro &r, double altezza)
@@ -81,7 +63,7 @@ QByteArray TestoDxf(const StatoSviluppo &sviluppato, const ProfiloSviluppo &prof
     // Legible at any size: a hundredth of the blank, never under 2.5 mm.
     const double altezza = std::max(2.5, 0.01 * std::max(r.maxX - r.minX, r.maxY - r.minY));
     lettere(dxf, profilo, r, altezza);
-    const QStringList righe = legenda(sviluppato, profilo.cono);
+    const QStringList righe = LegendaVera(sviluppato, profilo.cono);
     for (int i = 0; i < righe.size(); ++i) {
         const double y = r.maxY + 3 * altezza + (righe.size() - 1 - i) * 1.6 * altezza;
         dxf.Testo(righe[i], {r.minX, y}, altezza, false, k_LayerTesti);

@@ -3,6 +3,9 @@
 
 #include "fogli/GeometriaFogli.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -15,17 +18,12 @@ constexpr double k_BraccioCroce = 4;
 constexpr double k_Tratto = 3, k_Vuoto = 2; // the glue line's dashes
 constexpr double k_PostoEtichetta = 12;     // room left for a neighbour's label at the right edge
 constexpr double k_Riga = ElencoVisualizzazione::k_AltezzaRiga;
+constexpr double k_LarghezzaCifra = 1.6; // mm, a digit or capital of the sheets' font, roughly
+constexpr double k_StaccoLettera = 3;    // from a corner to its letter
+constexpr int k_RigheFigure = 3;         // of the legend, in the title: the name and the figures
 
 double inizioMarche(double sovrapposizione) { return sovrapposizione + k_Margine; }
 double angoloScala(double sovrapposizione) { return inizioMarche(sovrapposizione) + k_RigheTesto * k_Riga + k_Stacco; }
-
-QString numeroMm(double v)
-{
-    const double intero = std::round(v);
-    if (std::fabs(v - intero) < 0.05)
-        return QString::number(intero, 'f', 0);
-    return QString::number(v, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
-}
 
 class DisegnatoreFoglio {
 public:
@@ -41,11 +39,15 @@ public:
 
     ElencoVisualizzazione disegna()
     {
+        // Under the outline: where a generator runs along the seam, the cutting line stays on top.
+        generatori();
         contorno();
+        lettere();
         rettangolo();
         vicini();
         testi();
         scale();
+        titolo();
         return std::move(elenco);
     }
 
@@ -70,6 +72,55 @@ private:
         const QPointF origine = foglio.intervallo.topLeft();
         for (std::size_t i = 0; i < sagoma.size(); ++i)
             lineaTagliata(sagoma[i] - origine, sagoma[(i + 1) % sagoma.size()] - origine, k_BluScuro);
+    }
+
+    // Numbered where they leave the sheet, so the pieces of one generator match across the joins;
+    // one that stays on the sheet is numbered at its middle.
+    void generatori()
+    {
+        const QPointF origine = foglio.intervallo.topLeft();
+        for (std::size_t k = 0; k < imp.generatori.size(); ++k) {
+            const QLineF g = imp.generatori[k].translated(-origine);
+            const auto pezzo = TagliaSegmento(g.p1(), g.p2(), cornice);
+            if (!pezzo)
+                continue;
+            linea(pezzo->p1(), pezzo->p2(), k_GrigioGeneratori);
+            const QString numero = QString::number(k + 1);
+            const bool esce1 = sulBordo(pezzo->p1()), esce2 = sulBordo(pezzo->p2());
+            if (esce1)
+                testoVicino(pezzo->p1(), numero, k_GrigioFogli);
+            if (esce2)
+                testoVicino(pezzo->p2(), numero, k_GrigioFogli);
+            if (!esce1 && !esce2)
+                testoVicino(pezzo->center(), numero, k_GrigioFogli);
+        }
+    }
+
+    bool sulBordo(QPointF p) const { return p.x() == 0 || p.y() == 0 || p.x() == l || p.y() == a; }
+
+    // A short text centred on p as far as the frame allows.
+    void testoVicino(QPointF p, const QString &testo, std::uint32_t colore)
+    {
+        const double larghezza = k_LarghezzaCifra * testo.size();
+        elenco.Testo(std::clamp(p.x() - larghezza / 2, 0.5, l - larghezza - 0.5),
+                     std::clamp(p.y() - k_Riga / 2, 0.5, a - k_Riga - 0.5), testo, colore);
+    }
+
+    // Each corner's letter beside it, away from the middle of the blank, on the sheet it falls on.
+    void lettere()
+    {
+        QRectF estensione;
+        for (const QPointF &p : imp.sagoma)
+            estensione |= QRectF(p, QSizeF(0, 0));
+        const QPointF centro = estensione.center();
+        for (const LetteraFoglio &angolo : imp.angoli) {
+            const QPointF p = angolo.punto - foglio.intervallo.topLeft();
+            if (!cornice.contains(p))
+                continue;
+            const QLineF fuori(angolo.punto, angolo.punto + (angolo.punto - centro));
+            const QPointF verso = fuori.length() > 0 ? fuori.unitVector().p2() - fuori.p1() : QPointF(0, -1);
+            testoVicino(p + k_StaccoLettera * verso, angolo.lettera, k_Nero);
+        }
     }
 
     void rettangolo()
@@ -141,6 +192,16 @@ private:
         elenco.Testo(m, m + 2 * k_Riga, TestoIntervallo(foglio.intervallo), k_Nero);
     }
 
+    // Inside the L of the scale bars, clear of the marks and of the neighbours' labels.
+    void titolo()
+    {
+        const double x = inizioMarche(s) + k_TaccaLunga + 2;
+        double y = angoloScala(s) + k_TaccaLunga + 2;
+        for (int i = 0; i < std::min<int>(k_RigheFigure, int(imp.legenda.size())); ++i, y += k_Riga)
+            elenco.Testo(x, y, imp.legenda[i], k_Nero);
+        elenco.Testo(x, y, TestoIntestazione(imp.intestazione), k_Nero);
+    }
+
     // An L at the corner: along x with its ticks downwards, along y with its ticks to the right.
     void scale()
     {
@@ -162,10 +223,28 @@ QSizeF MinimoFoglio(double sovrapposizione) noexcept
     return {2 * lontano + k_BarraScala, angoloScala(sovrapposizione) + k_BarraScala + lontano};
 }
 
+QString TestoMm(double v)
+{
+    const double intero = std::round(v);
+    if (std::fabs(v - intero) < 0.05)
+        return QString::number(intero, 'f', 0);
+    return QString::number(v, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
 QString TestoIntervallo(const QRectF &r)
 {
     return QStringLiteral("X %1\u2013%2 mm \u00B7 Y %3\u2013%4 mm")
-        .arg(numeroMm(r.left()), numeroMm(r.right()), numeroMm(r.top()), numeroMm(r.bottom()));
+        .arg(TestoMm(r.left()), TestoMm(r.right()), TestoMm(r.top()), TestoMm(r.bottom()));
+}
+
+QString TestoIntestazione(const IntestazioneFogli &i)
+{
+    QStringList parti{i.taratura.isEmpty() ? QStringLiteral("Nessuna taratura")
+                                           : QStringLiteral("Taratura: ") + i.taratura};
+    if (!i.carta.isEmpty())
+        parti << QStringLiteral("carta ") + i.carta;
+    parti << i.data.toString(QStringLiteral("dd/MM/yyyy"));
+    return parti.join(QStringLiteral(" \u00B7 "));
 }
 
 ElencoVisualizzazione DisegnaFoglio(const ImpaginazioneFogli &impaginazione, const Foglio &foglio)

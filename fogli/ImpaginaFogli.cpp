@@ -1,6 +1,7 @@
 // The layout: each candidate turn and orientation gridded, the sheets that meet the blank counted.
 #include "fogli/ImpaginaFogli.h"
 
+#include "fogli/CopertinaFogli.h"
 #include "fogli/DisegnoFoglio.h"
 #include "fogli/GeometriaFogli.h"
 
@@ -60,20 +61,42 @@ std::vector<double> rotazioniDaProvare(const std::vector<double> &direzioni)
 
 // Turned in the development's frame (y up), then read from the top-left with y down, so the paper
 // shows the blank as the DXF does, not mirrored.
+class Giro {
+public:
+    Giro(const std::vector<PuntoPiano> &contorno, double gradi)
+        : c(std::cos(gradi * M_PI / 180)),
+          s(std::sin(gradi * M_PI / 180))
+    {
+        for (const PuntoPiano &p : contorno) {
+            minX = std::min(minX, c * p.x - s * p.y);
+            maxY = std::max(maxY, s * p.x + c * p.y);
+        }
+    }
+
+    QPointF operator()(PuntoPiano p) const { return {c * p.x - s * p.y - minX, maxY - (s * p.x + c * p.y)}; }
+
+private:
+    double c, s, minX = INFINITY, maxY = -INFINITY;
+};
+
 std::vector<QPointF> ruotata(const std::vector<PuntoPiano> &contorno, double gradi)
 {
-    const double c = std::cos(gradi * M_PI / 180), s = std::sin(gradi * M_PI / 180);
+    const Giro giro(contorno, gradi);
     std::vector<QPointF> punti;
     punti.reserve(contorno.size());
-    double minX = INFINITY, maxY = -INFINITY;
-    for (const PuntoPiano &p : contorno) {
-        punti.emplace_back(c * p.x - s * p.y, s * p.x + c * p.y);
-        minX = std::min(minX, punti.back().x());
-        maxY = std::max(maxY, punti.back().y());
-    }
-    for (QPointF &p : punti)
-        p = {p.x() - minX, maxY - p.y()};
+    for (const PuntoPiano &p : contorno)
+        punti.push_back(giro(p));
     return punti;
+}
+
+// The corners and generators on the turned outline.
+void segniRuotati(ImpaginazioneFogli &r, const SagomaFogli &sagoma)
+{
+    const Giro giro(sagoma.contorno, r.rotazione);
+    for (const LetteraAngolo &a : sagoma.angoli)
+        r.angoli.push_back({giro(a.punto), a.lettera});
+    for (const auto &[ab, cd] : sagoma.generatori)
+        r.generatori.emplace_back(giro(ab), giro(cd));
 }
 
 // Sheets along one side, as a double so an absurd blank is refused before any count overflows.
@@ -171,6 +194,7 @@ void componiFogli(ImpaginazioneFogli &r, const Prova &p)
     for (Foglio &f : r.fogli)
         if (f.stampato)
             f.disegno = DisegnaFoglio(r, f);
+    r.copertina = DisegnaCopertina(r);
 }
 } // namespace
 
@@ -189,7 +213,8 @@ QString EtichettaFoglio(int colonna, int riga)
     return lettere + QString::number(riga + 1);
 }
 
-ImpaginazioneFogli ImpaginaFogli(const SagomaFogli &sagoma, const CartaFogli &carta)
+ImpaginazioneFogli ImpaginaFogli(const SagomaFogli &sagoma, const CartaFogli &carta,
+                                 const IntestazioneFogli &intestazione)
 {
     if (!valida(sagoma.contorno))
         return conErrore(ErroreFogli::SagomaVuota);
@@ -245,6 +270,11 @@ ImpaginazioneFogli ImpaginaFogli(const SagomaFogli &sagoma, const CartaFogli &ca
     risultato.righe = scelta.griglia.righe;
     risultato.stampati = scelta.numeroStampati;
     risultato.sagoma = std::move(sagomaScelta);
+    segniRuotati(risultato, sagoma);
+    risultato.legenda = sagoma.legenda;
+    risultato.intestazione = intestazione;
+    if (!risultato.intestazione.data.isValid())
+        risultato.intestazione.data = QDate::currentDate();
     componiFogli(risultato, scelta);
     return risultato;
 }

@@ -4,6 +4,8 @@
 #include "fogli/SagomaFogli.h"
 #include "plot/ElencoVisualizzazione.h"
 
+#include <QDate>
+#include <QLineF>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -32,6 +34,18 @@ struct CartaFogli {
     double sovrapposizione = k_SovrapposizioneIniziale; // mm shared by adjacent sheets
 };
 
+// What the title strip says beyond the blank itself: chosen by the caller, never read from elsewhere.
+struct IntestazioneFogli {
+    QString taratura; // the calibration applied to the sheets; empty: none
+    QString carta;    // the paper's name, "A4"; empty: not named
+    QDate data;       // the printout's date; invalid: today
+};
+
+struct LetteraFoglio {
+    QPointF punto; // template mm
+    QString lettera;
+};
+
 struct Foglio {
     int colonna = 0, riga = 0;     // from the template's top-left
     QString etichetta;             // "B2": column letter, row number
@@ -50,7 +64,13 @@ struct ImpaginazioneFogli {
     int colonne = 0, righe = 0, stampati = 0;
     // The turned outline in template mm: top-left origin, y down, its extents starting at 0.
     std::vector<QPointF> sagoma;
-    std::vector<Foglio> fogli; // row by row
+    std::vector<LetteraFoglio> angoli; // A to D, turned with the outline
+    std::vector<QLineF> generatori;    // the 62 generators, turned with the outline
+    QStringList legenda;
+    IntestazioneFogli intestazione; // its date always valid
+    std::vector<Foglio> fogli;      // row by row
+    // The first page: the whole template reduced, its grid and how to assemble it. Empty on a refusal.
+    ElencoVisualizzazione copertina;
 
     const Foglio *foglio(int colonna, int riga) const noexcept;
 };
@@ -60,5 +80,6 @@ QString EtichettaFoglio(int colonna, int riga);
 
 // Tries 0 and 90 degrees and the turns that lay each direction of `sagoma` along either paper axis,
 // on each orientation the paper allows; keeps the fewest printed sheets, then the fewest rows,
-// then the first tried. Each printed sheet gets its display list.
-ImpaginazioneFogli ImpaginaFogli(const SagomaFogli &sagoma, const CartaFogli &carta);
+// then the first tried. Each printed sheet gets its display list, and the cover its own.
+ImpaginazioneFogli ImpaginaFogli(const SagomaFogli &sagoma, const CartaFogli &carta,
+                                 const IntestazioneFogli &intestazione = {});

@@ -1,7 +1,9 @@
-// The outline and the notable directions of a development.
+// The outline, the notable directions, the corners and the generators of a development.
 #include "fogli/SagomaFogli.h"
 
 #include "development/ContornoSviluppo.h"
+#include "development/LegendaSviluppo.h"
+#include "development/SviluppoTaglio.h"
 
 #include <cmath>
 
@@ -23,9 +25,13 @@ SagomaFogli SagomaDelProfilo(const ProfiloSviluppo &profilo)
 {
     SagomaFogli sagoma;
     sagoma.contorno = ContornoChiuso(profilo);
-    if (profilo.bordoAB.size() < 2)
+    if (profilo.bordoAB.size() < 2 || profilo.bordoCD.empty())
         return sagoma;
     const PuntoPiano a = profilo.bordoAB.front(), b = profilo.bordoAB.back();
+    sagoma.angoli = {{a, QStringLiteral("A")},
+                     {b, QStringLiteral("B")},
+                     {profilo.bordoCD.front(), QStringLiteral("C")},
+                     {profilo.bordoCD.back(), QStringLiteral("D")}};
     if (std::hypot(b.x - a.x, b.y - a.y) > 0)
         sagoma.direzioni.push_back(std::atan2(b.y - a.y, b.x - a.x) * k_GradiPerRadiante);
     if (profilo.cono) {
@@ -35,4 +41,22 @@ SagomaFogli SagomaDelProfilo(const ProfiloSviluppo &profilo)
             sagoma.direzioni.push_back(std::atan2(m.y, m.x) * k_GradiPerRadiante);
     }
     return sagoma;
+}
+
+SagomaFogli SagomaDelloSviluppo(const StatoSviluppo &sviluppato, const ProfiloSviluppo &profilo)
+{
+    SagomaFogli sagoma = SagomaDelProfilo(profilo);
+    for (int k = 1; k <= k_PuntiBordo; ++k)
+        sagoma.generatori.push_back({{sviluppato.XAB[k], sviluppato.YAB[k]}, {sviluppato.XCD[k], sviluppato.YCD[k]}});
+    sagoma.legenda = LegendaVera(sviluppato, profilo.cono);
+    return sagoma;
+}
+
+std::optional<SagomaFogli> SagomaDelleFigure(const FigureSviluppo &figure)
+{
+    StatoSviluppo sviluppato;
+    ProfiloSviluppo profilo;
+    if (!SviluppaPerTaglio(figure, sviluppato, profilo))
+        return std::nullopt;
+    return SagomaDelloSviluppo(sviluppato, profilo);
 }

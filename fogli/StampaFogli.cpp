@@ -36,16 +36,18 @@ bool StampaFogli(QPagedPaintDevice &dispositivo, const ImpaginazioneFogli &impag
         const QPointF punto = correzione ? correzione(mm) : mm;
         return QPointF(punto.x() * x, punto.y() * y);
     };
-    bool primo = true;
-    for (const Foglio &foglio : impaginazione.fogli) {
-        if (!foglio.stampato)
-            continue;
-        if (!primo && !dispositivo.newPage()) {
+    std::vector<const ElencoVisualizzazione *> pagine;
+    if (!impaginazione.copertina.elementi().empty())
+        pagine.push_back(&impaginazione.copertina);
+    for (const Foglio &foglio : impaginazione.fogli)
+        if (foglio.stampato)
+            pagine.push_back(&foglio.disegno);
+    for (std::size_t i = 0; i < pagine.size(); ++i) {
+        if (i > 0 && !dispositivo.newPage()) {
             pittore.end();
             return false;
         }
-        primo = false;
-        RiproduciElenco(pittore, foglio.disegno.elementi(), {mappa, y, k_SpessoreLineaMm});
+        RiproduciElenco(pittore, pagine[i]->elementi(), {mappa, y, k_SpessoreLineaMm});
     }
     return pittore.end();
 }

@@ -16,7 +16,7 @@ QSizeF AreaDisegnoFogli(const QPageLayout &pagina);
 // The page orientation the layout chose its sheets for.
 QPageLayout::Orientation OrientamentoPagina(const ImpaginazioneFogli &impaginazione);
 
-// Draws each printed sheet on its own page, in sheet millimetres from the printable area's
+// Draws the cover and then each printed sheet on its own page, in sheet millimetres from the printable area's
 // top-left corner, every point through `correzione` (none: a device-independent PDF). The device's
 // page orientation must already be OrientamentoPagina's. False when the device cannot be painted.
 bool StampaFogli(QPagedPaintDevice &dispositivo, const ImpaginazioneFogli &impaginazione,

@@ -1,4 +1,4 @@
-// The sheets of a real blank written as a PDF and read back by poppler: one page a printed sheet,
+// The sheets of a real blank written as a PDF and read back by poppler: the cover, then one page a printed sheet,
 // each in the orientation chosen, every text where its sheet's display list puts it.
 #include "development/Esportazione.h"
 #include "fogli/StampaFogli.h"
@@ -75,15 +75,19 @@ private slots:
         VERIFICA_COPIONE(finta);
 
         const QString info = Comando(QStringLiteral("pdfinfo"), {pdf});
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(fogli.stampati))),
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(fogli.stampati + 1))),
                  qPrintable(info));
         const QString dimensioni = fogli.orientamento == OrientamentoFogli::Orizzontale
                                        ? QStringLiteral("Page size:\\s+84[12](\\.\\d+)? x 595(\\.\\d+)? pts")
                                        : QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84[12](\\.\\d+)? pts");
         QVERIFY2(info.contains(QRegularExpression(dimensioni)), qPrintable(info));
 
-        // Each page is the next printed sheet: its label where the display list puts its top-left.
-        int pagina = 0;
+        // The cover first, then each page is the next printed sheet: its label where the display list
+        // puts its top-left.
+        QVERIFY(
+            Comando(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")})
+                .contains(QStringLiteral("%1 fogli").arg(fogli.stampati)));
+        int pagina = 1;
         for (const Foglio &foglio : fogli.fogli) {
             if (!foglio.stampato)
                 continue;
@@ -98,7 +102,7 @@ private slots:
                 QCOMPARE_VICINO(p.yMin / k_PuntiPerMm, k_MargineMm + e.y1, 0.1);
             }
         }
-        QCOMPARE(pagina, fogli.stampati);
+        QCOMPARE(pagina, fogli.stampati + 1);
     }
 };
 

@@ -1,0 +1,73 @@
+// The PDF export of the tiled sheets, through the same layout and replay as the printer.
+#include "fogli/EsportaPdf.h"
+
+#include "fogli/StampaFogli.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
+
+namespace {
+// Most printers print to within 5 mm of the edge; a PDF printed at true size must lose nothing.
+constexpr double k_MarginePdfMm = 10;
+constexpr int k_RisoluzionePdf = 1200;
+} // namespace
+
+QPageLayout PaginaPdfFogli(const QPageSize &carta)
+{
+    return QPageLayout(carta, QPageLayout::Portrait,
+                       QMarginsF(k_MarginePdfMm, k_MarginePdfMm, k_MarginePdfMm, k_MarginePdfMm),
+                       QPageLayout::Millimeter);
+}
+
+CartaFogli CartaPdf(const OpzioniPdf &opzioni)
+{
+    const QSizeF area = AreaDisegnoFogli(PaginaPdfFogli(opzioni.carta));
+    return {area.width(), area.height(), opzioni.orientamento, opzioni.sovrapposizione};
+}
+
+ImpaginazioneFogli ImpaginaPdf(const SagomaFogli &sagoma, const OpzioniPdf &opzioni)
+{
+    return ImpaginaFogli(sagoma, CartaPdf(opzioni), {opzioni.taratura, opzioni.carta.key(), opzioni.data});
+}
+
+std::optional<QByteArray> PdfDeiFogli(const ImpaginazioneFogli &impaginazione, const OpzioniPdf &opzioni)
+{
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return std::nullopt;
+    {
+        QPdfWriter scrittore(&buffer);
+        scrittore.setCreator(QStringLiteral("Vorna"));
+        scrittore.setResolution(k_RisoluzionePdf);
+        if (!scrittore.setPageLayout(PaginaPdfFogli(opzioni.carta)) ||
+            !scrittore.setPageOrientation(OrientamentoPagina(impaginazione)) ||
+            !StampaFogli(scrittore, impaginazione, opzioni.correzione))
+            return std::nullopt;
+    }
+    return pdf;
+}
+
+EsitoPdf EsportaPdf(const FigureSviluppo &figure, const OpzioniPdf &opzioni, const QString &percorso,
+                    const QString &origine, QString *motivo)
+{
+    EsitoPdf esito;
+    esito.esito = EsitoEsportazione::DatiRifiutati;
+    const auto sagoma = SagomaDelleFigure(figure);
+    if (!sagoma)
+        return esito;
+    const ImpaginazioneFogli impaginazione = ImpaginaPdf(*sagoma, opzioni);
+    esito.errore = impaginazione.errore;
+    if (impaginazione.errore != ErroreFogli::Nessuno)
+        return esito;
+    esito.fogli = impaginazione.stampati;
+    const auto pdf = PdfDeiFogli(impaginazione, opzioni);
+    if (!pdf) {
+        if (motivo)
+            *motivo = QStringLiteral("impossibile comporre il PDF");
+        esito.esito = EsitoEsportazione::NonScrivibile;
+        return esito;
+    }
+    esito.esito = ScriviEsportazione(percorso, *pdf, origine, motivo);
+    return esito;
+}

@@ -1,0 +1,44 @@
+// The tiled sheets as a PDF: laid out on a paper size, rendered in memory, written safely.
+#pragma once
+
+#include "development/Esportazione.h"
+#include "fogli/ImpaginaFogli.h"
+#include "plot/RiproduciElenco.h"
+
+#include <QByteArray>
+#include <QPageLayout>
+#include <QPageSize>
+
+#include <optional>
+
+struct OpzioniPdf {
+    QPageSize carta{QPageSize::A4};
+    OrientamentoFogli orientamento = OrientamentoFogli::Automatico;
+    double sovrapposizione = k_SovrapposizioneIniziale;
+    QString taratura;      // the name of the calibration applied; empty: none
+    MappaPunti correzione; // its correction; empty: none, as a PDF is device-independent
+    QDate data;            // invalid: today
+};
+
+struct EsitoPdf {
+    EsitoEsportazione esito = EsitoEsportazione::Ok;
+    ErroreFogli errore = ErroreFogli::Nessuno; // the layout's refusal; esito is then DatiRifiutati
+    int fogli = 0;                             // printed sheets, the cover not counted
+};
+
+// The page of a PDF of sheets: the paper with a margin that any printer prints within, portrait.
+QPageLayout PaginaPdfFogli(const QPageSize &carta);
+
+// The drawing area those pages offer, with the options' orientation and overlap.
+CartaFogli CartaPdf(const OpzioniPdf &opzioni);
+
+// The layout of `sagoma` on the PDF's pages.
+ImpaginazioneFogli ImpaginaPdf(const SagomaFogli &sagoma, const OpzioniPdf &opzioni);
+
+// The cover and the printed sheets, one a page; empty when the PDF could not be painted.
+std::optional<QByteArray> PdfDeiFogli(const ImpaginazioneFogli &impaginazione, const OpzioniPdf &opzioni);
+
+// Develops `figure` as finely as the DXF does, lays it out and writes the PDF to `percorso`
+// through ScriviEsportazione; nothing is written on any refusal. Needs a QGuiApplication.
+EsitoPdf EsportaPdf(const FigureSviluppo &figure, const OpzioniPdf &opzioni, const QString &percorso,
+                    const QString &origine = {}, QString *motivo = nullptr);
