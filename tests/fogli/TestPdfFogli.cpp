@@ -277,6 +277,14 @@ private slots:
         }
     }
 
+    void aiuto()
+    {
+        const Esito e = vorna({"--help"});
+        QCOMPARE(e.codice, 0);
+        QVERIFY(e.uscita.contains(QStringLiteral("--export-pdf FILE.tnt OUT.pdf")));
+        QVERIFY(e.uscita.contains(QStringLiteral("--calibration NOME")));
+    }
+
     // Refusals: the old file stays as it was and the reason is told.
     void rifiuti_data()
     {
