@@ -277,14 +277,6 @@ private slots:
         }
     }
 
-    void aiuto()
-    {
-        const Esito e = vorna({"--help"});
-        QCOMPARE(e.codice, 0);
-        QVERIFY(e.uscita.contains(QStringLiteral("--export-pdf FILE.tnt OUT.pdf")));
-        QVERIFY(e.uscita.contains(QStringLiteral("--calibration NOME")));
-    }
-
     // Refusals: the old file stays as it was and the reason is told.
     void rifiuti_data()
     {
@@ -301,11 +293,7 @@ private slots:
             << buono << QStringList{"--calibration", "Epson"} << 2 << "Taratura sconosciuta: Epson";
         QTest::newRow("sovrapposizione") << buono << QStringList{"--overlap", "31"} << 2
                                          << "La sovrapposizione deve essere compresa tra 0 e 30 mm!";
-        QTest::newRow("sovrapposizione non numero")
-            << buono << QStringList{"--overlap", "dieci"} << 2 << "Sovrapposizione non valida: dieci";
         QTest::newRow("carta") << buono << QStringList{"--paper", "A5"} << 2 << "Carta sconosciuta: A5";
-        QTest::newRow("orientamento") << buono << QStringList{"--orientation", "verticale"} << 2
-                                      << "Orientamento sconosciuto: verticale";
         QTest::newRow("taratura su fogli verticali")
             << buono << QStringList{"--calibration", "Default", "--orientation", "portrait"} << 2
             << "--orientation portrait non è ammesso";
