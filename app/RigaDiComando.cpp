@@ -36,8 +36,8 @@ const char k_Uso[] =
     "      --paper A4|A3|Letter                 carta (A4)\n"
     "      --orientation auto|portrait|landscape  orientamento dei fogli (auto: il minor numero)\n"
     "      --overlap MM                         sovrapposizione tra fogli, da 0 a 30 mm (10)\n"
-    "      --calibration NOME                   applica la taratura NOME di Taratura.dat\n"
-    "                                           (senza: nessuna correzione)\n"
+    "      --calibration NOME                   applica la taratura NOME di Taratura.dat, su fogli\n"
+    "                                           orizzontali come la griglia (senza: nessuna correzione)\n"
     "  --help                         mostra questo aiuto\n"
     "  --version                      mostra la versione\n"
     "Uscita: 0 riuscita, 1 dati dello sviluppo non validi o sviluppo troppo grande, 2 file non\n"
@@ -220,6 +220,14 @@ int esportaPdf(const QStringList &argomenti, char *programma)
     QString taratura;
     if (const auto uscita = leggiOpzioniPdf(argomenti, opzioni, taratura))
         return *uscita;
+    if (!taratura.isEmpty()) {
+        // A calibration is known on the test grid as printed, landscape: a portrait sheet would
+        // take its X zones across the short side, and its long side past what was measured.
+        if (opzioni.orientamento == OrientamentoFogli::Verticale)
+            return errore(QStringLiteral("Con una taratura i fogli sono orizzontali, come la griglia di taratura: "
+                                         "--orientation portrait non è ammesso"));
+        opzioni.orientamento = OrientamentoFogli::Orizzontale;
+    }
     RecordSviluppo buffer;
     if (const auto uscita = leggiFigure(origine, buffer))
         return *uscita;

@@ -1,22 +1,44 @@
-// Time of one tiled layout, display lists included: a 3 m x 1.5 m strip on A4's drawing area.
+// Time of one tiled layout, display lists and cover included: a 3 m x 1.5 m blank on A4's drawing area.
 #include "fogli/ImpaginaFogli.h"
 #include "tests/fogli/SagomeDiProva.h"
+#include "tests/geometry/Figure.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-void Impagina(benchmark::State &stato)
+const CartaFogli k_A4{190, 277, OrientamentoFogli::Automatico, 10};
+
+void Misura(benchmark::State &stato, const SagomaFogli &sagoma)
 {
-    // As densely sampled as a cutting export of a large blank; tilted so every turn is tried.
-    const SagomaFogli sagoma = SagomaDelProfilo(sagome::striscia(3000, 1500, 20, int(stato.range(0))));
-    const CartaFogli a4{190, 277, OrientamentoFogli::Automatico, 10};
     for (auto _ : stato) {
-        const auto r = ImpaginaFogli(sagoma, a4);
+        const auto r = ImpaginaFogli(sagoma, k_A4);
         benchmark::DoNotOptimize(r.fogli.data());
         stato.counters["fogli"] = r.stampati;
     }
 }
+
+void Impagina(benchmark::State &stato)
+{
+    // As densely sampled as a cutting export of a large blank; tilted so every turn is tried.
+    Misura(stato, SagomaDelProfilo(sagome::striscia(3000, 1500, 20, int(stato.range(0)))));
+}
+
+// A real cylinder of 3 m round and 1.5 m high, as the PDF export takes it: the DXF's outline,
+// with its 62 generators and legend.
+void ImpaginaCilindro(benchmark::State &stato)
+{
+    StatoSviluppo figure;
+    ImpostaFigure(figure, {QStringLiteral("1500"), QStringLiteral("954.93"), QStringLiteral("1500"),
+                           QStringLiteral("90"), QStringLiteral("90")});
+    const auto sagoma = SagomaDelleFigure(figure);
+    if (!sagoma) {
+        stato.SkipWithError("figures refused");
+        return;
+    }
+    Misura(stato, *sagoma);
+}
 } // namespace
 
 BENCHMARK(Impagina)->Arg(100)->Arg(5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ImpaginaCilindro)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

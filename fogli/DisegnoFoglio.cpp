@@ -109,10 +109,10 @@ private:
     // Each corner's letter beside it, away from the middle of the blank, on the sheet it falls on.
     void lettere()
     {
-        QRectF estensione;
+        // The turned outline's extents start at 0, 0.
+        QPointF centro;
         for (const QPointF &p : imp.sagoma)
-            estensione |= QRectF(p, QSizeF(0, 0));
-        const QPointF centro = estensione.center();
+            centro = {std::max(centro.x(), p.x() / 2), std::max(centro.y(), p.y() / 2)};
         for (const LetteraFoglio &angolo : imp.angoli) {
             const QPointF p = angolo.punto - foglio.intervallo.topLeft();
             if (!cornice.contains(p))

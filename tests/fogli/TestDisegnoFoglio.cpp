@@ -1,11 +1,14 @@
 // Each sheet's display list: the outline pieces reassemble the blank, marks register, scales are true.
 #include "SagomeDiProva.h"
 #include "fogli/DisegnoFoglio.h"
+#include "tests/geometry/Figure.h"
 #include "tests/support/Confronto.h"
+#include "tests/support/PiattaformaFinta.h"
 
 #include <QTest>
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 namespace {
@@ -188,6 +191,70 @@ private slots:
             for (std::size_t i = 0; i < lunghe.size(); ++i)
                 QCOMPARE_VICINO(lunghe[i], 10.0 * double(i), 1e-9);
         }
+    }
+
+    // A real cone: its corner letters on the sheets they fall on, each generator's pieces numbered
+    // where they leave a sheet, the title on every sheet; the cover tells the count and the legend
+    // and shows nothing in the outline's colour.
+    void segniETitoloDiUnCono()
+    {
+        PiattaformaFinta piattaforma;
+        StatoSviluppo figure;
+        ImpostaFigure(figure, {QStringLiteral("300"), QStringLiteral("500"), QStringLiteral("250"),
+                               QStringLiteral("65"), QStringLiteral("75")});
+        const auto sagoma = SagomaDelleFigure(figure);
+        QVERIFY(sagoma);
+        QCOMPARE(sagoma->generatori.size(), std::size_t(62));
+        const IntestazioneFogli intestazione{QStringLiteral("Lexmark"), QStringLiteral("A4"), QDate(2026, 3, 9)};
+        const auto r = ImpaginaFogli(*sagoma, {190, 277, OrientamentoFogli::Automatico, 10}, intestazione);
+        QCOMPARE(r.errore, ErroreFogli::Nessuno);
+        QCOMPARE(r.generatori.size(), std::size_t(62));
+        const QString data = QString::fromUtf8("Taratura: Lexmark · carta A4 · 09/03/2026");
+
+        std::map<QString, int> lettere;
+        for (const Foglio &f : r.fogli) {
+            if (!f.stampato)
+                continue;
+            const QStringList t = testi(f);
+            QVERIFY(t.contains(QStringLiteral("Cono: Prova")));
+            QVERIFY(t.contains(data));
+            for (const LetteraFoglio &a : r.angoli)
+                if (t.contains(a.lettera))
+                    QVERIFY2(f.intervallo.contains(a.punto),
+                             qPrintable(a.lettera + QStringLiteral(" off ") + f.etichetta));
+            for (const LetteraFoglio &a : r.angoli)
+                lettere[a.lettera] += t.contains(a.lettera);
+            // Each end of a grey piece cut at the frame carries its generator's number.
+            for (const ElementoDisegno &e : f.disegno.elementi()) {
+                if (e.colore != k_GrigioGeneratori)
+                    continue;
+                const auto g = std::find_if(r.generatori.begin(), r.generatori.end(), [&](const QLineF &l) {
+                    const QLineF pezzo = QLineF(e.x1, e.y1, e.x2, e.y2).translated(f.intervallo.topLeft());
+                    return distanzaDaSegmento(pezzo.p1(), l.p1(), l.p2()) < 1e-6 &&
+                           distanzaDaSegmento(pezzo.p2(), l.p1(), l.p2()) < 1e-6;
+                });
+                QVERIFY(g != r.generatori.end());
+                const bool taglio = e.x1 == 0 || e.y1 == 0 || e.x1 == r.larghezzaFoglio || e.y1 == r.altezzaFoglio;
+                if (taglio)
+                    QVERIFY(t.contains(QString::number(g - r.generatori.begin() + 1)));
+            }
+        }
+        for (const char *lettera : {"A", "B", "C", "D"})
+            QVERIFY2(lettere[QLatin1String(lettera)] >= 1, lettera);
+
+        QStringList copertina;
+        for (const ElementoDisegno &e : r.copertina.elementi()) {
+            QVERIFY(e.colore != k_BluScuro);
+            QVERIFY(QRectF(0, 0, r.larghezzaFoglio, r.altezzaFoglio).contains(QPointF(e.x1, e.y1)));
+            if (e.tipo == ElementoDisegno::Tipo::Testo)
+                copertina << e.testo;
+        }
+        QVERIFY(copertina.contains(QStringLiteral("Sviluppo a grandezza naturale: %1 fogli da %2 x %3 mm")
+                                       .arg(r.stampati)
+                                       .arg(TestoMm(r.larghezzaFoglio), TestoMm(r.altezzaFoglio))));
+        for (const QString &riga : sagoma->legenda)
+            QVERIFY2(copertina.contains(riga), qPrintable(riga));
+        QVERIFY(copertina.contains(data));
     }
 };
 

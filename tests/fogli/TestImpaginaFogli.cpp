@@ -2,6 +2,7 @@
 #include "SagomeDiProva.h"
 #include "development/Esportazione.h"
 #include "fogli/ImpaginaFogli.h"
+#include "fogli/MessaggiFogli.h"
 #include "tests/geometry/Figure.h"
 #include "tests/support/Confronto.h"
 #include "tests/support/PiattaformaFinta.h"
@@ -183,6 +184,21 @@ private slots:
         const auto r = ImpaginaFogli(sagoma, carta);
         QCOMPARE(r.errore, errore);
         QCOMPARE(r.fogli.empty(), errore != ErroreFogli::Nessuno);
+    }
+
+    // Each refusal has its text; the paper's names the least area for that overlap (166 across: two
+    // strips of 30 + 3 and the bar; 182 down: the texts and the bar's corner too).
+    void messaggi()
+    {
+        QCOMPARE(
+            MessaggioErroreFogli(ErroreFogli::AreaTroppoPiccola, carta(150, 150, OrientamentoFogli::Automatico, 30)),
+            QString::fromUtf8("Foglio troppo piccolo: con 30 mm di sovrapposizione l'area stampabile deve essere "
+                              "almeno 166 x 182 mm per i segni, i testi e le scale!"));
+        for (ErroreFogli e :
+             {ErroreFogli::SagomaVuota, ErroreFogli::SovrapposizioneNonValida, ErroreFogli::TroppiFogli})
+            QVERIFY(MessaggioErroreFogli(e, carta(280, 200)).endsWith(QLatin1Char('!')));
+        QCOMPARE(MessaggioErroreFogli(ErroreFogli::Nessuno, carta(280, 200)), QString());
+        QCOMPARE(DomandaFogli(120), QStringLiteral("Servono 120 fogli. Continuare?"));
     }
 
     void etichette()

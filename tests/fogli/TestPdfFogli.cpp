@@ -1,0 +1,321 @@
+// The tiled PDF of the command line read back by PyMuPDF: its sheets placed by their printed ranges
+// and frames are the solid's development; a calibration moves every mark where it should; the
+// scale bars are true; refusals write nothing.
+#include "calibration/CorrezioneTara.h"
+#include "calibration/FileTaratura.h"
+#include "development/RecordSviluppo.h"
+#include "fogli/EsportaPdf.h"
+#include "tests/development/FileDiProva.h"
+#include "tests/development/ProcessoVorna.h"
+#include "tests/geometry/Solido3D.h"
+#include "tests/support/Confronto.h"
+#include "tests/support/PiattaformaFinta.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineF>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+constexpr double k_TolleranzaMm = 0.1;
+constexpr int k_GeneratoriAttesi = 1000; // per half: the solid's outline, far finer than 0.1 mm
+
+struct Pagina {
+    QRectF intervallo; // template mm; empty on the cover
+    QPointF cornice;   // the frame's top-left corner on the page, mm
+    std::map<QString, std::vector<QLineF>> linee;
+    QString testo;
+};
+
+QByteArray recordDi(const Figure &f, const QString &nome)
+{
+    RecordSviluppo r;
+    r.Nome = nome;
+    r.TestoAC = f.AC;
+    r.TestoAB = f.AB;
+    r.TestoBD = f.BD;
+    r.TestoAlfa = f.Alfa;
+    r.TestoBeta = f.Beta;
+    r.ImpostaChiusura(f.ChiudiAC);
+    return ByteDelRecord(r);
+}
+
+std::vector<Pagina> pagineDel(const QString &pdf)
+{
+    QProcess lettore;
+    lettore.start(QStringLiteral(VORNA_PYTHON3), {QStringLiteral(VORNA_ESTRAI_PDF), pdf});
+    lettore.waitForFinished(120000);
+    std::vector<Pagina> pagine;
+    for (const QJsonValue &v : QJsonDocument::fromJson(lettore.readAllStandardOutput()).array()) {
+        const QJsonObject o = v.toObject();
+        Pagina p;
+        p.testo = o[QStringLiteral("testo")].toString();
+        const QJsonObject linee = o[QStringLiteral("linee")].toObject();
+        for (auto it = linee.begin(); it != linee.end(); ++it) {
+            auto &lista = p.linee[it.key()];
+            for (const QJsonValue &l : it.value().toArray()) {
+                const QJsonArray c = l.toArray();
+                lista.emplace_back(c[0].toDouble(), c[1].toDouble(), c[2].toDouble(), c[3].toDouble());
+            }
+        }
+        double x = INFINITY, y = INFINITY;
+        for (const QLineF &l : p.linee[QStringLiteral("grigio")]) {
+            x = std::min({x, l.x1(), l.x2()});
+            y = std::min({y, l.y1(), l.y2()});
+        }
+        p.cornice = {x, y};
+        const QJsonArray i = o[QStringLiteral("intervallo")].toArray();
+        if (i.size() == 4)
+            p.intervallo = QRectF(QPointF(i[0].toDouble(), i[2].toDouble()), QPointF(i[1].toDouble(), i[3].toDouble()));
+        pagine.push_back(std::move(p));
+    }
+    return pagine;
+}
+
+// The development built from the solid in space, closed A-B-D-C, turned as the sheets are and
+// read from the top-left of its extents with y down.
+std::vector<QPointF> sviluppoDelSolido(const Figure &f, double rotazione)
+{
+    const Solido3D solido(f);
+    std::vector<QPointF> ab, cd;
+    for (int k = 1; k <= 2 * k_GeneratoriAttesi; ++k) {
+        const double phi = Solido3D::PhiDelPunto(k, k_GeneratoriAttesi);
+        if (solido.cono()) {
+            const double psi = phi * std::sin(solido.semiApertura());
+            ab.emplace_back(solido.TaglioAB(phi) * std::cos(psi), solido.TaglioAB(phi) * std::sin(psi));
+            cd.emplace_back(solido.TaglioCD(phi) * std::cos(psi), solido.TaglioCD(phi) * std::sin(psi));
+        } else {
+            ab.emplace_back(solido.raggio() * phi, solido.TaglioAB(phi));
+            cd.emplace_back(solido.raggio() * phi, solido.TaglioCD(phi));
+        }
+    }
+    std::vector<QPointF> contorno(ab);
+    contorno.insert(contorno.end(), cd.rbegin(), cd.rend());
+    const double c = std::cos(rotazione * M_PI / 180), s = std::sin(rotazione * M_PI / 180);
+    double minX = INFINITY, maxY = -INFINITY;
+    for (QPointF &p : contorno) {
+        p = {c * p.x() - s * p.y(), s * p.x() + c * p.y()};
+        minX = std::min(minX, p.x());
+        maxY = std::max(maxY, p.y());
+    }
+    for (QPointF &p : contorno)
+        p = {p.x() - minX, maxY - p.y()};
+    return contorno;
+}
+
+double distanza(QPointF p, const QLineF &l)
+{
+    const QPointF d = l.p2() - l.p1();
+    const double l2 = QPointF::dotProduct(d, d);
+    const double t = l2 > 0 ? std::clamp(QPointF::dotProduct(p - l.p1(), d) / l2, 0.0, 1.0) : 0;
+    const QPointF q = l.p1() + t * d - p;
+    return std::hypot(q.x(), q.y());
+}
+
+// The nearest of `segmenti` to p, those whose box is farther than the tolerance skipped.
+double distanzaMinima(QPointF p, const std::vector<QLineF> &segmenti)
+{
+    double minima = INFINITY;
+    for (const QLineF &l : segmenti) {
+        if (p.x() < std::min(l.x1(), l.x2()) - k_TolleranzaMm || p.x() > std::max(l.x1(), l.x2()) + k_TolleranzaMm ||
+            p.y() < std::min(l.y1(), l.y2()) - k_TolleranzaMm || p.y() > std::max(l.y1(), l.y2()) + k_TolleranzaMm)
+            continue;
+        minima = std::min(minima, distanza(p, l));
+    }
+    return minima;
+}
+
+// Sets the working folder for the processes it starts, and back.
+class Cartella {
+public:
+    Cartella() { QDir::setCurrent(m_dir.path()); }
+    ~Cartella() { QDir::setCurrent(QDir::tempPath()); }
+    QString operator()(const QString &nome) const { return m_dir.filePath(nome); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+RecordTara taraForte()
+{
+    RecordTara t = TaraDefault();
+    t.NomeTara = QStringLiteral("Forte");
+    t.XRea1 = QStringLiteral("133.00"); // the nominal 140 printed 5% short
+    t.XRea2 = QStringLiteral("172.00");
+    t.XRea3 = QStringLiteral("270.00");
+    t.YRea1 = QStringLiteral("78.00"); // the nominal 75 printed 4% long
+    t.YRea2 = QStringLiteral("155.00");
+    t.YRea3 = QStringLiteral("199.00");
+    t.ShiftX = QStringLiteral("5.0");
+    t.ShiftY = QStringLiteral("-4.0");
+    return t;
+}
+} // namespace
+
+class TestPdfFogli : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        if (!QFileInfo::exists(QStringLiteral(VORNA_PYTHON3)) ||
+            QProcess::execute(QStringLiteral(VORNA_PYTHON3), {QStringLiteral("-c"), QStringLiteral("import fitz")}) !=
+                0)
+            QSKIP("python3-fitz not installed");
+    }
+
+    // Every piece of dark blue, moved by its sheet's range from its frame, lies on the solid's
+    // development, and every point of the development lies on some piece.
+    void riassemblaggio_data()
+    {
+        QTest::addColumn<Figure>("figure");
+        QTest::addColumn<QStringList>("opzioni");
+        QTest::newRow("cono 1,5 m, A4") << Figure{"700", "1500", "700", "60", "60"} << QStringList{};
+        QTest::newRow("cono obliquo 3 m, A3 orizzontale")
+            << Figure{"900", "2000", "700", "55", "65", "T"}
+            << QStringList{"--paper", "A3", "--orientation", "landscape", "--overlap", "15"};
+        QTest::newRow("cilindro obliquo, Default")
+            << Figure{"800", "900", "500", "70", "110"} << QStringList{"--calibration", "Default", "--overlap", "0"};
+    }
+    void riassemblaggio()
+    {
+        QFETCH(Figure, figure);
+        QFETCH(QStringList, opzioni);
+        const Cartella cartella;
+        QVERIFY(ScriviTarature({TaraDefault()}));
+        QVERIFY(ScriviTutto(cartella("s.tnt"), recordDi(figure, QStringLiteral("Prova"))));
+        const Esito e = vorna(QStringList{"--export-pdf", cartella("s.tnt"), cartella("s.pdf")} + opzioni);
+        QCOMPARE(e.codice, 0);
+        QCOMPARE(e.errori, QString());
+
+        // The turn is the layout's choice, not the geometry under test.
+        PiattaformaFinta piattaforma;
+        RecordSviluppo record = RecordDaByte(recordDi(figure, QStringLiteral("Prova")));
+        OpzioniPdf scelte;
+        for (int i = 0; i + 1 < opzioni.size(); i += 2) {
+            if (opzioni[i] == QLatin1String("--paper"))
+                scelte.carta = QPageSize(QPageSize::A3);
+            else if (opzioni[i] == QLatin1String("--overlap"))
+                scelte.sovrapposizione = opzioni[i + 1].toDouble();
+            else // --orientation landscape, or a calibration, whose sheets lie so
+                scelte.orientamento = OrientamentoFogli::Orizzontale;
+        }
+        const ImpaginazioneFogli attesa = ImpaginaPdf(*SagomaDelleFigure(record), scelte);
+        const std::vector<QPointF> solido = sviluppoDelSolido(figure, attesa.rotazione);
+
+        const std::vector<Pagina> pagine = pagineDel(cartella("s.pdf"));
+        QCOMPARE(int(pagine.size()), attesa.stampati + 1);
+        std::vector<QLineF> pezzi;
+        for (std::size_t i = 1; i < pagine.size(); ++i) {
+            const Pagina &p = pagine[i];
+            QVERIFY(!p.intervallo.isEmpty());
+            for (const QLineF &l : p.linee.at(QStringLiteral("blu")))
+                pezzi.push_back(l.translated(p.intervallo.topLeft() - p.cornice));
+        }
+        QVERIFY(!pezzi.empty());
+        std::vector<QLineF> contorno;
+        for (std::size_t i = 0; i < solido.size(); ++i)
+            contorno.emplace_back(solido[i], solido[(i + 1) % solido.size()]);
+        for (const QLineF &pezzo : pezzi)
+            for (const QPointF &estremo : {pezzo.p1(), pezzo.p2()})
+                QVERIFY2(distanzaMinima(estremo, contorno) <= k_TolleranzaMm,
+                         qPrintable(QStringLiteral("%1, %2 off the development").arg(estremo.x()).arg(estremo.y())));
+        for (const QPointF &punto : solido)
+            QVERIFY2(distanzaMinima(punto, pezzi) <= k_TolleranzaMm,
+                     qPrintable(QStringLiteral("%1, %2 on no sheet").arg(punto.x()).arg(punto.y())));
+    }
+
+    // One uncorrected and one strongly corrected export of the same blank: each mark of each page,
+    // corrected in its sheet's own millimetres, is where the calibrated page has it; the bars of
+    // the uncorrected one are 100 mm.
+    void taraturaEScale()
+    {
+        const Cartella cartella;
+        QVERIFY(ScriviTarature({TaraDefault(), taraForte()}));
+        QVERIFY(
+            ScriviTutto(cartella("s.tnt"), recordDi({"400", "900", "300", "75", "70"}, QStringLiteral("Tramoggia"))));
+        // Calibrated sheets lie as the test grid did: landscape.
+        QCOMPARE(vorna({"--export-pdf", cartella("s.tnt"), cartella("vero.pdf"), "--orientation", "landscape"}).codice,
+                 0);
+        QCOMPARE(vorna({"--export-pdf", cartella("s.tnt"), cartella("forte.pdf"), "--calibration", "forte"}).codice, 0);
+        const std::vector<Pagina> vere = pagineDel(cartella("vero.pdf")), corrette = pagineDel(cartella("forte.pdf"));
+        QVERIFY(vere.size() > 2);
+        QCOMPARE(corrette.size(), vere.size());
+        QVERIFY(corrette.front().testo.contains(QStringLiteral("Taratura: Forte")));
+        QVERIFY(vere.front().testo.contains(QStringLiteral("Nessuna taratura")));
+
+        const CorrezioneTara correzione(taraForte());
+        // Where sheet mm 0, 0 is printed before any correction: a sheet's frame corner.
+        const QPointF margine = vere[1].cornice;
+        for (std::size_t i = 0; i < vere.size(); ++i)
+            for (const auto &[colore, linee] : vere[i].linee) {
+                const std::vector<QLineF> &spostate = corrette[i].linee.at(colore);
+                QCOMPARE(spostate.size(), linee.size());
+                for (std::size_t k = 0; k < linee.size(); ++k)
+                    for (const auto &[vero, corretto] :
+                         {std::pair(linee[k].p1(), spostate[k].p1()), std::pair(linee[k].p2(), spostate[k].p2())}) {
+                        const QPointF foglio = vero - margine;
+                        QCOMPARE_VICINO(corretto.x(), margine.x() + correzione.X(foglio.x()), 0.005);
+                        QCOMPARE_VICINO(corretto.y(), margine.y() + correzione.Y(foglio.y()), 0.005);
+                    }
+            }
+
+        for (std::size_t i = 1; i < vere.size(); ++i) {
+            int orizzontali = 0, verticali = 0;
+            for (const QLineF &l : vere[i].linee.at(QStringLiteral("nero")))
+                if (l.length() > 90) {
+                    QCOMPARE_VICINO(l.length(), 100.0, 0.05);
+                    ++(l.dy() == 0 ? orizzontali : verticali);
+                }
+            QCOMPARE(orizzontali, 1);
+            QCOMPARE(verticali, 1);
+        }
+    }
+
+    // Refusals: the old file stays as it was and the reason is told.
+    void rifiuti_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QStringList>("opzioni");
+        QTest::addColumn<int>("codice");
+        QTest::addColumn<QString>("messaggio");
+        const QByteArray buono = recordDi({"80", "100", "80", "90", "90"}, QStringLiteral("Tubo"));
+        QTest::newRow("figure") << recordDi({"abc", "100", "80", "90", "90"}, QStringLiteral("Tubo")) << QStringList{}
+                                << 1 << "AC deve essere un numero > 0!";
+        QTest::newRow("troppi fogli") << recordDi({"10000", "20000", "10000", "90", "90"}, QStringLiteral("Silo"))
+                                      << QStringList{} << 1 << "servirebbero più di 10000 fogli";
+        QTest::newRow("taratura sconosciuta")
+            << buono << QStringList{"--calibration", "Epson"} << 2 << "Taratura sconosciuta: Epson";
+        QTest::newRow("sovrapposizione") << buono << QStringList{"--overlap", "31"} << 2
+                                         << "La sovrapposizione deve essere compresa tra 0 e 30 mm!";
+        QTest::newRow("carta") << buono << QStringList{"--paper", "A5"} << 2 << "Carta sconosciuta: A5";
+        QTest::newRow("taratura su fogli verticali")
+            << buono << QStringList{"--calibration", "Default", "--orientation", "portrait"} << 2
+            << "--orientation portrait non è ammesso";
+        QTest::newRow("opzione") << buono << QStringList{"--scale", "2"} << 2 << "Opzione sconosciuta: --scale";
+        QTest::newRow("valore mancante") << buono << QStringList{"--paper"} << 2 << "Numero di argomenti errato";
+    }
+    void rifiuti()
+    {
+        QFETCH(QByteArray, record);
+        QFETCH(QStringList, opzioni);
+        QFETCH(int, codice);
+        QFETCH(QString, messaggio);
+        const Cartella cartella;
+        QVERIFY(ScriviTutto(cartella("s.tnt"), record));
+        QVERIFY(ScriviTutto(cartella("s.pdf"), "vecchio"));
+        const Esito e = vorna(QStringList{"--export-pdf", cartella("s.tnt"), cartella("s.pdf")} + opzioni);
+        QCOMPARE(e.codice, codice);
+        QVERIFY2(e.errori.contains(messaggio), qPrintable(e.errori));
+        QCOMPARE(LeggiTutto(cartella("s.pdf")), QByteArray("vecchio"));
+        QCOMPARE(QDir(cartella(QString())).entryList(QDir::Files), QStringList({"s.pdf", "s.tnt"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPdfFogli)
+#include "TestPdfFogli.moc"
