@@ -14,14 +14,12 @@ constexpr int k_Affinamenti = 8;
 double saettaProfilo(const ProfiloSviluppo &p) { return std::max(SaettaStimata(p.bordoAB), SaettaStimata(p.bordoCD)); }
 } // namespace
 
-std::optional<QByteArray> DxfDelleFigure(const FigureSviluppo &figure)
+bool ProfiloDenso(const FigureSviluppo &figure, StatoSviluppo &sviluppato, ProfiloSviluppo &profilo)
 {
-    StatoSviluppo sviluppato;
-    ProfiloSviluppo profilo;
     int generatori = k_GeneratoriMinimi;
     for (int passo = 0; passo < k_Affinamenti; ++passo) {
         if (!SviluppaFigure(figure, generatori, sviluppato, profilo))
-            return std::nullopt;
+            return false;
         // Aim at half the tolerance: the estimate is close, not a bound.
         const double saetta = saettaProfilo(profilo);
         if (!(saetta > k_TolleranzaDxf / 2) || generatori == k_GeneratoriMassimi)
@@ -29,6 +27,15 @@ std::optional<QByteArray> DxfDelleFigure(const FigureSviluppo &figure)
         const double fattore = 1.1 * std::sqrt(saetta / (k_TolleranzaDxf / 2));
         generatori = int(std::min<double>(k_GeneratoriMassimi, std::ceil(generatori * fattore)));
     }
+    return true;
+}
+
+std::optional<QByteArray> DxfDelleFigure(const FigureSviluppo &figure)
+{
+    StatoSviluppo sviluppato;
+    ProfiloSviluppo profilo;
+    if (!ProfiloDenso(figure, sviluppato, profilo))
+        return std::nullopt;
     return TestoDxf(sviluppato, profilo);
 }
 

@@ -12,6 +12,10 @@
 // Outline within this distance (mm) of the exact development.
 constexpr double k_TolleranzaDxf = 0.01;
 
+// Develops the input texts of `figure` as finely as k_TolleranzaDxf needs: the true-size outline
+// every true-size output shares. False when the figures are rejected (already told).
+bool ProfiloDenso(const FigureSviluppo &figure, StatoSviluppo &sviluppato, ProfiloSviluppo &profilo);
+
 // Recomputes the development of the input texts of `figure` (Nome ... ChiudiAC; nothing else is
 // read) at true size and writes it to `percorso`. Rejections are told through the platform's
 // message boxes, as a calculation tells them; nothing is written then.

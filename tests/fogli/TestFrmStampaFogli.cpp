@@ -1,0 +1,231 @@
+// "Stampa a grandezza naturale...": the menu item, the dialog and its preview, the printer and PDF
+// paths with every box answered by the scripted platform.
+#include "calibration/FileTaratura.h"
+#include "calibration/RecordTara.h"
+#include "fogli/AnteprimaFogli.h"
+#include "fogli/MessaggiFogli.h"
+#include "fogli/frmStampaFogli.h"
+#include "tests/app/FinestreDiProva.h"
+#include "tests/support/PiattaformaFinta.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+// Cylinders: AB the diameter, AC and BD the height; the blank is pi * AB by the height.
+// 628.3 x 50 mm: three 280 mm landscape sheets in a row (two reach 550 with the overlap).
+Figure Tubo() { return {QStringLiteral("Tubo"), "50", "200", "50", "90", "90", true}; }
+// 3141.6 x 2000 mm: 12 x 11 landscape sheets, 132 in all, every one over material.
+Figure Silo() { return {QStringLiteral("Silo"), "2000", "1000", "2000", "90", "90", true}; }
+
+std::function<void(QPrinter &)> SuPdf(const QString &file)
+{
+    return [file](QPrinter &stampante) {
+        stampante.setOutputFormat(QPrinter::PdfFormat);
+        stampante.setOutputFileName(file);
+        stampante.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+    };
+}
+
+QString PdfInfo(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The dialog the menu item opened over the frame.
+frmStampaFogli *ApriDialogo(MDICalvetra &frame)
+{
+    frame.FigliaAttiva()->mnuStampaNaturale_Click();
+    return frame.findChild<frmStampaFogli *>();
+}
+
+RecordTara TaraRotta()
+{
+    RecordTara r = TaraDefault();
+    r.NomeTara = QStringLiteral("Rotta");
+    r.XNom2 = QStringLiteral("abc");
+    return r;
+}
+} // namespace
+
+class TestFrmStampaFogli : public QObject {
+    Q_OBJECT
+    CartellaDiLavoro m_cartella;
+
+private slots:
+    void init()
+    {
+        ContaFinestre = 0;
+        QVERIFY(ScriviTarature({TaraDefault(), TaraLexmark(), TaraRotta()}));
+    }
+
+    void finestraVuota_avvisaSenzaDialogo()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        finta.attendiBox(QStringLiteral("Nessun sviluppo da stampare! Premere OK per continuare"));
+        QVERIFY(!ApriDialogo(frame));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // The preview of the known strip, its count following the choices, the calibration followed.
+    void dialogo_anteprimaETaratura()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        Calcola(frame, Tubo());
+        frmStampaFogli *dialogo = ApriDialogo(frame);
+        QVERIFY(dialogo);
+        QCOMPARE(dialogo->cboCarta->currentText(), QPageSize(QPageSize::A4).name());
+        QCOMPARE(dialogo->cboOrientamento->currentText(), QStringLiteral("automatico"));
+        QCOMPARE(dialogo->spnSovrapposizione->value(), 10.0);
+        QVERIFY(!dialogo->chkTaraturaPdf->isChecked());
+        QCOMPARE(dialogo->lblFogli->text(), QStringLiteral("3 fogli"));
+        const ImpaginazioneFogli &imp = dialogo->Impaginazione();
+        QCOMPARE(imp.orientamento, OrientamentoFogli::Orizzontale);
+        QCOMPARE(imp.colonne * 10 + imp.righe, 31);
+        // Portrait: turned a quarter, the strip runs down one column of three 280 mm sheets.
+        dialogo->cboOrientamento->setCurrentIndex(1);
+        QCOMPARE(dialogo->lblFogli->text(), QStringLiteral("3 fogli"));
+        QCOMPARE(dialogo->Impaginazione().orientamento, OrientamentoFogli::Verticale);
+        QCOMPARE(dialogo->Impaginazione().colonne * 10 + dialogo->Impaginazione().righe, 13);
+
+        // The outline is painted in the development's dark blue.
+        const QImage immagine = dialogo->anteprima->grab().toImage();
+        bool blu = false;
+        for (int y = 0; y < immagine.height() && !blu; ++y)
+            for (int x = 0; x < immagine.width() && !blu; ++x) {
+                const QColor c = immagine.pixelColor(x, y);
+                blu = c.blue() > 100 && c.red() < 60 && c.green() < 60;
+            }
+        QVERIFY(blu);
+
+        QCOMPARE(dialogo->lblTaratura->text(), QStringLiteral("Default"));
+        frame.Taratura().Scegli(1);
+        QCOMPARE(dialogo->lblTaratura->text(), TaraLexmark().NomeTara);
+        dialogo->cmdAnnulla->click();
+        VERIFICA_COPIONE(finta);
+    }
+
+    // Both paths give one page a printed sheet, landscape A4: the PDF with ".pdf" added, the printer
+    // through the calibration in use.
+    void pagine_data()
+    {
+        QTest::addColumn<bool>("stampante");
+        QTest::newRow("Esporta PDF") << false;
+        QTest::newRow("Stampa") << true;
+    }
+
+    void pagine()
+    {
+        QFETCH(bool, stampante);
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("pdfinfo (poppler-utils) is not installed");
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        Calcola(frame, Tubo());
+        frmStampaFogli *dialogo = ApriDialogo(frame);
+        QVERIFY(dialogo);
+        const QString pdf = m_cartella.percorso(QStringLiteral("tubo.pdf"));
+        QFile::remove(pdf);
+        if (stampante) {
+            finta.attendiStampante(true, SuPdf(pdf));
+            dialogo->cmdStampa->click();
+        } else {
+            finta.attendiSalva(m_cartella.percorso(QStringLiteral("tubo")));
+            dialogo->cmdEsportaPdf->click();
+            QCOMPARE(finta.richiesteSalva().at(0).nomePredefinito, QStringLiteral("Tubo.pdf"));
+        }
+        VERIFICA_COPIONE(finta);
+        QVERIFY(!dialogo->isVisible());
+        const QString info = PdfInfo(pdf);
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))), qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral("842 x 595 pts (A4)")), qPrintable(info));
+    }
+
+    // Past 100 sheets the user is asked after choosing the printer; No prints nothing.
+    void oltreCentoFogli_domandaENo()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        Calcola(frame, Silo());
+        frmStampaFogli *dialogo = ApriDialogo(frame);
+        QVERIFY(dialogo);
+        QCOMPARE(dialogo->lblFogli->text(), QStringLiteral("132 fogli"));
+        const QString pdf = m_cartella.percorso(QStringLiteral("silo.pdf"));
+        finta.attendiStampante(true, SuPdf(pdf));
+        finta.attendiBox(QStringLiteral("Servono 132 fogli. Continuare?"), Pulsanti::SiNo, RispostaNo);
+        dialogo->cmdStampa->click();
+        VERIFICA_COPIONE(finta);
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(dialogo->isVisible());
+        dialogo->cmdAnnulla->click();
+    }
+
+    // Refusals come before any printer or save dialog: nothing is asked, nothing written.
+    void rifiuti_primaDeiDialoghi_data()
+    {
+        QTest::addColumn<bool>("stampante");
+        QTest::addColumn<bool>("taraturaNelPdf");
+        QTest::addColumn<int>("carta");
+        QTest::addColumn<QString>("messaggio");
+        const QString rotta = QStringLiteral("Il valore nominale nella zona 2 nella direzione X deve essere un numero");
+        QTest::newRow("stampante, taratura rotta") << true << false << int(QPageSize::A4) << rotta;
+        QTest::newRow("PDF tarato, taratura rotta") << false << true << int(QPageSize::A4) << rotta;
+        QTest::newRow("carta troppo piccola")
+            << false << false << int(QPageSize::A8) << MessaggioFogli(ErroreFogli::AreaTroppoPiccola);
+    }
+
+    void rifiuti_primaDeiDialoghi()
+    {
+        QFETCH(bool, stampante);
+        QFETCH(bool, taraturaNelPdf);
+        QFETCH(int, carta);
+        QFETCH(QString, messaggio);
+        PiattaformaFinta finta;
+        SagomaFogli sagoma;
+        sagoma.contorno = {{0, 0}, {500, 0}, {500, 100}, {0, 100}};
+        SceltaFogli scelta;
+        scelta.carta = QPageSize(QPageSize::PageSizeId(carta));
+        scelta.taraturaNelPdf = taraturaNelPdf;
+        finta.attendiBox(messaggio);
+        const EsitoFogli esito = stampante ? StampaFogliSuStampante(sagoma, scelta, 2)
+                                           : EsportaFogliPdf(sagoma, scelta, 2, QStringLiteral("Pezzo"));
+        QCOMPARE(esito, EsitoFogli::Rifiutato);
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A write that fails names the file and the reason; the dialog stays open.
+    void pdfNonScrivibile_messaggio()
+    {
+        PiattaformaFinta finta;
+        SagomaFogli sagoma;
+        sagoma.contorno = {{0, 0}, {100, 0}, {100, 100}};
+        const QString percorso = m_cartella.percorso(QStringLiteral("manca/x.pdf"));
+        finta.attendiSalva(percorso);
+        finta.attendiBox(QStringLiteral("Errore nell'esportazione dello sviluppo\nImpossibile scrivere il file: ") +
+                         percorso + QStringLiteral(": file o cartella inesistente"));
+        QCOMPARE(EsportaFogliPdf(sagoma, {}, 0, QStringLiteral("x")), EsitoFogli::Errore);
+        VERIFICA_COPIONE(finta);
+    }
+};
+
+QTEST_MAIN(TestFrmStampaFogli)
+#include "TestFrmStampaFogli.moc"
