@@ -52,7 +52,7 @@ void AnteprimaFogli::paintEvent(QPaintEvent *)
     for (const Foglio &f : imp->fogli) {
         const QRectF area = rettangolo(f.intervallo);
         if (f.stampato) {
-            pittore.fillRect(area, QColor(0, 0, 128, 18));
+            pittore.fillRect(area, QColor(0, 0, 128, 40));
             pittore.setPen(QPen(QColor(90, 90, 90), 1));
             pittore.drawRect(area);
             pittore.setPen(palette().text().color());

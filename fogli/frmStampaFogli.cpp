@@ -51,7 +51,7 @@ frmStampaFogli::frmStampaFogli(SagomaFogli sagoma, QString nome, TaraturaInUso &
     campi->addRow(QStringLiteral("Orientamento:"), cboOrientamento);
     campi->addRow(QStringLiteral("Sovrapposizione:"), spnSovrapposizione);
     campi->addRow(QStringLiteral("Taratura in uso:"), lblTaratura);
-    campi->addRow(QString(), chkTaraturaPdf);
+    campi->addRow(QStringLiteral("PDF:"), chkTaraturaPdf);
     auto *pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
     for (QPushButton *pulsante : {cmdStampa, cmdEsportaPdf, cmdAnnulla})
@@ -81,7 +81,8 @@ frmStampaFogli *frmStampaFogli::Apri(const DocumentoSviluppo &documento, Taratur
         return nullptr;
     auto *dialogo = new frmStampaFogli(std::move(*sagoma), documento.etichette.lblNome, taratura, parent);
     dialogo->setAttribute(Qt::WA_DeleteOnClose);
-    dialogo->open();
+    // Modeless: the calibration is chosen on the worksheet while the dialog stays open.
+    dialogo->show();
     return dialogo;
 }
 

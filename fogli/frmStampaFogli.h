@@ -20,8 +20,8 @@ public:
     // `nome` names the PDF offered; `taratura` is followed while the dialog is open.
     frmStampaFogli(SagomaFogli sagoma, QString nome, TaraturaInUso &taratura, QWidget *parent = nullptr);
 
-    // The dialog for a development window's document, open and modal over `parent`; nullptr after
-    // the message when there is nothing to print.
+    // The dialog for a development window's document, shown over `parent`; nullptr after the
+    // message when there is nothing to print.
     static frmStampaFogli *Apri(const DocumentoSviluppo &documento, TaraturaInUso &taratura, QWidget *parent);
 
     SceltaFogli Scelta() const;
