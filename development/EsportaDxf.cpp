@@ -1,40 +1,13 @@
 // The true-size DXF export: develop the figures as finely as the tolerance needs, then write.
 #include "development/EsportaDxf.h"
 
-#include "development/ContornoSviluppo.h"
-
-#include <algorithm>
-#include <cmath>
-
-namespace {
-constexpr int k_GeneratoriMinimi = 31;
-constexpr int k_GeneratoriMassimi = 100000;
-constexpr int k_Affinamenti = 8;
-
-double saettaProfilo(const ProfiloSviluppo &p) { return std::max(SaettaStimata(p.bordoAB), SaettaStimata(p.bordoCD)); }
-} // namespace
-
-bool ProfiloDenso(const FigureSviluppo &figure, StatoSviluppo &sviluppato, ProfiloSviluppo &profilo)
-{
-    int generatori = k_GeneratoriMinimi;
-    for (int passo = 0; passo < k_Affinamenti; ++passo) {
-        if (!SviluppaFigure(figure, generatori, sviluppato, profilo))
-            return false;
-        // Aim at half the tolerance: the estimate is close, not a bound.
-        const double saetta = saettaProfilo(profilo);
-        if (!(saetta > k_TolleranzaDxf / 2) || generatori == k_GeneratoriMassimi)
-            break;
-        const double fattore = 1.1 * std::sqrt(saetta / (k_TolleranzaDxf / 2));
-        generatori = int(std::min<double>(k_GeneratoriMassimi, std::ceil(generatori * fattore)));
-    }
-    return true;
-}
+#include "development/SviluppoTaglio.h"
 
 std::optional<QByteArray> DxfDelleFigure(const FigureSviluppo &figure)
 {
     StatoSviluppo sviluppato;
     ProfiloSviluppo profilo;
-    if (!ProfiloDenso(figure, sviluppato, profilo))
+    if (!SviluppaPerTaglio(figure, sviluppato, profilo))
         return std::nullopt;
     return TestoDxf(sviluppato, profilo);
 }

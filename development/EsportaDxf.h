@@ -2,19 +2,13 @@
 #pragma once
 
 #include "development/Esportazione.h"
+#include "development/SviluppoTaglio.h"
 #include "geometry/StatoSviluppo.h"
 #include "geometry/SviluppoDenso.h"
 
 #include <QByteArray>
 
 #include <optional>
-
-// Outline within this distance (mm) of the exact development.
-constexpr double k_TolleranzaDxf = 0.01;
-
-// Develops the input texts of `figure` as finely as k_TolleranzaDxf needs: the true-size outline
-// every true-size output shares. False when the figures are rejected (already told).
-bool ProfiloDenso(const FigureSviluppo &figure, StatoSviluppo &sviluppato, ProfiloSviluppo &profilo);
 
 // Recomputes the development of the input texts of `figure` (Nome ... ChiudiAC; nothing else is
 // read) at true size and writes it to `percorso`. Rejections are told through the platform's

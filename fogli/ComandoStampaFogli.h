@@ -3,19 +3,12 @@
 #pragma once
 
 #include "development/DocumentoSviluppo.h"
-#include "fogli/ImpaginaFogli.h"
-#include "plot/RiproduciElenco.h"
-
-#include <QByteArray>
-#include <QPageLayout>
-#include <QPageSize>
+#include "fogli/EsportaPdf.h"
 
 #include <optional>
+#include <vector>
 
-// Past this many sheets the user is asked first.
-constexpr int k_FogliSenzaDomanda = 100;
-// The least margin of a PDF sheet, mm: what an ordinary printer cannot reach at the paper's edge.
-constexpr double k_MarginePdf = 5;
+class TaraturaInUso;
 
 struct SceltaFogli {
     QPageSize carta{QPageSize::A4};
@@ -30,35 +23,31 @@ enum class EsitoFogli { Fatto, Rifiutato, Annullato, Errore };
 // window holds no development or its figures are refused.
 std::optional<SagomaFogli> SagomaDelDocumento(const DocumentoSviluppo &documento);
 
-// A PDF sheet: the calibrated 280 x 200 mm centred on the paper, at least k_MarginePdf from its
-// edges, so that a printer lays it out as the PDF does.
-QPageLayout PaginaPdfFogli(const QPageSize &carta, QPageLayout::Orientation orientamento);
-
-// The layout over sheets of `pagina`'s printable area, as chosen.
-ImpaginazioneFogli ImpaginaSuPagina(const SagomaFogli &sagoma, const QPageLayout &pagina, const SceltaFogli &scelta);
-
-// The layout on the program's own page of the chosen paper: what the preview shows and the PDF holds.
-ImpaginazioneFogli ImpaginaSuCarta(const SagomaFogli &sagoma, const SceltaFogli &scelta);
-
 // The papers offered: A4, A3 and Letter, then whatever else the default printer takes.
 std::vector<QPageSize> CarteFogli();
+
+// The calibration a printout uses: the one chosen, or the first when none is; empty when none exists.
+QString NomeTaraturaFogli(const TaraturaInUso &taratura);
+
+// A calibration is known on its test grid as printed, landscape: with one, sheets lie landscape and
+// a portrait choice is refused with this message; empty when the choice stands.
+QString RifiutoOrientamento(const SceltaFogli &scelta, bool tarata);
+
+// The PDF's options for the choice; `tarata`: through the calibration named, landscape.
+OpzioniPdf OpzioniDellaScelta(const SceltaFogli &scelta, bool tarata, const QString &taratura = {});
 
 // "1 foglio", "8 fogli".
 QString TestoNumeroFogli(int fogli);
 
-// False after its message when the layout was refused, or when the user declines the question
-// asked past k_FogliSenzaDomanda sheets.
-bool ImpaginazioneAccettata(const ImpaginazioneFogli &impaginazione);
-
-// The PDF of the printed sheets, in memory; empty when it could not be painted.
-std::optional<QByteArray> PdfDeiFogli(const ImpaginazioneFogli &impaginazione, const QPageSize &carta,
-                                      const MappaPunti &correzione = {});
+// False after its message when the layout on `carta` was refused, or when the user declines the
+// question asked past k_FogliDaChiedere sheets.
+bool ImpaginazioneAccettata(const ImpaginazioneFogli &impaginazione, const CartaFogli &carta);
 
 // "Stampa...": a damaged calibration refused with its first message before the printer dialog,
 // then the layout on the chosen printer's real printable area, through the calibration in use.
-EsitoFogli StampaFogliSuStampante(const SagomaFogli &sagoma, const SceltaFogli &scelta, int indiceTaratura);
+EsitoFogli StampaFogliSuStampante(const SagomaFogli &sagoma, const SceltaFogli &scelta, const TaraturaInUso &taratura);
 
-// "Esporta PDF...": the layout and its question before the save dialog, ".pdf" added to a bare
-// name, the file replaced only once whole; the calibration in use only when chosen.
-EsitoFogli EsportaFogliPdf(const SagomaFogli &sagoma, const SceltaFogli &scelta, int indiceTaratura,
+// "Esporta PDF...": the layout and its question before the save dialog, ".pdf" added to a name
+// without it, the file replaced only once whole; the calibration in use only when chosen.
+EsitoFogli EsportaFogliPdf(const SagomaFogli &sagoma, const SceltaFogli &scelta, const TaraturaInUso &taratura,
                            const QString &nome);

@@ -1,9 +1,13 @@
-// What the user reads when the blank cannot be laid out over sheets.
+// What the user is told about a layout: the refusals and the question before a long printout.
 #pragma once
 
 #include "fogli/ImpaginaFogli.h"
 
-#include <QString>
+// Above this many sheets the printout asks first.
+constexpr int k_FogliDaChiedere = 100;
 
-// The message for a refused layout; empty for ErroreFogli::Nessuno.
-QString MessaggioFogli(ErroreFogli errore);
+// The message for a refused layout of `carta`; empty for ErroreFogli::Nessuno.
+QString MessaggioErroreFogli(ErroreFogli errore, const CartaFogli &carta);
+
+// "Servono N fogli. Continuare?"
+QString DomandaFogli(int fogli);

@@ -2,6 +2,7 @@
 #include "fogli/SagomaFogli.h"
 
 #include "development/ContornoSviluppo.h"
+#include "development/SviluppoTaglio.h"
 
 #include <cmath>
 
@@ -35,4 +36,13 @@ SagomaFogli SagomaDelProfilo(const ProfiloSviluppo &profilo)
             sagoma.direzioni.push_back(std::atan2(m.y, m.x) * k_GradiPerRadiante);
     }
     return sagoma;
+}
+
+std::optional<SagomaFogli> SagomaDelleFigure(const FigureSviluppo &figure)
+{
+    StatoSviluppo sviluppato;
+    ProfiloSviluppo profilo;
+    if (!SviluppaPerTaglio(figure, sviluppato, profilo))
+        return std::nullopt;
+    return SagomaDelProfilo(profilo);
 }

@@ -3,6 +3,7 @@
 
 #include "geometry/SviluppoDenso.h"
 
+#include <optional>
 #include <vector>
 
 struct SagomaFogli {
@@ -15,3 +16,6 @@ struct SagomaFogli {
 // The outline of `profilo` with its chord A-B and, for a cone, the middle generator: the sector's
 // axis of symmetry, on which a turned sector needs the fewest sheets.
 SagomaFogli SagomaDelProfilo(const ProfiloSviluppo &profilo);
+
+// The figures developed as finely as the DXF export does; empty when they are rejected (already told).
+std::optional<SagomaFogli> SagomaDelleFigure(const FigureSviluppo &figure);

@@ -41,7 +41,8 @@ frmStampaFogli::frmStampaFogli(SagomaFogli sagoma, QString nome, TaraturaInUso &
     spnSovrapposizione->setDecimals(1);
     spnSovrapposizione->setValue(k_SovrapposizioneIniziale);
     spnSovrapposizione->setSuffix(QStringLiteral(" mm"));
-    chkTaraturaPdf->setToolTip(QStringLiteral("Per un PDF che sarà stampato con la stampante di questa taratura"));
+    chkTaraturaPdf->setToolTip(QStringLiteral(
+        "Per un PDF da stampare con la stampante di questa taratura: fogli orizzontali, come la stampa"));
     lblFogli->setObjectName(QStringLiteral("lblFogli"));
     lblFogli->setWordWrap(true);
     cmdStampa->setDefault(true);
@@ -65,6 +66,7 @@ frmStampaFogli::frmStampaFogli(SagomaFogli sagoma, QString nome, TaraturaInUso &
     connect(cboCarta, &QComboBox::currentIndexChanged, this, &frmStampaFogli::aggiorna);
     connect(cboOrientamento, &QComboBox::currentIndexChanged, this, &frmStampaFogli::aggiorna);
     connect(spnSovrapposizione, &QDoubleSpinBox::valueChanged, this, &frmStampaFogli::aggiorna);
+    connect(chkTaraturaPdf, &QCheckBox::toggled, this, &frmStampaFogli::aggiorna);
     connect(&m_taratura, &TaraturaInUso::ElencoCambiato, this, &frmStampaFogli::mostraTaratura);
     connect(&m_taratura, &TaraturaInUso::SceltaCambiata, this, &frmStampaFogli::mostraTaratura);
     connect(cmdStampa, &QPushButton::clicked, this, &frmStampaFogli::cmdStampa_Click);
@@ -98,27 +100,33 @@ SceltaFogli frmStampaFogli::Scelta() const
 
 void frmStampaFogli::aggiorna()
 {
-    m_impaginazione = ImpaginaSuCarta(m_sagoma, Scelta());
-    const bool valida = m_impaginazione.errore == ErroreFogli::Nessuno;
-    anteprima->Mostra(&m_impaginazione);
-    lblFogli->setText(valida ? TestoNumeroFogli(m_impaginazione.stampati) : MessaggioFogli(m_impaginazione.errore));
+    const SceltaFogli scelta = Scelta();
+    const QString rifiuto = RifiutoOrientamento(scelta, scelta.taraturaNelPdf);
+    const OpzioniPdf opzioni = OpzioniDellaScelta(scelta, scelta.taraturaNelPdf);
+    m_impaginazione = rifiuto.isEmpty() ? ImpaginaPdf(m_sagoma, opzioni) : ImpaginazioneFogli();
+    anteprima->Mostra(rifiuto.isEmpty() ? &m_impaginazione : nullptr);
+    if (!rifiuto.isEmpty())
+        lblFogli->setText(rifiuto);
+    else if (m_impaginazione.errore != ErroreFogli::Nessuno)
+        lblFogli->setText(MessaggioErroreFogli(m_impaginazione.errore, CartaPdf(opzioni)));
+    else
+        lblFogli->setText(TestoNumeroFogli(m_impaginazione.stampati));
 }
 
-// The calibration the printout will use: the one chosen, or the first when none is.
 void frmStampaFogli::mostraTaratura()
 {
-    const QString nome = m_taratura.Indice() >= 0 ? m_taratura.Nome() : m_taratura.Nomi().value(0);
+    const QString nome = NomeTaraturaFogli(m_taratura);
     lblTaratura->setText(nome.isEmpty() ? QStringLiteral("nessuna") : nome);
 }
 
 void frmStampaFogli::cmdStampa_Click()
 {
-    if (StampaFogliSuStampante(m_sagoma, Scelta(), m_taratura.Indice()) == EsitoFogli::Fatto)
+    if (StampaFogliSuStampante(m_sagoma, Scelta(), m_taratura) == EsitoFogli::Fatto)
         accept();
 }
 
 void frmStampaFogli::cmdEsportaPdf_Click()
 {
-    if (EsportaFogliPdf(m_sagoma, Scelta(), m_taratura.Indice(), m_nome) == EsitoFogli::Fatto)
+    if (EsportaFogliPdf(m_sagoma, Scelta(), m_taratura, m_nome) == EsitoFogli::Fatto)
         accept();
 }

@@ -2,6 +2,7 @@
 // paths with every box answered by the scripted platform.
 #include "calibration/FileTaratura.h"
 #include "calibration/RecordTara.h"
+#include "calibration/TaraturaInUso.h"
 #include "fogli/AnteprimaFogli.h"
 #include "fogli/MessaggiFogli.h"
 #include "fogli/frmStampaFogli.h"
@@ -26,7 +27,8 @@ namespace {
 // Cylinders: AB the diameter, AC and BD the height; the blank is pi * AB by the height.
 // 628.3 x 50 mm: three 280 mm landscape sheets in a row (two reach 550 with the overlap).
 Figure Tubo() { return {QStringLiteral("Tubo"), "50", "200", "50", "90", "90", true}; }
-// 3141.6 x 2000 mm: 12 x 11 landscape sheets, 132 in all, every one over material.
+// 3141.6 x 2000 mm, every sheet over material: 144 on the PDF's 277 x 190 mm (18 x 8 portrait; every
+// way gives 144, the fewest rows win), 132 on a printer's 280 x 200 (12 x 11 landscape).
 Figure Silo() { return {QStringLiteral("Silo"), "2000", "1000", "2000", "90", "90", true}; }
 
 std::function<void(QPrinter &)> SuPdf(const QString &file)
@@ -115,6 +117,11 @@ private slots:
             }
         QVERIFY(blu);
 
+        // Through a calibration the sheets lie landscape: portrait is refused.
+        dialogo->chkTaraturaPdf->setChecked(true);
+        QCOMPARE(dialogo->lblFogli->text(), RifiutoOrientamento(dialogo->Scelta(), true));
+        QVERIFY(!dialogo->lblFogli->text().isEmpty());
+
         QCOMPARE(dialogo->lblTaratura->text(), QStringLiteral("Default"));
         frame.Taratura().Scegli(1);
         QCOMPARE(dialogo->lblTaratura->text(), TaraLexmark().NomeTara);
@@ -168,7 +175,7 @@ private slots:
         Calcola(frame, Silo());
         frmStampaFogli *dialogo = ApriDialogo(frame);
         QVERIFY(dialogo);
-        QCOMPARE(dialogo->lblFogli->text(), QStringLiteral("132 fogli"));
+        QCOMPARE(dialogo->lblFogli->text(), QStringLiteral("144 fogli"));
         const QString pdf = m_cartella.percorso(QStringLiteral("silo.pdf"));
         finta.attendiStampante(true, SuPdf(pdf));
         finta.attendiBox(QStringLiteral("Servono 132 fogli. Continuare?"), Pulsanti::SiNo, RispostaNo);
@@ -185,12 +192,20 @@ private slots:
         QTest::addColumn<bool>("stampante");
         QTest::addColumn<bool>("taraturaNelPdf");
         QTest::addColumn<int>("carta");
+        QTest::addColumn<int>("orientamento");
         QTest::addColumn<QString>("messaggio");
         const QString rotta = QStringLiteral("Il valore nominale nella zona 2 nella direzione X deve essere un numero");
-        QTest::newRow("stampante, taratura rotta") << true << false << int(QPageSize::A4) << rotta;
-        QTest::newRow("PDF tarato, taratura rotta") << false << true << int(QPageSize::A4) << rotta;
+        const int a4 = QPageSize::A4, a8 = QPageSize::A8;
+        const int automatico = int(OrientamentoFogli::Automatico), verticale = int(OrientamentoFogli::Verticale);
+        SceltaFogli piccola;
+        piccola.carta = QPageSize(QPageSize::A8);
+        QTest::newRow("stampante, taratura rotta") << true << false << a4 << automatico << rotta;
+        QTest::newRow("PDF tarato, taratura rotta") << false << true << a4 << automatico << rotta;
+        QTest::newRow("stampante, verticale")
+            << true << false << a4 << verticale << RifiutoOrientamento({{}, OrientamentoFogli::Verticale}, true);
         QTest::newRow("carta troppo piccola")
-            << false << false << int(QPageSize::A8) << MessaggioFogli(ErroreFogli::AreaTroppoPiccola);
+            << false << false << a8 << automatico
+            << MessaggioErroreFogli(ErroreFogli::AreaTroppoPiccola, CartaPdf(OpzioniDellaScelta(piccola, false)));
     }
 
     void rifiuti_primaDeiDialoghi()
@@ -198,16 +213,20 @@ private slots:
         QFETCH(bool, stampante);
         QFETCH(bool, taraturaNelPdf);
         QFETCH(int, carta);
+        QFETCH(int, orientamento);
         QFETCH(QString, messaggio);
         PiattaformaFinta finta;
+        TaraturaInUso taratura;
+        taratura.Ricarica({TaraDefault().NomeTara, TaraLexmark().NomeTara, TaraRotta().NomeTara}, 2);
         SagomaFogli sagoma;
         sagoma.contorno = {{0, 0}, {500, 0}, {500, 100}, {0, 100}};
         SceltaFogli scelta;
         scelta.carta = QPageSize(QPageSize::PageSizeId(carta));
+        scelta.orientamento = OrientamentoFogli(orientamento);
         scelta.taraturaNelPdf = taraturaNelPdf;
         finta.attendiBox(messaggio);
-        const EsitoFogli esito = stampante ? StampaFogliSuStampante(sagoma, scelta, 2)
-                                           : EsportaFogliPdf(sagoma, scelta, 2, QStringLiteral("Pezzo"));
+        const EsitoFogli esito = stampante ? StampaFogliSuStampante(sagoma, scelta, taratura)
+                                           : EsportaFogliPdf(sagoma, scelta, taratura, QStringLiteral("Pezzo"));
         QCOMPARE(esito, EsitoFogli::Rifiutato);
         VERIFICA_COPIONE(finta);
     }
@@ -222,7 +241,7 @@ private slots:
         finta.attendiSalva(percorso);
         finta.attendiBox(QStringLiteral("Errore nell'esportazione dello sviluppo\nImpossibile scrivere il file: ") +
                          percorso + QStringLiteral(": file o cartella inesistente"));
-        QCOMPARE(EsportaFogliPdf(sagoma, {}, 0, QStringLiteral("x")), EsitoFogli::Errore);
+        QCOMPARE(EsportaFogliPdf(sagoma, {}, TaraturaInUso(), QStringLiteral("x")), EsitoFogli::Errore);
         VERIFICA_COPIONE(finta);
     }
 };
