@@ -25,8 +25,8 @@ public:
     static frmStampaFogli *Apri(const DocumentoSviluppo &documento, TaraturaInUso &taratura, QWidget *parent);
 
     SceltaFogli Scelta() const;
-    // The PDF's layout the preview shows; with the calibration applied it is also the printer's
-    // on a printer that prints the PDF's area.
+    // The layout the preview shows: the PDF's, landscape when the calibration applies to it, as it
+    // always does on a printer.
     const ImpaginazioneFogli &Impaginazione() const noexcept { return m_impaginazione; }
 
     QComboBox *const cboCarta;
