@@ -7,6 +7,7 @@
 #include "development/PaginaGrafico.h"
 #include "development/StampaSviluppoCarta.h"
 #include "development/frmGrafico.h"
+#include "fogli/frmStampaFogli.h"
 #include "platform/Piattaforma.h"
 #include "worksheet/frmCalvetra.h"
 
@@ -173,6 +174,12 @@ void MDICalvetra::StampaSviluppo(frmGrafico &finestra)
     Foglio();
     StampaSviluppoSuCarta(finestra.Pagina().Elenco().elementi(),
                           DidascaliaSalvataggio(finestra.Documento().salvataggio), m_taratura.Indice());
+}
+
+void MDICalvetra::StampaGrandezzaNaturale(frmGrafico &finestra)
+{
+    Foglio();
+    frmStampaFogli::Apri(finestra.Documento(), m_taratura, this);
 }
 
 void MDICalvetra::ManagerTarature()

@@ -42,6 +42,7 @@ public:
     void MostraAbout() override;
     TaraturaInUso &Taratura() override { return m_taratura; }
     void StampaSviluppo(frmGrafico &finestra) override;
+    void StampaGrandezzaNaturale(frmGrafico &finestra) override;
     void ManagerTarature() override;
     void ManagerTaraturaStampante() override;
 

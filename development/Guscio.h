@@ -38,6 +38,8 @@ public:
 
     // Printing and the calibration manager: filled in where those windows live.
     virtual void StampaSviluppo(frmGrafico &finestra) = 0;
+    // The tiled true-size printout and PDF of the window's blank.
+    virtual void StampaGrandezzaNaturale(frmGrafico &finestra) = 0;
     virtual void ManagerTarature() = 0;
     virtual void ManagerTaraturaStampante() = 0;
 };

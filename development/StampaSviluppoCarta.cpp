@@ -24,13 +24,19 @@ void DisegnaSuCarta(QPainter &pittore, const std::vector<ElementoDisegno> &eleme
     RiproduciElenco(pittore, elementi, {mappa, y, k_SpessoreLineaMm});
 }
 
+bool SviluppoDaStampare(const QString &salvato)
+{
+    if (!salvato.isEmpty())
+        return true;
+    MsgBox(QStringLiteral("Nessun sviluppo da stampare! Premere OK per continuare"));
+    return false;
+}
+
 EsitoStampa StampaSviluppoSuCarta(const std::vector<ElementoDisegno> &elementi, const QString &salvato,
                                   int indiceTaratura)
 {
-    if (salvato.isEmpty()) {
-        MsgBox(QStringLiteral("Nessun sviluppo da stampare! Premere OK per continuare"));
+    if (!SviluppoDaStampare(salvato))
         return EsitoStampa::NienteDaStampare;
-    }
     // The calibration is checked before the printer is chosen, so a damaged one costs no paper.
     const std::optional<CorrezioneCarta> correzione = CorrezioneTaraturaInUso(indiceTaratura);
     if (!correzione)

@@ -18,6 +18,10 @@ using CorrezioneCarta = std::function<QPointF(const QPointF &)>;
 // top-left corner of the printable area); every line end and text anchor goes through `correzione`.
 void DisegnaSuCarta(QPainter &pittore, const std::vector<ElementoDisegno> &elementi, const CorrezioneCarta &correzione);
 
+// False, after its message, when `salvato` (a development window's lblSalvato caption) tells that
+// the window holds no development: every print command starts with it.
+bool SviluppoDaStampare(const QString &salvato);
+
 enum class EsitoStampa { Stampato, NienteDaStampare, TaraturaScartata, Annullato, ErroreStampante };
 
 // "Stam&pa" of a development window: `salvato` is its lblSalvato caption, `indiceTaratura` the

@@ -86,6 +86,9 @@ void frmGrafico::creaMenu()
     file->addSeparator()->setObjectName(QStringLiteral("mnuDivisione3"));
     connect(voce(file, QStringLiteral("Stam&pa"), "mnuStampa"), &QAction::triggered, this,
             &frmGrafico::mnuStampa_Click);
+    QAction *naturale = voce(file, QStringLiteral("Stampa a grandezza &naturale..."), "mnuStampaNaturale");
+    naturale->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(naturale, &QAction::triggered, this, &frmGrafico::mnuStampaNaturale_Click);
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     connect(voce(file, QStringLiteral("Esporta come *.&dxf"), "mnuEsporta"), &QAction::triggered, this,
             &frmGrafico::mnuEsporta_Click);
@@ -332,6 +335,8 @@ void frmGrafico::cmdChiudi_Click()
 }
 
 void frmGrafico::mnuStampa_Click() { m_guscio.StampaSviluppo(*this); }
+
+void frmGrafico::mnuStampaNaturale_Click() { m_guscio.StampaGrandezzaNaturale(*this); }
 
 void frmGrafico::mnuEsporta_Click()
 {

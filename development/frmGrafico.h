@@ -70,6 +70,7 @@ public:
     bool mnuSalvaNome_Click();
     void cmdChiudi_Click();
     void mnuStampa_Click();
+    void mnuStampaNaturale_Click();
     void mnuEsporta_Click();
     void mnuEsci_Click();
     void mnuManager_Tarature_Click();

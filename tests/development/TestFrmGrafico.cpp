@@ -80,6 +80,8 @@ private slots:
                                 << "&Chiudi" << QKeySequence();
         QTest::newRow("stampa") << "mnuStampa"
                                 << "Stam&pa" << QKeySequence();
+        QTest::newRow("stampa naturale") << "mnuStampaNaturale"
+                                         << "Stampa a grandezza &naturale..." << QKeySequence("Ctrl+T");
         QTest::newRow("esporta") << "mnuEsporta"
                                  << "Esporta come *.&dxf" << QKeySequence();
         QTest::newRow("esci") << "mnuEsci"
@@ -121,8 +123,8 @@ private slots:
         for (QAction *azione : file->actions())
             nomi << azione->objectName();
         QCOMPARE(nomi, (QStringList{"mnuNuovoFoglioDiLavoro", "mnuNuovoSviluppo", "mnuDivisione", "mnuApri",
-                                    "mnuSalvaNome", "cmdChiudi", "mnuDivisione3", "mnuStampa", "mnuSep1", "mnuEsporta",
-                                    "mnuSep2", "mnuEsci"}));
+                                    "mnuSalvaNome", "cmdChiudi", "mnuDivisione3", "mnuStampa", "mnuStampaNaturale",
+                                    "mnuSep1", "mnuEsporta", "mnuSep2", "mnuEsci"}));
         for (const char *separatore : {"mnuDivisione", "mnuDivisione3", "mnuSep1", "mnuSep2"})
             QVERIFY(file->findChild<QAction *>(QLatin1String(separatore))->isSeparator());
         VERIFICA_COPIONE(finta);

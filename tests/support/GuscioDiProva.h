@@ -38,6 +38,7 @@ public:
     void MostraAbout() override { m_about.show(); }
     TaraturaInUso &Taratura() override { return m_taratura; }
     void StampaSviluppo(frmGrafico &finestra) override { stampe << &finestra; }
+    void StampaGrandezzaNaturale(frmGrafico &finestra) override { stampeGrandezzaNaturale << &finestra; }
     void ManagerTarature() override { ++managerTarature; }
     void ManagerTaraturaStampante() override { ++managerTarature; }
 
@@ -47,7 +48,7 @@ public:
     QWidget *about() { return &m_about; }
 
     int cascate = 0, chiusureFrame = 0, managerTarature = 0;
-    QList<frmGrafico *> stampe;
+    QList<frmGrafico *> stampe, stampeGrandezzaNaturale;
 
 private:
     StatoSviluppo m_stato;

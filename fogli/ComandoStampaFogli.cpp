@@ -1,0 +1,147 @@
+// The printer and PDF paths of the tiled printout: checks first, then one pass through StampaFogli.
+#include "fogli/ComandoStampaFogli.h"
+
+#include "calibration/TaraturaInUso.h"
+#include "development/Esportazione.h"
+#include "development/StampaSviluppoCarta.h"
+#include "development/TaraturaCarta.h"
+#include "fogli/MessaggiFogli.h"
+#include "fogli/StampaFogli.h"
+#include "platform/Piattaforma.h"
+#include "platform/TestoFisso.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <algorithm>
+
+std::optional<SagomaFogli> SagomaDelDocumento(const DocumentoSviluppo &documento)
+{
+    if (!SviluppoDaStampare(DidascaliaSalvataggio(documento.salvataggio)))
+        return std::nullopt;
+    return SagomaDelleFigure(FigureDelleEtichette(documento.etichette));
+}
+
+std::vector<QPageSize> CarteFogli()
+{
+    std::vector<QPageSize> carte{QPageSize(QPageSize::A4), QPageSize(QPageSize::A3), QPageSize(QPageSize::Letter)};
+    for (const QPageSize &offerta : QPrinterInfo::defaultPrinter().supportedPageSizes())
+        if (offerta.isValid() &&
+            std::none_of(carte.begin(), carte.end(), [&](const QPageSize &c) { return c.isEquivalentTo(offerta); }))
+            carte.push_back(offerta);
+    return carte;
+}
+
+QString NomeTaraturaFogli(const TaraturaInUso &taratura)
+{
+    return taratura.Indice() >= 0 ? taratura.Nome() : taratura.Nomi().value(0);
+}
+
+QString RifiutoOrientamento(const SceltaFogli &scelta, bool tarata)
+{
+    if (!tarata || scelta.orientamento != OrientamentoFogli::Verticale)
+        return {};
+    return QStringLiteral("Con una taratura i fogli sono orizzontali, come la griglia di taratura: scegliere "
+                          "l'orientamento automatico o orizzontale!");
+}
+
+OpzioniPdf OpzioniDellaScelta(const SceltaFogli &scelta, bool tarata, const QString &taratura)
+{
+    OpzioniPdf opzioni;
+    opzioni.carta = scelta.carta;
+    opzioni.orientamento = tarata ? OrientamentoFogli::Orizzontale : scelta.orientamento;
+    opzioni.sovrapposizione = scelta.sovrapposizione;
+    if (tarata)
+        opzioni.taratura = taratura;
+    return opzioni;
+}
+
+QString TestoNumeroFogli(int fogli)
+{
+    return fogli == 1 ? QStringLiteral("1 foglio") : QStringLiteral("%1 fogli").arg(fogli);
+}
+
+bool ImpaginazioneAccettata(const ImpaginazioneFogli &impaginazione, const CartaFogli &carta)
+{
+    if (impaginazione.errore != ErroreFogli::Nessuno) {
+        MsgBox(MessaggioErroreFogli(impaginazione.errore, carta));
+        return false;
+    }
+    return impaginazione.stampati <= k_FogliDaChiedere ||
+           MsgBox(DomandaFogli(impaginazione.stampati), Pulsanti::SiNo) == RispostaSi;
+}
+
+EsitoFogli StampaFogliSuStampante(const SagomaFogli &sagoma, const SceltaFogli &scelta, const TaraturaInUso &taratura)
+{
+    if (const QString rifiuto = RifiutoOrientamento(scelta, true); !rifiuto.isEmpty()) {
+        MsgBox(rifiuto);
+        return EsitoFogli::Rifiutato;
+    }
+    // The calibration is checked before the printer is chosen, so a damaged one costs no paper.
+    const std::optional<CorrezioneCarta> correzione = CorrezioneTaraturaInUso(taratura.Indice());
+    if (!correzione)
+        return EsitoFogli::Rifiutato;
+
+    QPrinter stampante(QPrinter::HighResolution);
+    stampante.setFullPage(false);
+    stampante.setPageSize(scelta.carta);
+    stampante.setPageOrientation(QPageLayout::Landscape);
+    if (!Piattaforma::corrente().DialogoStampante(stampante))
+        return EsitoFogli::Annullato;
+
+    // The printer's own printable area, on the paper the user left in its dialog.
+    const QSizeF area = AreaDisegnoFogli(stampante.pageLayout());
+    const CartaFogli carta{area.width(), area.height(), OrientamentoFogli::Orizzontale, scelta.sovrapposizione};
+    const ImpaginazioneFogli impaginazione =
+        ImpaginaFogli(sagoma, carta, {NomeTaraturaFogli(taratura), stampante.pageLayout().pageSize().key(), {}});
+    if (!ImpaginazioneAccettata(impaginazione, carta))
+        return EsitoFogli::Rifiutato;
+    stampante.setPageOrientation(OrientamentoPagina(impaginazione));
+    if (!StampaFogli(stampante, impaginazione, *correzione)) {
+        MsgBox(QStringLiteral("Errore nella stampa dello sviluppo: la stampante non ha accettato i fogli!"));
+        return EsitoFogli::Errore;
+    }
+    return EsitoFogli::Fatto;
+}
+
+EsitoFogli EsportaFogliPdf(const SagomaFogli &sagoma, const SceltaFogli &scelta, const TaraturaInUso &taratura,
+                           const QString &nome)
+{
+    const bool tarata = scelta.taraturaNelPdf;
+    if (const QString rifiuto = RifiutoOrientamento(scelta, tarata); !rifiuto.isEmpty()) {
+        MsgBox(rifiuto);
+        return EsitoFogli::Rifiutato;
+    }
+    OpzioniPdf opzioni = OpzioniDellaScelta(scelta, tarata, NomeTaraturaFogli(taratura));
+    if (tarata) {
+        const std::optional<CorrezioneCarta> correzione = CorrezioneTaraturaInUso(taratura.Indice());
+        if (!correzione)
+            return EsitoFogli::Rifiutato;
+        opzioni.correzione = *correzione;
+    }
+    const ImpaginazioneFogli impaginazione = ImpaginaPdf(sagoma, opzioni);
+    if (!ImpaginazioneAccettata(impaginazione, CartaPdf(opzioni)))
+        return EsitoFogli::Rifiutato;
+
+    RichiestaFile richiesta;
+    richiesta.filtro = QStringLiteral("(*.pdf)|*.pdf");
+    richiesta.nomePredefinito = TrimBlank(nome) + QStringLiteral(".pdf");
+    richiesta.chiediSovrascrittura = true;
+    // The dialog adds the extension itself, so that its overwrite question names the real file.
+    richiesta.estensionePredefinita = QStringLiteral("pdf");
+    const auto scelto = Piattaforma::corrente().DialogoSalva(richiesta);
+    if (!scelto)
+        return EsitoFogli::Annullato;
+    const QString percorso =
+        scelto->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? *scelto : *scelto + QStringLiteral(".pdf");
+
+    const std::optional<QByteArray> pdf = PdfDeiFogli(impaginazione, opzioni);
+    QString motivo = QStringLiteral("impossibile comporre il PDF");
+    const EsitoEsportazione esito =
+        pdf ? ScriviEsportazione(percorso, *pdf, {}, &motivo) : EsitoEsportazione::NonScrivibile;
+    if (esito == EsitoEsportazione::Ok)
+        return EsitoFogli::Fatto;
+    MsgBox(QStringLiteral("Errore nell'esportazione dello sviluppo\n") +
+           MessaggioEsportazione(esito, percorso, motivo));
+    return EsitoFogli::Errore;
+}

@@ -1,0 +1,132 @@
+// Lays the dialog out and keeps its preview and its calibration caption current.
+#include "fogli/frmStampaFogli.h"
+
+#include "calibration/TaraturaInUso.h"
+#include "fogli/AnteprimaFogli.h"
+#include "fogli/MessaggiFogli.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmStampaFogli::frmStampaFogli(SagomaFogli sagoma, QString nome, TaraturaInUso &taratura, QWidget *parent)
+    : QDialog(parent),
+      cboCarta(new QComboBox(this)),
+      cboOrientamento(new QComboBox(this)),
+      spnSovrapposizione(new QDoubleSpinBox(this)),
+      lblTaratura(new QLabel(this)),
+      chkTaraturaPdf(new QCheckBox(QStringLiteral("applica la taratura in uso"), this)),
+      anteprima(new AnteprimaFogli(this)),
+      lblFogli(new QLabel(this)),
+      cmdStampa(new QPushButton(QStringLiteral("Stampa..."), this)),
+      cmdEsportaPdf(new QPushButton(QStringLiteral("Esporta PDF..."), this)),
+      cmdAnnulla(new QPushButton(QStringLiteral("Annulla"), this)),
+      m_sagoma(std::move(sagoma)),
+      m_nome(std::move(nome)),
+      m_taratura(taratura),
+      m_carte(CarteFogli())
+{
+    setObjectName(QStringLiteral("frmStampaFogli"));
+    setWindowTitle(QStringLiteral("Stampa a grandezza naturale"));
+    for (const QPageSize &carta : m_carte)
+        cboCarta->addItem(carta.name());
+    cboOrientamento->addItems(
+        {QStringLiteral("automatico"), QStringLiteral("verticale"), QStringLiteral("orizzontale")});
+    spnSovrapposizione->setRange(0, k_SovrapposizioneMassima);
+    spnSovrapposizione->setDecimals(1);
+    spnSovrapposizione->setValue(k_SovrapposizioneIniziale);
+    spnSovrapposizione->setSuffix(QStringLiteral(" mm"));
+    chkTaraturaPdf->setToolTip(QStringLiteral(
+        "Per un PDF da stampare con la stampante di questa taratura: fogli orizzontali, come la stampa"));
+    lblFogli->setObjectName(QStringLiteral("lblFogli"));
+    lblFogli->setWordWrap(true);
+    cmdStampa->setDefault(true);
+
+    auto *campi = new QFormLayout;
+    campi->addRow(QStringLiteral("Carta:"), cboCarta);
+    campi->addRow(QStringLiteral("Orientamento:"), cboOrientamento);
+    campi->addRow(QStringLiteral("Sovrapposizione:"), spnSovrapposizione);
+    campi->addRow(QStringLiteral("Taratura in uso:"), lblTaratura);
+    campi->addRow(QStringLiteral("PDF:"), chkTaraturaPdf);
+    auto *pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    for (QPushButton *pulsante : {cmdStampa, cmdEsportaPdf, cmdAnnulla})
+        pulsanti->addWidget(pulsante);
+    auto *colonna = new QVBoxLayout(this);
+    colonna->addLayout(campi);
+    colonna->addWidget(anteprima, 1);
+    colonna->addWidget(lblFogli);
+    colonna->addLayout(pulsanti);
+
+    connect(cboCarta, &QComboBox::currentIndexChanged, this, &frmStampaFogli::aggiorna);
+    connect(cboOrientamento, &QComboBox::currentIndexChanged, this, &frmStampaFogli::aggiorna);
+    connect(spnSovrapposizione, &QDoubleSpinBox::valueChanged, this, &frmStampaFogli::aggiorna);
+    connect(chkTaraturaPdf, &QCheckBox::toggled, this, &frmStampaFogli::aggiorna);
+    connect(&m_taratura, &TaraturaInUso::ElencoCambiato, this, &frmStampaFogli::mostraTaratura);
+    connect(&m_taratura, &TaraturaInUso::SceltaCambiata, this, &frmStampaFogli::mostraTaratura);
+    connect(cmdStampa, &QPushButton::clicked, this, &frmStampaFogli::cmdStampa_Click);
+    connect(cmdEsportaPdf, &QPushButton::clicked, this, &frmStampaFogli::cmdEsportaPdf_Click);
+    connect(cmdAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    mostraTaratura();
+    aggiorna();
+}
+
+frmStampaFogli *frmStampaFogli::Apri(const DocumentoSviluppo &documento, TaraturaInUso &taratura, QWidget *parent)
+{
+    std::optional<SagomaFogli> sagoma = SagomaDelDocumento(documento);
+    if (!sagoma)
+        return nullptr;
+    auto *dialogo = new frmStampaFogli(std::move(*sagoma), documento.etichette.lblNome, taratura, parent);
+    dialogo->setAttribute(Qt::WA_DeleteOnClose);
+    // Modeless: the calibration is chosen on the worksheet while the dialog stays open.
+    dialogo->show();
+    return dialogo;
+}
+
+SceltaFogli frmStampaFogli::Scelta() const
+{
+    SceltaFogli scelta;
+    scelta.carta = m_carte.at(std::size_t(std::max(cboCarta->currentIndex(), 0)));
+    scelta.orientamento = OrientamentoFogli(cboOrientamento->currentIndex());
+    scelta.sovrapposizione = spnSovrapposizione->value();
+    scelta.taraturaNelPdf = chkTaraturaPdf->isChecked();
+    return scelta;
+}
+
+void frmStampaFogli::aggiorna()
+{
+    const SceltaFogli scelta = Scelta();
+    const QString rifiuto = RifiutoOrientamento(scelta, scelta.taraturaNelPdf);
+    const OpzioniPdf opzioni = OpzioniDellaScelta(scelta, scelta.taraturaNelPdf);
+    m_impaginazione = rifiuto.isEmpty() ? ImpaginaPdf(m_sagoma, opzioni) : ImpaginazioneFogli();
+    anteprima->Mostra(rifiuto.isEmpty() ? &m_impaginazione : nullptr);
+    if (!rifiuto.isEmpty())
+        lblFogli->setText(rifiuto);
+    else if (m_impaginazione.errore != ErroreFogli::Nessuno)
+        lblFogli->setText(MessaggioErroreFogli(m_impaginazione.errore, CartaPdf(opzioni)));
+    else
+        lblFogli->setText(TestoNumeroFogli(m_impaginazione.stampati));
+}
+
+void frmStampaFogli::mostraTaratura()
+{
+    const QString nome = NomeTaraturaFogli(m_taratura);
+    lblTaratura->setText(nome.isEmpty() ? QStringLiteral("nessuna") : nome);
+}
+
+void frmStampaFogli::cmdStampa_Click()
+{
+    if (StampaFogliSuStampante(m_sagoma, Scelta(), m_taratura) == EsitoFogli::Fatto)
+        accept();
+}
+
+void frmStampaFogli::cmdEsportaPdf_Click()
+{
+    if (EsportaFogliPdf(m_sagoma, Scelta(), m_taratura, m_nome) == EsitoFogli::Fatto)
+        accept();
+}
