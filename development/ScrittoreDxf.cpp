@@ -107,7 +107,8 @@ void ScrittoreDxf::PolilineaChiusa(const std::vector<PuntoPiano> &vertici, const
         estendi(v.x, v.y);
         const double b = i < bulge.size() ? bulge[i] : 0.0;
         if (b != 0) {
-            gruppo(42, b);
+            // Six decimals of a bulge would move a 10 m arc's centre by a tenth of a millimetre.
+            gruppo(42, QString::number(b, 'f', 12));
             estendiArco(v, vertici[(i + 1) % vertici.size()], b);
         }
     }
