@@ -14,6 +14,7 @@
 class Guscio;
 class PaginaGrafico;
 class QAction;
+struct OpzioniDxf;
 class QLabel;
 class QMenu;
 
@@ -71,6 +72,8 @@ public:
     void cmdChiudi_Click();
     void mnuStampa_Click();
     void mnuEsporta_Click();
+    void mnuEsportaArchi_Click();
+    void mnuTabellaGeneratrici_Click();
     void mnuEsci_Click();
     void mnuManager_Tarature_Click();
     void mnuCascata_Click();
@@ -97,6 +100,7 @@ private:
     QAction *voce(QMenu *menu, const QString &didascalia, const char *nome);
     void elencaFinestre();
     bool chiediSalvataggio();
+    void esportaDxf(const OpzioniDxf &opzioni);
 
     Guscio &m_guscio;
     PaginaGrafico *const m_pagina;

@@ -121,7 +121,7 @@ private slots:
             nomi << azione->objectName();
         QCOMPARE(nomi, (QStringList{"mnuNuovoFoglioDiLavoro", "mnuNuovoSviluppo", "mnuDivisione", "mnuApri",
                                     "mnuSalvaNome", "cmdChiudi", "mnuDivisione3", "mnuStampa", "mnuSep1", "mnuEsporta",
-                                    "mnuSep2", "mnuEsci"}));
+                                    "mnuEsportaArchi", "mnuTabellaGeneratrici", "mnuSep2", "mnuEsci"}));
         for (const char *separatore : {"mnuDivisione", "mnuDivisione3", "mnuSep1", "mnuSep2"})
             QVERIFY(file->findChild<QAction *>(QLatin1String(separatore))->isSeparator());
         VERIFICA_COPIONE(finta);

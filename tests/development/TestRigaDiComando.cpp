@@ -61,7 +61,7 @@ private slots:
         const QStringList righe =
             QString::fromLatin1(LeggiTutto(csv)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(righe.size(), 1 + 62 + 2);
-        QCOMPARE(righe.first(), QStringLiteral("k,XAB,YAB,XCD,YCD,Generatore"));
+        QCOMPARE(righe.first(), QStringLiteral("k,XAB (mm),YAB (mm),XCD (mm),YCD (mm),Generatore (mm)"));
         const QRegularExpression numero(QStringLiteral("^-?[0-9]+\\.[0-9]{6}$"));
         for (int k = 1; k <= 62; ++k) {
             const QStringList celle = righe[k].split(QLatin1Char(','));
