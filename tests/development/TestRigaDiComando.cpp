@@ -34,6 +34,7 @@ private slots:
         QCOMPARE(aiuto.codice, 0);
         QVERIFY(aiuto.uscita.contains(QStringLiteral("--export-dxf FILE.tnt OUT.dxf")));
         QVERIFY(aiuto.uscita.contains(QStringLiteral("--export-csv FILE.tnt OUT.csv")));
+        QVERIFY(aiuto.uscita.contains(QStringLiteral("--export-dxf [--arcs] [--generators] FILE.tnt OUT.dxf")));
     }
 
     void esportaDxf()
