@@ -150,6 +150,7 @@ ContornoTaglio ContornoAdattivo(const ProfiloSviluppo &profilo, double tolleranz
     c.D = profilo.bordoCD.back();
     // The dense points lie on the exact edges, their chords within scartoDenso of them.
     const double margine = std::max(tolleranza - scartoDenso, tolleranza / 4);
+    c.tolleranza = std::max(tolleranza, margine + scartoDenso);
     Tratto ab = tratto(profilo.bordoAB, profilo.arcoAB, profilo.raggioAB, margine, archi);
     Tratto cd = tratto(profilo.bordoCD, profilo.arcoCD, profilo.raggioCD, margine, archi);
     c.verticiAB = int(ab.punti.size());

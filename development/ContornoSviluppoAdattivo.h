@@ -18,6 +18,7 @@ struct ContornoTaglio {
     int verticiAB = 0, verticiCD = 0;        // each edge's vertices, its corners included
     double lunghezzaAB = 0, lunghezzaCD = 0; // the edges as drawn, arcs as arcs
     int archi = 0;                           // segments written as exact arcs
+    double tolleranza = 0;                   // the bound kept: the one asked, unless the dense sampling was too coarse
 };
 
 // The fewest points of the dense edge `denso` whose chords keep every dense point within

@@ -60,7 +60,7 @@ QStringList legenda(const StatoSviluppo &s, const ProfiloSviluppo &p, const Cont
     } else {
         righe << QStringLiteral("Diametro (mm): ") + due(s.Diametro);
     }
-    righe << QStringLiteral("Tolleranza del contorno (mm): ") + QString::number(k_TolleranzaDxf, 'f', 3) +
+    righe << QStringLiteral("Tolleranza del contorno (mm): ") + QString::number(c.tolleranza, 'f', 3) +
                  (c.archi > 0 ? QStringLiteral(", archi esatti") : QString());
     return righe;
 }
@@ -141,6 +141,6 @@ QByteArray TestoDxf(const StatoSviluppo &sviluppato, const ProfiloSviluppo &prof
         dxf.Testo(righe[i], {tutto.maxX + 2 * altezza, tutto.maxY - altezza - i * k_Interlinea * altezza}, altezza,
                   false, k_LayerTesti);
     if (riepilogo)
-        *riepilogo = {int(c.vertici.size()), c.archi, k_TolleranzaDxf};
+        *riepilogo = {int(c.vertici.size()), c.archi, c.tolleranza};
     return dxf.Documento();
 }
