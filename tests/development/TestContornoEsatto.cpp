@@ -139,7 +139,7 @@ double distanzaSegmento(V2 p, V2 a, V2 b)
 // Distance from p to the exact edge between parameters t1 and t2, sampled very finely.
 double distanzaDalBordo(V2 p, double t1, double t2, const std::function<V2(double)> &bordo)
 {
-    constexpr int k_Campioni = 200;
+    constexpr int k_Campioni = 64;
     const double margine = 0.1 * std::fabs(t2 - t1) + 1e-6;
     const double da = std::min(t1, t2) - margine, a = std::max(t1, t2) + margine;
     double minima = 1e300;
@@ -174,8 +174,8 @@ int verticiMinimi(const std::function<V2(double)> &bordo, double da, double a, d
 {
     auto regge = [&](double t1, double t2) {
         const V2 p = bordo(t1), q = bordo(t2);
-        for (int i = 1; i < 64; ++i)
-            if (distanzaSegmento(bordo(t1 + (t2 - t1) * i / 64), p, q) > tolleranza)
+        for (int i = 1; i < 32; ++i)
+            if (distanzaSegmento(bordo(t1 + (t2 - t1) * i / 32), p, q) > tolleranza)
                 return false;
         return true;
     };
@@ -184,7 +184,7 @@ int verticiMinimi(const std::function<V2(double)> &bordo, double da, double a, d
         if (regge(t, a))
             return vertici + 1;
         double buono = t, cattivo = a;
-        for (int i = 0; i < 50; ++i)
+        for (int i = 0; i < 30; ++i)
             (regge(t, (buono + cattivo) / 2) ? buono : cattivo) = (buono + cattivo) / 2;
         t = buono;
     }
