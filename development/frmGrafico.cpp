@@ -2,7 +2,6 @@
 #include "development/frmGrafico.h"
 
 #include "development/EsportaDxf.h"
-#include "development/TabellaOrdinate.h"
 #include "development/frmOrdinate.h"
 #include "development/Guscio.h"
 #include "development/PaginaGrafico.h"
@@ -382,16 +381,7 @@ void frmGrafico::mnuTabellaGeneratrici_Click()
         MsgBox(QStringLiteral("Nessun sviluppo da esportare! Premere OK per continuare"));
         return;
     }
-    const FigureSviluppo figure = FigureDelleEtichette(m_documento.etichette);
-    std::optional<TabellaOrdinate> tabella;
-    TrappolaErrori([&] { tabella = TabellaDelleFigure(figure); });
-    if (!tabella)
-        return;
-    // Not modal: the bench worker keeps it open beside the drawing.
-    auto *finestra = new frmOrdinate(figure, *tabella, this);
-    finestra->setAttribute(Qt::WA_DeleteOnClose);
-    finestra->setWindowFlag(Qt::Window);
-    finestra->show();
+    frmOrdinate::Mostra(FigureDelleEtichette(m_documento.etichette), this);
 }
 
 void frmGrafico::mnuEsci_Click() { m_guscio.ChiudiFrame(); }

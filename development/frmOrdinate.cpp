@@ -73,6 +73,20 @@ frmOrdinate::frmOrdinate(const FigureSviluppo &figure, const TabellaOrdinate &ta
     resize(720, 600);
 }
 
+frmOrdinate *frmOrdinate::Mostra(const FigureSviluppo &figure, QWidget *genitore)
+{
+    std::optional<TabellaOrdinate> tabella;
+    TrappolaErrori([&] { tabella = TabellaDelleFigure(figure); });
+    if (!tabella)
+        return nullptr;
+    // Not modal: the bench worker keeps it open beside the drawing.
+    auto *finestra = new frmOrdinate(figure, *tabella, genitore);
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    finestra->setWindowFlag(Qt::Window);
+    finestra->show();
+    return finestra;
+}
+
 void frmOrdinate::cmdStampa_Click()
 {
     if (StampaOrdinateSuCarta(m_modello->Tabella()) == EsitoStampa::ErroreStampante)

@@ -15,6 +15,10 @@ public:
     // `figure` are the development's figures, recomputed for the CSV export; `tabella` its table.
     frmOrdinate(const FigureSviluppo &figure, const TabellaOrdinate &tabella, QWidget *genitore = nullptr);
 
+    // Develops `figure` afresh and shows their table in a window of its own beside `genitore`,
+    // not modal; nothing when the figures are rejected (already told).
+    static frmOrdinate *Mostra(const FigureSviluppo &figure, QWidget *genitore);
+
     void cmdStampa_Click();
     void cmdEsportaCsv_Click();
     void cmdChiudi_Click();

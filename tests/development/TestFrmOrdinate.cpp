@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QTest>
 
 namespace {
@@ -70,6 +71,11 @@ private slots:
         finta.attendiBox(QStringLiteral("Errore nell'esportazione dello sviluppo\nImpossibile scrivere il file: ") +
                          manca + QStringLiteral(": file o cartella inesistente"));
         tabella->cmdEsportaCsv_Click();
+        // "Stampa..." through the printer chosen, here a PDF file.
+        const QString pdf = m_cartella.percorso(QStringLiteral("stampa.pdf"));
+        finta.attendiStampante(true, [&pdf](QPrinter &p) { p.setOutputFileName(pdf); });
+        tabella->cmdStampa_Click();
+        QVERIFY(ParoleDelPdf(pdf, 1).contains(QStringLiteral("Pezzo")));
         tabella->cmdChiudi_Click();
         QVERIFY(!tabella->isVisible());
         VERIFICA_COPIONE(finta);
