@@ -18,18 +18,22 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace {
 // Exit codes of the batch commands.
 enum : int { UscitaRiuscita = 0, UscitaDatiRifiutati = 1, UscitaErroreFile = 2 };
 
-using Esportatore = EsitoEsportazione (*)(const FigureSviluppo &, const QString &, const QString &, QString *);
+using Esportatore =
+    std::function<EsitoEsportazione(const FigureSviluppo &, const QString &, const QString &, QString *)>;
 
 const char k_Uso[] =
-    "Uso: vorna [--export-dxf FILE.tnt OUT.dxf | --export-csv FILE.tnt OUT.csv |\n"
+    "Uso: vorna [--export-dxf [--arcs] [--generators] FILE.tnt OUT.dxf | --export-csv FILE.tnt OUT.csv |\n"
     "            --export-pdf FILE.tnt OUT.pdf [OPZIONI] | --help | --version]\n"
     "Senza argomenti apre la finestra del programma.\n"
     "  --export-dxf FILE.tnt OUT.dxf  esporta lo sviluppo in DXF (R12) a grandezza reale, in mm\n"
+    "    --arcs                       i bordi circolari come archi esatti della polilinea\n"
+    "    --generators                 le generatrici sul layer GENERATRICI, per la marcatura\n"
     "  --export-csv FILE.tnt OUT.csv  esporta la tabella delle ordinate dello sviluppo in CSV\n"
     "  --export-pdf FILE.tnt OUT.pdf  esporta lo sviluppo a grandezza naturale in PDF, diviso in fogli\n"
     "                                 da incollare, con una copertina; opzioni:\n"
@@ -262,6 +266,12 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
     const QString comando = argomenti.first();
     if (comando == QLatin1String("--export-pdf"))
         return esportaPdf(argomenti.mid(1), argv[0]);
+    // The DXF's options may stand anywhere after the command.
+    OpzioniDxf opzioni;
+    if (comando == QLatin1String("--export-dxf")) {
+        opzioni.archi = argomenti.removeAll(QStringLiteral("--arcs")) > 0;
+        opzioni.generatrici = argomenti.removeAll(QStringLiteral("--generators")) > 0;
+    }
     const int attesi = argomentiDi(comando);
     if (attesi < 0) {
         // Plain names are left to the windows; an option nobody knows must not open them.
@@ -285,5 +295,8 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
     const QString estensione = dxf ? QStringLiteral(".dxf") : QStringLiteral(".csv");
     if (const auto rifiuto = nomiRifiutati(argomenti[1], argomenti[2], estensione))
         return rifiuto;
-    return esporta(argomenti[1], argomenti[2], dxf ? &EsportaDxf : &EsportaCsv);
+    const Esportatore esportaDxf = [opzioni](const FigureSviluppo &f, const QString &p, const QString &o, QString *m) {
+        return EsportaDxf(f, p, o, m, opzioni);
+    };
+    return esporta(argomenti[1], argomenti[2], dxf ? esportaDxf : Esportatore(&EsportaCsv));
 }

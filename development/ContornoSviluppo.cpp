@@ -10,7 +10,6 @@ namespace {
 // kept points must stay apart once written, or a cutting machine reads a zero-length segment.
 constexpr double k_DistanzaMinima = 1e-5;
 
-bool coincidono(PuntoPiano a, PuntoPiano b) { return std::hypot(a.x - b.x, a.y - b.y) < k_DistanzaMinima; }
 
 // The edge turns by more than 45 degrees at p: a corner of the figure (a top cut through the apex
 // reaches it and leaves it there), held exactly by its sample. Finer sampling cannot shrink it,
@@ -23,10 +22,12 @@ bool angolo(PuntoPiano a, PuntoPiano p, PuntoPiano b)
 
 void aggiungi(std::vector<PuntoPiano> &punti, PuntoPiano p)
 {
-    if (punti.empty() || !coincidono(punti.back(), p))
+    if (punti.empty() || !Coincidono(punti.back(), p))
         punti.push_back(p);
 }
 } // namespace
+
+bool Coincidono(PuntoPiano a, PuntoPiano b) { return std::hypot(a.x - b.x, a.y - b.y) < k_DistanzaMinima; }
 
 std::vector<PuntoPiano> SenzaDoppioni(const std::vector<PuntoPiano> &punti)
 {
@@ -41,7 +42,7 @@ std::vector<PuntoPiano> ContornoChiuso(const ProfiloSviluppo &profilo)
     std::vector<PuntoPiano> risultato = SenzaDoppioni(profilo.bordoAB);
     for (auto v = profilo.bordoCD.rbegin(); v != profilo.bordoCD.rend(); ++v)
         aggiungi(risultato, *v);
-    while (risultato.size() > 1 && coincidono(risultato.front(), risultato.back()))
+    while (risultato.size() > 1 && Coincidono(risultato.front(), risultato.back()))
         risultato.pop_back();
     return risultato;
 }

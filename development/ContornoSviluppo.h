@@ -7,6 +7,7 @@
 
 // The points without consecutive repeats, coincident within what the exports can write apart
 // (the two halves share their middle generator).
+bool Coincidono(PuntoPiano a, PuntoPiano b);
 std::vector<PuntoPiano> SenzaDoppioni(const std::vector<PuntoPiano> &punti);
 
 // From A along AB to B, across the seam to D, back along CD to C; closing returns to A.

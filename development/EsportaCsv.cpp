@@ -1,11 +1,11 @@
 // The ordinate table: the development's 62 points per edge in mm, generator lengths and sums.
 #include "development/EsportaCsv.h"
 
+#include "development/TabellaOrdinate.h"
 #include "geometry/BordiSviluppo.h"
 
 #include <QStringList>
 
-#include <cmath>
 
 namespace {
 QByteArray riga(const QStringList &celle) { return celle.join(QLatin1Char(',')).toLatin1() + "\r\n"; }
@@ -13,13 +13,10 @@ QByteArray riga(const QStringList &celle) { return celle.join(QLatin1Char(',')).
 
 QByteArray TestoCsv(const StatoSviluppo &s)
 {
-    QByteArray testo = riga({QStringLiteral("k"), QStringLiteral("XAB"), QStringLiteral("YAB"), QStringLiteral("XCD"),
-                             QStringLiteral("YCD"), QStringLiteral("Generatore")});
-    for (int k = 1; k <= k_PuntiBordo; ++k) {
-        const double generatore = std::hypot(s.XCD[k] - s.XAB[k], s.YCD[k] - s.YAB[k]);
-        testo += riga({QString::number(k), NumeroEsportato(s.XAB[k]), NumeroEsportato(s.YAB[k]),
-                       NumeroEsportato(s.XCD[k]), NumeroEsportato(s.YCD[k]), NumeroEsportato(generatore)});
-    }
+    QByteArray testo = riga(IntestazioneOrdinate());
+    for (const RigaOrdinate &r : RigheOrdinate(s))
+        testo += riga({QString::number(r.k), NumeroEsportato(r.XAB), NumeroEsportato(r.YAB), NumeroEsportato(r.XCD),
+                       NumeroEsportato(r.YCD), NumeroEsportato(r.generatore)});
     testo += riga({QStringLiteral("SommaAB"), NumeroEsportato(s.SommaAB)});
     testo += riga({QStringLiteral("SommaCD"), NumeroEsportato(s.SommaCD)});
     return testo;

@@ -18,9 +18,9 @@ QStringList LegendaVera(const StatoSviluppo &s, bool cono)
             QStringLiteral("; BD: ") + due(ValoreDi(s.TestoBD)),
         QStringLiteral("Alfa (°): ") + due(ValoreDi(s.TestoAlfa)) + QStringLiteral("; Beta: ") +
             due(ValoreDi(s.TestoBeta)),
-        QStringLiteral("Scala 1:1"),
-        QStringLiteral("Somma AB (mm): ") + due(s.SommaAB),
-        QStringLiteral("Somma CD (mm): ") + due(s.SommaCD),
+        QStringLiteral("Scala 1:1, unità di misura: mm"),
+        QStringLiteral("Somma AB, 62 corde (mm): ") + due(s.SommaAB),
+        QStringLiteral("Somma CD, 62 corde (mm): ") + due(s.SommaCD),
         QStringLiteral("CD (mm): ") + due(std::hypot(s.XD - s.XC, s.YD - s.YC)),
     };
 }

@@ -5,6 +5,7 @@
 #include "platform/Cp1252.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // A rough upper bound of a character's width in the standard font, as a share of the height:
@@ -67,21 +68,62 @@ void ScrittoreDxf::estendi(double x, double y)
     m_maxY = std::max(m_maxY, y);
 }
 
-void ScrittoreDxf::PolilineaChiusa(const std::vector<PuntoPiano> &vertici, const QString &layer)
+// An arc reaches past its ends where it crosses an axis direction through its centre.
+void ScrittoreDxf::estendiArco(PuntoPiano a, PuntoPiano b, double bulge)
+{
+    const double corda = std::hypot(b.x - a.x, b.y - a.y);
+    if (corda <= 0)
+        return;
+    const double ampiezza = 4 * std::atan(bulge);
+    const double raggio = corda / (2 * std::sin(std::fabs(ampiezza) / 2));
+    // The centre lies on the chord's normal, to the left of a -> b for a counter-clockwise arc.
+    const double distanza = raggio * std::cos(ampiezza / 2) * (bulge > 0 ? 1 : -1);
+    const double cx = (a.x + b.x) / 2 - (b.y - a.y) / corda * distanza;
+    const double cy = (a.y + b.y) / 2 + (b.x - a.x) / corda * distanza;
+    const double inizio = std::atan2(a.y - cy, a.x - cx);
+    for (int quarto = -8; quarto <= 8; ++quarto) {
+        const double angolo = quarto * M_PI / 2;
+        const double oltre = ampiezza > 0 ? angolo - inizio : inizio - angolo;
+        if (oltre > 0 && oltre < std::fabs(ampiezza))
+            estendi(cx + raggio * std::cos(angolo), cy + raggio * std::sin(angolo));
+    }
+}
+
+void ScrittoreDxf::Layer(const QString &nome, int colore) { m_layer.emplace_back(nome, colore); }
+
+void ScrittoreDxf::PolilineaChiusa(const std::vector<PuntoPiano> &vertici, const QString &layer,
+                                   const std::vector<double> &bulge)
 {
     gruppo(0, QStringLiteral("POLYLINE"));
     gruppo(8, layer);
     gruppo(66, QStringLiteral("1"));
     punto(10, {});
     gruppo(70, QStringLiteral("1"));
-    for (const PuntoPiano &v : vertici) {
+    for (std::size_t i = 0; i < vertici.size(); ++i) {
+        const PuntoPiano &v = vertici[i];
         gruppo(0, QStringLiteral("VERTEX"));
         gruppo(8, layer);
         punto(10, v);
         estendi(v.x, v.y);
+        const double b = i < bulge.size() ? bulge[i] : 0.0;
+        if (b != 0) {
+            // Six decimals of a bulge would move a 10 m arc's centre by a tenth of a millimetre.
+            gruppo(42, QString::number(b, 'f', 12));
+            estendiArco(v, vertici[(i + 1) % vertici.size()], b);
+        }
     }
     gruppo(0, QStringLiteral("SEQEND"));
     gruppo(8, layer);
+}
+
+void ScrittoreDxf::Linea(PuntoPiano a, PuntoPiano b, const QString &layer)
+{
+    gruppo(0, QStringLiteral("LINE"));
+    gruppo(8, layer);
+    punto(10, a);
+    punto(11, b);
+    estendi(a.x, a.y);
+    estendi(b.x, b.y);
 }
 
 void ScrittoreDxf::Testo(const QString &testo, PuntoPiano p, double altezza, bool centrato, const QString &layer)
@@ -118,10 +160,10 @@ void ScrittoreDxf::tabella(const char *nome, int voci)
     gruppo(70, QString::number(voci));
 }
 
-void ScrittoreDxf::layer(const char *nome, int colore)
+void ScrittoreDxf::layer(const QString &nome, int colore)
 {
     gruppo(0, QStringLiteral("LAYER"));
-    gruppo(2, QLatin1String(nome));
+    gruppo(2, nome);
     gruppo(70, QStringLiteral("0"));
     gruppo(62, QString::number(colore));
     gruppo(6, QStringLiteral("CONTINUOUS"));
@@ -143,7 +185,7 @@ void ScrittoreDxf::intestazione(const ScrittoreDxf &disegno)
     gruppo(0, QStringLiteral("ENDSEC"));
 }
 
-void ScrittoreDxf::tabelle()
+void ScrittoreDxf::tabelle(const std::vector<std::pair<QString, int>> &layer)
 {
     sezione("TABLES");
     tabella("LTYPE", 1);
@@ -155,10 +197,10 @@ void ScrittoreDxf::tabelle()
     gruppo(73, QStringLiteral("0"));
     gruppo(40, 0.0);
     gruppo(0, QStringLiteral("ENDTAB"));
-    tabella("LAYER", 3);
-    layer("0", 7);
-    layer("TAGLIO", 1);
-    layer("TESTI", 5);
+    tabella("LAYER", int(layer.size()) + 1);
+    this->layer(QStringLiteral("0"), 7);
+    for (const auto &[nome, colore] : layer)
+        this->layer(nome, colore);
     gruppo(0, QStringLiteral("ENDTAB"));
     // TEXT entities name the STANDARD style; R12 readers expect to find it.
     tabella("STYLE", 1);
@@ -180,7 +222,7 @@ QByteArray ScrittoreDxf::Documento() const
 {
     ScrittoreDxf d;
     d.intestazione(*this);
-    d.tabelle();
+    d.tabelle(m_layer);
     d.sezione("ENTITIES");
     d.m_entita += m_entita;
     d.gruppo(0, QStringLiteral("ENDSEC"));

@@ -15,18 +15,21 @@ constexpr int k_Affinamenti = 8;
 double saettaProfilo(const ProfiloSviluppo &p) { return std::max(SaettaStimata(p.bordoAB), SaettaStimata(p.bordoCD)); }
 } // namespace
 
-bool SviluppaPerTaglio(const FigureSviluppo &figure, StatoSviluppo &sviluppato, ProfiloSviluppo &profilo)
+bool SviluppaPerTaglio(const FigureSviluppo &figure, StatoSviluppo &sviluppato, ProfiloSviluppo &profilo,
+                       double obiettivo, double *saetta)
 {
     int generatori = k_GeneratoriMinimi;
+    double stima = 0;
     for (int passo = 0; passo < k_Affinamenti; ++passo) {
         if (!SviluppaFigure(figure, generatori, sviluppato, profilo))
             return false;
-        // Aim at half the tolerance: the estimate is close, not a bound.
-        const double saetta = saettaProfilo(profilo);
-        if (!(saetta > k_TolleranzaDxf / 2) || generatori == k_GeneratoriMassimi)
+        stima = saettaProfilo(profilo);
+        if (!(stima > obiettivo) || generatori == k_GeneratoriMassimi)
             break;
-        const double fattore = 1.1 * std::sqrt(saetta / (k_TolleranzaDxf / 2));
+        const double fattore = 1.1 * std::sqrt(stima / obiettivo);
         generatori = int(std::min<double>(k_GeneratoriMassimi, std::ceil(generatori * fattore)));
     }
+    if (saetta)
+        *saetta = stima;
     return true;
 }

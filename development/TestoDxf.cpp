@@ -2,8 +2,11 @@
 #include "development/EsportaDxf.h"
 
 #include "development/ContornoSviluppo.h"
+#include "development/ContornoSviluppoAdattivo.h"
 #include "development/LegendaSviluppo.h"
 #include "development/ScrittoreDxf.h"
+#include "development/TestoDxfPosti.h"
+#include "platform/TestoNumerico.h"
 
 #include <QStringList>
 
@@ -13,60 +16,122 @@
 namespace {
 const QString k_LayerTaglio = QStringLiteral("TAGLIO");
 const QString k_LayerTesti = QStringLiteral("TESTI");
+const QString k_LayerGeneratrici = QStringLiteral("GENERATRICI");
+// The standard heights of technical lettering (mm): the largest one within a hundredth of the
+// blank, so that a small blank keeps legible letters and a large one no huge ones.
+constexpr double k_Altezze[] = {2.5, 3.5, 5, 7, 10};
+constexpr double k_Interlinea = 1.6;
 
-struct Riquadro {
-    double minX, minY, maxX, maxY;
-};
+QString due(double valore) { return QString::number(valore, 'f', 2); }
 
-Riquadro riquadroDi(const std::vector<PuntoPiano> &punti)
+// The smallest and largest distance of an edge from the apex: one figure for an exact arc.
+QString raggi(const std::vector<PuntoPiano> &bordo)
 {
-    if (punti.empty())
-        return {0, 0, 0, 0};
-    Riquadro r{punti.front().x, punti.front().y, punti.front().x, punti.front().y};
-    for (const PuntoPiano &p : punti) {
-        r.minX = std::min(r.minX, p.x);
-        r.maxX = std::max(r.maxX, p.x);
-        r.minY = std::min(r.minY, p.y);
-        r.maxY = std::max(r.maxY, p.y);
+    double minimo = INFINITY, massimo = 0;
+    for (const PuntoPiano &p : bordo) {
+        minimo = std::min(minimo, std::hypot(p.x, p.y));
+        massimo = std::max(massimo, std::hypot(p.x, p.y));
     }
-    return r;
+    if (bordo.empty())
+        minimo = 0;
+    return due(minimo) == due(massimo) ? due(minimo) : due(minimo) + QStringLiteral("-") + due(massimo);
 }
 
-void lettere(ScrittoreDxf &dxf, const ProfiloSviluppo &p, const Riquadro &r, double altezza)
+// The true-size legend, then what the drawn outline itself measures.
+QStringList legenda(const StatoSviluppo &s, const ProfiloSviluppo &p, const ContornoTaglio &c)
 {
-    if (p.bordoAB.empty() || p.bordoCD.empty())
-        return;
-    const PuntoPiano centro{(r.minX + r.maxX) / 2, (r.minY + r.maxY) / 2};
-    const std::pair<const char *, PuntoPiano> angoli[] = {
-        {"A", p.bordoAB.front()}, {"B", p.bordoAB.back()}, {"C", p.bordoCD.front()}, {"D", p.bordoCD.back()}};
+    QStringList righe = LegendaVera(s, p.cono);
+    righe << QStringLiteral("Bordo AB tracciato (mm): ") + due(c.lunghezzaAB)
+          << QStringLiteral("Bordo CD tracciato (mm): ") + due(c.lunghezzaCD);
+    if (p.cono) {
+        righe << QStringLiteral("Raggi dal vertice (mm): AB ") + raggi(p.bordoAB) + QStringLiteral("; CD ") +
+                     raggi(p.bordoCD);
+        const double settore = s.Apotema > 0 ? 2 * s.PiGreco * s.Raggio / s.Apotema : 0;
+        righe << QStringLiteral("Angolo del settore (°): ") + due(settore * 180 / s.PiGreco);
+    } else {
+        righe << QStringLiteral("Diametro (mm): ") + due(s.Diametro);
+    }
+    righe << QStringLiteral("Tolleranza del contorno (mm): ") + QString::number(c.tolleranza, 'f', 3) +
+                 (c.archi > 0 ? QStringLiteral(", archi esatti") : QString());
+    return righe;
+}
+
+double altezzaTesti(const RiquadroTesto &r)
+{
+    const double centesimo = 0.01 * std::max(r.maxX - r.minX, r.maxY - r.minY);
+    double altezza = k_Altezze[0];
+    for (double a : k_Altezze)
+        if (a <= centesimo)
+            altezza = a;
+    return altezza;
+}
+
+void contorno(ScrittoreDxf &dxf, const ContornoTaglio &c)
+{
+    std::vector<PuntoPiano> vertici;
+    std::vector<double> bulge;
+    for (const VerticeTaglio &v : c.vertici) {
+        vertici.push_back(v.p);
+        bulge.push_back(v.bulge);
+    }
+    dxf.PolilineaChiusa(vertici, k_LayerTaglio, bulge);
+}
+
+// The generators of the 62-point arrays, each once (the two halves share their middle one) and
+// none of no length (a cut through the apex): a marking head would stop on it.
+void generatrici(ScrittoreDxf &dxf, const StatoSviluppo &s)
+{
+    PuntoPiano primaA, primaB;
+    for (int k = 1; k <= k_PuntiBordo; ++k) {
+        const PuntoPiano a{s.XAB[k], s.YAB[k]}, b{s.XCD[k], s.YCD[k]};
+        if (Coincidono(a, b) || (k > 1 && Coincidono(a, primaA) && Coincidono(b, primaB)))
+            continue;
+        dxf.Linea(a, b, k_LayerGeneratrici);
+        primaA = a;
+        primaB = b;
+    }
+}
+
+// The corner letters outside the material, each clear of the outline and of the others; returns
+// their boxes.
+std::vector<RiquadroTesto> lettere(ScrittoreDxf &dxf, const std::vector<PuntoPiano> &denso, const ContornoTaglio &c,
+                                   double altezza)
+{
+    std::vector<RiquadroTesto> occupati;
+    const std::pair<const char *, PuntoPiano> angoli[] = {{"A", c.A}, {"B", c.B}, {"C", c.C}, {"D", c.D}};
     for (const auto &[lettera, angolo] : angoli) {
-        double dx = angolo.x - centro.x, dy = angolo.y - centro.y;
-        const double lunghezza = std::hypot(dx, dy);
-        if (lunghezza > 0) {
-            dx /= lunghezza;
-            dy /= lunghezza;
-        } else {
-            dy = -1;
-        }
-        const PuntoPiano posto{angolo.x + dx * 1.5 * altezza, angolo.y + dy * 1.5 * altezza};
+        const PuntoPiano posto = PostoLettera(denso, angolo, altezza, occupati);
+        occupati.push_back(RiquadroLettera(posto, altezza));
         dxf.Testo(QLatin1String(lettera), posto, altezza, true, k_LayerTesti);
     }
+    return occupati;
 }
 } // namespace
 
-QByteArray TestoDxf(const StatoSviluppo &sviluppato, const ProfiloSviluppo &profilo)
+QByteArray TestoDxf(const StatoSviluppo &sviluppato, const ProfiloSviluppo &profilo, const OpzioniDxf &opzioni,
+                    double scartoDenso, RiepilogoDxf *riepilogo)
 {
     ScrittoreDxf dxf;
-    const auto outline = ContornoChiuso(profilo);
-    dxf.PolilineaChiusa(outline, k_LayerTaglio);
-    const Riquadro r = riquadroDi(outline);
-    // Legible at any size: a hundredth of the blank, never under 2.5 mm.
-    const double altezza = std::max(2.5, 0.01 * std::max(r.maxX - r.minX, r.maxY - r.minY));
-    lettere(dxf, profilo, r, altezza);
-    const QStringList righe = LegendaVera(sviluppato, profilo.cono);
-    for (int i = 0; i < righe.size(); ++i) {
-        const double y = r.maxY + 3 * altezza + (righe.size() - 1 - i) * 1.6 * altezza;
-        dxf.Testo(righe[i], {r.minX, y}, altezza, false, k_LayerTesti);
-    }
+    dxf.Layer(k_LayerTaglio, 1);
+    dxf.Layer(k_LayerTesti, 5);
+    if (opzioni.generatrici)
+        dxf.Layer(k_LayerGeneratrici, 3);
+    const ContornoTaglio c = ContornoAdattivo(profilo, k_TolleranzaDxf, scartoDenso, opzioni.archi);
+    contorno(dxf, c);
+    if (opzioni.generatrici)
+        generatrici(dxf, sviluppato);
+    const std::vector<PuntoPiano> denso = ContornoChiuso(profilo);
+    RiquadroTesto tutto = RiquadroDei(denso);
+    const double altezza = altezzaTesti(tutto);
+    for (const RiquadroTesto &r : lettere(dxf, denso, c, altezza))
+        tutto = {std::min(tutto.minX, r.minX), std::min(tutto.minY, r.minY), std::max(tutto.maxX, r.maxX),
+                 std::max(tutto.maxY, r.maxY)};
+    // Beside the blank and its letters, top lines level with their top.
+    const QStringList righe = legenda(sviluppato, profilo, c);
+    for (int i = 0; i < righe.size(); ++i)
+        dxf.Testo(righe[i], {tutto.maxX + 2 * altezza, tutto.maxY - altezza - i * k_Interlinea * altezza}, altezza,
+                  false, k_LayerTesti);
+    if (riepilogo)
+        *riepilogo = {int(c.vertici.size()), c.archi, c.tolleranza};
     return dxf.Documento();
 }

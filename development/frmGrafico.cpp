@@ -2,6 +2,7 @@
 #include "development/frmGrafico.h"
 
 #include "development/EsportaDxf.h"
+#include "development/frmOrdinate.h"
 #include "development/Guscio.h"
 #include "development/PaginaGrafico.h"
 #include "calcolo/CalcolaSviluppo.h"
@@ -92,6 +93,11 @@ void frmGrafico::creaMenu()
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     connect(voce(file, QStringLiteral("Esporta come *.&dxf"), "mnuEsporta"), &QAction::triggered, this,
             &frmGrafico::mnuEsporta_Click);
+    // Exact arcs only on request: several CAM readers still draw polyline bulges as chords.
+    connect(voce(file, QStringLiteral("Esporta come *.dxf con a&rchi esatti"), "mnuEsportaArchi"), &QAction::triggered,
+            this, &frmGrafico::mnuEsportaArchi_Click);
+    connect(voce(file, QStringLiteral("Tabella delle &generatrici..."), "mnuTabellaGeneratrici"), &QAction::triggered,
+            this, &frmGrafico::mnuTabellaGeneratrici_Click);
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     connect(voce(file, QStringLiteral("&Esci"), "mnuEsci"), &QAction::triggered, this, &frmGrafico::mnuEsci_Click);
 
@@ -338,7 +344,16 @@ void frmGrafico::mnuStampa_Click() { m_guscio.StampaSviluppo(*this); }
 
 void frmGrafico::mnuStampaNaturale_Click() { m_guscio.StampaGrandezzaNaturale(*this); }
 
-void frmGrafico::mnuEsporta_Click()
+void frmGrafico::mnuEsporta_Click() { esportaDxf({}); }
+
+void frmGrafico::mnuEsportaArchi_Click()
+{
+    OpzioniDxf opzioni;
+    opzioni.archi = true;
+    esportaDxf(opzioni);
+}
+
+void frmGrafico::esportaDxf(const OpzioniDxf &opzioni)
 {
     if (m_documento.salvataggio == Salvataggio::Nessuno) {
         MsgBox(QStringLiteral("Nessun sviluppo da esportare! Premere OK per continuare"));
@@ -359,10 +374,19 @@ void frmGrafico::mnuEsporta_Click()
     const FigureSviluppo figure = FigureDelleEtichette(m_documento.etichette);
     EsitoEsportazione esito = EsitoEsportazione::NonScrivibile;
     QString motivo;
-    TrappolaErrori([&] { esito = EsportaDxf(figure, percorso, {}, &motivo); });
+    TrappolaErrori([&] { esito = EsportaDxf(figure, percorso, {}, &motivo, opzioni); });
     if (esito == EsitoEsportazione::NonScrivibile || esito == EsitoEsportazione::Vietata)
         MsgBox(QStringLiteral("Errore nell'esportazione dello sviluppo\n") +
                MessaggioEsportazione(esito, percorso, motivo));
+}
+
+void frmGrafico::mnuTabellaGeneratrici_Click()
+{
+    if (m_documento.salvataggio == Salvataggio::Nessuno) {
+        MsgBox(QStringLiteral("Nessun sviluppo da esportare! Premere OK per continuare"));
+        return;
+    }
+    frmOrdinate::Mostra(FigureDelleEtichette(m_documento.etichette), this);
 }
 
 void frmGrafico::mnuEsci_Click() { m_guscio.ChiudiFrame(); }

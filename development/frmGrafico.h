@@ -14,6 +14,7 @@
 class Guscio;
 class PaginaGrafico;
 class QAction;
+struct OpzioniDxf;
 class QLabel;
 class QMenu;
 
@@ -72,6 +73,8 @@ public:
     void mnuStampa_Click();
     void mnuStampaNaturale_Click();
     void mnuEsporta_Click();
+    void mnuEsportaArchi_Click();
+    void mnuTabellaGeneratrici_Click();
     void mnuEsci_Click();
     void mnuManager_Tarature_Click();
     void mnuCascata_Click();
@@ -98,6 +101,7 @@ private:
     QAction *voce(QMenu *menu, const QString &didascalia, const char *nome);
     void elencaFinestre();
     bool chiediSalvataggio();
+    void esportaDxf(const OpzioniDxf &opzioni);
 
     Guscio &m_guscio;
     PaginaGrafico *const m_pagina;

@@ -122,9 +122,10 @@ private slots:
         QStringList nomi;
         for (QAction *azione : file->actions())
             nomi << azione->objectName();
-        QCOMPARE(nomi, (QStringList{"mnuNuovoFoglioDiLavoro", "mnuNuovoSviluppo", "mnuDivisione", "mnuApri",
-                                    "mnuSalvaNome", "cmdChiudi", "mnuDivisione3", "mnuStampa", "mnuStampaNaturale",
-                                    "mnuSep1", "mnuEsporta", "mnuSep2", "mnuEsci"}));
+        QCOMPARE(nomi,
+                 (QStringList{"mnuNuovoFoglioDiLavoro", "mnuNuovoSviluppo", "mnuDivisione", "mnuApri", "mnuSalvaNome",
+                              "cmdChiudi", "mnuDivisione3", "mnuStampa", "mnuStampaNaturale", "mnuSep1", "mnuEsporta",
+                              "mnuEsportaArchi", "mnuTabellaGeneratrici", "mnuSep2", "mnuEsci"}));
         for (const char *separatore : {"mnuDivisione", "mnuDivisione3", "mnuSep1", "mnuSep2"})
             QVERIFY(file->findChild<QAction *>(QLatin1String(separatore))->isSeparator());
         VERIFICA_COPIONE(finta);

@@ -34,6 +34,7 @@ private slots:
         QCOMPARE(aiuto.codice, 0);
         QVERIFY(aiuto.uscita.contains(QStringLiteral("--export-dxf FILE.tnt OUT.dxf")));
         QVERIFY(aiuto.uscita.contains(QStringLiteral("--export-csv FILE.tnt OUT.csv")));
+        QVERIFY(aiuto.uscita.contains(QStringLiteral("--export-dxf [--arcs] [--generators] FILE.tnt OUT.dxf")));
     }
 
     void esportaDxf()
@@ -61,7 +62,7 @@ private slots:
         const QStringList righe =
             QString::fromLatin1(LeggiTutto(csv)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(righe.size(), 1 + 62 + 2);
-        QCOMPARE(righe.first(), QStringLiteral("k,XAB,YAB,XCD,YCD,Generatore"));
+        QCOMPARE(righe.first(), QStringLiteral("k,XAB (mm),YAB (mm),XCD (mm),YCD (mm),Generatore (mm)"));
         const QRegularExpression numero(QStringLiteral("^-?[0-9]+\\.[0-9]{6}$"));
         for (int k = 1; k <= 62; ++k) {
             const QStringList celle = righe[k].split(QLatin1Char(','));

@@ -41,6 +41,7 @@ StatoSviluppo statoTubo(const QString &nome = QStringLiteral("Tubo"))
     s.YC = 80;
     s.XD = 100;
     s.YD = 80;
+    s.Diametro = 100;
     return s;
 }
 
@@ -91,13 +92,14 @@ private slots:
         QCOMPARE(polilinee[0].valore(8), QStringLiteral("TAGLIO"));
         QCOMPARE(polilinee[0].valore(70), QStringLiteral("1"));
         const auto vertici = diTipo(entita, QStringLiteral("VERTEX"));
-        // 61 distinct points per edge; the middle point shared by the halves appears once.
-        QCOMPARE(vertici.size(), 2 * 61);
+        // A rectangle has four corners and straight edges, however densely it was sampled; it
+        // runs counter-clockwise from A.
+        QCOMPARE(vertici.size(), 4);
         auto vicino = [](PuntoPiano p, double x, double y) { return std::hypot(p.x - x, p.y - y) < 1e-6; };
-        QVERIFY(vicino(puntoDi(vertici[0]), 0, 0));               // A
-        QVERIFY(vicino(puntoDi(vertici[60]), k_Giro, 0));         // B
-        QVERIFY(vicino(puntoDi(vertici[61]), k_Giro, k_Altezza)); // D, across the seam
-        QVERIFY(vicino(puntoDi(vertici.last()), 0, k_Altezza));   // C, closing back to A
+        QVERIFY(vicino(puntoDi(vertici[0]), 0, 0));              // A
+        QVERIFY(vicino(puntoDi(vertici[1]), k_Giro, 0));         // B
+        QVERIFY(vicino(puntoDi(vertici[2]), k_Giro, k_Altezza)); // D, across the seam
+        QVERIFY(vicino(puntoDi(vertici[3]), 0, k_Altezza));      // C, closing back to A
         for (const auto &v : vertici)
             QCOMPARE(v.valore(8), QStringLiteral("TAGLIO"));
         QCOMPARE(diTipo(entita, QStringLiteral("SEQEND")).size(), 1);
@@ -117,10 +119,14 @@ private slots:
                                        QStringLiteral("Cilindro: Tubo"),
                                        QStringLiteral("CA (mm): 80.00; AB: 100.00; BD: 80.00"),
                                        QStringLiteral("Alfa (°): 90.00; Beta: 90.00"),
-                                       QStringLiteral("Scala 1:1"),
-                                       QStringLiteral("Somma AB (mm): 314.16"),
-                                       QStringLiteral("Somma CD (mm): 314.16"),
+                                       QStringLiteral("Scala 1:1, unità di misura: mm"),
+                                       QStringLiteral("Somma AB, 62 corde (mm): 314.16"),
+                                       QStringLiteral("Somma CD, 62 corde (mm): 314.16"),
                                        QStringLiteral("CD (mm): 100.00"),
+                                       QStringLiteral("Bordo AB tracciato (mm): 314.16"),
+                                       QStringLiteral("Bordo CD tracciato (mm): 314.16"),
+                                       QStringLiteral("Diametro (mm): 100.00"),
+                                       QStringLiteral("Tolleranza del contorno (mm): 0.005"),
                                    }));
         // Each letter sits beside its own corner.
         const PuntoPiano angoli[] = {{0, 0}, {k_Giro, 0}, {0, k_Altezza}, {k_Giro, k_Altezza}};
@@ -128,9 +134,11 @@ private slots:
             const PuntoPiano p = puntoDi(testi[i], 11);
             QVERIFY(std::hypot(p.x - angoli[i].x, p.y - angoli[i].y) < 10);
         }
-        // The legend reads top to bottom above the outline.
+        // The legend reads top to bottom beside the outline.
         for (int i = 5; i < testi.size(); ++i)
             QVERIFY(puntoDi(testi[i]).y < puntoDi(testi[i - 1]).y);
+        for (int i = 4; i < testi.size(); ++i)
+            QVERIFY(puntoDi(testi[i]).x > k_Giro);
     }
 
     void estensioniContengonoTutto()
@@ -148,9 +156,10 @@ private slots:
             const PuntoPiano p = puntoDi(e);
             QVERIFY(p.x >= x0 && p.x <= x1 && p.y >= y0 && p.y <= y1);
         }
-        // Tight on the outline's sides that carry no text beyond them.
-        QVERIFY(x1 < k_Giro + 10);
+        // Tight round the outline, its letters and the legend beside it.
+        QVERIFY(x0 > -10);
         QVERIFY(y0 > -10);
+        QVERIFY(y1 < k_Altezza + 10);
     }
 
     void numeriConPuntoInLocaleItaliano()
@@ -166,8 +175,8 @@ private slots:
             QVERIFY2(numero.match(g.second).hasMatch(), qPrintable(g.second));
             ++contati;
         }
-        QVERIFY(contati > 3 * 122);
-        QVERIFY(testo.contains("Somma AB (mm): 314.16"));
+        QVERIFY(contati > 3 * 4 + 4 * 15);
+        QVERIFY(testo.contains("Somma AB, 62 corde (mm): 314.16"));
     }
 
     void nomeConCaratteriDiControllo()

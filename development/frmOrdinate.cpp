@@ -1,0 +1,123 @@
+// A table view over the ordinate model and three buttons; the work is done by the libraries.
+#include "development/frmOrdinate.h"
+
+#include "calcolo/CalcolaSviluppo.h"
+#include "development/EsportaCsv.h"
+#include "development/ModelloOrdinate.h"
+#include "development/StampaOrdinate.h"
+#include "platform/Piattaforma.h"
+#include "platform/TestoNumerico.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+QPushButton *pulsante(const QString &testo, const char *nome, QWidget *genitore)
+{
+    auto *p = new QPushButton(testo, genitore);
+    p->setObjectName(QLatin1String(nome));
+    return p;
+}
+} // namespace
+
+frmOrdinate::frmOrdinate(const FigureSviluppo &figure, const TabellaOrdinate &tabella, QWidget *genitore)
+    : QDialog(genitore),
+      m_figure(figure),
+      m_modello(new ModelloOrdinate(tabella, this)),
+      m_tabella(new QTableView(this))
+{
+    setObjectName(QStringLiteral("frmOrdinate"));
+    setWindowTitle(QStringLiteral("Tabella delle generatrici - ") + tabella.nome);
+    m_tabella->setObjectName(QStringLiteral("grdOrdinate"));
+    m_tabella->setModel(m_modello);
+    m_tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tabella->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_tabella->verticalHeader()->hide();
+    m_tabella->verticalHeader()->setDefaultSectionSize(m_tabella->fontMetrics().height() + 6);
+    m_tabella->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    auto *copia = new QAction(m_tabella);
+    copia->setShortcut(QKeySequence::Copy);
+    copia->setShortcutContext(Qt::WidgetShortcut);
+    m_tabella->addAction(copia);
+    connect(copia, &QAction::triggered, this, &frmOrdinate::CopiaSelezione);
+
+    auto *figura = new QLabel(tabella.figure, this);
+    figura->setObjectName(QStringLiteral("lblFigure"));
+    auto *somme = new QLabel(TestoSomme(tabella), this);
+    somme->setObjectName(QStringLiteral("lblSomme"));
+    somme->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *stampa = pulsante(QStringLiteral("Stampa..."), "cmdStampa", this);
+    auto *csv = pulsante(QStringLiteral("Esporta CSV..."), "cmdEsportaCsv", this);
+    auto *chiudi = pulsante(QStringLiteral("Chiudi"), "cmdChiudi", this);
+    connect(stampa, &QPushButton::clicked, this, &frmOrdinate::cmdStampa_Click);
+    connect(csv, &QPushButton::clicked, this, &frmOrdinate::cmdEsportaCsv_Click);
+    connect(chiudi, &QPushButton::clicked, this, &frmOrdinate::cmdChiudi_Click);
+
+    auto *pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    for (QPushButton *p : {stampa, csv, chiudi})
+        pulsanti->addWidget(p);
+    auto *colonna = new QVBoxLayout(this);
+    colonna->addWidget(figura);
+    colonna->addWidget(m_tabella);
+    colonna->addWidget(somme);
+    colonna->addLayout(pulsanti);
+    resize(720, 600);
+}
+
+frmOrdinate *frmOrdinate::Mostra(const FigureSviluppo &figure, QWidget *genitore)
+{
+    std::optional<TabellaOrdinate> tabella;
+    TrappolaErrori([&] { tabella = TabellaDelleFigure(figure); });
+    if (!tabella)
+        return nullptr;
+    // Not modal: the bench worker keeps it open beside the drawing.
+    auto *finestra = new frmOrdinate(figure, *tabella, genitore);
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    finestra->setWindowFlag(Qt::Window);
+    finestra->show();
+    return finestra;
+}
+
+void frmOrdinate::cmdStampa_Click()
+{
+    if (StampaOrdinateSuCarta(m_modello->Tabella()) == EsitoStampa::ErroreStampante)
+        MsgBox(QStringLiteral("Errore nella stampa della tabella delle generatrici"));
+}
+
+void frmOrdinate::cmdEsportaCsv_Click()
+{
+    RichiestaFile richiesta;
+    richiesta.filtro = QStringLiteral("(*.csv)|*.csv");
+    richiesta.nomePredefinito = m_modello->Tabella().nome + QStringLiteral(".csv");
+    richiesta.chiediSovrascrittura = true;
+    richiesta.estensionePredefinita = QStringLiteral("csv");
+    const auto scelto = Piattaforma::corrente().DialogoSalva(richiesta);
+    if (!scelto)
+        return;
+    const QString percorso =
+        scelto->endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? *scelto : *scelto + QStringLiteral(".csv");
+    EsitoEsportazione esito = EsitoEsportazione::NonScrivibile;
+    QString motivo;
+    TrappolaErrori([&] { esito = EsportaCsv(m_figure, percorso, {}, &motivo); });
+    if (esito == EsitoEsportazione::NonScrivibile || esito == EsitoEsportazione::Vietata)
+        MsgBox(QStringLiteral("Errore nell'esportazione dello sviluppo\n") +
+               MessaggioEsportazione(esito, percorso, motivo));
+}
+
+void frmOrdinate::cmdChiudi_Click() { close(); }
+
+void frmOrdinate::CopiaSelezione()
+{
+    const QString testo = m_modello->TestoCopiato(m_tabella->selectionModel()->selectedIndexes());
+    if (!testo.isEmpty())
+        QApplication::clipboard()->setText(testo);
+}
