@@ -4,6 +4,7 @@
 #include "app/PiattaformaConsole.h"
 #include "development/EsportaCsv.h"
 #include "development/EsportaDxf.h"
+#include "development/OpzioniLamiera.h"
 #include "development/RecordSviluppo.h"
 
 #include <QStringList>
@@ -17,10 +18,14 @@ enum : int { UscitaRiuscita = 0, UscitaDatiRifiutati = 1, UscitaErroreFile = 2 }
 
 using Esportatore = EsitoEsportazione (*)(const FigureSviluppo &, const QString &, const QString &, QString *);
 
-const char k_Uso[] = "Uso: vorna [--export-dxf FILE.tnt OUT.dxf | --export-csv FILE.tnt OUT.csv | --help | --version]\n"
+const char k_Uso[] = "Uso: vorna [--export-dxf FILE.tnt OUT.dxf | --export-csv FILE.tnt OUT.csv [--thickness MM] "
+                     "[--surface inside|outside|mean] | --help | --version]\n"
                      "Senza argomenti apre la finestra del programma.\n"
                      "  --export-dxf FILE.tnt OUT.dxf  esporta lo sviluppo in DXF (R12) a grandezza reale, in mm\n"
                      "  --export-csv FILE.tnt OUT.csv  esporta la tabella delle ordinate dello sviluppo in CSV\n"
+                     "    dopo i due file: --thickness MM  spessore della lamiera (0: nessuno)\n"
+                     "                     --surface inside|outside|mean  quote interne, esterne o medie\n"
+                     "    al posto di quelli salvati nel file\n"
                      "  --help                         mostra questo aiuto\n"
                      "  --version                      mostra la versione\n"
                      "Uscita: 0 riuscita, 1 dati dello sviluppo non validi, 2 file non leggibile o non scrivibile\n"
@@ -60,7 +65,7 @@ std::optional<int> nomiRifiutati(const QString &origine, const QString &destinaz
     return std::nullopt;
 }
 
-int esporta(const QString &origine, const QString &destinazione, Esportatore esportatore)
+int esporta(const QString &origine, const QString &destinazione, Esportatore esportatore, const OpzioniLamiera &lamiera)
 {
     RecordSviluppo buffer;
     QString motivo;
@@ -73,10 +78,13 @@ int esporta(const QString &origine, const QString &destinazione, Esportatore esp
     case EsitoFileSviluppo::NonScrivibile:
         return errore(QStringLiteral("Impossibile leggere il file: ") + origine + QStringLiteral(": ") + motivo);
     }
+    ApplicaOpzioniLamiera(lamiera, buffer);
     const FigureSviluppo &figure = buffer;
 
     PiattaformaConsole console;
     Piattaforma::installa(&console);
+    if (buffer.CodaScaduta && !lamiera.spessore)
+        AvvisaCodaScaduta(origine);
     const EsitoEsportazione esito = esportatore(figure, destinazione, origine, &motivo);
     Piattaforma::installa(nullptr);
 
@@ -111,8 +119,13 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
             return std::nullopt;
         return usoSbagliato(QStringLiteral("Opzione sconosciuta: ") + *opzione);
     }
-    if (argomenti.size() != 1 + attesi)
+    // The exports may take plate options after their two names.
+    const bool esportazione = attesi == 2;
+    if (argomenti.size() < 1 + attesi || (!esportazione && argomenti.size() != 1 + attesi))
         return usoSbagliato(QStringLiteral("Numero di argomenti errato per ") + comando);
+    OpzioniLamiera lamiera;
+    if (const auto sbaglio = LeggiOpzioniLamiera(argomenti.mid(1 + attesi), lamiera))
+        return usoSbagliato(*sbaglio);
     if (comando == QLatin1String("--help")) {
         std::fputs(k_Uso, stdout);
         return UscitaRiuscita;
@@ -125,5 +138,5 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
     const QString estensione = dxf ? QStringLiteral(".dxf") : QStringLiteral(".csv");
     if (const auto rifiuto = nomiRifiutati(argomenti[1], argomenti[2], estensione))
         return rifiuto;
-    return esporta(argomenti[1], argomenti[2], dxf ? &EsportaDxf : &EsportaCsv);
+    return esporta(argomenti[1], argomenti[2], dxf ? &EsportaDxf : &EsportaCsv, lamiera);
 }

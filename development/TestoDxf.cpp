@@ -3,6 +3,7 @@
 
 #include "development/ContornoSviluppo.h"
 #include "development/ScrittoreDxf.h"
+#include "geometry/Lamiera.h"
 #include "platform/TestoNumerico.h"
 
 #include <QStringList>
@@ -37,7 +38,7 @@ QString due(double valore) { return QString::number(valore, 'f', 2); }
 // The drawing's legend, in true size and with a point as decimal separator.
 QStringList legenda(const StatoSviluppo &s, bool cono)
 {
-    return {
+    QStringList righe{
         (cono ? QStringLiteral("Cono: ") : QStringLiteral("Cilindro: ")) + TrimBlank(s.Nome),
         QStringLiteral("CA (mm): ") + due(ValoreDi(s.TestoAC)) + QStringLiteral("; AB: ") + due(ValoreDi(s.TestoAB)) +
             QStringLiteral("; BD: ") + due(ValoreDi(s.TestoBD)),
@@ -48,6 +49,9 @@ QStringList legenda(const StatoSviluppo &s, bool cono)
         QStringLiteral("Somma CD (mm): ") + due(s.SommaCD),
         QStringLiteral("CD (mm): ") + due(std::hypot(s.XD - s.XC, s.YD - s.YC)),
     };
+    if (const QString nota = NotaSpessore(s, QLocale::c()); !nota.isEmpty())
+        righe << nota;
+    return righe;
 }
 
 void lettere(ScrittoreDxf &dxf, const ProfiloSviluppo &p, const Riquadro &r, double altezza)
