@@ -41,7 +41,10 @@ Solido3D::Solido3D(const Figure &f, double scostamento)
         const V versoA = Unitario(Meno(m_A, m_vertice));
         const V versoB = Unitario(Meno(m_B, m_vertice));
         m_asse = Unitario(Piu(versoA, versoB));
-        m_theta = std::acos(Scalare(versoA, m_asse));
+        // atan2, not acos: near a cylinder the cosine is 1 to within 1e-7 and acos would keep
+        // only half the digits of the half angle.
+        const V laterale = Meno(versoA, Per(Scalare(versoA, m_asse), m_asse));
+        m_theta = std::atan2(std::sqrt(Scalare(laterale, laterale)), Scalare(versoA, m_asse));
         const V lato = suAC ? versoA : versoB;
         m_normale = Unitario(Meno(lato, Per(Scalare(lato, m_asse), m_asse)));
     } else {
