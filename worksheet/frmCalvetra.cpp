@@ -126,11 +126,14 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
     cboQuote->setCurrentIndex(int(QuoteLamiera::Esterne));
     txtSpessore_Change();
 
-    const QList<QWidget *> ordine = {txtNome,     txtAC,       txtAB,       txtBD,       txtALPHA,      txtBETA,
-                                     optChiudiAC, optChiudiBD, cmdCalcola,  cboNomeTara, cmdTaraStampa, cmdHelp,
-                                     cmdAbout,    cmdEsci,     txtSpessore, cboQuote};
+    const QList<QWidget *> ordine = {txtNome,       txtAC,       txtAB,       txtBD,      txtALPHA,
+                                     txtBETA,       optChiudiAC, optChiudiBD, cmdCalcola, cboNomeTara,
+                                     cmdTaraStampa, cmdHelp,     cmdAbout,    cmdEsci};
     for (qsizetype i = 0; i + 1 < ordine.size(); ++i)
         setTabOrder(ordine.at(i), ordine.at(i + 1));
+    // The plate's controls follow all the others.
+    setTabOrder(cmdEsci, txtSpessore);
+    setTabOrder(txtSpessore, cboQuote);
 
     // The list shows the calibration in use, which the frame keeps; choosing here changes it.
     MostraTaraturaInUso(*cboNomeTara, m_guscio.Taratura());

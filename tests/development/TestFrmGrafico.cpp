@@ -306,6 +306,14 @@ private slots:
         frmCalvetra &foglio = FoglioDi(frame);
         QVERIFY(!foglio.cboQuote->isEnabled());
         QCOMPARE(foglio.cmdEsci->nextInFocusChain(), static_cast<QWidget *>(foglio.txtSpessore));
+        // The new controls overlap nothing of the worksheet and stay inside it.
+        for (const char *nuovo : {"lblSpessore", "txtSpessore", "cboQuote"}) {
+            const QRect posto = foglio.findChild<QWidget *>(QLatin1String(nuovo))->geometry();
+            QVERIFY(foglio.rect().contains(posto));
+            for (const QWidget *altro : foglio.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+                QVERIFY2(altro->objectName() == QLatin1String(nuovo) || !altro->geometry().intersects(posto),
+                         qPrintable(altro->objectName() + QLatin1Char(' ') + QLatin1String(nuovo)));
+        }
         foglio.txtSpessore->setText(QStringLiteral("10"));
         QVERIFY(foglio.cboQuote->isEnabled());
         QCOMPARE(foglio.cboQuote->currentText(), QStringLiteral("Quote esterne"));
