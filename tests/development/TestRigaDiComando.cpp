@@ -103,12 +103,6 @@ private slots:
         QCOMPARE(vorna({QStringLiteral("--export-csv"), tnt, csv}).codice, 0);
         QVERIFY(LeggiTutto(csv).contains("\r\n62,320.442451,"));
         QVERIFY(LeggiTutto(csv).contains("Spessore 2 mm, quote interne"));
-        // A trailer whose checksum is not its record's is told and left out.
-        QVERIFY(ScriviTutto(tnt, record("80.", "100.", "80.", "90.", "89.") + "SPES12         I75F755FA"));
-        const Esito scaduto = vorna({QStringLiteral("--export-csv"), tnt, csv});
-        QCOMPARE(scaduto.codice, 0);
-        QVERIFY2(scaduto.errori.contains(QStringLiteral("non è stato letto")), qPrintable(scaduto.errori));
-        QVERIFY(!LeggiTutto(csv).contains("Spessore"));
     }
 
     void figureRifiutate_data()
