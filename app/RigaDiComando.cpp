@@ -6,6 +6,7 @@
 #include "calibration/FileTaratura.h"
 #include "development/EsportaCsv.h"
 #include "development/EsportaDxf.h"
+#include "development/OpzioniLamiera.h"
 #include "development/RecordSviluppo.h"
 #include "development/TaraturaCarta.h"
 #include "fogli/EsportaPdf.h"
@@ -35,6 +36,10 @@ const char k_Uso[] =
     "    --arcs                       i bordi circolari come archi esatti della polilinea\n"
     "    --generators                 le generatrici sul layer GENERATRICI, per la marcatura\n"
     "  --export-csv FILE.tnt OUT.csv  esporta la tabella delle ordinate dello sviluppo in CSV\n"
+    "    dopo i due file del DXF o del CSV:\n"
+    "      --thickness MM             spessore della lamiera (0: nessuno)\n"
+    "      --surface inside|outside|mean  quote interne, esterne o medie\n"
+    "                                 al posto di quelli salvati nel file\n"
     "  --export-pdf FILE.tnt OUT.pdf  esporta lo sviluppo a grandezza naturale in PDF, diviso in fogli\n"
     "                                 da incollare, con una copertina; opzioni:\n"
     "      --paper A4|A3|Letter                 carta (A4)\n"
@@ -123,13 +128,16 @@ int uscitaEsportazione(EsitoEsportazione esito, const QString &destinazione, con
     return errore(MessaggioEsportazione(esito, destinazione, motivo));
 }
 
-int esporta(const QString &origine, const QString &destinazione, Esportatore esportatore)
+int esporta(const QString &origine, const QString &destinazione, Esportatore esportatore, const OpzioniLamiera &lamiera)
 {
     RecordSviluppo buffer;
     if (const auto uscita = leggiFigure(origine, buffer))
         return *uscita;
+    ApplicaOpzioniLamiera(lamiera, buffer);
     QString motivo;
     const ConsoleInstallata console;
+    if (buffer.CodaScaduta && !lamiera.spessore)
+        AvvisaCodaScaduta(origine);
     return uscitaEsportazione(esportatore(buffer, destinazione, origine, &motivo), destinazione, motivo);
 }
 
@@ -236,6 +244,8 @@ int esportaPdf(const QStringList &argomenti, char *programma)
     if (const auto uscita = leggiFigure(origine, buffer))
         return *uscita;
     const ConsoleInstallata console;
+    if (buffer.CodaScaduta)
+        AvvisaCodaScaduta(origine);
     if (!taratura.isEmpty())
         if (const auto uscita = correzioneDi(taratura, opzioni))
             return *uscita;
@@ -281,8 +291,13 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
             return std::nullopt;
         return usoSbagliato(QStringLiteral("Opzione sconosciuta: ") + *opzione);
     }
-    if (argomenti.size() != 1 + attesi)
+    // The exports may take plate options after their two names.
+    const bool esportazione = attesi == 2;
+    if (argomenti.size() < 1 + attesi || (!esportazione && argomenti.size() != 1 + attesi))
         return usoSbagliato(QStringLiteral("Numero di argomenti errato per ") + comando);
+    OpzioniLamiera lamiera;
+    if (const auto sbaglio = LeggiOpzioniLamiera(argomenti.mid(1 + attesi), lamiera))
+        return usoSbagliato(*sbaglio);
     if (comando == QLatin1String("--help")) {
         std::fputs(k_Uso, stdout);
         return UscitaRiuscita;
@@ -298,5 +313,5 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
     const Esportatore esportaDxf = [opzioni](const FigureSviluppo &f, const QString &p, const QString &o, QString *m) {
         return EsportaDxf(f, p, o, m, opzioni);
     };
-    return esporta(argomenti[1], argomenti[2], dxf ? esportaDxf : Esportatore(&EsportaCsv));
+    return esporta(argomenti[1], argomenti[2], dxf ? esportaDxf : Esportatore(&EsportaCsv), lamiera);
 }

@@ -1,5 +1,6 @@
 // Time of one calculation: validation, development and plot into a display list, cone and cylinder.
 #include "calcolo/CalcolaSviluppo.h"
+#include "geometry/GeneratoriFacce.h"
 #include "geometry/SviluppoDenso.h"
 #include "platform/PiattaformaSilenziosa.h"
 #include "plot/ElencoVisualizzazione.h"
@@ -10,9 +11,11 @@
 namespace {
 struct Figure {
     const char *AC, *AB, *BD, *Alfa, *Beta;
+    const char *Spessore = "";
 };
 constexpr Figure k_Cono{"80", "100", "60", "50", "70"};
 constexpr Figure k_Cilindro{"50", "100", "80", "60", "120"};
+constexpr Figure k_ConoLamiera{"80", "100", "60", "50", "70", "3"}; // outside figures
 
 void ImpostaFigure(StatoSviluppo &s, const Figure &f)
 {
@@ -23,6 +26,7 @@ void ImpostaFigure(StatoSviluppo &s, const Figure &f)
     s.TestoAlfa = QString::fromLatin1(f.Alfa);
     s.TestoBeta = QString::fromLatin1(f.Beta);
     s.ChiudiAC = QStringLiteral("T");
+    s.TestoSpessore = QString::fromLatin1(f.Spessore);
 }
 
 void Calcolo(benchmark::State &stato, const Figure &figure)
@@ -52,9 +56,23 @@ void Denso(benchmark::State &stato, const Figure &figure)
     }
     Piattaforma::installa(nullptr);
 }
+
+// The ordinate table's extra work for a plate: both faces developed again.
+void Facce(benchmark::State &stato, const Figure &figure)
+{
+    PiattaformaSilenziosa muta;
+    Piattaforma::installa(&muta);
+    StatoSviluppo s;
+    ImpostaFigure(s, figure);
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(GeneratoriDelleFacce(s));
+    Piattaforma::installa(nullptr);
+}
 } // namespace
 
 BENCHMARK_CAPTURE(Calcolo, cono, k_Cono);
+BENCHMARK_CAPTURE(Calcolo, cono_lamiera, k_ConoLamiera);
+BENCHMARK_CAPTURE(Facce, cono_lamiera, k_ConoLamiera);
 BENCHMARK_CAPTURE(Calcolo, cilindro, k_Cilindro);
 BENCHMARK_CAPTURE(Denso, cono, k_Cono)->Arg(31)->Arg(1000);
 BENCHMARK_CAPTURE(Denso, cilindro, k_Cilindro)->Arg(31)->Arg(1000);

@@ -15,8 +15,11 @@ Salvataggio SalvataggioDi(const QString &didascalia);
 
 struct DocumentoSviluppo {
     // The figures, routine and shape as their labels hold them; a new window's first captions.
-    EtichetteSviluppo etichette{QStringLiteral("Default"), QStringLiteral("60."),          QStringLiteral("120."),
-                                QStringLiteral("60."),     QStringLiteral("60."),          QStringLiteral("60."),
-                                QStringLiteral("T"),       QStringLiteral("ConoCilindro"), QStringLiteral("Stampa")};
+    EtichetteSviluppo etichette{QStringLiteral("Default"), QStringLiteral("60."),
+                                QStringLiteral("120."),    QStringLiteral("60."),
+                                QStringLiteral("60."),     QStringLiteral("60."),
+                                QStringLiteral("T"),       QStringLiteral("ConoCilindro"),
+                                QStringLiteral("Stampa"),  QString(),
+                                QStringLiteral("E")};
     Salvataggio salvataggio = Salvataggio::Nessuno;
 };

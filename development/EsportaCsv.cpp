@@ -3,6 +3,7 @@
 
 #include "development/TabellaOrdinate.h"
 #include "geometry/BordiSviluppo.h"
+#include "geometry/Lamiera.h"
 
 #include <QStringList>
 
@@ -11,14 +12,25 @@ namespace {
 QByteArray riga(const QStringList &celle) { return celle.join(QLatin1Char(',')).toLatin1() + "\r\n"; }
 } // namespace
 
-QByteArray TestoCsv(const StatoSviluppo &s)
+QByteArray TestoCsv(const StatoSviluppo &s, const GeneratoriFacce *facce)
 {
-    QByteArray testo = riga(IntestazioneOrdinate());
-    for (const RigaOrdinate &r : RigheOrdinate(s))
-        testo += riga({QString::number(r.k), NumeroEsportato(r.XAB), NumeroEsportato(r.YAB), NumeroEsportato(r.XCD),
-                       NumeroEsportato(r.YCD), NumeroEsportato(r.generatore)});
+    QStringList intestazione = IntestazioneOrdinate();
+    if (facce)
+        intestazione << QStringLiteral("GeneratoreInterno (mm)") << QStringLiteral("GeneratoreEsterno (mm)");
+    QByteArray testo = riga(intestazione);
+    for (const RigaOrdinate &r : RigheOrdinate(s)) {
+        QStringList celle{QString::number(r.k),   NumeroEsportato(r.XAB), NumeroEsportato(r.YAB),
+                          NumeroEsportato(r.XCD), NumeroEsportato(r.YCD), NumeroEsportato(r.generatore)};
+        if (facce)
+            celle << NumeroEsportato(facce->interna[std::size_t(r.k)])
+                  << NumeroEsportato(facce->esterna[std::size_t(r.k)]);
+        testo += riga(celle);
+    }
     testo += riga({QStringLiteral("SommaAB"), NumeroEsportato(s.SommaAB)});
     testo += riga({QStringLiteral("SommaCD"), NumeroEsportato(s.SommaCD)});
+    // Quoted: the note holds a comma.
+    if (const QString nota = NotaSpessore(s, QLocale::c()); !nota.isEmpty())
+        testo += riga({QStringLiteral("Spessore"), QLatin1Char('"') + nota + QLatin1Char('"')});
     return testo;
 }
 
@@ -28,7 +40,8 @@ std::optional<QByteArray> CsvDelleFigure(const FigureSviluppo &figure)
     ProfiloSviluppo profilo;
     if (!SviluppaFigure(figure, k_GeneratoriPerMeta, sviluppato, profilo))
         return std::nullopt;
-    return TestoCsv(sviluppato);
+    const auto facce = GeneratoriDelleFacce(figure);
+    return TestoCsv(sviluppato, facce ? &*facce : nullptr);
 }
 
 EsitoEsportazione EsportaCsv(const FigureSviluppo &figure, const QString &percorso, const QString &origine,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "development/Esportazione.h"
+#include "geometry/GeneratoriFacce.h"
 #include "geometry/StatoSviluppo.h"
 
 #include <QByteArray>
@@ -18,4 +19,5 @@ std::optional<QByteArray> CsvDelleFigure(const FigureSviluppo &figure);
 
 // Header, then k, XAB, YAB, XCD, YCD, generator length for k = 1..62 (mm, point decimal),
 // then the SommaAB and SommaCD lines. `sviluppato` holds the arrays in mm, before any plot.
-QByteArray TestoCsv(const StatoSviluppo &sviluppato);
+// A plate adds the generators of its inner and outer `facce` to each point and its note at the end.
+QByteArray TestoCsv(const StatoSviluppo &sviluppato, const GeneratoriFacce *facce = nullptr);

@@ -1,6 +1,7 @@
 // The legend of the true-size exports: the figures as typed and the true lengths of the edges.
 #include "development/LegendaSviluppo.h"
 
+#include "geometry/Lamiera.h"
 #include "platform/TestoFisso.h"
 #include "platform/TestoNumerico.h"
 
@@ -12,7 +13,7 @@ QString due(double valore) { return QString::number(valore, 'f', 2); }
 
 QStringList LegendaVera(const StatoSviluppo &s, bool cono)
 {
-    return {
+    QStringList righe{
         (cono ? QStringLiteral("Cono: ") : QStringLiteral("Cilindro: ")) + TrimBlank(s.Nome),
         QStringLiteral("CA (mm): ") + due(ValoreDi(s.TestoAC)) + QStringLiteral("; AB: ") + due(ValoreDi(s.TestoAB)) +
             QStringLiteral("; BD: ") + due(ValoreDi(s.TestoBD)),
@@ -23,4 +24,8 @@ QStringList LegendaVera(const StatoSviluppo &s, bool cono)
         QStringLiteral("Somma CD, 62 corde (mm): ") + due(s.SommaCD),
         QStringLiteral("CD (mm): ") + due(std::hypot(s.XD - s.XC, s.YD - s.YC)),
     };
+    // What was developed, when the plate has a thickness.
+    if (const QString nota = NotaSpessore(s, QLocale::c()); !nota.isEmpty())
+        righe << nota;
+    return righe;
 }

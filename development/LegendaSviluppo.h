@@ -5,5 +5,6 @@
 
 #include <QStringList>
 
-// "Cono: ..." or "Cilindro: ..." to "CD (mm): ...", with a point as decimal separator and Scala 1:1.
+// "Cono: ..." or "Cilindro: ..." to "CD (mm): ...", with a point as decimal separator and Scala 1:1;
+// with a plate, an eighth line says what was developed.
 QStringList LegendaVera(const StatoSviluppo &s, bool cono);

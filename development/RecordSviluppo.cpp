@@ -1,8 +1,11 @@
 // The .tnt record: bytes at fixed offsets, the record number rule, reading it in place, atomic write.
 #include "development/RecordSviluppo.h"
 
+#include "development/CodaSviluppo.h"
+#include "geometry/Lamiera.h"
 #include "platform/Cp1252.h"
 #include "platform/FileSicuro.h"
+#include "platform/Piattaforma.h"
 
 #include <QFileInfo>
 
@@ -81,12 +84,16 @@ EsitoFileSviluppo LeggiRecordSviluppo(const QString &percorso, RecordSviluppo &b
         return EsitoFileSviluppo::Mancante;
     FileInLettura file;
     EsitoFile esito = file.Apri(percorso);
-    QByteArray record;
+    QByteArray record, coda;
+    const qint64 inizio = inizioRecord(file.Dimensione());
     if (esito)
-        esito = file.Leggi(inizioRecord(file.Dimensione()), k_LunghezzaRecordSviluppo, record);
+        esito = file.Leggi(inizio, k_LunghezzaRecordSviluppo, record);
+    if (esito) // what follows the last record is shorter than half a record
+        esito = file.Leggi(inizio + k_LunghezzaRecordSviluppo, k_LunghezzaRecordSviluppo / 2, coda);
     if (!esito)
         return fallito(EsitoFileSviluppo::NonLeggibile, esito, motivo);
     buffer = RecordDaByte(record);
+    buffer.CodaScaduta = LeggiCoda(coda, record, buffer) == EsitoCoda::Scaduta;
     return EsitoFileSviluppo::Ok;
 }
 
@@ -101,15 +108,32 @@ EsitoFileSviluppo ScriviRecordSviluppo(const QString &percorso, const RecordSvil
         lunghezza = vecchio.Dimensione();
     }
     const qint64 inizio = inizioRecord(lunghezza);
+    const qint64 fine = inizio + k_LunghezzaRecordSviluppo;
+    const QByteArray record = ByteDelRecord(buffer);
+    const QByteArray coda = CodaDelRecord(buffer, record);
+    QByteArray seguito;
+    if (lunghezza > fine)
+        if (EsitoFile esito = vecchio.Leggi(fine, lunghezza - fine, seguito); !esito)
+            return fallito(EsitoFileSviluppo::NonScrivibile, esito, motivo);
+    // Our own trailer belongs to the record it followed: it goes with it.
+    if (!coda.isEmpty() || ECodaSviluppo(seguito))
+        seguito = coda;
     ScritturaSicura nuovo(percorso);
     EsitoFile esito = copia(vecchio, 0, inizio, nuovo);
     if (esito)
-        esito = nuovo.Scrivi(ByteDelRecord(buffer));
+        esito = nuovo.Scrivi(record);
     if (esito)
-        esito = copia(vecchio, inizio + k_LunghezzaRecordSviluppo, lunghezza, nuovo);
+        esito = nuovo.Scrivi(seguito);
     if (esito)
         esito = nuovo.Conferma();
     return esito ? EsitoFileSviluppo::Ok : fallito(EsitoFileSviluppo::NonScrivibile, esito, motivo);
+}
+
+void AvvisaCodaScaduta(const QString &percorso)
+{
+    MsgBox(QStringLiteral("Lo spessore salvato in ") + percorso +
+           QStringLiteral(" appartiene a uno sviluppo diverso da quello del file e non è stato letto: lo sviluppo è "
+                          "senza spessore."));
 }
 
 std::optional<QString> ConoCilindroDi(const QString &didascaliaStampa)
@@ -132,6 +156,9 @@ FigureSviluppo FigureDelleEtichette(const EtichetteSviluppo &etichette)
     figure.TestoAlfa = etichette.lblALFA;
     figure.TestoBeta = etichette.lblBeta;
     figure.ImpostaChiusura(etichette.lblChiudi);
+    figure.TestoSpessore = etichette.lblSpessore;
+    const QByteArray lettera = etichette.lblQuote.toLatin1();
+    figure.Quote = QuoteDaLettera(lettera.isEmpty() ? 'E' : lettera.at(0)).value_or(QuoteLamiera::Esterne);
     return figure;
 }
 
@@ -144,6 +171,8 @@ void ScriviFigureNelleEtichette(const FigureSviluppo &figure, EtichetteSviluppo 
     etichette.lblALFA = figure.TestoAlfa;
     etichette.lblBeta = figure.TestoBeta;
     etichette.lblChiudi = figure.ChiudiAC;
+    etichette.lblSpessore = figure.TestoSpessore;
+    etichette.lblQuote = QLatin1Char(LetteraQuote(figure.Quote));
 }
 
 void RiempiRecordDaEtichette(RecordSviluppo &buffer, EtichetteSviluppo &etichette)

@@ -14,14 +14,18 @@ constexpr int k_LunghezzaRecordSviluppo = 122;
 
 // Ten blank-padded text fields, laid out one after the other in this order: the eight of the
 // figures at offsets 0, 40, 50, 60, 70, 76, 82 and 83, then these two.
+// The plate of the figures (thickness and convention) is no field: it travels in the trailer.
 struct RecordSviluppo : FigureSviluppo {
     TestoFisso ConoCilindro{8};   // 84
     TestoFisso RoutineStampa{30}; // 92
+    bool CodaScaduta = false;     // read: a trailer of another record followed it, ignored
 };
 
-// The captions of a development window's hidden labels that a .tnt file carries.
+// The captions of a development window's hidden labels that a .tnt file carries; the last two
+// hold the plate: the thickness as typed and the convention's letter (I, E, M).
 struct EtichetteSviluppo {
     QString lblNome, lblAC, lblAB, lblBD, lblALFA, lblBeta, lblChiudi, lblConoCilindro, lblStampa;
+    QString lblSpessore, lblQuote = QStringLiteral("E");
 };
 
 enum class EsitoFileSviluppo { Ok, Mancante, NonLeggibile, NonScrivibile };
@@ -35,16 +39,22 @@ RecordSviluppo RecordDaByte(const QByteArray &byte);
 // A file shorter than half a record also gives 1 (its only, partial record).
 qint64 NumeroRecord(qint64 lunghezza) noexcept;
 
-// Reads the file's last record into `buffer`, and nothing else of it. A missing file is
+// Reads the file's last record into `buffer`, with the plate of the trailer that follows it
+// (CodaScaduta when that trailer belongs to another record), and nothing else of it. A missing file is
 // reported, never created; a FIFO, a device or a folder is refused without waiting on it. On any
 // failure `buffer` is left as it was and `motivo`, when given, receives the reason.
 EsitoFileSviluppo LeggiRecordSviluppo(const QString &percorso, RecordSviluppo &buffer, QString *motivo = nullptr);
 
-// Writes `buffer` over the file's last record (record 1 of an empty or new file), keeping
-// every other byte; the file is replaced atomically and never becomes shorter. On failure the
+// Writes `buffer` over the file's last record (record 1 of an empty or new file), then its
+// plate's trailer, which replaces whatever followed that record; without a thickness an old
+// trailer goes and any other byte stays. The other records are kept byte for byte, the file is
+// replaced atomically and never becomes shorter but by a trailer. On failure the
 // old file is intact and `motivo`, when given, receives the reason.
 EsitoFileSviluppo ScriviRecordSviluppo(const QString &percorso, const RecordSviluppo &buffer,
                                        QString *motivo = nullptr);
+
+// The notice of a trailer that no longer matches its record, through the platform.
+void AvvisaCodaScaduta(const QString &percorso);
 
 // "Cono" or "Cilindro" for the trimmed name of one of the four plot routines; empty otherwise.
 std::optional<QString> ConoCilindroDi(const QString &didascaliaStampa);

@@ -264,6 +264,8 @@ void frmGrafico::SelezionaFile()
     frmGrafico *attiva = m_guscio.FigliaAttiva();
     if (!attiva || LeggiRecordSviluppo(nome, g_buffer) != EsitoFileSviluppo::Ok)
         return; // an unreadable file: the run-time error that ends "Apri" silently
+    if (g_buffer.CodaScaduta)
+        AvvisaCodaScaduta(nome);
     attiva->ScriviEtichette(EtichetteDaRecord(g_buffer));
     StatoSviluppo &stato = m_guscio.Stato();
     CaricaNelloStato(g_buffer, stato);

@@ -2,6 +2,7 @@
 #include "VerificaFuzz.h"
 
 #include "development/EsportaCsv.h"
+#include "development/CodaSviluppo.h"
 #include "development/EsportaDxf.h"
 #include "development/RecordSviluppo.h"
 #include "platform/FileSicuro.h"
@@ -41,7 +42,8 @@ EtichetteSviluppo apri(const RecordSviluppo &buffer)
     return EtichetteDaRecord(buffer);
 }
 
-// A save over the same file rewrites its last record and leaves every other byte as it was.
+// A save over the same file rewrites its last record and its plate's trailer and leaves every
+// other byte as it was.
 void salva(const QString &percorso, const QByteArray &prima, RecordSviluppo &buffer, EtichetteSviluppo &etichette)
 {
     RiempiRecordDaEtichette(buffer, etichette);
@@ -50,14 +52,19 @@ void salva(const QString &percorso, const QByteArray &prima, RecordSviluppo &buf
     Esigi(bool(LeggiFile(percorso, prima.size() + k_LunghezzaRecordSviluppo, dopo)), "rilettura dopo il salvataggio");
     const qint64 inizio = (NumeroRecord(prima.size()) - 1) * k_LunghezzaRecordSviluppo;
     const qint64 fine = inizio + k_LunghezzaRecordSviluppo;
-    Esigi(dopo.size() == std::max<qint64>(prima.size(), fine), "lunghezza dopo il salvataggio");
+    const QByteArray coda = CodaDelRecord(buffer, ByteDelRecord(buffer));
+    const QByteArray seguito = !coda.isEmpty() || ECodaSviluppo(prima.mid(fine)) ? coda : prima.mid(fine);
     Esigi(dopo.left(inizio) == prima.left(inizio), "record precedenti cambiati");
-    Esigi(dopo.mid(fine) == prima.mid(fine), "byte seguenti cambiati");
+    Esigi(dopo.size() == fine + seguito.size(), "lunghezza dopo il salvataggio");
+    Esigi(dopo.mid(fine) == seguito, "byte seguenti sbagliati");
     Esigi(dopo.mid(inizio, k_LunghezzaRecordSviluppo) == ByteDelRecord(buffer), "record scritto");
 
     RecordSviluppo riletto;
     Esigi(LeggiRecordSviluppo(percorso, riletto) == EsitoFileSviluppo::Ok, "rilettura del record");
     Esigi(ByteDelRecord(riletto) == ByteDelRecord(buffer), "il record riletto differisce");
+    Esigi(!riletto.CodaScaduta && riletto.TestoSpessore.testo() ==
+                                      (coda.isEmpty() ? QString(10, QLatin1Char(' ')) : buffer.TestoSpessore.testo()),
+          "spessore riletto");
 }
 } // namespace
 

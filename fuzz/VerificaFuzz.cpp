@@ -105,13 +105,16 @@ void VerificaDxf(const QByteArray &dxf)
 void VerificaCsv(const QByteArray &csv)
 {
     const QList<QByteArray> elenco = righe(csv);
-    Esigi(elenco.size() == 1 + 62 + 2, "CSV: numero di righe");
-    for (qsizetype i = 1; i < elenco.size(); ++i) {
+    // A plate adds both faces' generators to each point and its note at the end.
+    const bool lamiera = !elenco.isEmpty() && elenco.first().endsWith(",GeneratoreEsterno (mm)");
+    Esigi(elenco.size() == 1 + 62 + 2 + lamiera, "CSV: numero di righe");
+    for (qsizetype i = 1; i < 1 + 62 + 2; ++i) {
         const QList<QByteArray> celle = elenco[i].split(',');
-        Esigi(celle.size() == (i <= 62 ? 6 : 2), "CSV: numero di celle");
+        Esigi(celle.size() == (i <= 62 ? 6 + 2 * lamiera : 2), "CSV: numero di celle");
         for (qsizetype c = 1; c < celle.size(); ++c)
             numero(celle[c], "CSV: numero non finito");
     }
+    Esigi(!lamiera || elenco.last().startsWith("Spessore,\"Spessore "), "CSV: nota dello spessore");
 }
 
 bool CalcolaComeFinestra(ContestoCalcolo &c)

@@ -5,7 +5,11 @@
 
 #include <QString>
 
-// In record order: these are the first 84 bytes of a development's 122-byte record.
+// Which face of the plate the typed figures describe.
+enum class QuoteLamiera { Interne, Esterne, Medie };
+
+// In record order: the texts from Nome to ChiudiBD are the first 84 bytes of a development's
+// 122-byte record; the plate after them travels in the file's trailer.
 struct FigureSviluppo {
     TestoFisso Nome{40};
     TestoFisso TestoAC{10};
@@ -15,6 +19,10 @@ struct FigureSviluppo {
     TestoFisso TestoBeta{6};
     TestoFisso ChiudiAC{1}; // "T": close on AC; "F": close on BD
     TestoFisso ChiudiBD{1}; // stored in files only
+
+    // The plate, in mm as typed: blank or 0 is a surface of no thickness, developed as it stands.
+    TestoFisso TestoSpessore{10};
+    QuoteLamiera Quote = QuoteLamiera::Esterne;
 
     // Sets both closing texts from the side chosen; ChiudiBD is always the other one.
     void ImpostaChiusura(const QString &chiudiAC)

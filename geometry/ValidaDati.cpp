@@ -2,6 +2,9 @@
 #include "geometry/ValidaDati.h"
 
 #include "geometry/EsitoSviluppo.h"
+#include "geometry/FibraMedia.h"
+#include "geometry/FormaProiezione.h"
+#include "geometry/Lamiera.h"
 #include "geometry/VerticeCono.h"
 #include "platform/Piattaforma.h"
 #include "platform/TestoNumerico.h"
@@ -10,7 +13,7 @@
 
 namespace {
 constexpr double k_PiGreco = 3.14159265359;
-constexpr double k_SogliaParallele = 0.001; // radians
+const QString k_ErroreSpessore = QStringLiteral("Errore su Spessore");
 
 struct CampoPositivo {
     TestoFisso StatoSviluppo::*testo;
@@ -46,6 +49,16 @@ bool CampiPositivi(StatoSviluppo &s)
     return true;
 }
 
+// Blank is no plate; a comma is a decimal one here too, since 0,5 mm is a real plate.
+bool SpessoreAccettabile(StatoSviluppo &s)
+{
+    const QString &testo = s.TestoSpessore;
+    if (TrimBlank(testo).isEmpty() || (ENumerico(testo) && ValoreSpessore(s) >= 0))
+        return true;
+    Rifiuta(s, QStringLiteral("Spessore deve essere un numero >=0!"), k_ErroreSpessore);
+    return false;
+}
+
 // Only the first comma becomes a point; a second one stays and ends the value there.
 void SostituisciVirgola(TestoFisso &campo)
 {
@@ -59,7 +72,7 @@ void SostituisciVirgola(TestoFisso &campo)
 
 void ConvertiFigure(StatoSviluppo &s)
 {
-    for (TestoFisso *campo : {&s.TestoAB, &s.TestoAC, &s.TestoBD, &s.TestoAlfa, &s.TestoBeta})
+    for (TestoFisso *campo : {&s.TestoAB, &s.TestoAC, &s.TestoBD, &s.TestoAlfa, &s.TestoBeta, &s.TestoSpessore})
         SostituisciVirgola(*campo);
     s.LatoAC = ValoreDi(s.TestoAC);
     s.BaseAB = ValoreDi(s.TestoAB);
@@ -71,30 +84,34 @@ void ConvertiFigure(StatoSviluppo &s)
     s.Beta = s.Beta * k_PiGreco / 180;
 }
 
-void PuntiProiezione(StatoSviluppo &s) noexcept
+// The developments run on the plate's mean surface: its projection takes the typed one's place.
+void PortaSullaFibraMedia(StatoSviluppo &s)
 {
-    s.XA = 0;
-    s.YA = 0;
-    s.XB = s.BaseAB;
-    s.YB = 0;
-    s.XC = s.LatoAC * std::cos(s.Alfa);
-    s.YC = s.LatoAC * std::sin(s.Alfa);
-    s.XD = s.BaseAB - s.LatoBD * std::cos(s.Beta);
-    s.YD = s.LatoBD * std::sin(s.Beta);
+    if (!ConSpessore(s))
+        return;
+    const double scostamento = ScostamentoFibraMedia(s);
+    if (!FacceReali(s, ValoreSpessore(s), scostamento)) {
+        Rifiuta(s, QStringLiteral("Lo spessore è troppo grande per le misure del tronco!"), k_ErroreSpessore);
+        return;
+    }
+    SpostaLati(s, scostamento);
 }
 } // namespace
 
 void ValidaDati(StatoSviluppo &s)
 {
-    if (!CampiPositivi(s))
+    if (!CampiPositivi(s) || !SpessoreAccettabile(s))
         return;
     ConvertiFigure(s);
-    if (s.LatoBD * std::cos(s.Beta) + s.LatoAC * std::cos(s.Alfa) > s.BaseAB) {
+    PuntiProiezione(s);
+    // Sides that cross each other, told by where they meet: the lengths of their shadows on the
+    // base say nothing of it (a side leaning outwards casts one past the other's).
+    const FormaProiezione forma = FormaDellaProiezione(s);
+    if (forma == FormaProiezione::LatiIncrociati) {
         Rifiuta(s, QStringLiteral("Attenzione la proiezione non è congruente con un tronco di cono !"),
                 QStringLiteral("Errore lunghezze relative proiezioni lati sulla base !"));
         return;
     }
-    PuntiProiezione(s);
     // A base angle of a straight angle or more puts its side under the base: no truncated solid,
     // though the two lines can still meet above the top (a 600-degree Beta gave a blank with
     // edges of 1e15 mm) or pass for parallel (180.02 and 0.001 gave a strip of negative width).
@@ -103,11 +120,15 @@ void ValidaDati(StatoSviluppo &s)
         s.ErroreDati = 1;
         return;
     }
-    if (std::fabs(s.Alfa - (s.PiGreco - s.Beta)) <= k_SogliaParallele)
-        return; // parallel sides: a cylinder, which has no apex
-    CalcolaVertice(s, s.XVerticeControllo, s.YVerticeControllo);
-    if (s.LatoAC * std::sin(s.Alfa) > s.YVerticeControllo) {
-        AvvisaNonTronco(s);
-        s.ErroreDati = 1;
+    if (std::fabs(s.Alfa - (s.PiGreco - s.Beta)) > k_SogliaParallele) {
+        CalcolaVertice(s, s.XVerticeControllo, s.YVerticeControllo);
+        if (s.LatoAC * std::sin(s.Alfa) > s.YVerticeControllo) {
+            AvvisaNonTronco(s);
+            s.ErroreDati = 1;
+            return;
+        }
     }
+    // D past the apex is the cone development's to refuse, on the figures as typed.
+    if (forma == FormaProiezione::Tronco)
+        PortaSullaFibraMedia(s);
 }

@@ -2,10 +2,13 @@
 #include "plot/StampaSviluppo.h"
 
 #include "geometry/ErroreEsecuzione.h"
+#include "geometry/Lamiera.h"
 #include "geometry/MisureSviluppo.h"
 #include "platform/FormatoNumero.h"
 #include "platform/Piattaforma.h"
 #include "platform/TestoNumerico.h"
+
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -171,7 +174,7 @@ void ScriviLegenda(const StatoSviluppo &s, const VarianteStampa &v, SuperficieDi
 {
     const double dx = s.XD - s.XC, dy = s.YD - s.YC;
     const double lungCD = std::sqrt(dx * dx + dy * dy);
-    const QString righe[] = {
+    QStringList righe = {
         QLatin1String(v.forma) + s.Nome.testo(),
         QStringLiteral("CA (mm): ") + FVal(s.TestoAC) + QStringLiteral("; AB: ") + FVal(s.TestoAB) +
             QStringLiteral("; BD: ") + FVal(s.TestoBD),
@@ -181,6 +184,8 @@ void ScriviLegenda(const StatoSviluppo &s, const VarianteStampa &v, SuperficieDi
         QStringLiteral("Somma CD (mm): ") + F(s.SommaCD),
         QStringLiteral("CD (mm): ") + F(lungCD),
     };
+    if (const QString nota = NotaSpessore(s); !nota.isEmpty())
+        righe << nota; // what the blank was developed on
     double y = 0;
     for (const QString &riga : righe) {
         superficie.ImpostaCurrentX(5);

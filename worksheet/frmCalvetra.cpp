@@ -7,6 +7,7 @@
 #include "development/Guscio.h"
 #include "development/frmGrafico.h"
 #include "calcolo/CalcolaSviluppo.h"
+#include "geometry/Lamiera.h"
 #include "platform/DisposizioneTwip.h"
 
 #include <QComboBox>
@@ -83,6 +84,14 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
                                  DaTwips(5280, 2280, 2535, 255), QStringLiteral("&About"))),
       cmdEsci(crea<QPushButton>(this, "cmdEsci", QStringLiteral("Esce da Calvetra"), DaTwips(5280, 2640, 2535, 255),
                                 QStringLiteral("&Esci"))),
+      txtSpessore(crea<QLineEdit>(
+          this, "txtSpessore",
+          QStringLiteral("Inserisci in questo spazio lo spessore in mm della lamiera (vuoto o 0: nessuno spessore)"),
+          DaTwips(6480, 240, 1335, 255))),
+      cboQuote(crea<QComboBox>(
+          this, "cboQuote",
+          QStringLiteral("Scegli se le misure inserite sono quelle interne, esterne o medie della lamiera"),
+          DaTwips(5280, 600, 2535, 300))),
       m_guscio(guscio)
 {
     setObjectName(QStringLiteral("frmCalvetra"));
@@ -110,12 +119,21 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
     etichetta(this, "lblNome", QStringLiteral("NOME:"), DaTwips(240, 360, 495, 255));
     etichetta(this, "lblTaraStampante", QStringLiteral("Taratura stampante in uso:"), DaTwips(240, 2520, 1935, 255));
     optChiudiBD->setChecked(true);
+    etichetta(this, "lblSpessore", QStringLiteral("Spessore (mm):"), DaTwips(5280, 240, 1095, 255));
+    // In the order of QuoteLamiera.
+    cboQuote->addItems(
+        {QStringLiteral("Quote interne"), QStringLiteral("Quote esterne"), QStringLiteral("Quote medie")});
+    cboQuote->setCurrentIndex(int(QuoteLamiera::Esterne));
+    txtSpessore_Change();
 
     const QList<QWidget *> ordine = {txtNome,       txtAC,       txtAB,       txtBD,      txtALPHA,
                                      txtBETA,       optChiudiAC, optChiudiBD, cmdCalcola, cboNomeTara,
                                      cmdTaraStampa, cmdHelp,     cmdAbout,    cmdEsci};
     for (qsizetype i = 0; i + 1 < ordine.size(); ++i)
         setTabOrder(ordine.at(i), ordine.at(i + 1));
+    // The plate's controls follow all the others.
+    setTabOrder(cmdEsci, txtSpessore);
+    setTabOrder(txtSpessore, cboQuote);
 
     // The list shows the calibration in use, which the frame keeps; choosing here changes it.
     MostraTaraturaInUso(*cboNomeTara, m_guscio.Taratura());
@@ -124,6 +142,7 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
     connect(cmdHelp, &QPushButton::clicked, this, &frmCalvetra::cmdHelp_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &frmCalvetra::cmdAbout_Click);
     connect(cmdEsci, &QPushButton::clicked, this, &frmCalvetra::cmdEsci_Click);
+    connect(txtSpessore, &QLineEdit::textChanged, this, &frmCalvetra::txtSpessore_Change);
     Form_Load();
 }
 
@@ -171,6 +190,8 @@ void frmCalvetra::cmdCalcola_Click()
         stato.TestoBeta = txtBETA->text();
         // First letters of the words True and False; the two options exclude each other.
         stato.ImpostaChiusura(optChiudiAC->isChecked() ? QStringLiteral("T") : QStringLiteral("F"));
+        stato.TestoSpessore = txtSpessore->text();
+        stato.Quote = cboQuote->currentIndex() < 0 ? QuoteLamiera::Esterne : QuoteLamiera(cboQuote->currentIndex());
         if (attiva)
             attiva->ImpostaFigure(stato);
         ContestoCalcolo contesto{stato, attiva, this};
@@ -190,3 +211,10 @@ void frmCalvetra::cmdHelp_Click() { m_guscio.MostraHelp(true); }
 void frmCalvetra::cmdAbout_Click() { m_guscio.MostraAbout(); }
 
 void frmCalvetra::cmdEsci_Click() { Nascondi(); }
+
+void frmCalvetra::txtSpessore_Change()
+{
+    FigureSviluppo lamiera;
+    lamiera.TestoSpessore = txtSpessore->text();
+    cboQuote->setEnabled(SpessoreScritto(lamiera));
+}

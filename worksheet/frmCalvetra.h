@@ -32,6 +32,7 @@ public:
     void cmdHelp_Click();
     void cmdAbout_Click();
     void cmdEsci_Click();
+    void txtSpessore_Change();
 
     QLineEdit *const txtNome;
     QLineEdit *const txtAC;
@@ -48,6 +49,9 @@ public:
     QPushButton *const cmdHelp;
     QPushButton *const cmdAbout;
     QPushButton *const cmdEsci;
+    // The plate, last in the tab order; the choice of convention waits for a thickness.
+    QLineEdit *const txtSpessore;
+    QComboBox *const cboQuote;
 
 private:
     void Scarica();

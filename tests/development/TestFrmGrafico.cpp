@@ -5,10 +5,14 @@
 #include "tests/support/GuscioDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 
+#include <QComboBox>
+#include <QPushButton>
 #include <QFile>
 #include <QImage>
 #include <QMenu>
 #include <QTest>
+
+#include <algorithm>
 
 class TestFrmGrafico : public QObject {
     Q_OBJECT
@@ -293,6 +297,62 @@ private slots:
         QCOMPARE(seconda->lblStampa->text(), prima->lblStampa->text());
         QCOMPARE(seconda->Pagina().Elenco().elementi().size(), prima->Pagina().Elenco().elementi().size());
         QVERIFY(!seconda->Pagina().Elenco().elementi().empty());
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A plate typed on the worksheet: the legend says so, the file carries it, an open brings it
+    // back; a trailer that belongs to another record is told and dropped.
+    void salvaEApriConSpessore()
+    {
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        frmCalvetra &foglio = FoglioDi(frame);
+        QVERIFY(!foglio.cboQuote->isEnabled());
+        QCOMPARE(foglio.cmdEsci->nextInFocusChain(), static_cast<QWidget *>(foglio.txtSpessore));
+        // The new controls overlap nothing of the worksheet and stay inside it.
+        for (const char *nuovo : {"lblSpessore", "txtSpessore", "cboQuote"}) {
+            const QRect posto = foglio.findChild<QWidget *>(QLatin1String(nuovo))->geometry();
+            QVERIFY(foglio.rect().contains(posto));
+            for (const QWidget *altro : foglio.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+                QVERIFY2(altro->objectName() == QLatin1String(nuovo) || !altro->geometry().intersects(posto),
+                         qPrintable(altro->objectName() + QLatin1Char(' ') + QLatin1String(nuovo)));
+        }
+        foglio.txtSpessore->setText(QStringLiteral("10"));
+        QVERIFY(foglio.cboQuote->isEnabled());
+        QCOMPARE(foglio.cboQuote->currentText(), QStringLiteral("Quote esterne"));
+        foglio.cboQuote->setCurrentIndex(0);
+        Calcola(frame, CilindroDiProva());
+        const QString nota = QStringLiteral("Spessore 10 mm, quote interne: sviluppo sulla fibra media");
+        const auto legenda = [&nota](const frmGrafico &f) {
+            const auto &elementi = f.Pagina().Elenco().elementi();
+            return std::any_of(elementi.begin(), elementi.end(), [&nota](const auto &e) { return e.testo == nota; });
+        };
+        QVERIFY(legenda(*frame.FigliaAttiva()));
+        const QString file = m_cartella.percorso(QStringLiteral("lamiera.tnt"));
+        finta.attendiSalva(file);
+        QVERIFY(frame.FigliaAttiva()->mnuSalvaNome_Click());
+        QByteArray byte = contenuto(file);
+        QCOMPARE(byte.size(), 146);
+        QCOMPARE(byte.mid(122, 16), QByteArray("SPES110        I"));
+
+        finta.attendiApri(file);
+        frame.NuovaFinestra()->mnuApri_Click();
+        QCOMPARE(frame.FigliaAttiva()->Etichette().lblSpessore, Fissa(QStringLiteral("10"), 10));
+        QCOMPARE(frame.FigliaAttiva()->Etichette().lblQuote, QStringLiteral("I"));
+        QVERIFY(legenda(*frame.FigliaAttiva()));
+
+        byte[0] = 'X';
+        QFile riscritto(file);
+        QVERIFY(riscritto.open(QIODevice::WriteOnly) && riscritto.write(byte) == byte.size());
+        riscritto.close();
+        finta.attendiApri(file);
+        finta.attendiBox(QStringLiteral("Lo spessore salvato in ") + file +
+                         QStringLiteral(" appartiene a uno sviluppo diverso da quello del file e non è stato letto: lo "
+                                        "sviluppo è senza spessore."));
+        frame.NuovaFinestra()->mnuApri_Click();
+        QVERIFY(TrimBlank(frame.FigliaAttiva()->Etichette().lblSpessore).isEmpty());
+        QVERIFY(!legenda(*frame.FigliaAttiva()));
         VERIFICA_COPIONE(finta);
     }
 

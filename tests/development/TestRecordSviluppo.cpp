@@ -257,6 +257,56 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("s.tnt")});
     }
 
+    // The plate's trailer, written out from the layout: after the last record, read back with
+    // the record, invisible to a reader of records, stale once an older program rewrote the record.
+    void codaSpessore()
+    {
+        QTemporaryDir dir;
+        const QString percorso = dir.filePath(QStringLiteral("s.tnt"));
+        const QByteArray primo = fixture({{0, 40, "primo"}});
+        QVERIFY(ScriviTutto(percorso, primo + primo)); // the save replaces the last
+        RecordSviluppo r = RecordDaByte(fixtureCono());
+        r.TestoSpessore = QStringLiteral("2,5");
+        r.Quote = QuoteLamiera::Interne;
+        QCOMPARE(ScriviRecordSviluppo(percorso, r), EsitoFileSviluppo::Ok);
+        const QByteArray coda = "SPES12,5       I5D885ACA"; // CRC-32 by Python's zlib
+        QCOMPARE(LeggiTutto(percorso), primo + fixtureCono() + coda);
+        QCOMPARE(NumeroRecord(2 * 122 + coda.size()), qint64(2));
+
+        RecordSviluppo letto;
+        QCOMPARE(LeggiRecordSviluppo(percorso, letto), EsitoFileSviluppo::Ok);
+        QCOMPARE(ByteDelRecord(letto), fixtureCono());
+        QVERIFY(!letto.CodaScaduta);
+        const FigureSviluppo figure = FigureDelleEtichette(EtichetteDaRecord(letto));
+        QCOMPARE(figure.TestoSpessore.testo(), Fissa(QStringLiteral("2,5"), 10));
+        QCOMPARE(figure.Quote, QuoteLamiera::Interne);
+        // Saved again unchanged: the same bytes.
+        QCOMPARE(ScriviRecordSviluppo(percorso, letto), EsitoFileSviluppo::Ok);
+        QCOMPARE(LeggiTutto(percorso), primo + fixtureCono() + coda);
+
+        // An older program rewrote the last record and kept the bytes after it.
+        QVERIFY(ScriviTutto(percorso, primo + primo + coda));
+        QCOMPARE(LeggiRecordSviluppo(percorso, letto), EsitoFileSviluppo::Ok);
+        QVERIFY(letto.CodaScaduta);
+        QVERIFY(TrimBlank(letto.TestoSpessore).isEmpty());
+        // Saved without a plate, the stale trailer goes with the record it belonged to.
+        QCOMPARE(ScriviRecordSviluppo(percorso, letto), EsitoFileSviluppo::Ok);
+        QCOMPARE(LeggiTutto(percorso), primo + primo);
+    }
+
+    // No plate, blank or 0 typed: the file is today's, byte for byte.
+    void senzaSpessoreComeOggi()
+    {
+        for (const char *spessore : {"", "0", " 0.0"}) {
+            QTemporaryDir dir;
+            const QString percorso = dir.filePath(QStringLiteral("s.tnt"));
+            RecordSviluppo r = RecordDaByte(fixtureCono());
+            r.TestoSpessore = QLatin1String(spessore);
+            QCOMPARE(ScriviRecordSviluppo(percorso, r), EsitoFileSviluppo::Ok);
+            QCOMPARE(LeggiTutto(percorso), fixtureCono());
+        }
+    }
+
     void scritturaFallitaLasciaIlFile_data()
     {
         QTest::addColumn<QByteArray>("passo");

@@ -78,6 +78,36 @@ private slots:
         QCOMPARE(righe[64], QStringLiteral("SommaCD,314.159265"));
     }
 
+    // A plate given on the command line wins over the file's; the table then gives both faces.
+    void esportaConSpessore()
+    {
+        QTemporaryDir dir;
+        const QString tnt = dir.filePath(QStringLiteral("tubo.tnt")), csv = dir.filePath(QStringLiteral("tubo.csv"));
+        // The file holds 2 mm inside (CRC-32 by Python's zlib); the command line asks for 10 mm
+        // on the outside: 90 mean.
+        const QByteArray figure = record("80.", "100.", "80.", "90.", "90.");
+        QVERIFY(ScriviTutto(tnt, figure + "SPES12         I75F755FA"));
+        const Esito e = vorna({QStringLiteral("--export-csv"), tnt, csv, QStringLiteral("--thickness"),
+                               QStringLiteral("10"), QStringLiteral("--surface"), QStringLiteral("outside")});
+        QCOMPARE(e.codice, 0);
+        QCOMPARE(e.errori, QString());
+        const QStringList righe =
+            QString::fromLatin1(LeggiTutto(csv)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(righe.size(), 1 + 62 + 3);
+        QCOMPARE(righe.first(),
+                 QStringLiteral("k,XAB (mm),YAB (mm),XCD (mm),YCD (mm),Generatore (mm),GeneratoreInterno (mm),"
+                                "GeneratoreEsterno (mm)"));
+        QCOMPARE(righe[62].section(QLatin1Char(','), 1, 1), QStringLiteral("282.743339")); // 90 x PiGreco
+        QCOMPARE(righe[62].section(QLatin1Char(','), 5), QStringLiteral("80.000000,80.000000,80.000000"));
+        QCOMPARE(righe.last(),
+                 QStringLiteral("Spessore,\"Spessore 10 mm, quote esterne: sviluppo sulla fibra media\""));
+
+        // Without options the file's own plate counts: 102 mean.
+        QCOMPARE(vorna({QStringLiteral("--export-csv"), tnt, csv}).codice, 0);
+        QVERIFY(LeggiTutto(csv).contains("\r\n62,320.442451,"));
+        QVERIFY(LeggiTutto(csv).contains("Spessore 2 mm, quote interne"));
+    }
+
     void figureRifiutate_data()
     {
         QTest::addColumn<QByteArray>("contenuto");
@@ -159,8 +189,11 @@ private slots:
         const QString ignota = QStringLiteral("Opzione sconosciuta: ");
         QTest::newRow("export, one name") << QStringList{"--export-dxf", "solo.tnt"} << conteggio + "--export-dxf";
         QTest::newRow("export, no name") << QStringList{"--export-csv"} << conteggio + "--export-csv";
-        QTest::newRow("export, three names")
-            << QStringList{"--export-csv", "a.tnt", "b.csv", "c"} << conteggio + "--export-csv";
+        QTest::newRow("export, three names") << QStringList{"--export-csv", "a.tnt", "b.csv", "c"} << ignota + "c";
+        QTest::newRow("thickness without its value") << QStringList{"--export-csv", "a.tnt", "b.csv", "--thickness"}
+                                                     << QStringLiteral("Manca il valore di --thickness");
+        QTest::newRow("unknown surface") << QStringList{"--export-dxf", "a.tnt", "b.dxf", "--surface", "sideways"}
+                                         << QStringLiteral("Superficie sconosciuta (inside, outside o mean): sideways");
         QTest::newRow("help with a name") << QStringList{"--help", "x"} << conteggio + "--help";
         QTest::newRow("version twice") << QStringList{"--version", "--version"} << conteggio + "--version";
         QTest::newRow("unknown export") << QStringList{"--export-foo", "a", "b"} << ignota + "--export-foo";

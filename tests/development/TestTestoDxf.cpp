@@ -1,6 +1,7 @@
 // The DXF text of a development: R12 structure, one closed outline, letters, legend, extents, locale.
 #include "LettoreDxf.h"
 #include "development/EsportaDxf.h"
+#include "geometry/Lamiera.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -177,6 +178,25 @@ private slots:
         }
         QVERIFY(contati > 3 * 4 + 4 * 15);
         QVERIFY(testo.contains("Somma AB, 62 corde (mm): 314.16"));
+    }
+
+    // The plate's line follows the true-size legend, with a point whatever the locale; the screen's
+    // uses the locale's.
+    void notaSpessore()
+    {
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        StatoSviluppo s = statoTubo();
+        s.TestoSpessore = QStringLiteral("2,50");
+        s.Quote = QuoteLamiera::Medie;
+        const auto testi = diTipo(LeggiDxf(TestoDxf(s, rettangolo(31))).entita(), QStringLiteral("TEXT"));
+        const QString schermo = NotaSpessore(s);
+        QLocale::setDefault(QLocale::c());
+        QStringList righe;
+        for (const auto &t : testi)
+            righe << t.valore(1);
+        QVERIFY2(righe.contains(QStringLiteral("Spessore 2.5 mm, quote medie: sviluppo sulla fibra media")),
+                 qPrintable(righe.join(QLatin1Char('|'))));
+        QCOMPARE(schermo, QStringLiteral("Spessore 2,5 mm, quote medie: sviluppo sulla fibra media"));
     }
 
     void nomeConCaratteriDiControllo()

@@ -18,7 +18,7 @@ V NormalePiano(V p1, V p2) { return {-(p2.z - p1.z), 0, p2.x - p1.x}; }
 const V k_Profondita{0, 1, 0};
 } // namespace
 
-Solido3D::Solido3D(const Figure &f)
+Solido3D::Solido3D(const Figure &f, double scostamento)
 {
     const double ac = f.AC.toDouble(), ab = f.AB.toDouble(), bd = f.BD.toDouble();
     // Degrees mean what the program makes of them: times 3.14159265359 / 180. With the exact
@@ -41,7 +41,10 @@ Solido3D::Solido3D(const Figure &f)
         const V versoA = Unitario(Meno(m_A, m_vertice));
         const V versoB = Unitario(Meno(m_B, m_vertice));
         m_asse = Unitario(Piu(versoA, versoB));
-        m_theta = std::acos(Scalare(versoA, m_asse));
+        // atan2, not acos: near a cylinder the cosine is 1 to within 1e-7 and acos would keep
+        // only half the digits of the half angle.
+        const V laterale = Meno(versoA, Per(Scalare(versoA, m_asse), m_asse));
+        m_theta = std::atan2(std::sqrt(Scalare(laterale, laterale)), Scalare(versoA, m_asse));
         const V lato = suAC ? versoA : versoB;
         m_normale = Unitario(Meno(lato, Per(Scalare(lato, m_asse), m_asse)));
     } else {
@@ -53,6 +56,20 @@ Solido3D::Solido3D(const Figure &f)
         m_normale = suAC ? versoB : Per(-1, versoB);
         m_vertice = suAC ? m_A : Piu(m_A, Per(2 * m_raggio, versoB)); // a point of the seam's generator
     }
+    if (scostamento == 0)
+        return;
+    if (m_cono) {
+        // The surface square to the mantle at that depth is the cone with its apex moved down the axis.
+        m_vertice = Piu(m_vertice, Per(scostamento / std::sin(m_theta), m_asse));
+        return;
+    }
+    m_raggio -= scostamento;
+    m_vertice = Piu(m_vertice, Per(scostamento, m_normale));
+    // Lengths are measured from the level where this surface's generator on AC meets the top cut.
+    const double phiAC = suAC ? 0 : k_Pi;
+    const V piede = Piede(phiAC);
+    const V n = NormalePiano(m_C, m_D);
+    m_C = Piu(piede, Per(Scalare(n, Meno(m_C, piede)) / Scalare(n, m_asse), m_asse));
 }
 
 double Solido3D::PhiDelPunto(int k, int n) { return (k <= n ? k - 1 : k - 2) * k_Pi / (n - 1); }

@@ -8,7 +8,9 @@
 // stand on the projected cut lines AB and CD, perpendicular to the projection plane.
 class Solido3D {
 public:
-    explicit Solido3D(const Figure &f);
+    // `scostamento`: the surface that many mm inside the solid's mantle, square to it (outside
+    // when negative), between the same two cut planes: a face or the mean surface of a plate.
+    explicit Solido3D(const Figure &f, double scostamento = 0);
 
     bool cono() const { return m_cono; }
     // Cone: distance from the apex to each cut along the generator at phi.

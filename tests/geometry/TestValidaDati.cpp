@@ -1,4 +1,5 @@
 // Validation of the typed figures: messages and their order, decimal comma, conversion, apex.
+#include "geometry/SceltaForma.h"
 #include "geometry/ValidaDati.h"
 #include "tests/geometry/Figure.h"
 #include "tests/support/Confronto.h"
@@ -53,6 +54,80 @@ private slots:
             << Figure{"50", "100", "50", "180", "0.01"} << nonTronco << "Attenzione!";
         QTest::newRow("nearly parallel, opening upwards")
             << Figure{"50", "100", "80", "60", "120.1"} << nonTronco << "Attenzione!";
+    }
+
+    // What the plate's field refuses, in the figures' style; 0 and blank are no plate at all.
+    void spessore_data()
+    {
+        QTest::addColumn<QString>("spessore");
+        QTest::addColumn<int>("quote");
+        QTest::addColumn<QString>("prompt");
+        const QString numero = QStringLiteral("Spessore deve essere un numero >=0!");
+        const QString troppo = QStringLiteral("Lo spessore è troppo grande per le misure del tronco!");
+        QTest::newRow("letters") << "abc" << int(QuoteLamiera::Esterne) << numero;
+        QTest::newRow("negative") << "-2" << int(QuoteLamiera::Interne) << numero;
+        // A cone 100 across at the base and 72 at the top: 80 mm of plate leaves no room inside.
+        QTest::newRow("outside, no room inside") << "80" << int(QuoteLamiera::Esterne) << troppo;
+        QTest::newRow("inside figures grow out") << "80" << int(QuoteLamiera::Interne) << QString();
+        QTest::newRow("zero") << "0" << int(QuoteLamiera::Esterne) << QString();
+        QTest::newRow("decimal comma") << "2,5" << int(QuoteLamiera::Esterne) << QString();
+    }
+    void spessore()
+    {
+        QFETCH(QString, spessore);
+        QFETCH(int, quote);
+        QFETCH(QString, prompt);
+        PiattaformaFinta finta;
+        if (!prompt.isEmpty())
+            finta.attendiBox(prompt, Pulsanti::OK, QStringLiteral("Errore su Spessore"));
+        StatoSviluppo s;
+        ImpostaFigure(s, {"80", "100", "80", "80", "80"});
+        s.TestoSpessore = spessore;
+        s.Quote = QuoteLamiera(quote);
+        ValidaDati(s);
+        QCOMPARE(s.ErroreDati, std::int16_t(prompt.isEmpty() ? 0 : 1));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // The mean surface by hand: a cylinder 650 outside in 10 mm plate rolls from pi x 640, and so
+    // does the one given 630 inside; a cone's radius at an end square to its axis moves by
+    // t / (2 cos h), h its half angle.
+    void fibraMedia_data()
+    {
+        QTest::addColumn<Figure>("figure");
+        QTest::addColumn<int>("quote");
+        QTest::addColumn<double>("base");
+        QTest::addColumn<double>("cima");
+        const double cono = 10 / (2 * std::cos(10 * k_PiGreco / 180)); // t 10, h 10 degrees
+        const double cimaCono = 100 - 2 * 60 * std::cos(80 * k_PiGreco / 180);
+        QTest::newRow("cylinder outside 650")
+            << Figure{"500", "650", "500", "90", "90"} << int(QuoteLamiera::Esterne) << 640.0 << 640.0;
+        QTest::newRow("cylinder inside 630")
+            << Figure{"500", "630", "500", "90", "90"} << int(QuoteLamiera::Interne) << 640.0 << 640.0;
+        QTest::newRow("cone outside") << Figure{"60", "100", "60", "80", "80"} << int(QuoteLamiera::Esterne)
+                                      << 100 - 2 * cono << cimaCono - 2 * cono;
+    }
+    void fibraMedia()
+    {
+        QFETCH(Figure, figure);
+        QFETCH(int, quote);
+        QFETCH(double, base);
+        QFETCH(double, cima);
+        PiattaformaFinta finta;
+        StatoSviluppo s;
+        ImpostaFigure(s, figure);
+        s.TestoSpessore = QStringLiteral("10");
+        s.Quote = QuoteLamiera(quote);
+        ValidaDati(s);
+        QCOMPARE(s.ErroreDati, std::int16_t(0));
+        QCOMPARE_VICINO(s.BaseAB, base, 1e-9);
+        QCOMPARE_VICINO(std::hypot(s.XD - s.XC, s.YD - s.YC), cima, 1e-9);
+        if (figure.Alfa == QLatin1String("90")) {
+            ContestoSviluppo c{s};
+            QVERIFY(ScegliForma(c));
+            QCOMPARE_VICINO(s.XAB[62] - s.XAB[1], 2010.62, 0.005);
+        }
+        VERIFICA_COPIONE(finta);
     }
     void rifiuto()
     {

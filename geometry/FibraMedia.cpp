@@ -1,0 +1,34 @@
+// Offsetting the sides of a side projection square to the plate, between the same two cuts.
+#include "geometry/FibraMedia.h"
+
+#include "geometry/FormaProiezione.h"
+#include "geometry/IncrocioRette.h"
+
+#include <cmath>
+
+void SpostaLati(StatoSviluppo &s, double scostamento) noexcept
+{
+    if (scostamento == 0)
+        return;
+    const double cosA = std::cos(s.Alfa), sinA = std::sin(s.Alfa);
+    const double cosB = std::cos(s.Beta), sinB = std::sin(s.Beta);
+    // A side moved by d square to itself meets the base d / sin of its angle further in.
+    const double xA = scostamento / sinA;
+    const double xB = s.BaseAB - scostamento / sinB;
+    const double dxCD = s.XD - s.XC, dyCD = s.YD - s.YC;
+    s.LatoAC = ParametroIncrocio(xA, 0, cosA, sinA, s.XC, s.YC, dxCD, dyCD);
+    s.LatoBD = ParametroIncrocio(xB, 0, -cosB, sinB, s.XC, s.YC, dxCD, dyCD);
+    s.BaseAB = xB - xA;
+    PuntiProiezione(s);
+}
+
+bool FacceReali(const StatoSviluppo &s, double spessore, double scostamento) noexcept
+{
+    for (double faccia : {scostamento + spessore / 2, scostamento - spessore / 2}) {
+        StatoSviluppo copia = s;
+        SpostaLati(copia, faccia);
+        if (FormaDellaProiezione(copia) != FormaProiezione::Tronco)
+            return false;
+    }
+    return true;
+}

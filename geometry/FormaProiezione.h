@@ -1,0 +1,22 @@
+// Whether a side projection is a real truncated cone or cylinder, told by its corners alone.
+#pragma once
+
+#include "geometry/StatoSviluppo.h"
+
+enum class FormaProiezione {
+    Tronco,         // a truncated cone or cylinder
+    LatiIncrociati, // both C and D past the apex: the sides cross each other
+    NonTronco,      // no truncated solid at all
+};
+
+// Sides parallel within this (radians): a cylinder, which has no apex.
+constexpr double k_SogliaParallele = 0.001;
+
+// Lays the corners out from the figures: A at the origin, B on the positive x axis, C and D
+// along the sides at Alfa and Beta.
+void PuntiProiezione(StatoSviluppo &s) noexcept;
+
+// From the figures and corners of `s` as the validation lays them out (A at the origin, B on
+// the positive x axis): positive lengths and base angles below a straight one, then either
+// parallel sides or sides meeting above the base with C and D not past the apex.
+FormaProiezione FormaDellaProiezione(const StatoSviluppo &s) noexcept;
