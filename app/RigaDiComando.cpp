@@ -17,14 +17,17 @@ enum : int { UscitaRiuscita = 0, UscitaDatiRifiutati = 1, UscitaErroreFile = 2 }
 
 using Esportatore = EsitoEsportazione (*)(const FigureSviluppo &, const QString &, const QString &, QString *);
 
-const char k_Uso[] = "Uso: vorna [--export-dxf FILE.tnt OUT.dxf | --export-csv FILE.tnt OUT.csv | --help | --version]\n"
-                     "Senza argomenti apre la finestra del programma.\n"
-                     "  --export-dxf FILE.tnt OUT.dxf  esporta lo sviluppo in DXF (R12) a grandezza reale, in mm\n"
-                     "  --export-csv FILE.tnt OUT.csv  esporta la tabella delle ordinate dello sviluppo in CSV\n"
-                     "  --help                         mostra questo aiuto\n"
-                     "  --version                      mostra la versione\n"
-                     "Uscita: 0 riuscita, 1 dati dello sviluppo non validi, 2 file non leggibile o non scrivibile\n"
-                     "o argomenti errati.\n";
+const char k_Uso[] =
+    "Uso: vorna [FILE.tnt ... | --export-dxf FILE.tnt OUT.dxf | --export-csv FILE.tnt OUT.csv | --help |\n"
+    "           --version]\n"
+    "Senza argomenti apre la finestra del programma; i file .tnt nominati si aprono ciascuno in una\n"
+    "finestra.\n"
+    "  --export-dxf FILE.tnt OUT.dxf  esporta lo sviluppo in DXF (R12) a grandezza reale, in mm\n"
+    "  --export-csv FILE.tnt OUT.csv  esporta la tabella delle ordinate dello sviluppo in CSV\n"
+    "  --help                         mostra questo aiuto\n"
+    "  --version                      mostra la versione\n"
+    "Uscita: 0 riuscita, 1 dati dello sviluppo non validi, 2 file non leggibile o non scrivibile\n"
+    "o argomenti errati.\n";
 
 // How many names follow each of our options; -1 when it is not one of ours.
 int argomentiDi(const QString &opzione)
