@@ -5,10 +5,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ "$(id -u)" -eq 0 ] || exec sudo "$0" "$@"
-build="$(realpath "${1:-build}")"
+build="$(realpath -m "${1:-build}")"
 radice="$build/radice-debian12"
 specchio="${VORNA_SPECCHIO_DEBIAN:-http://deb.debian.org/debian}"
 
+scripts/installa-dipendenze.sh
+# Run alone on a fresh clone, the build folder is made here.
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNA_WERROR=ON > /dev/null
 cmake --build "$build" -j"$(nproc)" --target vorna > "$build/pacchetto.log"
 rm -rf "$build/pacchetto"
 (cd "$build" && cpack -G DEB -B "$build/pacchetto" >> "$build/pacchetto.log")
