@@ -150,7 +150,7 @@ bool MDICalvetra::eventFilter(QObject *oggetto, QEvent *evento)
 {
     if (oggetto == m_area->viewport() && evento->type() == QEvent::Resize)
         for (QMdiSubWindow *sottofinestra : m_area->subWindowList())
-            if (sottofinestra->windowState() == Qt::WindowNoState &&
+            if (!sottofinestra->isMinimized() && !sottofinestra->isMaximized() &&
                 sottofinestra->geometry() == sottofinestra->property(k_Collocata).toRect())
                 colloca(sottofinestra);
     return QMainWindow::eventFilter(oggetto, evento);

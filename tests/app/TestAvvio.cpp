@@ -293,9 +293,16 @@ private slots:
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         QWidget *area = frame.area()->viewport();
-        const auto dentro = [&] { return area->rect().contains(frame.area()->subWindowList().front()->geometry()); };
-        QVERIFY(dentro());
-        frame.resize(700, 500);
+        // Within the area and 0.96 of it, as the frame's size changes.
+        const auto dentro = [&] {
+            const QRect finestra = frame.area()->subWindowList().front()->geometry();
+            return area->rect().contains(finestra) && finestra.width() >= int(0.95 * area->width()) &&
+                   finestra.height() >= int(0.95 * area->height());
+        };
+        QTRY_VERIFY(dentro());
+        frame.resize(1100, 800);
+        QTRY_VERIFY(dentro());
+        frame.resize(800, 600);
         QTRY_VERIFY(dentro());
         VERIFICA_COPIONE(finta);
     }

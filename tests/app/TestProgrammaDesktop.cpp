@@ -8,6 +8,9 @@
 #include "tests/support/PiattaformaFinta.h"
 
 #include <QFile>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 
@@ -113,6 +116,43 @@ private slots:
         finta.attendiSalva(dxf);
         frame.FigliaAttiva()->mnuEsporta_Click();
         QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Esportato ") + dxf);
+        VERIFICA_COPIONE(finta);
+    }
+
+    // In a small window the page keeps letters of 8 pixels (2.91 mm at 8.25 pt) and scrolls.
+    void leggendaLeggibile()
+    {
+        const QSize leggibile = PaginaGrafico::DimensioneLeggibile();
+        QCOMPARE(leggibile, QSize(792, 572));
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        finestra->parentWidget()->resize(400, 300);
+        auto *scorrimento = finestra->findChild<QScrollArea *>();
+        QTRY_VERIFY(scorrimento->verticalScrollBar()->isVisible());
+        QVERIFY(finestra->findChild<PaginaGrafico *>()->size().expandedTo(leggibile) ==
+                finestra->findChild<PaginaGrafico *>()->size());
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A calibration written to its file is told in the frame's status bar.
+    void avvisoTaraturaSalvata()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.ManagerTarature();
+        frmTaraStampa *manager = frmTaraStampa::Aperto();
+        finta.attendiBox(QStringLiteral("La modifica casuale dei parametri può provocare stampe multiple!"),
+                         Pulsanti::OKAnnulla);
+        manager->cmdModificaTaratura_Click();
+        manager->findChild<QLineEdit *>(QStringLiteral("txtShiftX"))->setText(QStringLiteral("1.5"));
+        finta.attendiBox(QStringLiteral("Identificativo Taratura Stampante esistente! Sovrascrivo?"), Pulsanti::SiNo,
+                         RispostaSi);
+        manager->cmdApplica_Click();
+        QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Taratura Default salvata in ") +
+                                                          QFileInfo(QStringLiteral("Taratura.dat")).absoluteFilePath());
+        manager->close();
         VERIFICA_COPIONE(finta);
     }
 
