@@ -341,8 +341,8 @@ bool frmGrafico::mnuSalvaNome_Click()
         richiesta.chiediSovrascrittura = true;
         // The dialog adds the extension itself, so that its overwrite question names the real file.
         richiesta.estensionePredefinita = QStringLiteral("tnt");
-        // A cancelled dialog leaves the preset name in it; a name that happens to end in ".tnt"
-        // is still not written: the user chose not to save.
+        // A cancelled dialog leaves the preset name in it and ends the save quietly, even for a
+        // name that happens to end in ".tnt": the user chose not to save.
         const auto scelto = Piattaforma::corrente().DialogoSalva(richiesta);
         m_nomeFileDialogo = scelto.value_or(richiesta.nomePredefinito);
         rifiutato = true;
