@@ -18,11 +18,14 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
+#include <QStatusBar>
 
 #include <limits>
 
 namespace {
+// Where a window was put when it opened; it has not been moved while it is still there.
+const char k_Collocata[] = "vornaGeometriaIniziale";
+
 frmGrafico *finestraDi(QMdiSubWindow *sottofinestra)
 {
     return sottofinestra ? qobject_cast<frmGrafico *>(sottofinestra->widget()) : nullptr;
@@ -52,11 +55,13 @@ MDICalvetra::MDICalvetra(QWidget *parent)
     setObjectName(QStringLiteral("MDICalvetra"));
     setWindowTitle(TitoloApplicazione());
     m_area->setObjectName(QStringLiteral("areaFinestre"));
-    // A development window is 0.96 of the screen, more than the area under the menu bar:
-    // scroll bars reach what would otherwise be cut off.
+    // Scroll bars reach a window moved or grown past the area.
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
+    // A window not moved since it opened follows the area as the frame takes the screen.
+    m_area->viewport()->installEventFilter(this);
+    statusBar()->setObjectName(QStringLiteral("barraStato"));
 
     m_menuFile->setObjectName(QStringLiteral("mnuFile"));
     QAction *nuovo = m_menuFile->addAction(QStringLiteral("&Nuovo Foglio Di Lavoro"));
@@ -118,10 +123,38 @@ frmGrafico *MDICalvetra::NuovaFinestra()
     auto *finestra = new frmGrafico(*this);
     finestra->Tag = QString::number(ContaFinestre);
     QMdiSubWindow *sottofinestra = m_area->addSubWindow(finestra);
-    sottofinestra->setGeometry(frmGrafico::GeometriaIniziale(screen()->size()));
+    colloca(sottofinestra);
     sottofinestra->show();
     m_area->setActiveSubWindow(sottofinestra);
     return finestra;
+}
+
+void MDICalvetra::ApriSviluppi(const QStringList &file)
+{
+    for (qsizetype i = 0; i < file.size(); ++i) {
+        frmGrafico *finestra = i == 0 ? FigliaAttiva() : NuovaFinestra();
+        if (!finestra)
+            return;
+        finestra->ApriFile(file.at(i));
+    }
+}
+
+void MDICalvetra::colloca(QMdiSubWindow *sottofinestra)
+{
+    const QRect geometria =
+        frmGrafico::GeometriaIniziale(m_area->viewport()->size()).intersected(m_area->viewport()->rect());
+    sottofinestra->setGeometry(QRect(geometria.topLeft(), geometria.size().expandedTo(sottofinestra->minimumSize())));
+    sottofinestra->setProperty(k_Collocata, sottofinestra->geometry());
+}
+
+bool MDICalvetra::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    if (oggetto == m_area->viewport() && evento->type() == QEvent::Resize)
+        for (QMdiSubWindow *sottofinestra : m_area->subWindowList())
+            if (!sottofinestra->isMinimized() && !sottofinestra->isMaximized() &&
+                sottofinestra->geometry() == sottofinestra->property(k_Collocata).toRect())
+                colloca(sottofinestra);
+    return QMainWindow::eventFilter(oggetto, evento);
 }
 
 void MDICalvetra::Cascata()
@@ -138,7 +171,7 @@ void MDICalvetra::Cascata()
 
 void MDICalvetra::ChiudiFrame() { close(); }
 
-frmCalvetra *MDICalvetra::foglio() const { return m_foglio && !m_foglio->Scaricato() ? m_foglio.data() : nullptr; }
+frmCalvetra *MDICalvetra::foglio() const { return m_foglio.data(); }
 
 frmHelp *MDICalvetra::help() const { return m_help; }
 
@@ -152,6 +185,14 @@ VistaFoglio &MDICalvetra::Foglio()
 }
 
 VistaFoglio *MDICalvetra::FoglioCaricato() { return foglio(); }
+
+void MDICalvetra::ModificaFigure(const FigureSviluppo &figure)
+{
+    Foglio();
+    m_foglio->MostraFigure(figure);
+}
+
+void MDICalvetra::Avviso(const QString &testo) { statusBar()->showMessage(testo); }
 
 void MDICalvetra::MostraHelp(bool modale)
 {
@@ -185,13 +226,15 @@ void MDICalvetra::StampaGrandezzaNaturale(frmGrafico &finestra)
 void MDICalvetra::ManagerTarature()
 {
     Foglio();
-    frmTaraStampa::Apri(&m_taratura, false, this);
+    connect(frmTaraStampa::Apri(&m_taratura, false, this), &frmTaraStampa::Salvata, this, &MDICalvetra::Avviso,
+            Qt::UniqueConnection);
 }
 
 void MDICalvetra::ManagerTaraturaStampante()
 {
     Foglio();
-    frmTaraStampa::Apri(&m_taratura, true, foglio());
+    connect(frmTaraStampa::Apri(&m_taratura, true, foglio()), &frmTaraStampa::Salvata, this, &MDICalvetra::Avviso,
+            Qt::UniqueConnection);
 }
 
 // The active development window's menu bar replaces the frame's own.

@@ -9,6 +9,7 @@
 #include <QPointer>
 
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class frmAbout;
 class frmCalvetra;
@@ -28,6 +29,9 @@ public:
     void mnuApriSviluppoEsistente_Click();
     void mnuEsci_Click();
 
+    // The developments named on the command line: the first in window 1, each other in a new one.
+    void ApriSviluppi(const QStringList &file);
+
     // Guscio.
     StatoSviluppo &Stato() override { return m_stato; }
     frmGrafico *FigliaAttiva() override;
@@ -38,6 +42,8 @@ public:
     void ChiudiFrame() override;
     VistaFoglio &Foglio() override;
     VistaFoglio *FoglioCaricato() override;
+    void ModificaFigure(const FigureSviluppo &figure) override;
+    void Avviso(const QString &testo) override;
     void MostraHelp(bool modale) override;
     void MostraAbout() override;
     TaraturaInUso &Taratura() override { return m_taratura; }
@@ -52,9 +58,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
     void aggiornaMenu();
+    void colloca(QMdiSubWindow *sottofinestra);
     bool chiudiFinestre();
 
     QMdiArea *const m_area;

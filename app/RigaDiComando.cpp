@@ -29,9 +29,10 @@ using Esportatore =
     std::function<EsitoEsportazione(const FigureSviluppo &, const QString &, const QString &, QString *)>;
 
 const char k_Uso[] =
-    "Uso: vorna [--export-dxf [--arcs] [--generators] FILE.tnt OUT.dxf | --export-csv FILE.tnt OUT.csv |\n"
-    "            --export-pdf FILE.tnt OUT.pdf [OPZIONI] | --help | --version]\n"
-    "Senza argomenti apre la finestra del programma.\n"
+    "Uso: vorna [FILE.tnt ... | --export-dxf [--arcs] [--generators] FILE.tnt OUT.dxf |\n"
+    "            --export-csv FILE.tnt OUT.csv | --export-pdf FILE.tnt OUT.pdf [OPZIONI] | --help | --version]\n"
+    "Senza argomenti apre la finestra del programma; i file .tnt nominati si aprono ciascuno in una\n"
+    "finestra.\n"
     "  --export-dxf FILE.tnt OUT.dxf  esporta lo sviluppo in DXF (R12) a grandezza reale, in mm\n"
     "    --arcs                       i bordi circolari come archi esatti della polilinea\n"
     "    --generators                 le generatrici sul layer GENERATRICI, per la marcatura\n"

@@ -2,13 +2,14 @@
 #include "app/frmAbout.h"
 
 #include "platform/Piattaforma.h"
+#include "platform/FinestraFissa.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 frmAbout::frmAbout(QWidget *parent)
-    : QWidget(parent, Qt::Dialog),
+    : QWidget(parent, k_FinestraFissa),
       lblAbout(new QLabel(this)),
       cmdEsci(new QPushButton(QStringLiteral("&Esci"), this))
 {

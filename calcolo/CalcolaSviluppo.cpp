@@ -4,6 +4,7 @@
 #include "geometry/ErroreEsecuzione.h"
 #include "plot/StampaSviluppo.h"
 #include "plot/SuperficieDisegno.h"
+#include "platform/Piattaforma.h"
 
 bool CalcolaSviluppo(ContestoCalcolo &c)
 {
@@ -28,4 +29,14 @@ bool TrappolaErrori(const std::function<void()> &comando)
     } catch (const ErroreEsecuzione &) {
         return false;
     }
+}
+
+bool CalcolaOAvvisa(const std::function<void()> &calcolo)
+{
+    if (TrappolaErrori(calcolo))
+        return true;
+    // The only run-time error of a calculation is the scale overflow of the plot.
+    MsgBox(QStringLiteral("Lo sviluppo è troppo grande per essere disegnato: ridurre le misure"), Pulsanti::OK,
+           QStringLiteral("Attenzione!"));
+    return false;
 }

@@ -14,3 +14,7 @@ bool CalcolaSviluppo(ContestoCalcolo &c);
 // A command's error trap: runs `comando`; false when it ended by a run-time error, which is
 // caught here and nowhere else. Any other exception is a fault and goes on.
 bool TrappolaErrori(const std::function<void()> &comando);
+
+// The error trap of a calculation the user asked for: a figure too large to draw is told in a
+// box instead of ending the command silently. False after that box.
+bool CalcolaOAvvisa(const std::function<void()> &calcolo);

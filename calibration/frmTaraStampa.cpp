@@ -2,14 +2,17 @@
 #include "calibration/frmTaraStampa.h"
 
 #include "calibration/ControlliTara.h"
+#include "calibration/FileTaratura.h"
 #include "calibration/GrigliaTaratura.h"
 #include "calibration/ProcedureTara.h"
 #include "calibration/SchizzoAssiTaratura.h"
 #include "platform/Piattaforma.h"
 #include "platform/TestoFisso.h"
 #include "platform/DisposizioneTwip.h"
+#include "platform/FinestraFissa.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -17,6 +20,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace {
 
@@ -81,7 +86,7 @@ QGroupBox *Cornice(QWidget *contenitore, const char *nome, const QString &didasc
 } // namespace
 
 frmTaraStampa::frmTaraStampa(TaraturaInUso *taratura, QWidget *parent)
-    : QWidget(parent, Qt::Dialog),
+    : QWidget(parent, k_FinestraFissa),
       m_taratura(taratura),
       m_ricaricheViste(taratura ? taratura->Ricariche() : 0)
 {
@@ -172,15 +177,28 @@ QLineEdit *frmTaraStampa::creaCasella(CampoTara campo, QWidget *contenitore, con
 // The three zone labels, the two row labels and the six boxes of one axis.
 void frmTaraStampa::creaAsse(QGroupBox *fra, const QString &asse, CampoTara nom1, CampoTara rea1)
 {
+    const QLabel *nominale =
+        Etichetta(fra, QStringLiteral("lblNominale") + asse, QStringLiteral("Nominale:"), DaTwips(120, 600, 705, 255));
+    const QLabel *misurata =
+        Etichetta(fra, QStringLiteral("lblMisurata") + asse, QStringLiteral("Misurata:"), DaTwips(120, 960, 705, 255));
+    // A row label wider than its place in the font at hand would run into the first box: the three
+    // columns then share what is left up to their old right edge, keeping their gaps (in pixels).
+    const int primaColonna = DaTwips(k_SinistraZona[0], 0, 0, 0).x();
+    const int fine = DaTwips(k_SinistraZona[2] + 1215, 0, 0, 0).x();
+    const int spazio = DaTwips(k_SinistraZona[1] - k_SinistraZona[0] - 1215, 0, 0, 0).x();
+    const int inizio = std::max(primaColonna, std::max(nominale->geometry().right(), misurata->geometry().right()) + 5);
+    const int larghezza = (fine - inizio - 2 * spazio) / 3;
     for (int z = 0; z < 3; ++z) {
+        const int sinistra = inizio + z * (larghezza + spazio);
+        const int scostamento = sinistra - DaTwips(k_SinistraZona[z], 0, 0, 0).x();
         Etichetta(fra, QStringLiteral("lblZona%1%2").arg(z + 1).arg(asse), QStringLiteral("Zona %1").arg(z + 1),
-                  DaTwips(k_SinistraEtichettaZona[z], 240, 735, 255));
+                  DaTwips(k_SinistraEtichettaZona[z], 240, 735, 255).translated(scostamento, 0));
         const int altezzaNom = (asse == QLatin1String("X") && z == 1) ? 300 : 315;
-        creaCasella(CampoTara(int(nom1) + z), fra, DaTwips(k_SinistraZona[z], 480, 1215, altezzaNom));
-        creaCasella(CampoTara(int(rea1) + z), fra, DaTwips(k_SinistraZona[z], 840, 1215, 315));
+        const QRect nom = DaTwips(k_SinistraZona[z], 480, 1215, altezzaNom);
+        const QRect rea = DaTwips(k_SinistraZona[z], 840, 1215, 315);
+        creaCasella(CampoTara(int(nom1) + z), fra, QRect(sinistra, nom.top(), larghezza, nom.height()));
+        creaCasella(CampoTara(int(rea1) + z), fra, QRect(sinistra, rea.top(), larghezza, rea.height()));
     }
-    Etichetta(fra, QStringLiteral("lblNominale") + asse, QStringLiteral("Nominale:"), DaTwips(120, 600, 705, 255));
-    Etichetta(fra, QStringLiteral("lblMisurata") + asse, QStringLiteral("Misurata:"), DaTwips(120, 960, 705, 255));
 }
 
 void frmTaraStampa::collega()
@@ -310,6 +328,8 @@ void frmTaraStampa::SalvaRecordCorrenteTara()
     const EsitoSalvaTara esito = SalvaTara(RecordDalleCaselle());
     if (esito.esito != EsitoTara::Eseguito)
         return;
+    emit Salvata(QStringLiteral("Taratura ") + TrimBlank(RecordDalleCaselle().NomeTara) +
+                 QStringLiteral(" salvata in ") + QFileInfo(k_FileTaratura).absoluteFilePath());
     RicostruisciListe();
     SelezionaNelFoglio(esito.indice - 1);
     SelezionaTaratura(esito.indice - 1);

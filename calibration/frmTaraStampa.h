@@ -34,6 +34,11 @@ public:
     // Each field of `record`, trimmed of blanks, into the box of the same name.
     void MostraRecordCorrenteTara(const RecordTara &record);
 
+signals:
+    // A calibration written to its file, told as a line for the status bar.
+    void Salvata(const QString &avviso);
+
+public:
     std::int16_t ErroreTara = 0;
     int RecordCorrente = 0;
     int NumeroTarature = 0;

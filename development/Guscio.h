@@ -6,6 +6,7 @@
 #include <QList>
 
 class TaraturaInUso;
+struct FigureSviluppo;
 
 class frmGrafico;
 
@@ -29,9 +30,13 @@ public:
     // The worksheet, loaded on first use; the second form does not load it.
     virtual VistaFoglio &Foglio() = 0;
     virtual VistaFoglio *FoglioCaricato() = 0;
+    // The worksheet shown with these figures and closing side, to change them.
+    virtual void ModificaFigure(const FigureSviluppo &figure) = 0;
 
     virtual void MostraHelp(bool modale) = 0;
     virtual void MostraAbout() = 0;
+    // Tells, without a box to click away, what a command did (where a file went).
+    virtual void Avviso(const QString &testo) = 0;
 
     // The calibration in use, shared by the worksheet's list, the manager and the printouts.
     virtual TaraturaInUso &Taratura() = 0;

@@ -6,12 +6,21 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 
 PaginaGrafico::PaginaGrafico(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("picGrafico"));
-    setMinimumSize(144, 104);
+    setMinimumSize(DimensioneLeggibile());
+}
+
+QSize PaginaGrafico::DimensioneLeggibile() noexcept
+{
+    // Letters of the legend 8 pixels high, about the smallest a desktop font is drawn at.
+    constexpr double k_PixelLettera = 8;
+    const double scala = k_PixelLettera / k_AltezzaCarattereMm;
+    return QSize(int(std::ceil(k_Larghezza * scala)), int(std::ceil(k_Altezza * scala)));
 }
 
 ElencoVisualizzazione &PaginaGrafico::Elenco()

@@ -20,6 +20,8 @@ public:
 
     // Where the page lies in a widget of this size: as large as fits, never stretched, centred.
     static QRectF AreaPagina(const QSizeF &widget) noexcept;
+    // The smallest page whose legend can still be read on screen; a smaller window scrolls it.
+    static QSize DimensioneLeggibile() noexcept;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,6 +1,7 @@
 // Replays the display list on paper in millimetres and runs the development window's print command.
 #include "development/StampaSviluppoCarta.h"
 
+#include "development/FuoriCarta.h"
 #include "development/TaraturaCarta.h"
 #include "platform/Piattaforma.h"
 #include "plot/RiproduciElenco.h"
@@ -49,6 +50,11 @@ EsitoStampa StampaSviluppoSuCarta(const std::vector<ElementoDisegno> &elementi, 
     impaginazione.setUnits(QPageLayout::Millimeter);
     stampante.setPageLayout(impaginazione);
     if (!Piattaforma::corrente().DialogoStampante(stampante))
+        return EsitoStampa::Annullato;
+    if (EsceDallaCarta(elementi, *correzione, stampante.pageLayout().paintRect(QPageLayout::Millimeter).size()) &&
+        MsgBox(QStringLiteral("Con la taratura in uso parte dello sviluppo esce dall'area stampabile del foglio e "
+                              "non verrebbe stampata. Stampare comunque?"),
+               Pulsanti::OKAnnulla, QStringLiteral("Attenzione!")) != RispostaOK)
         return EsitoStampa::Annullato;
 
     QPainter pittore;

@@ -3,6 +3,7 @@
 
 #include "development/EsportaDxf.h"
 #include "development/frmOrdinate.h"
+#include "development/NomeConEstensione.h"
 #include "development/Guscio.h"
 #include "development/PaginaGrafico.h"
 #include "calcolo/CalcolaSviluppo.h"
@@ -11,9 +12,11 @@
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLocale>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 
@@ -47,7 +50,13 @@ frmGrafico::frmGrafico(Guscio &guscio, QWidget *parent)
     setWindowTitle(k_Didascalia);
     auto *impaginazione = new QVBoxLayout(this);
     impaginazione->setContentsMargins(0, 0, 0, 0);
-    impaginazione->addWidget(m_pagina);
+    // The page fills the window down to a readable size, then scrolls.
+    auto *scorrimento = new QScrollArea(this);
+    scorrimento->setObjectName(QStringLiteral("scorrimentoGrafico"));
+    scorrimento->setFrameShape(QFrame::NoFrame);
+    scorrimento->setWidgetResizable(true);
+    scorrimento->setWidget(m_pagina);
+    impaginazione->addWidget(scorrimento);
     creaMenu();
     MostraDocumento();
 }
@@ -77,6 +86,8 @@ void frmGrafico::creaMenu()
     QAction *sviluppo = voce(file, QStringLiteral("&Nuovo Sviluppo"), "mnuNuovoSviluppo");
     sviluppo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(sviluppo, &QAction::triggered, this, &frmGrafico::mnuNuovoSviluppo_Click);
+    connect(voce(file, QStringLiteral("&Modifica sviluppo"), "mnuModificaSviluppo"), &QAction::triggered, this,
+            &frmGrafico::mnuModificaSviluppo_Click);
     file->addSeparator()->setObjectName(QStringLiteral("mnuDivisione"));
     connect(voce(file, QStringLiteral("&Apri"), "mnuApri"), &QAction::triggered, this, &frmGrafico::mnuApri_Click);
     QAction *salva = voce(file, QStringLiteral("&Salva con nome"), "mnuSalvaNome");
@@ -234,6 +245,18 @@ void frmGrafico::mnuNuovoSviluppo_Click()
     m_guscio.Foglio().Mostra();
 }
 
+void frmGrafico::mnuModificaSviluppo_Click()
+{
+    frmGrafico *attiva = m_guscio.FigliaAttiva();
+    if (!attiva)
+        attiva = this;
+    if (attiva->Documento().salvataggio == Salvataggio::Nessuno) {
+        MsgBox(QStringLiteral("Nessun sviluppo da modificare! Premere OK per continuare"));
+        return;
+    }
+    m_guscio.ModificaFigure(FigureDelleEtichette(attiva->Etichette()));
+}
+
 void frmGrafico::mnuApri_Click()
 {
     if (m_documento.salvataggio == Salvataggio::DaSalvare) {
@@ -254,6 +277,27 @@ void frmGrafico::mnuApri_Click()
     });
 }
 
+void frmGrafico::ApriFile(const QString &nome)
+{
+    m_nomeFileDialogo = nome;
+    TrappolaErrori([this] { SelezionaFile(); });
+}
+
+bool frmGrafico::CalcolaQui(const std::function<void()> &calcolo)
+{
+    const DocumentoSviluppo documento = m_documento;
+    const ElencoVisualizzazione disegno = m_pagina->Elenco();
+    const QString didascalia = windowTitle();
+    if (CalcolaOAvvisa(calcolo))
+        return true;
+    // The development that was here stays, neither cleared nor asking to be saved.
+    m_documento = documento;
+    m_pagina->Elenco() = disegno;
+    setWindowTitle(didascalia);
+    MostraDocumento();
+    return false;
+}
+
 void frmGrafico::SelezionaFile()
 {
     const QString nome = m_nomeFileDialogo;
@@ -262,17 +306,31 @@ void frmGrafico::SelezionaFile()
         return;
     }
     frmGrafico *attiva = m_guscio.FigliaAttiva();
-    if (!attiva || LeggiRecordSviluppo(nome, g_buffer) != EsitoFileSviluppo::Ok)
-        return; // an unreadable file: the run-time error that ends "Apri" silently
+    if (!attiva)
+        return;
+    QString motivo;
+    switch (LeggiRecordSviluppo(nome, g_buffer, &motivo)) {
+    case EsitoFileSviluppo::Ok:
+        break;
+    case EsitoFileSviluppo::Mancante:
+        MsgBox(QStringLiteral("File inesistente: ") + nome);
+        return;
+    case EsitoFileSviluppo::NonLeggibile:
+    case EsitoFileSviluppo::NonScrivibile:
+        MsgBox(QStringLiteral("Impossibile leggere il file: ") + nome + QStringLiteral(": ") + motivo);
+        return;
+    }
     if (g_buffer.CodaScaduta)
         AvvisaCodaScaduta(nome);
-    attiva->ScriviEtichette(EtichetteDaRecord(g_buffer));
-    StatoSviluppo &stato = m_guscio.Stato();
-    CaricaNelloStato(g_buffer, stato);
-    ContestoCalcolo contesto{stato, attiva, m_guscio.FoglioCaricato()};
-    CalcolaSviluppo(contesto);
-    attiva->setWindowTitle(k_Didascalia + QLatin1Char(' ') + nome);
-    attiva->ImpostaSalvataggio(Salvataggio::Salvato);
+    attiva->CalcolaQui([&] {
+        attiva->ScriviEtichette(EtichetteDaRecord(g_buffer));
+        StatoSviluppo &stato = m_guscio.Stato();
+        CaricaNelloStato(g_buffer, stato);
+        ContestoCalcolo contesto{stato, attiva, m_guscio.FoglioCaricato()};
+        CalcolaSviluppo(contesto);
+        attiva->setWindowTitle(k_Didascalia + QLatin1Char(' ') + nome);
+        attiva->ImpostaSalvataggio(Salvataggio::Salvato);
+    });
 }
 
 bool frmGrafico::mnuSalvaNome_Click()
@@ -293,15 +351,24 @@ bool frmGrafico::mnuSalvaNome_Click()
         richiesta.indiceFiltro = 1;
         richiesta.nomePredefinito = attiva->Etichette().lblNome;
         richiesta.chiediSovrascrittura = true;
-        // A cancelled dialog leaves the preset name in it; a name that happens to end in ".tnt"
-        // is still not written: the user chose not to save.
+        // The dialog adds the extension itself, so that its overwrite question names the real file.
+        richiesta.estensionePredefinita = QStringLiteral("tnt");
+        // A cancelled dialog leaves the preset name in it and ends the save quietly, even for a
+        // name that happens to end in ".tnt": the user chose not to save.
         const auto scelto = Piattaforma::corrente().DialogoSalva(richiesta);
         m_nomeFileDialogo = scelto.value_or(richiesta.nomePredefinito);
-        if (!scelto || !finisceCon(m_nomeFileDialogo, ".tnt")) {
-            MsgBox(QStringLiteral("Posso esportare solo in formato .dxf. Premere OK per continuare"));
-            rifiutato = true;
+        rifiutato = true;
+        if (!scelto)
+            return;
+        const auto nome = NomeConEstensione(*scelto, QStringLiteral(".tnt"));
+        if (!nome)
+            return;
+        m_nomeFileDialogo = *nome;
+        if (!finisceCon(m_nomeFileDialogo, ".tnt")) {
+            MsgBox(QStringLiteral("Posso salvare solo in formato .tnt. Premere OK per continuare"));
             return;
         }
+        rifiutato = false;
         attiva->ImpostaSalvataggio(Salvataggio::Salvato);
         salvato = SalvaFile();
     });
@@ -333,6 +400,7 @@ bool frmGrafico::SalvaFile()
         return false;
     }
     attiva->setWindowTitle(k_Didascalia + QLatin1Char(' ') + nome);
+    m_guscio.Avviso(QStringLiteral("Salvato ") + nome);
     return true;
 }
 
@@ -376,7 +444,13 @@ void frmGrafico::esportaDxf(const OpzioniDxf &opzioni)
     const FigureSviluppo figure = FigureDelleEtichette(m_documento.etichette);
     EsitoEsportazione esito = EsitoEsportazione::NonScrivibile;
     QString motivo;
-    TrappolaErrori([&] { esito = EsportaDxf(figure, percorso, {}, &motivo, opzioni); });
+    RiepilogoDxf riepilogo;
+    TrappolaErrori([&] { esito = EsportaDxf(figure, percorso, {}, &motivo, opzioni, &riepilogo); });
+    if (esito == EsitoEsportazione::Ok)
+        m_guscio.Avviso(QStringLiteral("Esportato %1: %2 vertici, tolleranza %3 mm")
+                            .arg(percorso)
+                            .arg(riepilogo.vertici)
+                            .arg(QLocale().toString(riepilogo.tolleranza, 'f', 3)));
     if (esito == EsitoEsportazione::NonScrivibile || esito == EsitoEsportazione::Vietata)
         MsgBox(QStringLiteral("Errore nell'esportazione dello sviluppo\n") +
                MessaggioEsportazione(esito, percorso, motivo));

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 
 class Guscio;
 class PaginaGrafico;
@@ -67,6 +68,7 @@ public:
     // Commands of the menus. The ones that return a flag tell whether they did their job.
     frmGrafico *mnuNuovoFoglioDiLavoro_Click();
     void mnuNuovoSviluppo_Click();
+    void mnuModificaSviluppo_Click();
     void mnuApri_Click();
     bool mnuSalvaNome_Click();
     void cmdChiudi_Click();
@@ -83,6 +85,11 @@ public:
 
     // Reads the file named in cdlGrafico into the active child; throws on a run-time error.
     void SelezionaFile();
+    // Reads `nome` into the active child as "Apri" does, with its messages.
+    void ApriFile(const QString &nome);
+    // Runs a calculation that draws here: a figure too large to draw leaves the window as it
+    // was and is told. False then.
+    bool CalcolaQui(const std::function<void()> &calcolo);
     // Writes the active child into the file named in cdlGrafico; false after its message.
     bool SalvaFile();
 

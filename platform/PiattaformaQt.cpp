@@ -1,5 +1,6 @@
 // Qt Widgets implementation of the platform seam.
 #include "platform/PiattaformaQt.h"
+#include "platform/FinestraFissa.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -16,6 +17,7 @@
 int PiattaformaQt::MsgBox(const QString &prompt, Pulsanti pulsanti, const QString &titolo)
 {
     QMessageBox box(QMessageBox::NoIcon, titolo, prompt, QMessageBox::NoButton, QApplication::activeWindow());
+    box.setWindowFlags(k_FinestraFissa);
     std::vector<std::pair<QPushButton *, int>> risposte;
     auto aggiungi = [&](const QString &testo, QMessageBox::ButtonRole ruolo, int codice) {
         risposte.emplace_back(box.addButton(testo, ruolo), codice);

@@ -11,6 +11,7 @@ pacchetti=(
   xvfb xauth xdotool x11-utils
   clang libclang-rt-14-dev
   valgrind file clang-format-14
+  debootstrap desktop-file-utils shared-mime-info
 )
 
 mancanti=()

@@ -9,8 +9,10 @@
 #include "calcolo/CalcolaSviluppo.h"
 #include "geometry/Lamiera.h"
 #include "platform/DisposizioneTwip.h"
+#include "platform/FinestraFissa.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,7 +44,7 @@ void etichetta(QWidget *genitore, const char *nome, const QString &didascalia, c
 } // namespace
 
 frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
-    : QWidget(parent, Qt::Dialog),
+    : QWidget(parent, k_FinestraFissa),
       txtNome(crea<QLineEdit>(this, "txtNome",
                               QStringLiteral("Inserisci qui il nome che identificherà il tuo sviluppo"),
                               DaTwips(840, 240, 4335, 315))),
@@ -169,19 +171,33 @@ void frmCalvetra::Mostra()
 
 void frmCalvetra::Nascondi() { hide(); }
 
-void frmCalvetra::Scarica()
+void frmCalvetra::MostraFigure(const FigureSviluppo &figure)
 {
-    m_scaricato = true;
-    hide();
-    deleteLater();
+    txtNome->setText(TrimBlank(figure.Nome));
+    txtAC->setText(TrimBlank(figure.TestoAC));
+    txtAB->setText(TrimBlank(figure.TestoAB));
+    txtBD->setText(TrimBlank(figure.TestoBD));
+    txtALPHA->setText(TrimBlank(figure.TestoAlfa));
+    txtBETA->setText(TrimBlank(figure.TestoBeta));
+    (QString(figure.ChiudiAC) == QLatin1String("T") ? optChiudiAC : optChiudiBD)->setChecked(true);
+    Mostra();
+}
+
+void frmCalvetra::keyPressEvent(QKeyEvent *evento)
+{
+    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+        cmdCalcola->click();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
 }
 
 void frmCalvetra::cmdCalcola_Click()
 {
-    const bool riuscito = TrappolaErrori([this] {
+    frmGrafico *attiva = m_guscio.FigliaAttiva();
+    const auto calcolo = [this, attiva] {
         Nascondi();
         StatoSviluppo &stato = m_guscio.Stato();
-        frmGrafico *attiva = m_guscio.FigliaAttiva();
         stato.Nome = txtNome->text();
         stato.TestoAC = txtAC->text();
         stato.TestoAB = txtAB->text();
@@ -198,10 +214,10 @@ void frmCalvetra::cmdCalcola_Click()
         CalcolaSviluppo(contesto);
         if (attiva)
             attiva->setWindowTitle(QStringLiteral("Grafico - Drenvik ") + TrimBlank(stato.Nome) + QLatin1Char('*'));
-    });
-    // The error trap: the worksheet goes, without a message.
-    if (!riuscito)
-        Scarica();
+    };
+    // A figure too large to draw is told; the worksheet stays with what was typed, to correct it.
+    if (!(attiva ? attiva->CalcolaQui(calcolo) : CalcolaOAvvisa(calcolo)))
+        Mostra();
 }
 
 void frmCalvetra::cmdTaraStampa_Click() { m_guscio.ManagerTaraturaStampante(); }

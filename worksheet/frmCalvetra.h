@@ -23,8 +23,8 @@ public:
     void Mostra() override;
     void Nascondi() override;
 
-    // True once the error trap of "Calcola" has unloaded the window; a later use loads a new one.
-    bool Scaricato() const noexcept { return m_scaricato; }
+    // The figures and closing side of a development, to change them and press "Calcola" again.
+    void MostraFigure(const FigureSviluppo &figure);
 
     void Form_Load();
     void cmdCalcola_Click();
@@ -53,10 +53,11 @@ public:
     QLineEdit *const txtSpessore;
     QComboBox *const cboQuote;
 
-private:
-    void Scarica();
+protected:
+    // Enter presses "Calcola", wherever the cursor stands.
+    void keyPressEvent(QKeyEvent *evento) override;
 
+private:
     Guscio &m_guscio;
-    bool m_scaricato = false;
     bool m_collocato = false;
 };

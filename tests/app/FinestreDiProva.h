@@ -78,4 +78,4 @@ inline QString DomandaSalvataggio(const QString &didascalia)
     return QStringLiteral("Lo sviluppo ") + didascalia + QStringLiteral(" non è stato salvato. Salvare ora?");
 }
 
-inline const QString k_SoloDxf = QStringLiteral("Posso esportare solo in formato .dxf. Premere OK per continuare");
+inline const QString k_SoloTnt = QStringLiteral("Posso salvare solo in formato .tnt. Premere OK per continuare");

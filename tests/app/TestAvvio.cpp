@@ -285,19 +285,26 @@ private slots:
         VERIFICA_COPIONE(finta);
     }
 
-    // A development window is larger than the area under the menu bar: scroll bars reach the rest.
-    void barreDiScorrimento()
+    // A development window opens within the frame's area, and follows it while not moved.
+    void finestraNellArea()
     {
         PiattaformaFinta finta;
         MDICalvetra frame;
-        frame.resize(640, 480);
+        frame.resize(900, 650);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        QCoreApplication::processEvents();
-        QMdiSubWindow *sottofinestra = frame.area()->subWindowList().front();
-        QVERIFY(sottofinestra->height() > frame.area()->viewport()->height());
-        QVERIFY(frame.area()->verticalScrollBar()->isVisible());
-        QVERIFY(frame.area()->verticalScrollBar()->maximum() > 0);
+        QWidget *area = frame.area()->viewport();
+        // Within the area and 0.96 of it, as the frame's size changes.
+        const auto dentro = [&] {
+            const QRect finestra = frame.area()->subWindowList().front()->geometry();
+            return area->rect().contains(finestra) && finestra.width() >= int(0.95 * area->width()) &&
+                   finestra.height() >= int(0.95 * area->height());
+        };
+        QTRY_VERIFY(dentro());
+        frame.resize(1100, 800);
+        QTRY_VERIFY(dentro());
+        frame.resize(800, 600);
+        QTRY_VERIFY(dentro());
         VERIFICA_COPIONE(finta);
     }
 

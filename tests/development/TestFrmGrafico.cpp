@@ -126,10 +126,10 @@ private slots:
         QStringList nomi;
         for (QAction *azione : file->actions())
             nomi << azione->objectName();
-        QCOMPARE(nomi,
-                 (QStringList{"mnuNuovoFoglioDiLavoro", "mnuNuovoSviluppo", "mnuDivisione", "mnuApri", "mnuSalvaNome",
-                              "cmdChiudi", "mnuDivisione3", "mnuStampa", "mnuStampaNaturale", "mnuSep1", "mnuEsporta",
-                              "mnuEsportaArchi", "mnuTabellaGeneratrici", "mnuSep2", "mnuEsci"}));
+        QCOMPARE(nomi, (QStringList{"mnuNuovoFoglioDiLavoro", "mnuNuovoSviluppo", "mnuModificaSviluppo", "mnuDivisione",
+                                    "mnuApri", "mnuSalvaNome", "cmdChiudi", "mnuDivisione3", "mnuStampa",
+                                    "mnuStampaNaturale", "mnuSep1", "mnuEsporta", "mnuEsportaArchi",
+                                    "mnuTabellaGeneratrici", "mnuSep2", "mnuEsci"}));
         for (const char *separatore : {"mnuDivisione", "mnuDivisione3", "mnuSep1", "mnuSep2"})
             QVERIFY(file->findChild<QAction *>(QLatin1String(separatore))->isSeparator());
         VERIFICA_COPIONE(finta);
@@ -227,10 +227,8 @@ private slots:
         }
         if (salvataggio == 1)
             finta.attendiSalva(file);
-        if (salvataggio == 2) {
+        if (salvataggio == 2)
             finta.attendiSalva(std::nullopt);
-            finta.attendiBox(k_SoloDxf);
-        }
         if (comando == QLatin1String("apri")) {
             if (salvataggio == 1)
                 finta.attendiBox(QStringLiteral("File salvato"));
@@ -362,8 +360,8 @@ private slots:
         QTest::addColumn<bool>("salva");
         QTest::addColumn<QVariant>("nome"); // a null variant: the dialog cancelled
         QTest::addColumn<QString>("messaggio");
-        QTest::newRow("salva .TNT") << true << QVariant(m_cartella.percorso("MAIUSCOLO.TNT")) << k_SoloDxf;
-        QTest::newRow("salva annullato") << true << QVariant() << k_SoloDxf;
+        QTest::newRow("salva .TNT") << true << QVariant(m_cartella.percorso("MAIUSCOLO.TNT")) << k_SoloTnt;
+        QTest::newRow("salva annullato") << true << QVariant() << "";
         QTest::newRow("apri .TNT") << false << QVariant(m_cartella.percorso("MAIUSCOLO.TNT")) << "Errore";
         QTest::newRow("apri annullato") << false << QVariant() << "Errore";
     }
@@ -384,7 +382,8 @@ private slots:
         } else {
             finta.attendiApri(risposta);
         }
-        finta.attendiBox(messaggio);
+        if (!messaggio.isEmpty())
+            finta.attendiBox(messaggio);
         if (salva) {
             QVERIFY(!finestra->mnuSalvaNome_Click());
             QCOMPARE(finestra->lblSalvato->text(), QStringLiteral("da salvare"));
@@ -411,7 +410,6 @@ private slots:
         ImpostaNome(*finestra, nome);
         finestra->ImpostaSalvato(QStringLiteral("da salvare"));
         finta.attendiSalva(std::nullopt);
-        finta.attendiBox(k_SoloDxf);
         QVERIFY(!finestra->mnuSalvaNome_Click());
         QCOMPARE(finestra->lblSalvato->text(), QStringLiteral("da salvare"));
         QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico - Drenvik"));
@@ -439,7 +437,7 @@ private slots:
         VERIFICA_COPIONE(finta);
     }
 
-    // A file whose figure is past the drawing scale: the open ends silently, nothing drawn.
+    // A file whose figure is past the drawing scale: told, and the window stays as it was.
     void riaperturaOltreLaScala()
     {
         PiattaformaFinta finta;
@@ -458,10 +456,13 @@ private slots:
         const QString file = m_cartella.percorso(QStringLiteral("enorme.tnt"));
         QCOMPARE(ScriviRecordSviluppo(file, record), EsitoFileSviluppo::Ok);
         finta.attendiApri(file);
+        finta.attendiBox(QStringLiteral("Lo sviluppo è troppo grande per essere disegnato: ridurre le misure"),
+                         Pulsanti::OK, QStringLiteral("Attenzione!"));
         frmGrafico *finestra = frame.FigliaAttiva();
         finestra->mnuApri_Click();
         QVERIFY(finestra->Pagina().Elenco().elementi().empty());
-        QCOMPARE(finestra->lblAB->text(), Fissa(f.ab, 10));
+        QCOMPARE(finestra->lblAB->text(), QStringLiteral("120."));
+        QCOMPARE(finestra->lblSalvato->text(), QString());
         QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico - Drenvik"));
         VERIFICA_COPIONE(finta);
     }

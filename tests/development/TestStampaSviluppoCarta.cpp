@@ -255,9 +255,10 @@ void TestStampaSviluppoCarta::pdf_lettereAlMillimetro_data()
     QTest::addColumn<int>("indiceTaratura");
     QTest::addColumn<double>("scalaX");
     QTest::addColumn<QPointF>("spostamento");
+    QTest::addColumn<bool>("fuoriCarta"); // the shift moves the top letters past the printable area
 
-    QTest::newRow("Default") << 0 << 1.0 << QPointF();
-    QTest::newRow("strong X correction and shift") << 2 << 100.0 / 98.0 << QPointF(5, -3);
+    QTest::newRow("Default") << 0 << 1.0 << QPointF() << false;
+    QTest::newRow("strong X correction and shift") << 2 << 100.0 / 98.0 << QPointF(5, -3) << true;
 }
 
 void TestStampaSviluppoCarta::pdf_lettereAlMillimetro()
@@ -267,10 +268,15 @@ void TestStampaSviluppoCarta::pdf_lettereAlMillimetro()
     QFETCH(int, indiceTaratura);
     QFETCH(double, scalaX);
     QFETCH(QPointF, spostamento);
+    QFETCH(bool, fuoriCarta);
 
     PiattaformaFinta finta;
     const QString pdf = m_cartella->filePath(QStringLiteral("sviluppo.pdf"));
     finta.attendiStampante(true, SuPdf(pdf));
+    if (fuoriCarta)
+        finta.attendiBox(QStringLiteral("Con la taratura in uso parte dello sviluppo esce dall'area stampabile del "
+                                        "foglio e non verrebbe stampata. Stampare comunque?"),
+                         Pulsanti::OKAnnulla, QStringLiteral("Attenzione!"), RispostaOK);
     QCOMPARE(StampaSviluppoSuCarta(SviluppoNoto(), QStringLiteral("salvato"), indiceTaratura), EsitoStampa::Stampato);
     VERIFICA_COPIONE(finta);
 

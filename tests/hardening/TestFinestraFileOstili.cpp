@@ -21,20 +21,21 @@ private slots:
     {
         QTest::addColumn<QString>("tipo");
         QTest::addColumn<QByteArray>("byte");
-        QTest::addColumn<bool>("letto"); // false: "Apri" ends silently, the window untouched
+        QTest::addColumn<bool>("letto"); // false: "Apri" tells why, the window untouched
         QTest::addColumn<bool>("disegnato");
+        QTest::addColumn<QString>("motivo"); // of an unread file; empty: a missing one
         QByteArray casuali = ByteCasuali(1000, 9);
         casuali[854 + 40] = 'x'; // the last (8th) record's AC: certainly no number
         QByteArray grande;
         while (grande.size() < 10 * 1024 * 1024)
             grande += RecordCono();
-        QTest::newRow("vuoto") << "file" << QByteArray() << true << false;
-        QTest::newRow("byte casuali") << "file" << casuali << true << false;
-        QTest::newRow("10 MB") << "file" << grande << true << true;
-        QTest::newRow("cartella") << "cartella" << QByteArray() << false << false;
-        QTest::newRow("mancante") << "mancante" << QByteArray() << false << false;
+        QTest::newRow("vuoto") << "file" << QByteArray() << true << false << "";
+        QTest::newRow("byte casuali") << "file" << casuali << true << false << "";
+        QTest::newRow("10 MB") << "file" << grande << true << true << "";
+        QTest::newRow("cartella") << "cartella" << QByteArray() << false << false << "è una cartella";
+        QTest::newRow("mancante") << "mancante" << QByteArray() << false << false << "";
         // Once an open that waited for ever for someone to write into it.
-        QTest::newRow("FIFO") << "fifo" << QByteArray() << false << false;
+        QTest::newRow("FIFO") << "fifo" << QByteArray() << false << false << "non è un file regolare";
     }
 
     void apri()
@@ -43,6 +44,7 @@ private slots:
         QFETCH(QByteArray, byte);
         QFETCH(bool, letto);
         QFETCH(bool, disegnato);
+        QFETCH(QString, motivo);
         PiattaformaFinta finta;
         MDICalvetra frame;
         frame.show();
@@ -60,6 +62,10 @@ private slots:
         if (letto && !disegnato)
             finta.attendiBox(QStringLiteral("AC deve essere un numero > 0!"), Pulsanti::OK,
                              QStringLiteral("Errore su AC"));
+        if (!letto)
+            finta.attendiBox(motivo.isEmpty() ? QStringLiteral("File inesistente: ") + file
+                                              : QStringLiteral("Impossibile leggere il file: ") + file +
+                                                    QStringLiteral(": ") + motivo);
         finestra->mnuApri_Click();
 
         QCOMPARE(finestra->windowTitle(), letto ? QStringLiteral("Grafico - Drenvik ") + file : didascalia);

@@ -48,7 +48,7 @@ frmGrafico *GuscioDiProva::NuovaFinestra()
     return finestra;
 }
 
-frmCalvetra *GuscioDiProva::foglio() const { return m_foglio && !m_foglio->Scaricato() ? m_foglio.data() : nullptr; }
+frmCalvetra *GuscioDiProva::foglio() const { return m_foglio.data(); }
 
 VistaFoglio &GuscioDiProva::Foglio()
 {
@@ -58,6 +58,12 @@ VistaFoglio &GuscioDiProva::Foglio()
 }
 
 VistaFoglio *GuscioDiProva::FoglioCaricato() { return foglio(); }
+
+void GuscioDiProva::ModificaFigure(const FigureSviluppo &figure)
+{
+    Foglio();
+    m_foglio->MostraFigure(figure);
+}
 
 void GuscioDiProva::MostraHelp(bool modale)
 {

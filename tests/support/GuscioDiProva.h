@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 class frmCalvetra;
@@ -34,9 +35,11 @@ public:
     void ChiudiFrame() override { ++chiusureFrame; }
     VistaFoglio &Foglio() override;
     VistaFoglio *FoglioCaricato() override;
+    void ModificaFigure(const FigureSviluppo &figure) override;
     void MostraHelp(bool modale) override;
     void MostraAbout() override { m_about.show(); }
     TaraturaInUso &Taratura() override { return m_taratura; }
+    void Avviso(const QString &testo) override { avvisi << testo; }
     void StampaSviluppo(frmGrafico &finestra) override { stampe << &finestra; }
     void StampaGrandezzaNaturale(frmGrafico &finestra) override { stampeGrandezzaNaturale << &finestra; }
     void ManagerTarature() override { ++managerTarature; }
@@ -49,6 +52,7 @@ public:
 
     int cascate = 0, chiusureFrame = 0, managerTarature = 0;
     QList<frmGrafico *> stampe, stampeGrandezzaNaturale;
+    QStringList avvisi; // the status line's messages, oldest first
 
 private:
     StatoSviluppo m_stato;

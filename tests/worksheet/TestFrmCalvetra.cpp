@@ -294,21 +294,24 @@ private slots:
         VERIFICA_COPIONE(finta);
     }
 
-    // A run-time error in "Calcola" unloads the worksheet silently; the next use loads it anew.
+    // A figure too large to draw: told, the worksheet keeps what was typed, the window its drawing.
     void trappolaDiErrore()
     {
         PiattaformaFinta finta;
         GuscioDiProva frame;
         frame.show();
-        QPointer<frmCalvetra> primo = &FoglioDi(frame);
+        Calcola(frame, ConoDiProva());
+        frmGrafico *finestra = frame.FigliaAttiva();
+        finestra->ImpostaSalvataggio(Salvataggio::Salvato);
+        const auto disegno = finestra->Pagina().Elenco().elementi().size();
+        finta.attendiBox(QStringLiteral("Lo sviluppo è troppo grande per essere disegnato: ridurre le misure"),
+                         Pulsanti::OK, QStringLiteral("Attenzione!"));
         Calcola(frame, FiguraEnorme());
-        QVERIFY(!frame.foglio());
-        EseguiCancellazioni();
-        QVERIFY(!primo);
-        QCOMPARE(frame.FigliaAttiva()->lblAB->text(), Fissa(FiguraEnorme().ab, 10));
-        frmCalvetra &nuovo = FoglioDi(frame);
-        QCOMPARE(nuovo.txtNome->text(), QString());
-        QCOMPARE(nuovo.cboNomeTara->count(), 2);
+        QVERIFY(frame.foglio()->isVisible());
+        QCOMPARE(frame.foglio()->txtAB->text(), FiguraEnorme().ab);
+        QCOMPARE(finestra->Pagina().Elenco().elementi().size(), disegno);
+        QCOMPARE(finestra->lblSalvato->text(), QStringLiteral("salvato"));
+        QCOMPARE(finestra->lblAB->text(), Fissa(QStringLiteral("120"), 10));
         VERIFICA_COPIONE(finta);
     }
 
