@@ -14,16 +14,11 @@ QByteArray riga(const QStringList &celle) { return celle.join(QLatin1Char(',')).
 
 QByteArray TestoCsv(const StatoSviluppo &s, const GeneratoriFacce *facce)
 {
-    QStringList intestazione = IntestazioneOrdinate();
-    if (facce)
-        intestazione << QStringLiteral("GeneratoreInterno (mm)") << QStringLiteral("GeneratoreEsterno (mm)");
-    QByteArray testo = riga(intestazione);
-    for (const RigaOrdinate &r : RigheOrdinate(s)) {
-        QStringList celle{QString::number(r.k),   NumeroEsportato(r.XAB), NumeroEsportato(r.YAB),
-                          NumeroEsportato(r.XCD), NumeroEsportato(r.YCD), NumeroEsportato(r.generatore)};
-        if (facce)
-            celle << NumeroEsportato(facce->interna[std::size_t(r.k)])
-                  << NumeroEsportato(facce->esterna[std::size_t(r.k)]);
+    QByteArray testo = riga(IntestazioneOrdinate(facce != nullptr));
+    for (const RigaOrdinate &r : RigheOrdinate(s, facce)) {
+        QStringList celle{QString::number(r.k)};
+        for (double valore : r.Valori(facce != nullptr))
+            celle << NumeroEsportato(valore);
         testo += riga(celle);
     }
     testo += riga({QStringLiteral("SommaAB"), NumeroEsportato(s.SommaAB)});

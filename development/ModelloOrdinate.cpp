@@ -18,7 +18,7 @@ int ModelloOrdinate::rowCount(const QModelIndex &genitore) const
 
 int ModelloOrdinate::columnCount(const QModelIndex &genitore) const
 {
-    return genitore.isValid() ? 0 : int(IntestazioneOrdinate().size());
+    return genitore.isValid() ? 0 : int(IntestazioneOrdinate(m_tabella.facce).size());
 }
 
 QString ModelloOrdinate::Cella(int riga, int colonna) const
@@ -28,8 +28,7 @@ QString ModelloOrdinate::Cella(int riga, int colonna) const
     const RigaOrdinate &r = m_tabella.righe[std::size_t(riga)];
     if (colonna == 0)
         return QString::number(r.k);
-    const double valori[] = {r.XAB, r.YAB, r.XCD, r.YCD, r.generatore};
-    return QString::number(valori[colonna - 1], 'f', 2);
+    return QString::number(r.Valori(m_tabella.facce)[std::size_t(colonna - 1)], 'f', 2);
 }
 
 QVariant ModelloOrdinate::data(const QModelIndex &indice, int ruolo) const
@@ -45,7 +44,7 @@ QVariant ModelloOrdinate::headerData(int sezione, Qt::Orientation verso, int ruo
 {
     if (ruolo != Qt::DisplayRole || verso != Qt::Horizontal)
         return {};
-    return IntestazioneOrdinate().value(sezione);
+    return IntestazioneOrdinate(m_tabella.facce).value(sezione);
 }
 
 QString ModelloOrdinate::TestoCopiato(const QModelIndexList &indici) const
@@ -58,7 +57,7 @@ QString ModelloOrdinate::TestoCopiato(const QModelIndexList &indici) const
     }
     QStringList titoli, linee;
     for (int c : colonne)
-        titoli << IntestazioneOrdinate().value(c);
+        titoli << IntestazioneOrdinate(m_tabella.facce).value(c);
     linee << titoli.join(QLatin1Char('\t'));
     for (const auto &[riga, scelte] : righe) {
         QStringList celle;
@@ -71,6 +70,7 @@ QString ModelloOrdinate::TestoCopiato(const QModelIndexList &indici) const
 
 QString TestoSomme(const TabellaOrdinate &tabella)
 {
-    return QStringLiteral("Somma AB (mm): ") + QString::number(tabella.SommaAB, 'f', 2) +
-           QStringLiteral("    Somma CD (mm): ") + QString::number(tabella.SommaCD, 'f', 2);
+    const QString somme = QStringLiteral("Somma AB (mm): ") + QString::number(tabella.SommaAB, 'f', 2) +
+                          QStringLiteral("    Somma CD (mm): ") + QString::number(tabella.SommaCD, 'f', 2);
+    return tabella.nota.isEmpty() ? somme : somme + QStringLiteral("    ") + tabella.nota;
 }

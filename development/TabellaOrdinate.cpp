@@ -3,26 +3,43 @@
 
 #include "development/Esportazione.h"
 #include "geometry/BordiSviluppo.h"
+#include "geometry/Lamiera.h"
 #include "platform/TestoNumerico.h"
 
 #include <cmath>
 
-QStringList IntestazioneOrdinate()
+std::vector<double> RigaOrdinate::Valori(bool facce) const
 {
-    return {QStringLiteral("k"),        QStringLiteral("XAB (mm)"), QStringLiteral("YAB (mm)"),
-            QStringLiteral("XCD (mm)"), QStringLiteral("YCD (mm)"), QStringLiteral("Generatore (mm)")};
+    std::vector<double> valori{XAB, YAB, XCD, YCD, generatore};
+    if (facce)
+        valori.insert(valori.end(), {interna, esterna});
+    return valori;
 }
 
-std::vector<RigaOrdinate> RigheOrdinate(const StatoSviluppo &s)
+QStringList IntestazioneOrdinate(bool facce)
+{
+    QStringList titoli{QStringLiteral("k"),        QStringLiteral("XAB (mm)"), QStringLiteral("YAB (mm)"),
+                       QStringLiteral("XCD (mm)"), QStringLiteral("YCD (mm)"), QStringLiteral("Generatore (mm)")};
+    if (facce)
+        titoli << QStringLiteral("GeneratoreInterno (mm)") << QStringLiteral("GeneratoreEsterno (mm)");
+    return titoli;
+}
+
+std::vector<RigaOrdinate> RigheOrdinate(const StatoSviluppo &s, const GeneratoriFacce *facce)
 {
     std::vector<RigaOrdinate> righe;
-    for (int k = 1; k <= k_PuntiBordo; ++k)
-        righe.push_back(
-            {k, s.XAB[k], s.YAB[k], s.XCD[k], s.YCD[k], std::hypot(s.XCD[k] - s.XAB[k], s.YCD[k] - s.YAB[k])});
+    for (int k = 1; k <= k_PuntiBordo; ++k) {
+        RigaOrdinate r{k, s.XAB[k], s.YAB[k], s.XCD[k], s.YCD[k], std::hypot(s.XCD[k] - s.XAB[k], s.YCD[k] - s.YAB[k])};
+        if (facce) {
+            r.interna = facce->interna[std::size_t(k)];
+            r.esterna = facce->esterna[std::size_t(k)];
+        }
+        righe.push_back(r);
+    }
     return righe;
 }
 
-TabellaOrdinate TabellaDelloStato(const StatoSviluppo &s, bool cono)
+TabellaOrdinate TabellaDelloStato(const StatoSviluppo &s, bool cono, const GeneratoriFacce *facce)
 {
     auto cifra = [](const QString &testo) { return QString::number(ValoreDi(testo), 'f', 2); };
     TabellaOrdinate t;
@@ -31,7 +48,9 @@ TabellaOrdinate TabellaDelloStato(const StatoSviluppo &s, bool cono)
                cifra(s.TestoAC) + QStringLiteral("; AB: ") + cifra(s.TestoAB) + QStringLiteral("; BD: ") +
                cifra(s.TestoBD) + QStringLiteral("; Alfa (°): ") + cifra(s.TestoAlfa) + QStringLiteral("; Beta: ") +
                cifra(s.TestoBeta);
-    t.righe = RigheOrdinate(s);
+    t.nota = NotaSpessore(s);
+    t.facce = facce != nullptr;
+    t.righe = RigheOrdinate(s, facce);
     t.SommaAB = s.SommaAB;
     t.SommaCD = s.SommaCD;
     return t;
@@ -41,6 +60,8 @@ std::optional<TabellaOrdinate> TabellaDelleFigure(const FigureSviluppo &figure)
 {
     StatoSviluppo sviluppato;
     ProfiloSviluppo profilo;
-    const bool sviluppate = SviluppaFigure(figure, k_GeneratoriPerMeta, sviluppato, profilo);
-    return sviluppate ? std::optional(TabellaDelloStato(sviluppato, profilo.cono)) : std::nullopt;
+    if (!SviluppaFigure(figure, k_GeneratoriPerMeta, sviluppato, profilo))
+        return std::nullopt;
+    const auto facce = GeneratoriDelleFacce(figure);
+    return TabellaDelloStato(sviluppato, profilo.cono, facce ? &*facce : nullptr);
 }

@@ -1,6 +1,8 @@
 // The ordinate table: its CSV against the solid built in space, the window's model against the arrays.
 #include "development/EsportaCsv.h"
 #include "development/ModelloOrdinate.h"
+#include "development/TabellaOrdinate.h"
+#include "geometry/Lamiera.h"
 #include "tests/geometry/Figure.h"
 #include "tests/geometry/Solido3D.h"
 #include "tests/support/PiattaformaFinta.h"
@@ -86,6 +88,30 @@ private slots:
         const QModelIndexList scelte{modello.index(2, 5), modello.index(0, 0), modello.index(2, 0)};
         QCOMPARE(modello.TestoCopiato(scelte), QStringLiteral("k\tGeneratore (mm)\n1\t\n3\t60.00\n"));
         QCOMPARE(modello.TestoCopiato({}), QString());
+        VERIFICA_COPIONE(finta);
+    }
+
+    // With a plate the window's table, its printout and the CSV carry both faces' generators and say
+    // what was developed; the values are the faces' own developments.
+    void modelloConSpessore()
+    {
+        PiattaformaFinta finta;
+        StatoSviluppo figure = figureDi({"150", "200", "100", "60", "80", "F"});
+        figure.TestoSpessore = QStringLiteral("10");
+        figure.Quote = QuoteLamiera::Esterne;
+        const auto tabella = TabellaDelleFigure(figure);
+        const auto facce = GeneratoriDelleFacce(figure);
+        QVERIFY(tabella && facce && tabella->facce);
+        const ModelloOrdinate modello(*tabella);
+        QCOMPARE(modello.columnCount(), 8);
+        QCOMPARE(modello.headerData(7, Qt::Horizontal).toString(), QStringLiteral("GeneratoreEsterno (mm)"));
+        for (int k = 1; k <= 62; k += 61) {
+            QCOMPARE(modello.Cella(k - 1, 6), QString::number(facce->interna[std::size_t(k)], 'f', 2));
+            QCOMPARE(modello.Cella(k - 1, 7), QString::number(facce->esterna[std::size_t(k)], 'f', 2));
+        }
+        QVERIFY(TestoSomme(*tabella).endsWith(NotaSpessore(figure)));
+        const auto csv = CsvDelleFigure(figure);
+        QVERIFY(csv && csv->startsWith(IntestazioneOrdinate(true).join(QLatin1Char(',')).toLatin1() + "\r\n"));
         VERIFICA_COPIONE(finta);
     }
 };
