@@ -9,6 +9,7 @@
 #include "tests/development/ProcessoVorna.h"
 #include "tests/geometry/Solido3D.h"
 #include "tests/support/Confronto.h"
+#include "tests/support/DiscoPieno.h"
 #include "tests/support/PiattaformaFinta.h"
 
 #include <QDir>
@@ -314,6 +315,25 @@ private slots:
         QVERIFY2(e.errori.contains(messaggio), qPrintable(e.errori));
         QCOMPARE(LeggiTutto(cartella("s.pdf")), QByteArray("vecchio"));
         QCOMPARE(QDir(cartella(QString())).entryList(QDir::Files), QStringList({"s.pdf", "s.tnt"}));
+    }
+
+    // A real full disk: the command names the reason, the old PDF stays as it was and no temporary
+    // file is left beside it.
+    void discoPieno()
+    {
+        DiscoPieno disco;
+        MONTA_DISCO_PIENO(disco);
+        const Cartella cartella;
+        QVERIFY(ScriviTutto(cartella("s.tnt"), recordDi({"80", "100", "80", "90", "90"}, QStringLiteral("Tubo"))));
+        const QString pdf = disco.percorso(QStringLiteral("s.pdf"));
+        QVERIFY(ScriviTutto(pdf, "vecchio"));
+        QVERIFY(disco.riempi());
+        const Esito e = vorna({"--export-pdf", cartella("s.tnt"), pdf});
+        QCOMPARE(e.codice, 2);
+        QVERIFY2(e.errori.contains(QStringLiteral("disco pieno")), qPrintable(e.errori));
+        QCOMPARE(LeggiTutto(pdf), QByteArray("vecchio"));
+        QCOMPARE(QDir(disco.percorso(QString())).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"riempitivo", "s.pdf"}));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "FigureCiclo.h"
 
 #include "calibration/ProcedureTara.h"
+#include "development/EsportaCsv.h"
 #include "development/EsportaDxf.h"
 #include "tests/support/DiscoPieno.h"
 #include "tests/support/PiattaformaFinta.h"
@@ -22,7 +23,8 @@ private slots:
     void scrittore_data()
     {
         QTest::addColumn<QString>("scrittore");
-        for (const char *scrittore : {"tnt", "dxf", "tarature iniziali", "aggiungi taratura", "rimuovi taratura"})
+        for (const char *scrittore :
+             {"tnt", "tnt con spessore", "dxf", "csv", "tarature iniziali", "aggiungi taratura", "rimuovi taratura"})
             QTest::newRow(scrittore) << scrittore;
     }
 
@@ -44,10 +46,16 @@ private slots:
         PiattaformaFinta finta;
         bool riuscito = true;
         QString motivo;
-        if (scrittore == QLatin1String("tnt")) {
-            riuscito = ScriviRecordSviluppo(file, RecordCiclo(2), &motivo) == EsitoFileSviluppo::Ok;
+        if (scrittore.startsWith(QLatin1String("tnt"))) {
+            RecordSviluppo record = RecordCiclo(2);
+            // With a plate the trailer follows the record: both, or neither, reach the disk.
+            if (scrittore != QLatin1String("tnt"))
+                record.TestoSpessore = QStringLiteral("10");
+            riuscito = ScriviRecordSviluppo(file, record, &motivo) == EsitoFileSviluppo::Ok;
         } else if (scrittore == QLatin1String("dxf")) {
             riuscito = EsportaDxf(FiguraCiclo(1), file, {}, &motivo) == EsitoEsportazione::Ok;
+        } else if (scrittore == QLatin1String("csv")) {
+            riuscito = EsportaCsv(FiguraCiclo(1), file, {}, &motivo) == EsitoEsportazione::Ok;
         } else {
             const bool rimuovi = scrittore.startsWith(QLatin1String("rimuovi"));
             if (rimuovi)
