@@ -32,10 +32,10 @@ QByteArray TestoCsv(const StatoSviluppo &s, const GeneratoriFacce *facce)
 std::optional<QByteArray> CsvDelleFigure(const FigureSviluppo &figure)
 {
     StatoSviluppo sviluppato;
-    ProfiloSviluppo profilo;
-    if (!SviluppaFigure(figure, k_GeneratoriPerMeta, sviluppato, profilo))
+    bool cono = false;
+    std::optional<GeneratoriFacce> facce;
+    if (!SviluppaOrdinate(figure, sviluppato, cono, facce))
         return std::nullopt;
-    const auto facce = GeneratoriDelleFacce(figure);
     return TestoCsv(sviluppato, facce ? &*facce : nullptr);
 }
 

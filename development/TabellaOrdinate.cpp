@@ -56,12 +56,23 @@ TabellaOrdinate TabellaDelloStato(const StatoSviluppo &s, bool cono, const Gener
     return t;
 }
 
+bool SviluppaOrdinate(const FigureSviluppo &figure, StatoSviluppo &sviluppato, bool &cono,
+                      std::optional<GeneratoriFacce> &facce)
+{
+    ProfiloSviluppo profilo;
+    if (!SviluppaFigure(figure, k_GeneratoriPerMeta, sviluppato, profilo))
+        return false;
+    cono = profilo.cono;
+    facce = GeneratoriDelleFacce(figure);
+    return true;
+}
+
 std::optional<TabellaOrdinate> TabellaDelleFigure(const FigureSviluppo &figure)
 {
     StatoSviluppo sviluppato;
-    ProfiloSviluppo profilo;
-    if (!SviluppaFigure(figure, k_GeneratoriPerMeta, sviluppato, profilo))
+    bool cono = false;
+    std::optional<GeneratoriFacce> facce;
+    if (!SviluppaOrdinate(figure, sviluppato, cono, facce))
         return std::nullopt;
-    const auto facce = GeneratoriDelleFacce(figure);
-    return TabellaDelloStato(sviluppato, profilo.cono, facce ? &*facce : nullptr);
+    return TabellaDelloStato(sviluppato, cono, facce ? &*facce : nullptr);
 }

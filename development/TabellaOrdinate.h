@@ -34,5 +34,9 @@ QStringList IntestazioneOrdinate(bool facce = false);
 std::vector<RigaOrdinate> RigheOrdinate(const StatoSviluppo &s, const GeneratoriFacce *facce = nullptr);
 // The table of a state just developed (`cono`: its shape).
 TabellaOrdinate TabellaDelloStato(const StatoSviluppo &s, bool cono, const GeneratoriFacce *facce = nullptr);
+// The 62-point development of the input texts of `figure` afresh, with its faces' generators when it
+// has a plate. False when the figures are rejected (already told).
+bool SviluppaOrdinate(const FigureSviluppo &figure, StatoSviluppo &sviluppato, bool &cono,
+                      std::optional<GeneratoriFacce> &facce);
 // Develops the input texts of `figure` afresh; empty when they are rejected (already told).
 std::optional<TabellaOrdinate> TabellaDelleFigure(const FigureSviluppo &figure);
