@@ -1,4 +1,4 @@
-// The batch exports facing a full disk, a forbidden folder, FIFOs, huge files and links that
+// The batch exports (DXF, CSV, PDF) facing a full disk, a forbidden folder, FIFOs, huge files and links that
 // lead back to a development: exit 2 with the reason, and nothing lost.
 #include "FileOstili.h"
 
@@ -14,6 +14,9 @@
 namespace {
 const QString k_DXF = QStringLiteral("--export-dxf");
 const QString k_CSV = QStringLiteral("--export-csv");
+const QString k_PDF = QStringLiteral("--export-pdf");
+
+QString estensioneDi(const QString &comando) { return QLatin1Char('.') + comando.right(3); }
 } // namespace
 
 class TestRigaDiComandoOstile : public QObject {
@@ -59,12 +62,14 @@ private slots:
                                                  QFileDevice::ReadOther | QFileDevice::ExeOther));
         QVERIFY(QFile::setPermissions(percorso(QStringLiteral("pezzo.tnt")),
                                       QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther));
-        const QString dxf = QDir(chiusa).filePath(QStringLiteral("pezzo.dxf"));
-        const Esito e = vorna({k_DXF, percorso(QStringLiteral("pezzo.tnt")), dxf}, QStringLiteral("nobody"));
-        QCOMPARE(e.codice, 2);
-        QCOMPARE(e.errori,
-                 QStringLiteral("Impossibile scrivere il file: ") + dxf + QStringLiteral(": permesso negato\n"));
-        QVERIFY(QDir(chiusa).isEmpty());
+        for (const QString &comando : {k_DXF, k_PDF}) {
+            const QString uscita = QDir(chiusa).filePath(QStringLiteral("pezzo") + estensioneDi(comando));
+            const Esito e = vorna({comando, percorso(QStringLiteral("pezzo.tnt")), uscita}, QStringLiteral("nobody"));
+            QCOMPARE(e.codice, 2);
+            QCOMPARE(e.errori,
+                     QStringLiteral("Impossibile scrivere il file: ") + uscita + QStringLiteral(": permesso negato\n"));
+            QVERIFY(QDir(chiusa).isEmpty());
+        }
     }
 
     void origineNonFile_data()
@@ -86,8 +91,8 @@ private slots:
             QCOMPARE(::mkfifo(QFile::encodeName(tnt).constData(), 0644), 0);
         else
             QVERIFY(QFile::link(QStringLiteral("/dev/zero"), tnt));
-        for (const QString &comando : {k_DXF, k_CSV}) {
-            const QString uscita = percorso(comando == k_DXF ? QStringLiteral("o.dxf") : QStringLiteral("o.csv"));
+        for (const QString &comando : {k_DXF, k_CSV, k_PDF}) {
+            const QString uscita = percorso(QStringLiteral("o") + estensioneDi(comando));
             const Esito e = vorna({comando, tnt, uscita});
             QCOMPARE(e.codice, 2);
             QCOMPARE(e.errori, QStringLiteral("Impossibile leggere il file: ") + tnt + QStringLiteral(": ") + motivo +
@@ -122,6 +127,7 @@ private slots:
         QTest::newRow("CSV sulle tarature") << k_CSV << "Taratura.dat";
         QTest::newRow("sviluppo ancora da creare") << k_DXF << "nuovo.tnt";
         QTest::newRow("sull'origine sotto un altro nome") << k_CSV << "dati.bin";
+        QTest::newRow("PDF sullo sviluppo esportato") << k_PDF << "pezzo.tnt";
     }
     // The defect this guards: pezzo.dxf -> pezzo.tnt had the development overwritten with DXF text.
     void destinazioneVietata()
@@ -138,7 +144,7 @@ private slots:
         } else if (bersaglio != QLatin1String("nuovo.tnt") && bersaglio != QLatin1String("pezzo.tnt")) {
             QVERIFY(ScriviTutto(vero, prima));
         }
-        const QString uscita = percorso(comando == k_DXF ? QStringLiteral("uscita.dxf") : QStringLiteral("uscita.csv"));
+        const QString uscita = percorso(QStringLiteral("uscita") + estensioneDi(comando));
         QVERIFY(QFile::link(vero, uscita));
         const Esito e = vorna({comando, origine, uscita});
         QCOMPARE(e.codice, 2);
