@@ -1,0 +1,56 @@
+// Typed texts to and from JSON strings, checked against the width of their fields.
+#include "documents/CampiJson.h"
+
+#include <QJsonValue>
+
+namespace {
+QString virgolette(const QString &testo) { return QLatin1Char('"') + testo + QLatin1Char('"'); }
+
+QString leggiStringa(const QJsonObject &oggetto, const QString &chiave, QString &testo)
+{
+    const QJsonValue valore = oggetto.value(chiave);
+    if (valore.isUndefined())
+        return QStringLiteral("manca ") + virgolette(chiave);
+    if (!valore.isString())
+        return virgolette(chiave) + QStringLiteral(" non è un testo");
+    testo = valore.toString();
+    return {};
+}
+
+QString senzaBlankFinali(const QString &testo)
+{
+    qsizetype fine = testo.size();
+    while (fine > 0 && testo.at(fine - 1) == QLatin1Char(' '))
+        --fine;
+    return testo.left(fine);
+}
+} // namespace
+
+QString TestoDigitato(const TestoFisso &campo) { return senzaBlankFinali(campo); }
+
+QString LeggiTesto(const QJsonObject &oggetto, const QString &chiave, TestoFisso &campo)
+{
+    QString testo;
+    if (QString errore = leggiStringa(oggetto, chiave, testo); !errore.isEmpty())
+        return errore;
+    testo = senzaBlankFinali(testo);
+    if (testo.size() > campo.larghezza())
+        return virgolette(chiave) + QStringLiteral(" ha %1 caratteri, più dei %2 che il campo può contenere")
+                                        .arg(testo.size())
+                                        .arg(campo.larghezza());
+    campo = testo;
+    return {};
+}
+
+QString LeggiScelta(const QJsonObject &oggetto, const QString &chiave, const QStringList &ammessi, int &scelta)
+{
+    QString testo;
+    if (QString errore = leggiStringa(oggetto, chiave, testo); !errore.isEmpty())
+        return errore;
+    const qsizetype posizione = ammessi.indexOf(testo);
+    if (posizione < 0)
+        return virgolette(chiave) + QStringLiteral(" vale ") + virgolette(testo.left(40)) +
+               QStringLiteral(" invece di ") + ammessi.join(QStringLiteral(", "));
+    scelta = int(posizione);
+    return {};
+}

@@ -1,0 +1,19 @@
+// The typed texts of a job file: JSON strings holding what a fixed-width field holds, unpadded.
+#pragma once
+
+#include "platform/TestoFisso.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+// What was typed into a field: its text without the blanks that pad it on the right.
+QString TestoDigitato(const TestoFisso &campo);
+
+// The following read `chiave` of `oggetto` and return what is wrong with it, in Italian, or
+// nothing; on failure the destination is left as it was.
+
+// A text that fits the field: padding blanks aside, a longer one is refused, never cut.
+QString LeggiTesto(const QJsonObject &oggetto, const QString &chiave, TestoFisso &campo);
+// One of the texts `ammessi`: its position in the list.
+QString LeggiScelta(const QJsonObject &oggetto, const QString &chiave, const QStringList &ammessi, int &scelta);

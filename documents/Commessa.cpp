@@ -1,0 +1,37 @@
+// Comparing jobs by what a save would keep.
+#include "documents/Commessa.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+bool stesseFigure(const FigureSviluppo &a, const FigureSviluppo &b)
+{
+    const auto testi = [](const FigureSviluppo &f) {
+        return QStringList{f.Nome.testo(),     f.TestoAC.testo(),   f.TestoAB.testo(),
+                           f.TestoBD.testo(),  f.TestoAlfa.testo(), f.TestoBeta.testo(),
+                           f.ChiudiAC.testo(), f.ChiudiBD.testo(),  f.TestoSpessore.testo()};
+    };
+    return testi(a) == testi(b) && (!SpessoreDigitato(a) || a.Quote == b.Quote);
+}
+} // namespace
+
+bool SpessoreDigitato(const FigureSviluppo &f) { return !TrimBlank(f.TestoSpessore).isEmpty(); }
+
+bool StessaSorgente(const SorgentePezzo &a, const SorgentePezzo &b)
+{
+    if (a.solido != b.solido)
+        return false;
+    switch (a.solido) {
+    case TipoSolido::Tronco:
+        return stesseFigure(a.tronco, b.tronco);
+    }
+    return false;
+}
+
+bool StessoContenuto(const Commessa &a, const Commessa &b)
+{
+    return a.nome == b.nome &&
+           std::equal(a.pezzi.begin(), a.pezzi.end(), b.pezzi.begin(), b.pezzi.end(), StessaSorgente);
+}

@@ -1,0 +1,37 @@
+// A job: the pieces to cut, each with what it is made from, and where the job is kept.
+#pragma once
+
+#include "documents/Salvataggio.h"
+#include "geometry/FigureSviluppo.h"
+
+#include <QString>
+
+#include <vector>
+
+// The solid a piece is developed from. Each kind keeps its figures as typed, in a struct of its own.
+enum class TipoSolido {
+    Tronco, // a right cone or cylinder cut by two planes, typed as its side projection
+};
+
+// What a piece is made from: the kind of solid and its figures. A new kind adds its own member
+// beside the others; only the one named by `solido` is meaningful.
+struct SorgentePezzo {
+    TipoSolido solido = TipoSolido::Tronco;
+    FigureSviluppo tronco; // with the plate it is rolled from
+};
+
+struct Commessa {
+    QString nome;
+    QString percorso; // empty until the job is saved or opened
+    Salvataggio salvataggio = Salvataggio::Nessuno;
+    std::vector<SorgentePezzo> pezzi; // in cutting order
+};
+
+// Anything but blanks typed as the thickness, even a 0: a job keeps the plate as typed. Without it
+// the plate's convention means nothing and is not kept.
+bool SpessoreDigitato(const FigureSviluppo &f);
+
+// The same solid with the same texts (padding included), the same plate.
+bool StessaSorgente(const SorgentePezzo &a, const SorgentePezzo &b);
+// The same name and the same pieces in the same order; where the job is kept does not count.
+bool StessoContenuto(const Commessa &a, const Commessa &b);

@@ -1,0 +1,256 @@
+// The .vorna job file: the documented example, round trips through real files, every refusal.
+#include "documents/FileCommessa.h"
+#include "tests/development/FileDiProva.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+SorgentePezzo tronco(const QString &nome, const QString &ac, const QString &ab, const QString &bd, const QString &alfa,
+                     const QString &beta, const QString &chiudiAC)
+{
+    SorgentePezzo pezzo;
+    FigureSviluppo &f = pezzo.tronco;
+    f.Nome = nome;
+    f.TestoAC = ac;
+    f.TestoAB = ab;
+    f.TestoBD = bd;
+    f.TestoAlfa = alfa;
+    f.TestoBeta = beta;
+    f.ImpostaChiusura(chiudiAC);
+    return pezzo;
+}
+
+SorgentePezzo conLamiera(SorgentePezzo pezzo, const QString &spessore, QuoteLamiera quote)
+{
+    pezzo.tronco.TestoSpessore = spessore;
+    pezzo.tronco.Quote = quote;
+    return pezzo;
+}
+
+Commessa commessa(const QString &nome, std::vector<SorgentePezzo> pezzi)
+{
+    Commessa c;
+    c.nome = nome;
+    c.pezzi = std::move(pezzi);
+    return c;
+}
+
+// The example of the README, written by hand, with keys this program does not know.
+const QByteArray k_Esempio = R"({
+    "formato": "vorna-commessa",
+    "versione": 1,
+    "nome": "Tramoggia silo 3",
+    "cliente": "una chiave sconosciuta si ignora",
+    "pezzi": [
+        {
+            "solido": "tronco",
+            "nome": "Cono superiore",
+            "AC": "427.2", "AB": "600", "BD": "427.2",
+            "Alfa": "69.444", "Beta": "69.444",
+            "chiusura": "AC",
+            "lamiera": { "spessore": "3", "quote": "esterne" }
+        },
+        {
+            "solido": "tronco",
+            "nome": "Raccordo a 30°",
+            "AC": "200,5", "AB": "300", "BD": "250",
+            "Alfa": "90", "Beta": "60",
+            "chiusura": "BD",
+            "materiale": "S235"
+        }
+    ]
+}
+)";
+
+Commessa esempio()
+{
+    return commessa(QStringLiteral("Tramoggia silo 3"),
+                    {conLamiera(tronco(QStringLiteral("Cono superiore"), QStringLiteral("427.2"), QStringLiteral("600"),
+                                       QStringLiteral("427.2"), QStringLiteral("69.444"), QStringLiteral("69.444"),
+                                       QStringLiteral("T")),
+                                QStringLiteral("3"), QuoteLamiera::Esterne),
+                     tronco(QStringLiteral("Raccordo a 30°"), QStringLiteral("200,5"), QStringLiteral("300"),
+                            QStringLiteral("250"), QStringLiteral("90"), QStringLiteral("60"), QStringLiteral("F"))});
+}
+
+QJsonObject pezzoValido() { return QJsonDocument::fromJson(k_Esempio).object()[QStringLiteral("pezzi")][0].toObject(); }
+
+// The example with its first piece changed by `cambia` and `pezzi` copies of it.
+template <typename Cambia> QByteArray variante(Cambia cambia, int pezzi = 1)
+{
+    QJsonObject radice = QJsonDocument::fromJson(k_Esempio).object();
+    QJsonArray elenco;
+    for (int i = 0; i < pezzi; ++i)
+        elenco.append(pezzoValido());
+    radice[QStringLiteral("pezzi")] = elenco;
+    cambia(radice);
+    return QJsonDocument(radice).toJson();
+}
+
+void cambiaPezzo(QJsonObject &radice, int indice, const QString &chiave, const QJsonValue &valore)
+{
+    QJsonArray elenco = radice[QStringLiteral("pezzi")].toArray();
+    QJsonObject pezzo = elenco[indice].toObject();
+    if (valore.isUndefined())
+        pezzo.remove(chiave);
+    else
+        pezzo[chiave] = valore;
+    elenco[indice] = pezzo;
+    radice[QStringLiteral("pezzi")] = elenco;
+}
+} // namespace
+
+class TestFileCommessa : public QObject {
+    Q_OBJECT
+
+private slots:
+    void esempioDocumentato()
+    {
+        Commessa letta;
+        QCOMPARE(CommessaDaJson(k_Esempio, letta), QString());
+        QVERIFY(StessoContenuto(letta, esempio()));
+        // Written back: the same document without the unknown keys, the figures as typed.
+        QJsonObject atteso = QJsonDocument::fromJson(k_Esempio).object();
+        atteso.remove(QStringLiteral("cliente"));
+        cambiaPezzo(atteso, 1, QStringLiteral("materiale"), QJsonValue::Undefined);
+        QCOMPARE(QJsonDocument::fromJson(CommessaInJson(letta)).object(), atteso);
+    }
+
+    void giroSuDisco_data()
+    {
+        QTest::addColumn<int>("quale");
+        QTest::newRow("pezzo nudo") << 0;
+        QTest::newRow("pezzo con lamiera") << 1;
+        QTest::newRow("tre pezzi") << 2;
+    }
+    void giroSuDisco()
+    {
+        QFETCH(int, quale);
+        const SorgentePezzo nudo =
+            tronco(QStringLiteral("Cilindro è 45°"), QStringLiteral(" 60."), QStringLiteral("120,25"),
+                   QStringLiteral("60."), QStringLiteral("90"), QStringLiteral("90"), QStringLiteral("T"));
+        const SorgentePezzo lamiera = conLamiera(
+            tronco(QString(40, QChar(0x20ac)), QStringLiteral("1234567.89"), QStringLiteral("600"),
+                   QStringLiteral("1e3"), QStringLiteral("69.444"), QStringLiteral("100.00"), QStringLiteral("F")),
+            QStringLiteral("2,5"), QuoteLamiera::Interne);
+        const std::vector<std::vector<SorgentePezzo>> pezzi = {
+            {nudo}, {lamiera}, {lamiera, nudo, conLamiera(nudo, QStringLiteral("0"), QuoteLamiera::Medie)}};
+        const Commessa scritta = commessa(QStringLiteral("Tramoggia n° 12 – caffè"), pezzi[size_t(quale)]);
+
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(QStringLiteral("commessa.vorna"));
+        QVERIFY(ScriviCommessa(percorso, scritta));
+        const QByteArray byte = LeggiTutto(percorso);
+        QVERIFY(byte.contains("\"nome\": \"Tramoggia n\xc2\xb0 12 \xe2\x80\x93 caff\xc3\xa8\"")); // UTF-8
+        QCOMPARE(byte.contains("\"lamiera\""), quale != 0);
+
+        Commessa letta;
+        QVERIFY(LeggiCommessa(percorso, letta));
+        QVERIFY(StessoContenuto(letta, scritta));
+        QCOMPARE(letta.percorso, percorso);
+        QVERIFY(letta.salvataggio == Salvataggio::Salvato);
+        // Padding aside, every text comes back as it was typed, leading blank and 0 thickness included.
+        QCOMPARE(letta.pezzi.back().tronco.TestoAC.testo(), scritta.pezzi.back().tronco.TestoAC.testo());
+        QCOMPARE(letta.pezzi.back().tronco.TestoSpessore.testo(), scritta.pezzi.back().tronco.TestoSpessore.testo());
+    }
+
+    void rifiuti_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("motivo");
+        const auto pezzo = [](const char *chiave, const QJsonValue &valore, int indice = 0) {
+            return [=](QJsonObject &r) { cambiaPezzo(r, indice, QLatin1String(chiave), valore); };
+        };
+        const auto radice = [](const char *chiave, const QJsonValue &valore) {
+            return [=](QJsonObject &r) { r[QLatin1String(chiave)] = valore; };
+        };
+        QTest::newRow("non JSON") << QByteArray("{\"formato\": vorna}")
+                                  << "non contiene un testo JSON valido (errore al byte 13)";
+        QTest::newRow("troncato") << k_Esempio.left(k_Esempio.size() / 2) << "non contiene un testo JSON valido";
+        QTest::newRow("vuoto") << QByteArray() << "non contiene un testo JSON valido";
+        QTest::newRow("elenco") << QByteArray("[1, 2]")
+                                << "non è una commessa di Vorna: il testo JSON non è un oggetto";
+        QTest::newRow("altro formato") << variante(radice("formato", QStringLiteral("dxf")))
+                                       << "non è una commessa di Vorna";
+        QTest::newRow("versione futura") << variante(radice("versione", 2))
+                                         << "creato da una versione più recente di Vorna (formato 2;";
+        QTest::newRow("versione testo") << variante(radice("versione", QStringLiteral("1")))
+                                        << "la versione del formato manca";
+        QTest::newRow("versione 1.5") << variante(radice("versione", 1.5)) << "la versione del formato manca";
+        QTest::newRow("nome numero") << variante(radice("nome", 3)) << "il nome della commessa manca";
+        QTest::newRow("senza pezzi") << variante([](QJsonObject &) {}, 0) << "la commessa non contiene pezzi";
+        QTest::newRow("pezzi oggetto") << variante(radice("pezzi", QJsonObject())) << "manca l'elenco dei pezzi";
+        QTest::newRow("troppi pezzi") << variante([](QJsonObject &) {}, 1001)
+                                      << "la commessa contiene 1001 pezzi, più dei 1000";
+        QTest::newRow("pezzo testo") << variante([](QJsonObject &r) {
+            r[QLatin1String("pezzi")] = QJsonArray{pezzoValido(), QStringLiteral("cono")};
+        }) << "pezzo 2: non è un oggetto";
+        QTest::newRow("solido sconosciuto") << variante(pezzo("solido", QStringLiteral("sfera")))
+                                            << "pezzo 1: \"solido\" vale \"sfera\" invece di tronco";
+        QTest::newRow("figura mancante") << variante(pezzo("BD", QJsonValue::Undefined, 2), 3)
+                                         << "pezzo 3: manca \"BD\"";
+        QTest::newRow("figura numero") << variante(pezzo("AC", 427.2)) << "pezzo 1: \"AC\" non è un testo";
+        QTest::newRow("angolo troppo lungo")
+            << variante(pezzo("Alfa", QStringLiteral("69.4444"))) << "pezzo 1: \"Alfa\" ha 7 caratteri, più dei 6";
+        QTest::newRow("nome troppo lungo") << variante(pezzo("nome", QString(41, QLatin1Char('x'))))
+                                           << "pezzo 1: \"nome\" ha 41 caratteri, più dei 40";
+        QTest::newRow("chiusura sconosciuta") << variante(pezzo("chiusura", QStringLiteral("ac")))
+                                              << "pezzo 1: \"chiusura\" vale \"ac\" invece di AC, BD";
+        QTest::newRow("quote sconosciute")
+            << variante(pezzo("lamiera", QJsonObject{{"spessore", "3"}, {"quote", "fuori"}}))
+            << "pezzo 1: \"quote\" vale \"fuori\" invece di interne, esterne, medie";
+        QTest::newRow("spessore numero") << variante(pezzo("lamiera", QJsonObject{{"spessore", 3}, {"quote", "medie"}}))
+                                         << "pezzo 1: \"spessore\" non è un testo";
+        QTest::newRow("lamiera testo") << variante(pezzo("lamiera", QStringLiteral("3 mm")))
+                                       << "pezzo 1: \"lamiera\" non è un oggetto";
+    }
+    void rifiuti()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, motivo);
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(QStringLiteral("guasta.vorna"));
+        QVERIFY(ScriviTutto(percorso, json));
+        Commessa aperta = esempio();
+        aperta.percorso = QStringLiteral("/lavori/silo.vorna");
+        aperta.salvataggio = Salvataggio::DaSalvare;
+
+        const EsitoFile esito = LeggiCommessa(percorso, aperta);
+        QVERIFY2(esito.motivo.startsWith(motivo), qPrintable(esito.motivo));
+        QVERIFY(StessoContenuto(aperta, esempio()));
+        QCOMPARE(aperta.percorso, QStringLiteral("/lavori/silo.vorna"));
+        QVERIFY(aperta.salvataggio == Salvataggio::DaSalvare);
+    }
+
+    void limiteDiDimensione()
+    {
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(QStringLiteral("grande.vorna"));
+        // Trailing blanks are valid JSON: the limit alone decides.
+        QByteArray json = k_Esempio.leftJustified(k_MassimoFileCommessa, ' ');
+        QVERIFY(ScriviTutto(percorso, json));
+        Commessa letta;
+        QVERIFY(LeggiCommessa(percorso, letta));
+        QVERIFY(ScriviTutto(percorso, json + ' '));
+        QCOMPARE(LeggiCommessa(percorso, letta).motivo, QStringLiteral("oltre 1 MiB, troppo grande per una commessa"));
+    }
+
+    void scritturaRifiutataLasciaIlFile()
+    {
+        // A job the reader would refuse is not written over a good file.
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(QStringLiteral("silo.vorna"));
+        QVERIFY(ScriviTutto(percorso, k_Esempio));
+        Commessa vuota = esempio();
+        vuota.pezzi.clear();
+        QCOMPARE(ScriviCommessa(percorso, vuota).motivo, QStringLiteral("la commessa non contiene pezzi"));
+        QCOMPARE(LeggiTutto(percorso), k_Esempio);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileCommessa)
+#include "TestFileCommessa.moc"
