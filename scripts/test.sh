@@ -33,7 +33,7 @@ for t in json.load(sys.stdin)["tests"]:
 # Each fuzzer on a copy of its committed corpus; a crash, leak, UB or timeout fails the run.
 fuzz_brevi() {
   local build="$1" secondi="${FUZZ_SECONDI:-45}" f copia
-  for f in fuzz_file_sviluppo fuzz_taratura fuzz_foglio; do
+  for f in fuzz_file_sviluppo fuzz_taratura fuzz_foglio fuzz_file_commessa; do
     copia="$(mktemp -d)"
     cp fuzz/corpus/"$f"/* "$copia"/
     mkdir -p "$build/fuzz-artefatti"
