@@ -9,15 +9,16 @@ namespace {
 bool stesseFigure(const FigureSviluppo &a, const FigureSviluppo &b)
 {
     const auto testi = [](const FigureSviluppo &f) {
-        return QStringList{f.Nome.testo(),     f.TestoAC.testo(),   f.TestoAB.testo(),
-                           f.TestoBD.testo(),  f.TestoAlfa.testo(), f.TestoBeta.testo(),
-                           f.ChiudiAC.testo(), f.ChiudiBD.testo(),  f.TestoSpessore.testo()};
+        return QStringList{f.Nome.testo(),      f.TestoAC.testo(),   f.TestoAB.testo(),      f.TestoBD.testo(),
+                           f.TestoAlfa.testo(), f.TestoBeta.testo(), f.TestoSpessore.testo()};
     };
-    return testi(a) == testi(b) && (!SpessoreDigitato(a) || a.Quote == b.Quote);
+    return testi(a) == testi(b) && ChiudeSuAC(a) == ChiudeSuAC(b) && (!SpessoreDigitato(a) || a.Quote == b.Quote);
 }
 } // namespace
 
 bool SpessoreDigitato(const FigureSviluppo &f) { return !TrimBlank(f.TestoSpessore).isEmpty(); }
+
+bool ChiudeSuAC(const FigureSviluppo &f) { return QString(f.ChiudiAC) == QLatin1String("T"); }
 
 bool StessaSorgente(const SorgentePezzo &a, const SorgentePezzo &b)
 {

@@ -31,7 +31,10 @@ struct Commessa {
 // the plate's convention means nothing and is not kept.
 bool SpessoreDigitato(const FigureSviluppo &f);
 
-// The same solid with the same texts (padding included), the same plate.
+// Any closing text but "T" closes on BD, as the development reads it.
+bool ChiudeSuAC(const FigureSviluppo &f);
+
+// The same solid with the same texts (padding included), closing side and plate.
 bool StessaSorgente(const SorgentePezzo &a, const SorgentePezzo &b);
 // The same name and the same pieces in the same order; where the job is kept does not count.
 bool StessoContenuto(const Commessa &a, const Commessa &b);

@@ -49,8 +49,7 @@ QJsonObject TroncoInJson(const FigureSviluppo &figure)
     QJsonObject pezzo;
     for (const auto &[chiave, campo] : k_testi)
         pezzo.insert(chiave, TestoDigitato(figure.*campo));
-    // Any closing text but "T" closes on BD, as the development reads it.
-    pezzo.insert(k_Chiusura, k_NomiChiusura.at(QString(figure.ChiudiAC) == QLatin1String("T") ? 0 : 1));
+    pezzo.insert(k_Chiusura, k_NomiChiusura.at(ChiudeSuAC(figure) ? 0 : 1));
     if (SpessoreDigitato(figure))
         pezzo.insert(k_Lamiera, QJsonObject{{k_Spessore, TestoDigitato(figure.TestoSpessore)},
                                             {k_Quote, k_NomiQuote.at(int(figure.Quote))}});
