@@ -201,6 +201,53 @@ private slots:
         VERIFICA_COPIONE(finta);
     }
 
+    // The defect this guards: a lock over 30 s old was broken although its program was still at
+    // work. The holder's lock file is aged as a long operation would age it (its time set back),
+    // so the test need not wait half a minute.
+    void bloccoVecchioDiUnProgrammaVivo()
+    {
+        QProcess detentore;
+        QVERIFY(programma(detentore, {QStringLiteral("blocca"), m_file}));
+        QVERIFY(detentore.waitForReadyRead(20000));
+        QCOMPARE(detentore.readAllStandardOutput(), QByteArray("pronto\n"));
+        QFile blocco(m_file + QStringLiteral(".lock"));
+        QVERIFY(blocco.open(QIODevice::ReadOnly));
+        QVERIFY(blocco.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        blocco.close();
+        ImpostaAttesaBlocco(std::chrono::milliseconds(0));
+        PiattaformaFinta finta;
+        finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: in uso da un altro programma "
+                                        "(vorna_programma_concorrente, processo %1 su %2); riprovare tra poco")
+                             .arg(detentore.processId())
+                             .arg(QSysInfo::machineHostName()));
+        QCOMPARE(SalvaTara(taraDi(QStringLiteral("Nuova")), m_file).esito, EsitoTara::Errore);
+        QCOMPARE(LeggiTutto(m_file), fabbrica());
+        detentore.closeWriteChannel();
+        QVERIFY(eseguito(detentore));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A program of another computer cannot be known dead: its lock stays, and the user is told
+    // which file to delete once that program is closed.
+    void bloccoDiUnAltroComputer()
+    {
+        const QString blocco = m_file + QStringLiteral(".lock");
+        QVERIFY(ScriviTutto(blocco, "4242\nvorna\naltro-computer\n"));
+        QFile file(blocco);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        file.close();
+        ImpostaAttesaBlocco(std::chrono::milliseconds(0));
+        PiattaformaFinta finta;
+        finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: in uso da un altro programma "
+                                        "(vorna, processo 4242 su altro-computer); riprovare tra poco; se su "
+                                        "altro-computer quel programma è chiuso, eliminare il file Taratura.dat.lock"));
+        QCOMPARE(SalvaTara(taraDi(QStringLiteral("Nuova")), m_file).esito, EsitoTara::Errore);
+        QCOMPARE(LeggiTutto(m_file), fabbrica());
+        QFile::remove(blocco);
+        VERIFICA_COPIONE(finta);
+    }
+
     // The lock of a program that died is broken at once; the change goes through.
     void bloccoDiUnProgrammaMorto()
     {
