@@ -33,6 +33,14 @@ bool eseguito(QProcess &processo)
            processo.exitCode() == 0;
 }
 
+// Sets the file's time `secondi` back, as that long a wait would have aged it.
+bool invecchia(const QString &percorso, int secondi)
+{
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) &&
+           file.setFileTime(QDateTime::currentDateTime().addSecs(-secondi), QFileDevice::FileModificationTime);
+}
+
 RecordTara taraDi(const QString &nome)
 {
     RecordTara r = TaraDefault();
@@ -210,10 +218,7 @@ private slots:
         QVERIFY(programma(detentore, {QStringLiteral("blocca"), m_file}));
         QVERIFY(detentore.waitForReadyRead(20000));
         QCOMPARE(detentore.readAllStandardOutput(), QByteArray("pronto\n"));
-        QFile blocco(m_file + QStringLiteral(".lock"));
-        QVERIFY(blocco.open(QIODevice::ReadOnly));
-        QVERIFY(blocco.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
-        blocco.close();
+        QVERIFY(invecchia(m_file + QStringLiteral(".lock"), 3600));
         ImpostaAttesaBlocco(std::chrono::milliseconds(0));
         PiattaformaFinta finta;
         finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: in uso da un altro programma "
@@ -233,10 +238,7 @@ private slots:
     {
         const QString blocco = m_file + QStringLiteral(".lock");
         QVERIFY(ScriviTutto(blocco, "4242\nvorna\naltro-computer\n"));
-        QFile file(blocco);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
-        file.close();
+        QVERIFY(invecchia(blocco, 3600));
         ImpostaAttesaBlocco(std::chrono::milliseconds(0));
         PiattaformaFinta finta;
         finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: in uso da un altro programma "
@@ -279,10 +281,7 @@ private slots:
         QFETCH(int, eta);
         const QString blocco = m_file + QStringLiteral(".lock");
         QVERIFY(ScriviTutto(blocco, QByteArray()));
-        QFile file(blocco);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-eta), QFileDevice::FileModificationTime));
-        file.close();
+        QVERIFY(invecchia(blocco, eta));
         ImpostaAttesaBlocco(std::chrono::milliseconds(0));
         PiattaformaFinta finta;
         if (eta == 0)
