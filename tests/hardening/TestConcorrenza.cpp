@@ -210,15 +210,32 @@ private slots:
     }
 
     // The defect this guards: a lock over 30 s old was broken although its program was still at
-    // work. The holder's lock file is aged as a long operation would age it (its time set back),
-    // so the test need not wait half a minute.
+    // work. On a local disk the holder's native lock (flock) kept it; on a shared folder, where
+    // that does not reach the other programs, only the lock file's contents speak for the holder,
+    // as in the second row. The lock file is aged as a long operation would age it (its time set
+    // back), so the test need not wait half a minute.
+    void bloccoVecchioDiUnProgrammaVivo_data()
+    {
+        QTest::addColumn<bool>("condiviso");
+        QTest::newRow("disco locale") << false;
+        QTest::newRow("cartella condivisa") << true;
+    }
     void bloccoVecchioDiUnProgrammaVivo()
     {
+        QFETCH(bool, condiviso);
+        const QString blocco = m_file + QStringLiteral(".lock");
         QProcess detentore;
-        QVERIFY(programma(detentore, {QStringLiteral("blocca"), m_file}));
+        // On the shared folder the holder is as alive, but its native lock is on another file.
+        QVERIFY(
+            programma(detentore, {QStringLiteral("blocca"), condiviso ? m_file + QStringLiteral("-altro") : m_file}));
         QVERIFY(detentore.waitForReadyRead(20000));
         QCOMPARE(detentore.readAllStandardOutput(), QByteArray("pronto\n"));
-        QVERIFY(invecchia(m_file + QStringLiteral(".lock"), 3600));
+        if (condiviso)
+            QVERIFY(ScriviTutto(blocco, QStringLiteral("%1\nvorna_programma_concorrente\n%2\n")
+                                            .arg(detentore.processId())
+                                            .arg(QSysInfo::machineHostName())
+                                            .toUtf8()));
+        QVERIFY(invecchia(blocco, 3600));
         ImpostaAttesaBlocco(std::chrono::milliseconds(0));
         PiattaformaFinta finta;
         finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: in uso da un altro programma "
@@ -229,6 +246,8 @@ private slots:
         QCOMPARE(LeggiTutto(m_file), fabbrica());
         detentore.closeWriteChannel();
         QVERIFY(eseguito(detentore));
+        if (condiviso)
+            QFile::remove(blocco);
         VERIFICA_COPIONE(finta);
     }
 
