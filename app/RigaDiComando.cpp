@@ -4,6 +4,7 @@
 #include "app/PiattaformaConsole.h"
 #include "calibration/ControlliTara.h"
 #include "calibration/FileTaratura.h"
+#include "calibration/TaraturaPerNome.h"
 #include "development/EsportaCsv.h"
 #include "development/EsportaDxf.h"
 #include "development/OpzioniLamiera.h"
@@ -194,23 +195,15 @@ std::optional<int> leggiOpzioniPdf(const QStringList &argomenti, OpzioniPdf &opz
 }
 
 // The correction of the calibration named `nome` in Taratura.dat of the working folder, or the
-// exit code of a file that cannot be read, a name it does not hold or a damaged record.
+// exit code of a file that cannot be read, a name it does not hold or holds more than once, or a
+// damaged or implausible record.
 std::optional<int> correzioneDi(const QString &nome, OpzioniPdf &opzioni)
 {
-    QString motivo;
-    const auto tarature = LeggiTarature(k_FileTaratura, &motivo);
-    if (!tarature)
-        return errore(QStringLiteral("Impossibile leggere il file: ") + k_FileTaratura + QStringLiteral(": ") + motivo);
-    const int numero = CercaTara(*tarature, nome);
-    if (numero == 0)
-        return errore(QStringLiteral("Taratura sconosciuta: ") + nome + QStringLiteral(" (") + k_FileTaratura +
-                      QStringLiteral(")"));
-    const RecordTara &record = (*tarature)[numero - 1];
-    // Its first fault has been told, as the printout tells it.
-    if (ControlliTaraMemorizzata(record) == 1)
-        return errore(QStringLiteral("Taratura non valida: ") + nome);
-    opzioni.taratura = TrimBlank(record.NomeTara);
-    opzioni.correzione = CorrezioneDiTaratura(record);
+    const TaraturaCercata cercata = CercaTaraturaPerNome(nome);
+    if (!cercata.record)
+        return errore(cercata.errore);
+    opzioni.taratura = TrimBlank(cercata.record->NomeTara);
+    opzioni.correzione = CorrezioneDiTaratura(*cercata.record);
     return std::nullopt;
 }
 

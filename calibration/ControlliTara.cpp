@@ -1,6 +1,7 @@
 // Checks on a calibration's texts, with the exact messages the manager shows.
 #include "calibration/ControlliTara.h"
 
+#include "calibration/PlausibilitaTara.h"
 #include "platform/Piattaforma.h"
 #include "platform/TestoFisso.h"
 #include "platform/TestoNumerico.h"
@@ -48,7 +49,7 @@ const Zona &zona(CampoTara campo)
 // One check: the message to show when it fails, or an empty text.
 using Controllo = std::function<QString(const RecordTara &)>;
 
-double valore(const RecordTara &t, CampoTara c) { return ValoreDi(Campo(t, c)); }
+double valore(const RecordTara &t, CampoTara c) { return ValoreNumerico(Campo(t, c)); }
 
 void aggiungiPresenza(std::vector<Controllo> &controlli)
 {
@@ -212,7 +213,9 @@ std::int16_t ControlliTaraMemorizzata(const RecordTara &memorizzato)
     RecordTara testi;
     for (const DescrizioneCampoTara &d : CampiTara())
         testi.*d.membro = d.campo == CampoTara::NomeTara ? memorizzato.*d.membro : TrimBlank(memorizzato.*d.membro);
-    return controlla(testi, false);
+    if (controlla(testi, false) == 1 || !TaraPlausibile(testi))
+        return 1;
+    return 0;
 }
 
 EsitoSintassi ControlloSintassi(CampoTara casella, const QString &testo)

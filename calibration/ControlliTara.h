@@ -15,8 +15,9 @@ struct EsitoControlliTara {
 // application's title); the two shift notices are shown and the checks go on.
 EsitoControlliTara Controlli_Tara(const RecordTara &testi);
 
-// The same checks on a record read from Taratura.dat, before printing with it: the first failure's
-// message is shown and 1 returned. An empty stored shift counts as zero, without the notice.
+// The same checks on a record read from Taratura.dat, before printing with it, and then the
+// plausibility of its spans (PlausibilitaTara): the first failure's message is shown and 1
+// returned. An empty stored shift counts as zero, without the notice.
 std::int16_t ControlliTaraMemorizzata(const RecordTara &memorizzato);
 
 struct EsitoSintassi {

@@ -42,7 +42,7 @@ double correggiZone(double x, const ZoneAsse &z) noexcept
 
 ZoneAsse zoneDi(const RecordTara &r, bool asseX, double unita, double limiteMm)
 {
-    auto v = [unita](const QString &testo) { return ValoreDi(testo) * unita; };
+    auto v = [unita](const QString &testo) { return ValoreNumerico(testo) * unita; };
     if (asseX)
         return {v(r.XNom1), v(r.XNom2), v(r.XNom3), v(r.XRea1), v(r.XRea2), v(r.XRea3), limiteMm * unita};
     return {v(r.YNom1), v(r.YNom2), v(r.YNom3), v(r.YRea1), v(r.YRea2), v(r.YRea3), limiteMm * unita};
@@ -51,7 +51,7 @@ ZoneAsse zoneDi(const RecordTara &r, bool asseX, double unita, double limiteMm)
 double shiftDi(const QString &testo, double unita)
 {
     const double massimo = CorrezioneTara::k_ShiftMassimoMm;
-    return std::clamp(ValoreDi(testo), -massimo, massimo) * unita;
+    return std::clamp(ValoreNumerico(testo), -massimo, massimo) * unita;
 }
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "calibration/ControlliTara.h"
 #include "calibration/FileTaratura.h"
 #include "calibration/GrigliaTaratura.h"
+#include "calibration/PlausibilitaTara.h"
 #include "calibration/ProcedureTara.h"
 #include "calibration/SchizzoAssiTaratura.h"
 #include "platform/Piattaforma.h"
@@ -311,7 +312,8 @@ void frmTaraStampa::cmdModificaTaratura_Click()
 void frmTaraStampa::cmdApplica_Click()
 {
     Controlli_Tara();
-    if (ErroreTara != 1)
+    // A span far from its nominal one is asked about: No leaves the texts to be corrected.
+    if (ErroreTara != 1 && SalvaTaraInsolita(RecordDalleCaselle()))
         SalvaRecordCorrenteTara();
 }
 

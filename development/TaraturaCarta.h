@@ -11,5 +11,5 @@ CorrezioneCarta CorrezioneDiTaratura(const RecordTara &record);
 
 // The calibration at list index `indiceTaratura` of the worksheet (none selected: the first one),
 // read from Taratura.dat. Empty after a reported failure: an unreadable file, or a record that
-// fails the manager's full check, whose first message has been shown.
+// fails the manager's full check or has an implausible span, whose first message has been shown.
 std::optional<CorrezioneCarta> CorrezioneTaraturaInUso(int indiceTaratura);

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QSysInfo>
 
 #include <cerrno>
 #include <thread>
@@ -18,6 +19,9 @@ BloccoFile::BloccoFile(const QString &percorso)
     : m_percorso(PercorsoRisolto(percorso) + QStringLiteral(".lock")),
       m_blocco(m_percorso)
 {
+    // QLockFile breaks by default any lock over 30 s old, even one whose program is still at work
+    // on a slow shared folder: only a lock whose program is known dead is broken.
+    m_blocco.setStaleLockTime(std::chrono::milliseconds::zero());
 }
 
 EsitoFile BloccoFile::Prendi()
@@ -63,11 +67,15 @@ EsitoFile BloccoFile::motivo(int numeroErrore) const
         QString computer, programma;
         if (!m_blocco.getLockInfo(&pid, &computer, &programma))
             return EsitoFile::Fallito(QStringLiteral("in uso da un altro programma; riprovare tra poco"));
-        return EsitoFile::Fallito(
-            QStringLiteral("in uso da un altro programma (%1, processo %2 su %3); riprovare tra poco")
-                .arg(programma.isEmpty() ? QStringLiteral("?") : programma)
-                .arg(pid)
-                .arg(computer.isEmpty() ? QStringLiteral("?") : computer));
+        QString esito = QStringLiteral("in uso da un altro programma (%1, processo %2 su %3); riprovare tra poco")
+                            .arg(programma.isEmpty() ? QStringLiteral("?") : programma)
+                            .arg(pid)
+                            .arg(computer.isEmpty() ? QStringLiteral("?") : computer);
+        // Whether a program on another computer is still running cannot be told from here.
+        if (!computer.isEmpty() && computer != QSysInfo::machineHostName())
+            esito += QStringLiteral("; se su %1 quel programma è chiuso, eliminare il file %2")
+                         .arg(computer, QFileInfo(m_percorso).fileName());
+        return EsitoFile::Fallito(esito);
     }
     case QLockFile::PermissionError:
         return EsitoFile::Fallito(MotivoErrore(EACCES));

@@ -1,11 +1,14 @@
 // Non-blocking, bounded reads and checked atomic writes, with the reason of every failure.
 #include "platform/FileSicuro.h"
 
+#include "platform/AvanziScrittura.h"
+
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,12 +20,6 @@ std::function<bool(const char *)> g_guasto;
 bool guasto(const char *passo) { return g_guasto && g_guasto(passo); }
 
 constexpr int k_MassimoCollegamenti = 40; // as the kernel's own limit on a path
-
-// Qt keeps the system's error number but words its message in English: ours when there is one.
-QString motivoDi(int numeroErrore, const QFileDevice &file)
-{
-    return numeroErrore != 0 ? MotivoErrore(numeroErrore) : file.errorString();
-}
 
 // Why a file of this kind is no place to read or write records; empty for a regular file.
 QString motivoTipo(mode_t modo)
@@ -154,10 +151,12 @@ QString PercorsoRisolto(const QString &percorso)
 
 ScritturaSicura::ScritturaSicura(const QString &percorso) : m_esito(apri(percorso)) {}
 
+ScritturaSicura::~ScritturaSicura() { abbandona(); }
+
 EsitoFile ScritturaSicura::apri(const QString &percorso)
 {
-    // The link is resolved here, not inside QSaveFile, so that callers checking what a write
-    // replaces (PercorsoRisolto) see the same file.
+    // The link is resolved here so that callers checking what a write replaces
+    // (PercorsoRisolto) see the same file.
     const QFileInfo info(PercorsoRisolto(percorso));
     if (info.isSymLink())
         return EsitoFile::Fallito(MotivoErrore(ELOOP));
@@ -166,33 +165,98 @@ EsitoFile ScritturaSicura::apri(const QString &percorso)
     // A FIFO or a device would be replaced by a plain file, or block.
     if (info.exists() && !info.isFile())
         return EsitoFile::Fallito(QStringLiteral("non è un file regolare"));
-    // A read-only file is not replaced behind its owner's back (QSaveFile words this in English).
+    // A read-only file is not replaced behind its owner's back.
     if (info.exists() && !info.isWritable())
         return EsitoFile::Fallito(MotivoErrore(EACCES));
+    m_finale = info.filePath();
+    RimuoviAvanzi(m_finale);
     if (guasto("apri"))
         return EsitoFile::Fallito(MotivoErrore(EIO));
-    m_file.setFileName(info.filePath());
-    errno = 0;
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return EsitoFile::Fallito(motivoDi(errno, m_file));
+    struct stat esistente {};
+    const bool esiste = ::stat(QFile::encodeName(m_finale).constData(), &esistente) == 0;
+    // Nobody else may read the new content before it has the old file's permissions.
+    if (EsitoFile esito = creaTemporaneo(esiste ? 0600 : 0666); !esito)
+        return esito;
+    if (esiste)
+        ::fchmod(m_fd, esistente.st_mode & 07777);
     return {};
 }
 
-// QSaveFile's own write goes through a buffer whose failure commit() ignores: the bytes go
-// straight to the descriptor and each write is checked.
+EsitoFile ScritturaSicura::creaTemporaneo(mode_t modo)
+{
+    const QByteArray cartella = QFile::encodeName(QFileInfo(m_finale).absolutePath());
+    // An anonymous file vanishes with a program killed while writing it.
+    if (!guasto("anonimo")) {
+        m_fd = ::open(cartella.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, modo);
+        if (m_fd >= 0)
+            return {};
+    }
+    constexpr int k_Tentativi = 100;
+    for (int progressivo = 0; progressivo < k_Tentativi; ++progressivo) {
+        const QString nome = NomeTemporaneo(m_finale, progressivo);
+        m_fd = ::open(QFile::encodeName(nome).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, modo);
+        if (m_fd >= 0) {
+            m_temporaneo = nome;
+            return {};
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    return EsitoFile::Fallito(MotivoErrore(errno));
+}
+
+// Gives the anonymous temporary its name beside the file, the last step before the rename.
+EsitoFile ScritturaSicura::nomina()
+{
+    if (!m_temporaneo.isEmpty())
+        return {};
+    const QByteArray descrittore = "/proc/self/fd/" + QByteArray::number(m_fd);
+    constexpr int k_Tentativi = 100;
+    for (int progressivo = 0; progressivo < k_Tentativi; ++progressivo) {
+        const QString nome = NomeTemporaneo(m_finale, progressivo);
+        if (::linkat(AT_FDCWD, descrittore.constData(), AT_FDCWD, QFile::encodeName(nome).constData(),
+                     AT_SYMLINK_FOLLOW) == 0) {
+            m_temporaneo = nome;
+            return {};
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    return EsitoFile::Fallito(MotivoErrore(errno));
+}
+
+EsitoFile ScritturaSicura::fallito(int numeroErrore)
+{
+    m_esito = EsitoFile::Fallito(MotivoErrore(numeroErrore));
+    abbandona();
+    return m_esito;
+}
+
+void ScritturaSicura::abbandona() noexcept
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    if (!m_temporaneo.isEmpty())
+        ::unlink(QFile::encodeName(m_temporaneo).constData());
+    m_temporaneo.clear();
+}
+
+// Every write goes straight to the descriptor and is checked: no buffer whose failure could be
+// lost.
 EsitoFile ScritturaSicura::Scrivi(const char *dati, qint64 quanti)
 {
     if (!m_esito)
         return m_esito;
     if (guasto("scrivi"))
-        return m_esito = EsitoFile::Fallito(MotivoErrore(EIO));
+        return fallito(EIO);
     qint64 scritti = 0;
     while (scritti < quanti) {
-        const ssize_t n = ::write(m_file.handle(), dati + scritti, size_t(quanti - scritti));
+        const ssize_t n = ::write(m_fd, dati + scritti, size_t(quanti - scritti));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            return m_esito = EsitoFile::Fallito(MotivoErrore(n < 0 ? errno : ENOSPC));
+            return fallito(n < 0 ? errno : ENOSPC);
         scritti += n;
     }
     return m_esito;
@@ -200,20 +264,26 @@ EsitoFile ScritturaSicura::Scrivi(const char *dati, qint64 quanti)
 
 EsitoFile ScritturaSicura::Conferma()
 {
-    if (m_esito && guasto("conferma"))
-        m_esito = EsitoFile::Fallito(MotivoErrore(EIO));
-    // Some file systems report a full disk only when the data reach it.
-    if (m_esito && ::fsync(m_file.handle()) != 0)
-        m_esito = EsitoFile::Fallito(MotivoErrore(errno));
-    if (m_esito && guasto("rinomina"))
-        m_esito = EsitoFile::Fallito(MotivoErrore(EIO));
-    if (!m_esito) {
-        m_file.cancelWriting(); // the temporary file goes with m_file
+    if (!m_esito)
+        return m_esito;
+    if (guasto("conferma"))
+        return fallito(EIO);
+    // Some file systems report a full disk only when the data reach it, or when the file closes.
+    if (::fsync(m_fd) != 0)
+        return fallito(errno);
+    if (const EsitoFile nominato = nomina(); !nominato) {
+        m_esito = nominato;
+        abbandona();
         return m_esito;
     }
-    errno = 0;
-    if (!m_file.commit())
-        m_esito = EsitoFile::Fallito(motivoDi(errno, m_file));
+    if (guasto("rinomina"))
+        return fallito(EIO);
+    const int fd = std::exchange(m_fd, -1);
+    if (::close(fd) != 0)
+        return fallito(errno);
+    if (::rename(QFile::encodeName(m_temporaneo).constData(), QFile::encodeName(m_finale).constData()) != 0)
+        return fallito(errno);
+    m_temporaneo.clear();
     return m_esito;
 }
 

@@ -2,10 +2,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 
 #include <functional>
+
+#include <sys/types.h>
 
 // The outcome of a file operation: success, or why it failed, in Italian ("disco pieno",
 // "permesso negato", ...), ready to follow a message such as "Impossibile scrivere il file X: ".
@@ -46,11 +47,18 @@ EsitoFile LeggiFile(const QString &percorso, qint64 massimo, QByteArray &byte);
 QString PercorsoRisolto(const QString &percorso);
 
 // A new content for a file, written to a private temporary file beside it and renamed over the
-// old one only once every byte is on disk: a crash or a full disk leaves the old file intact and
-// no temporary file behind. The first failure is kept; later calls do nothing and return it.
+// old one only once every byte is on disk: a crash or a full disk leaves the old file intact. The
+// temporary is anonymous where the file system allows it and named after this process
+// (AvanziScrittura) from the moment it has a name, so that the next write of the same file
+// removes one that a killed program left. The first failure is kept; later calls do nothing and
+// return it. An unconfirmed write leaves nothing behind.
 class ScritturaSicura {
 public:
     explicit ScritturaSicura(const QString &percorso);
+    ~ScritturaSicura();
+    ScritturaSicura(const ScritturaSicura &) = delete;
+    ScritturaSicura &operator=(const ScritturaSicura &) = delete;
+
     EsitoFile Scrivi(const char *dati, qint64 quanti);
     EsitoFile Scrivi(const QByteArray &dati) { return Scrivi(dati.constData(), dati.size()); }
     // Flushes to disk and renames into place.
@@ -58,8 +66,14 @@ public:
 
 private:
     EsitoFile apri(const QString &percorso);
+    EsitoFile creaTemporaneo(mode_t modo);
+    EsitoFile nomina();
+    EsitoFile fallito(int numeroErrore);
+    void abbandona() noexcept;
 
-    QSaveFile m_file;
+    QString m_finale;
+    QString m_temporaneo; // empty while the temporary is anonymous
+    int m_fd = -1;
     EsitoFile m_esito;
 };
 
@@ -67,5 +81,7 @@ private:
 EsitoFile ScriviFileSicuro(const QString &percorso, const QByteArray &contenuto);
 
 // Tests make a given step fail as an input/output error would: "apri", "scrivi", "conferma"
-// (the flush to disk), "rinomina". Empty function: no fault.
+// (the flush to disk), "rinomina" (with the temporary named, before the rename); "anonimo" fails
+// the anonymous temporary as a file system without them (FAT, SMB) does, and the write goes on
+// through a named one. Empty function: no fault.
 void ImpostaGuastoSimulato(std::function<bool(const char *passo)> guasto);

@@ -61,3 +61,11 @@ bool ENumerico(const QString &testo) noexcept
         ++i;
     return cifre > 0 && i == n;
 }
+
+double ValoreNumerico(const QString &testo) noexcept
+{
+    if (!ENumerico(testo))
+        return ValoreDi(testo);
+    QString conPunto = testo;
+    return ValoreDi(conPunto.replace(QLatin1Char(','), QLatin1Char('.')));
+}

@@ -12,3 +12,7 @@ double ValoreDi(const QString &testo) noexcept;
 // digits with at most one decimal point or one decimal comma. All-blank texts, exponents,
 // "NaN" and "inf" are not numbers.
 bool ENumerico(const QString &testo) noexcept;
+
+// The value of a text as "is numeric" accepts it: "139,15" gives 139.15. A text that is not
+// numeric gives its "value of".
+double ValoreNumerico(const QString &testo) noexcept;

@@ -165,6 +165,31 @@ private slots:
         QTest::newRow("zones out of order")
             << m(C::XRea3, "150")
             << "Il valore reale nella zona 3 nella direzione X deve essere maggiore di quello nella zona 2";
+        // A decimal comma passes the numeric check and is read as a decimal point, not cut there.
+        QTest::newRow("decimal comma past the page")
+            << m(C::XNom3, "280,50") << "Il valore nominale nella zona 3 nella direzione X deve essere <= 280 mm";
+        QTest::newRow("decimal comma") << Modifiche{{int(C::XRea1), "139,15"}, {int(C::YRea3), "199,5"}} << "";
+        // Figures every check accepts but no printer prints: each refused, naming zone and figures.
+        const QString rifiuto = QStringLiteral(" Correggere la taratura nel Manager Tarature.");
+        QTest::newRow("measured 0") << m(C::XRea1, "0")
+                                    << "Nella zona 1 nella direzione X il tratto nominale da 0 a 140 mm (140 mm) "
+                                       "misura 0 mm sulla stampa: differisce di oltre il 10%!" +
+                                           rifiuto;
+        QTest::newRow("measured span of 0")
+            << Modifiche{{int(C::XRea1), "140"}, {int(C::XRea2), "140.001"}, {int(C::XRea3), "280"}}
+            << "Nella zona 2 nella direzione X il tratto nominale da 140 a 180 mm (40 mm) misura 0.001 mm sulla "
+               "stampa: differisce di oltre il 10%!" +
+                   rifiuto;
+        QTest::newRow("14 for 140") << m(C::XRea1, "14")
+                                    << "Nella zona 1 nella direzione X il tratto nominale da 0 a 140 mm (140 mm) "
+                                       "misura 14 mm sulla stampa: differisce di oltre il 10%!" +
+                                           rifiuto;
+        QTest::newRow("Y zone 2 short") << m(C::YRea2, "120")
+                                        << "Nella zona 2 nella direzione Y il tratto nominale da 75 a 150 mm (75 mm) "
+                                           "misura 45 mm sulla stampa: differisce di oltre il 10%!" +
+                                               rifiuto;
+        QTest::newRow("short zone within half a millimetre")
+            << Modifiche{{int(C::XNom2), "142"}, {int(C::XRea2), "141.55"}} << "";
     }
     void memorizzata()
     {

@@ -32,6 +32,21 @@ private slots:
         }
     }
 
+    // The factory measures typed with a decimal comma pass the checks; they correct as typed,
+    // not as 139, 178 and 279.
+    void virgolaDecimale()
+    {
+        RecordTara r = TaraLexmark();
+        r.XRea1 = QStringLiteral("139,15");
+        r.XRea2 = QStringLiteral("178,90");
+        r.XRea3 = QStringLiteral(" 279,15");
+        r.ShiftY = QStringLiteral("-2,5");
+        const CorrezioneTara correzione(TaraDaByte(ByteDiTara(r)), k_TwipPerMm);
+        for (double x = 0; x <= 17010; x += 0.5)
+            QCOMPARE_VICINO(correzione.X(x), CorreggiXStampa(x), 1e-9);
+        QCOMPARE_VICINO(correzione.Y(0), -2.5 * k_TwipPerMm, 1e-9);
+    }
+
     void zoneY()
     {
         RecordTara r = TaraDefault();

@@ -62,6 +62,8 @@ private slots:
     void salvaNomeEsistente_data();
     void salvaNomeEsistente();
     void salvaNomeNuovo_inCodaESelezionato();
+    void applicaMisuraImplausibile_data();
+    void applicaMisuraImplausibile();
     void rimuoviPrimaDiTre();
     void rimuoviAnnullato_nienteCambia();
     void rimuoviUltima_rifiutata();
@@ -338,6 +340,40 @@ void TestFrmTaraStampa::salvaNomeEsistente()
     VERIFICA_MODO(k_Visione);
     QCOMPARE(casella("txtNomeTara")->text(), QStringLiteral("lexmark winwriter 200"));
     QCOMPARE(casella("txtXRea1")->text(), QStringLiteral("139.50    "));
+}
+
+// A typo that passes every field check (14 for 140) would distort every print: the save asks
+// first, naming the zone and both figures.
+void TestFrmTaraStampa::applicaMisuraImplausibile_data()
+{
+    QTest::addColumn<int>("risposta");
+    QTest::newRow("Sì salva comunque") << int(RispostaSi);
+    QTest::newRow("No non scrive nulla") << int(RispostaNo);
+}
+
+void TestFrmTaraStampa::applicaMisuraImplausibile()
+{
+    QFETCH(int, risposta);
+    PiattaformaFinta finta;
+    apri(0);
+    const QByteArray prima = LeggiTutto(k_FileTaratura);
+    finta.attendiBox(k_Domanda, Pulsanti::OKAnnulla, RispostaAnnulla);
+    premi("cmdCreaNuova");
+    casella("txtNomeTara")->setText(QStringLiteral("Plotter A0"));
+    casella("txtXRea1")->setText(QStringLiteral("14"));
+    finta.attendiBox(QStringLiteral("Nella zona 1 nella direzione X il tratto nominale da 0 a 140 mm (140 mm) misura "
+                                    "14 mm sulla stampa: differisce di oltre il 10%! Salvo comunque?"),
+                     Pulsanti::SiNo, risposta);
+    premi("cmdApplica");
+    VERIFICA_COPIONE(finta);
+    if (risposta == RispostaNo) {
+        QCOMPARE(LeggiTutto(k_FileTaratura), prima);
+        VERIFICA_MODO((Modo{true, true, true, false, false, QString()}));
+        QCOMPARE(casella("txtXRea1")->text(), QStringLiteral("14"));
+        return;
+    }
+    QCOMPARE(LeggiTarature()->size(), 3);
+    QCOMPARE(TrimBlank(LeggiTara(3)->XRea1), QStringLiteral("14"));
 }
 
 void TestFrmTaraStampa::salvaNomeNuovo_inCodaESelezionato()

@@ -151,7 +151,7 @@ RecordTara taraForte()
     t.XRea2 = QStringLiteral("172.00");
     t.XRea3 = QStringLiteral("270.00");
     t.YRea1 = QStringLiteral("78.00"); // the nominal 75 printed 4% long
-    t.YRea2 = QStringLiteral("155.00");
+    t.YRea2 = QStringLiteral("153.00");
     t.YRea3 = QStringLiteral("199.00");
     t.ShiftX = QStringLiteral("5.0");
     t.ShiftY = QStringLiteral("-4.0");

@@ -33,6 +33,14 @@ bool eseguito(QProcess &processo)
            processo.exitCode() == 0;
 }
 
+// Sets the file's time `secondi` back, as that long a wait would have aged it.
+bool invecchia(const QString &percorso, int secondi)
+{
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) &&
+           file.setFileTime(QDateTime::currentDateTime().addSecs(-secondi), QFileDevice::FileModificationTime);
+}
+
 RecordTara taraDi(const QString &nome)
 {
     RecordTara r = TaraDefault();
@@ -201,6 +209,66 @@ private slots:
         VERIFICA_COPIONE(finta);
     }
 
+    // The defect this guards: a lock over 30 s old was broken although its program was still at
+    // work. On a local disk the holder's native lock (flock) kept it; on a shared folder, where
+    // that does not reach the other programs, only the lock file's contents speak for the holder,
+    // as in the second row. The lock file is aged as a long operation would age it (its time set
+    // back), so the test need not wait half a minute.
+    void bloccoVecchioDiUnProgrammaVivo_data()
+    {
+        QTest::addColumn<bool>("condiviso");
+        QTest::newRow("disco locale") << false;
+        QTest::newRow("cartella condivisa") << true;
+    }
+    void bloccoVecchioDiUnProgrammaVivo()
+    {
+        QFETCH(bool, condiviso);
+        const QString blocco = m_file + QStringLiteral(".lock");
+        QProcess detentore;
+        // On the shared folder the holder is as alive, but its native lock is on another file.
+        QVERIFY(
+            programma(detentore, {QStringLiteral("blocca"), condiviso ? m_file + QStringLiteral("-altro") : m_file}));
+        QVERIFY(detentore.waitForReadyRead(20000));
+        QCOMPARE(detentore.readAllStandardOutput(), QByteArray("pronto\n"));
+        if (condiviso)
+            QVERIFY(ScriviTutto(blocco, QStringLiteral("%1\nvorna_programma_concorrente\n%2\n")
+                                            .arg(detentore.processId())
+                                            .arg(QSysInfo::machineHostName())
+                                            .toUtf8()));
+        QVERIFY(invecchia(blocco, 3600));
+        ImpostaAttesaBlocco(std::chrono::milliseconds(0));
+        PiattaformaFinta finta;
+        finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: in uso da un altro programma "
+                                        "(vorna_programma_concorrente, processo %1 su %2); riprovare tra poco")
+                             .arg(detentore.processId())
+                             .arg(QSysInfo::machineHostName()));
+        QCOMPARE(SalvaTara(taraDi(QStringLiteral("Nuova")), m_file).esito, EsitoTara::Errore);
+        QCOMPARE(LeggiTutto(m_file), fabbrica());
+        detentore.closeWriteChannel();
+        QVERIFY(eseguito(detentore));
+        if (condiviso)
+            QFile::remove(blocco);
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A program of another computer cannot be known dead: its lock stays, and the user is told
+    // which file to delete once that program is closed.
+    void bloccoDiUnAltroComputer()
+    {
+        const QString blocco = m_file + QStringLiteral(".lock");
+        QVERIFY(ScriviTutto(blocco, "4242\nvorna\naltro-computer\n"));
+        QVERIFY(invecchia(blocco, 3600));
+        ImpostaAttesaBlocco(std::chrono::milliseconds(0));
+        PiattaformaFinta finta;
+        finta.attendiBox(QStringLiteral("Impossibile scrivere il file Taratura.dat: in uso da un altro programma "
+                                        "(vorna, processo 4242 su altro-computer); riprovare tra poco; se su "
+                                        "altro-computer quel programma è chiuso, eliminare il file Taratura.dat.lock"));
+        QCOMPARE(SalvaTara(taraDi(QStringLiteral("Nuova")), m_file).esito, EsitoTara::Errore);
+        QCOMPARE(LeggiTutto(m_file), fabbrica());
+        QFile::remove(blocco);
+        VERIFICA_COPIONE(finta);
+    }
+
     // The lock of a program that died is broken at once; the change goes through.
     void bloccoDiUnProgrammaMorto()
     {
@@ -232,10 +300,7 @@ private slots:
         QFETCH(int, eta);
         const QString blocco = m_file + QStringLiteral(".lock");
         QVERIFY(ScriviTutto(blocco, QByteArray()));
-        QFile file(blocco);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-eta), QFileDevice::FileModificationTime));
-        file.close();
+        QVERIFY(invecchia(blocco, eta));
         ImpostaAttesaBlocco(std::chrono::milliseconds(0));
         PiattaformaFinta finta;
         if (eta == 0)
