@@ -209,6 +209,7 @@ std::optional<int> correzioneDi(const QString &nome, OpzioniPdf &opzioni)
     // Its first fault has been told, as the printout tells it.
     if (ControlliTaraMemorizzata(record) == 1)
         return errore(QStringLiteral("Taratura non valida: ") + nome);
+    opzioni.tarata = true;
     opzioni.taratura = TrimBlank(record.NomeTara);
     opzioni.correzione = CorrezioneDiTaratura(record);
     return std::nullopt;

@@ -266,16 +266,20 @@ private slots:
                     }
             }
 
-        for (std::size_t i = 1; i < vere.size(); ++i) {
+        // The bars only where a sheet has room off the material; the cover when none has.
+        int conScale = 0;
+        for (std::size_t i = 0; i < vere.size(); ++i) {
             int orizzontali = 0, verticali = 0;
             for (const QLineF &l : vere[i].linee.at(QStringLiteral("nero")))
                 if (l.length() > 90) {
                     QCOMPARE_VICINO(l.length(), 100.0, 0.05);
                     ++(l.dy() == 0 ? orizzontali : verticali);
                 }
-            QCOMPARE(orizzontali, 1);
-            QCOMPARE(verticali, 1);
+            QCOMPARE(orizzontali, verticali);
+            QVERIFY(orizzontali <= 1);
+            conScale += orizzontali;
         }
+        QVERIFY(conScale >= 1);
     }
 
     // Refusals: the old file stays as it was and the reason is told.
