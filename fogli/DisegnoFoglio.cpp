@@ -27,6 +27,7 @@ constexpr double k_RientroTitolo = k_TaccaLunga + 2; // the title inside the L o
 constexpr double k_PassoTesto = 1;                   // mm between the places tried along a generator
 constexpr double k_CorsaNumero = 40;                 // how far a number may move along its generator
 constexpr double k_CorsaLettera = 15;                // how far a letter may move from its corner
+constexpr double k_PezzoCorto = 20;                  // a generator's piece that carries one number only
 constexpr double k_PassoScale = 5;                   // mm between the places tried for the scale bars
 
 double inizioMarche(double sovrapposizione) { return sovrapposizione + k_Margine; }
@@ -149,13 +150,15 @@ private:
     bool sulBordo(QPointF p) const { return p.x() == 0 || p.y() == 0 || p.x() == l || p.y() == a; }
 
     // Numbered where they leave the sheet, so the pieces of one generator match across the joins,
-    // moved along the generator when that place is taken; one that stays on the sheet is numbered
-    // at its middle.
+    // moved along the generator when that place is taken, then round it (a generator along the
+    // seam is the outline itself); one that stays on the sheet, or too short to carry two numbers
+    // apart, is numbered once, at its middle.
     void numeri()
     {
         for (const auto &[pezzo, k] : numerati) {
             const QString numero = QString::number(k);
-            const bool esce1 = sulBordo(pezzo.p1()), esce2 = sulBordo(pezzo.p2());
+            const bool corto = pezzo.length() < k_PezzoCorto;
+            const bool esce1 = sulBordo(pezzo.p1()) && !corto, esce2 = sulBordo(pezzo.p2()) && !corto;
             if (esce1)
                 colloca(lungo(pezzo, 0, 1), numero, k_GrigioFogli);
             if (esce2)
@@ -165,7 +168,8 @@ private:
         }
     }
 
-    // Points of `pezzo` from `t` (0 at p1, 1 at p2) towards `verso`, or both ways when it is 0.
+    // Points of `pezzo` from `t` (0 at p1, 1 at p2) towards `verso`, or both ways when it is 0;
+    // then rings round the first.
     static std::vector<QPointF> lungo(const QLineF &pezzo, double t, int verso)
     {
         std::vector<QPointF> punti{pezzo.pointAt(t)};
@@ -176,6 +180,9 @@ private:
             if (verso <= 0 && t - d >= 0)
                 punti.push_back(pezzo.pointAt(t - d));
         }
+        const std::vector<QPointF> attorno =
+            CentriAttorno(pezzo.pointAt(t), pezzo.angle() + 90, k_StaccoLettera, k_CorsaLettera);
+        punti.insert(punti.end(), attorno.begin(), attorno.end());
         return punti;
     }
 
