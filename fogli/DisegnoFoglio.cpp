@@ -306,8 +306,8 @@ private:
         const auto va = [&](const PostoScale &p) {
             const auto r = parti(p);
             for (int i : quali)
-                if (!area.contains(r[std::size_t(i)]) || !posti.Libero(r[std::size_t(i)], true) ||
-                    nelMateriale(r[std::size_t(i)].center()))
+                if (!area.contains(r[std::size_t(i)]) || nelMateriale(r[std::size_t(i)].center()) ||
+                    !posti.Libero(r[std::size_t(i)], true))
                     return false;
             return true;
         };

@@ -18,7 +18,10 @@ bool PostiTesti::Libero(const QRectF &box, bool contornoEvitato) const
     if (std::any_of(m_occupati.begin(), m_occupati.end(), [&](const QRectF &o) { return o.intersects(largo); }))
         return false;
     return !contornoEvitato || std::none_of(m_contorno.begin(), m_contorno.end(), [&](const QLineF &pezzo) {
-        return TagliaSegmento(pezzo.p1(), pezzo.p2(), largo).has_value();
+        // Most pieces are far: their box says so without the clipping.
+        return std::max(pezzo.x1(), pezzo.x2()) >= largo.left() && std::min(pezzo.x1(), pezzo.x2()) <= largo.right() &&
+               std::max(pezzo.y1(), pezzo.y2()) >= largo.top() && std::min(pezzo.y1(), pezzo.y2()) <= largo.bottom() &&
+               TagliaSegmento(pezzo.p1(), pezzo.p2(), largo).has_value();
     });
 }
 
