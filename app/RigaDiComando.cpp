@@ -202,6 +202,7 @@ std::optional<int> correzioneDi(const QString &nome, OpzioniPdf &opzioni)
     const TaraturaCercata cercata = CercaTaraturaPerNome(nome);
     if (!cercata.record)
         return errore(cercata.errore);
+    opzioni.tarata = true;
     opzioni.taratura = TrimBlank(cercata.record->NomeTara);
     opzioni.correzione = CorrezioneDiTaratura(*cercata.record);
     return std::nullopt;

@@ -1,4 +1,6 @@
-// Time of one tiled layout, display lists and cover included: a 3 m x 1.5 m blank on A4's drawing area.
+// Time of one tiled layout, the cover and the search for room for the scale bars included, and of
+// drawing every sheet as the printout does: a 3 m x 1.5 m blank on A4's drawing area.
+#include "fogli/DisegnoFoglio.h"
 #include "fogli/ImpaginaFogli.h"
 #include "tests/fogli/SagomeDiProva.h"
 #include "tests/geometry/Figure.h"
@@ -37,8 +39,19 @@ void ImpaginaCilindro(benchmark::State &stato)
     }
     Misura(stato, *sagoma);
 }
+
+// Every printed sheet drawn one after the other, as the PDF draws them.
+void DisegnaFogli(benchmark::State &stato)
+{
+    const auto r = ImpaginaFogli(SagomaDelProfilo(sagome::striscia(3000, 1500, 20, 5000)), k_A4);
+    for (auto _ : stato)
+        for (const Foglio &f : r.fogli)
+            benchmark::DoNotOptimize(DisegnaFoglio(r, f).elementi().size());
+    stato.counters["fogli"] = r.stampati;
+}
 } // namespace
 
+BENCHMARK(DisegnaFogli)->Unit(benchmark::kMillisecond);
 BENCHMARK(Impagina)->Arg(100)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ImpaginaCilindro)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

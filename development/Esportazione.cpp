@@ -60,10 +60,21 @@ bool SviluppaFigure(const FigureSviluppo &figure, int generatoriPerMeta, StatoSv
 EsitoEsportazione ScriviEsportazione(const QString &percorso, const QByteArray &contenuto, const QString &origine,
                                      QString *motivo)
 {
+    return ScriviEsportazione(
+        percorso, [&contenuto](ScritturaSicura &scrittura) { return scrittura.Scrivi(contenuto); }, origine, motivo);
+}
+
+EsitoEsportazione ScriviEsportazione(const QString &percorso, const std::function<EsitoFile(ScritturaSicura &)> &scrivi,
+                                     const QString &origine, QString *motivo)
+{
     QString perche = destinazioneVietata(percorso, origine);
     EsitoEsportazione esito = EsitoEsportazione::Vietata;
     if (perche.isEmpty()) {
-        perche = ScriviFileSicuro(percorso, contenuto).motivo;
+        ScritturaSicura scrittura(percorso);
+        EsitoFile scritto = scrivi(scrittura);
+        if (scritto)
+            scritto = scrittura.Conferma();
+        perche = scritto.motivo;
         esito = perche.isEmpty() ? EsitoEsportazione::Ok : EsitoEsportazione::NonScrivibile;
     }
     if (motivo)

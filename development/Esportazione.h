@@ -3,9 +3,12 @@
 
 #include "geometry/StatoSviluppo.h"
 #include "geometry/SviluppoDenso.h"
+#include "platform/FileSicuro.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <functional>
 
 enum class EsitoEsportazione {
     Ok,
@@ -28,6 +31,11 @@ bool SviluppaFigure(const FigureSviluppo &figure, int generatoriPerMeta, StatoSv
 // given, receives why it was not written.
 EsitoEsportazione ScriviEsportazione(const QString &percorso, const QByteArray &contenuto, const QString &origine,
                                      QString *motivo);
+
+// The same for a content written piece by piece by `scrivi` into the safe write, which returns its
+// first failure: the old file is replaced only when there was none.
+EsitoEsportazione ScriviEsportazione(const QString &percorso, const std::function<EsitoFile(ScritturaSicura &)> &scrivi,
+                                     const QString &origine, QString *motivo);
 
 // A number in the exports: point decimal whatever the locale (QString::number never uses it),
 // six decimals, and no "-0.000000" to confuse readers.

@@ -5,8 +5,10 @@
 #include "development/Esportazione.h"
 #include "development/StampaSviluppoCarta.h"
 #include "development/TaraturaCarta.h"
+#include "fogli/DisegnoFoglio.h"
 #include "fogli/MessaggiFogli.h"
 #include "fogli/StampaFogli.h"
+#include "platform/Pagina.h"
 #include "platform/Piattaforma.h"
 #include "platform/TestoFisso.h"
 
@@ -51,9 +53,22 @@ OpzioniPdf OpzioniDellaScelta(const SceltaFogli &scelta, bool tarata, const QStr
     opzioni.carta = scelta.carta;
     opzioni.orientamento = tarata ? OrientamentoFogli::Orizzontale : scelta.orientamento;
     opzioni.sovrapposizione = scelta.sovrapposizione;
+    opzioni.tarata = tarata;
     if (tarata)
         opzioni.taratura = taratura;
     return opzioni;
+}
+
+QString TestoAreaFogli(const CartaFogli &carta, bool tarata)
+{
+    const QString area =
+        QStringLiteral("%1 x %2 mm")
+            .arg(TestoMm(std::max(carta.larghezza, carta.altezza)), TestoMm(std::min(carta.larghezza, carta.altezza)));
+    const QString taratura = QStringLiteral("%1 x %2 mm").arg(TestoMm(k_LarghezzaDisegno), TestoMm(k_AltezzaDisegno));
+    if (tarata)
+        return area + QStringLiteral(", l'area coperta dalla taratura");
+    return area + QStringLiteral(", tutta l'area stampabile della carta; in stampa, con la taratura, al più ") +
+           taratura;
 }
 
 QString TestoNumeroFogli(int fogli)
@@ -90,7 +105,7 @@ EsitoFogli StampaFogliSuStampante(const SagomaFogli &sagoma, const SceltaFogli &
         return EsitoFogli::Annullato;
 
     // The printer's own printable area, on the paper the user left in its dialog.
-    const QSizeF area = AreaDisegnoFogli(stampante.pageLayout());
+    const QSizeF area = AreaDisegnoFogli(stampante.pageLayout(), true);
     const CartaFogli carta{area.width(), area.height(), OrientamentoFogli::Orizzontale, scelta.sovrapposizione};
     const ImpaginazioneFogli impaginazione =
         ImpaginaFogli(sagoma, carta, {NomeTaraturaFogli(taratura), stampante.pageLayout().pageSize().key(), {}});
@@ -135,10 +150,8 @@ EsitoFogli EsportaFogliPdf(const SagomaFogli &sagoma, const SceltaFogli &scelta,
     const QString percorso =
         scelto->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? *scelto : *scelto + QStringLiteral(".pdf");
 
-    const std::optional<QByteArray> pdf = PdfDeiFogli(impaginazione, opzioni);
-    QString motivo = QStringLiteral("impossibile comporre il PDF");
-    const EsitoEsportazione esito =
-        pdf ? ScriviEsportazione(percorso, *pdf, {}, &motivo) : EsitoEsportazione::NonScrivibile;
+    QString motivo;
+    const EsitoEsportazione esito = SalvaPdfDeiFogli(impaginazione, opzioni, percorso, {}, &motivo);
     if (esito == EsitoEsportazione::Ok)
         return EsitoFogli::Fatto;
     MsgBox(QStringLiteral("Errore nell'esportazione dello sviluppo\n") +

@@ -36,6 +36,10 @@ QString RifiutoOrientamento(const SceltaFogli &scelta, bool tarata);
 // The PDF's options for the choice; `tarata`: through the calibration named, landscape.
 OpzioniPdf OpzioniDellaScelta(const SceltaFogli &scelta, bool tarata, const QString &taratura = {});
 
+// The drawing area of each sheet and where it comes from: the whole printable area of the paper,
+// or through a calibration the area it covers, which a printout always uses.
+QString TestoAreaFogli(const CartaFogli &carta, bool tarata);
+
 // "1 foglio", "8 fogli".
 QString TestoNumeroFogli(int fogli);
 

@@ -1,15 +1,19 @@
 // The PDF export of the tiled sheets, through the same layout and replay as the printer.
 #include "fogli/EsportaPdf.h"
 
+#include "fogli/DispositivoSicuro.h"
 #include "fogli/StampaFogli.h"
 
-#include <QBuffer>
 #include <QPdfWriter>
+
+#include <new>
 
 namespace {
 // Most printers print to within 5 mm of the edge; a PDF printed at true size must lose nothing.
 constexpr double k_MarginePdfMm = 10;
 constexpr int k_RisoluzionePdf = 1200;
+
+QString memoriaInsufficiente() { return QStringLiteral("memoria insufficiente"); }
 } // namespace
 
 QPageLayout PaginaPdfFogli(const QPageSize &carta)
@@ -21,7 +25,7 @@ QPageLayout PaginaPdfFogli(const QPageSize &carta)
 
 CartaFogli CartaPdf(const OpzioniPdf &opzioni)
 {
-    const QSizeF area = AreaDisegnoFogli(PaginaPdfFogli(opzioni.carta));
+    const QSizeF area = AreaDisegnoFogli(PaginaPdfFogli(opzioni.carta), opzioni.tarata);
     return {area.width(), area.height(), opzioni.orientamento, opzioni.sovrapposizione};
 }
 
@@ -30,22 +34,36 @@ ImpaginazioneFogli ImpaginaPdf(const SagomaFogli &sagoma, const OpzioniPdf &opzi
     return ImpaginaFogli(sagoma, CartaPdf(opzioni), {opzioni.taratura, opzioni.carta.key(), opzioni.data});
 }
 
-std::optional<QByteArray> PdfDeiFogli(const ImpaginazioneFogli &impaginazione, const OpzioniPdf &opzioni)
+bool PdfDeiFogli(QIODevice &dispositivo, const ImpaginazioneFogli &impaginazione, const OpzioniPdf &opzioni)
 {
-    QByteArray pdf;
-    QBuffer buffer(&pdf);
-    if (!buffer.open(QIODevice::WriteOnly))
-        return std::nullopt;
-    {
-        QPdfWriter scrittore(&buffer);
-        scrittore.setCreator(QStringLiteral("Vorna"));
-        scrittore.setResolution(k_RisoluzionePdf);
-        if (!scrittore.setPageLayout(PaginaPdfFogli(opzioni.carta)) ||
-            !scrittore.setPageOrientation(OrientamentoPagina(impaginazione)) ||
-            !StampaFogli(scrittore, impaginazione, opzioni.correzione))
-            return std::nullopt;
+    QPdfWriter scrittore(&dispositivo);
+    scrittore.setCreator(QStringLiteral("Vorna"));
+    scrittore.setResolution(k_RisoluzionePdf);
+    return scrittore.setPageLayout(PaginaPdfFogli(opzioni.carta)) &&
+           scrittore.setPageOrientation(OrientamentoPagina(impaginazione)) &&
+           StampaFogli(scrittore, impaginazione, opzioni.correzione);
+}
+
+EsitoEsportazione SalvaPdfDeiFogli(const ImpaginazioneFogli &impaginazione, const OpzioniPdf &opzioni,
+                                   const QString &percorso, const QString &origine, QString *motivo)
+{
+    const auto scrivi = [&](ScritturaSicura &scrittura) {
+        DispositivoSicuro dispositivo(scrittura);
+        const bool dipinto = PdfDeiFogli(dispositivo, impaginazione, opzioni);
+        const EsitoFile esito = dispositivo.Svuota();
+        // A failed write stops the painting too: its reason comes first.
+        if (!esito || dipinto)
+            return esito;
+        return EsitoFile::Fallito(QStringLiteral("impossibile comporre il PDF"));
+    };
+    try {
+        return ScriviEsportazione(percorso, scrivi, origine, motivo);
+    } catch (const std::bad_alloc &) {
+        // The safe write has been abandoned on the way out: the old file is intact.
+        if (motivo)
+            *motivo = memoriaInsufficiente();
+        return EsitoEsportazione::NonScrivibile;
     }
-    return pdf;
 }
 
 EsitoPdf EsportaPdf(const FigureSviluppo &figure, const OpzioniPdf &opzioni, const QString &percorso,
@@ -53,21 +71,20 @@ EsitoPdf EsportaPdf(const FigureSviluppo &figure, const OpzioniPdf &opzioni, con
 {
     EsitoPdf esito;
     esito.esito = EsitoEsportazione::DatiRifiutati;
-    const auto sagoma = SagomaDelleFigure(figure);
-    if (!sagoma)
-        return esito;
-    const ImpaginazioneFogli impaginazione = ImpaginaPdf(*sagoma, opzioni);
-    esito.errore = impaginazione.errore;
-    if (impaginazione.errore != ErroreFogli::Nessuno)
-        return esito;
-    esito.fogli = impaginazione.stampati;
-    const auto pdf = PdfDeiFogli(impaginazione, opzioni);
-    if (!pdf) {
+    try {
+        const auto sagoma = SagomaDelleFigure(figure);
+        if (!sagoma)
+            return esito;
+        const ImpaginazioneFogli impaginazione = ImpaginaPdf(*sagoma, opzioni);
+        esito.errore = impaginazione.errore;
+        if (impaginazione.errore != ErroreFogli::Nessuno)
+            return esito;
+        esito.fogli = impaginazione.stampati;
+        esito.esito = SalvaPdfDeiFogli(impaginazione, opzioni, percorso, origine, motivo);
+    } catch (const std::bad_alloc &) {
         if (motivo)
-            *motivo = QStringLiteral("impossibile comporre il PDF");
+            *motivo = memoriaInsufficiente();
         esito.esito = EsitoEsportazione::NonScrivibile;
-        return esito;
     }
-    esito.esito = ScriviEsportazione(percorso, *pdf, origine, motivo);
     return esito;
 }

@@ -1,20 +1,20 @@
-// The tiled sheets as a PDF: laid out on a paper size, rendered in memory, written safely.
+// The tiled sheets as a PDF: laid out on a paper size, streamed page by page into a safe write.
 #pragma once
 
 #include "development/Esportazione.h"
 #include "fogli/ImpaginaFogli.h"
 #include "plot/RiproduciElenco.h"
 
-#include <QByteArray>
 #include <QPageLayout>
 #include <QPageSize>
 
-#include <optional>
+class QIODevice;
 
 struct OpzioniPdf {
     QPageSize carta{QPageSize::A4};
     OrientamentoFogli orientamento = OrientamentoFogli::Automatico;
     double sovrapposizione = k_SovrapposizioneIniziale;
+    bool tarata = false;   // through a calibration: sheets held to the area it was measured on
     QString taratura;      // the name of the calibration applied; empty: none
     MappaPunti correzione; // its correction; empty: none, as a PDF is device-independent
     QDate data;            // invalid: today
@@ -35,8 +35,14 @@ CartaFogli CartaPdf(const OpzioniPdf &opzioni);
 // The layout of `sagoma` on the PDF's pages.
 ImpaginazioneFogli ImpaginaPdf(const SagomaFogli &sagoma, const OpzioniPdf &opzioni);
 
-// The cover and the printed sheets, one a page; empty when the PDF could not be painted.
-std::optional<QByteArray> PdfDeiFogli(const ImpaginazioneFogli &impaginazione, const OpzioniPdf &opzioni);
+// The cover and the printed sheets, one a page, written to `dispositivo` as they are painted;
+// false when the PDF could not be painted.
+bool PdfDeiFogli(QIODevice &dispositivo, const ImpaginazioneFogli &impaginazione, const OpzioniPdf &opzioni);
+
+// The PDF of the layout written to `percorso` through ScriviEsportazione, its memory the same for
+// ten sheets or ten thousand; a lack of memory is a failed write, its reason told in `motivo`.
+EsitoEsportazione SalvaPdfDeiFogli(const ImpaginazioneFogli &impaginazione, const OpzioniPdf &opzioni,
+                                   const QString &percorso, const QString &origine, QString *motivo);
 
 // Develops `figure` as finely as the DXF does, lays it out and writes the PDF to `percorso`
 // through ScriviEsportazione; nothing is written on any refusal. Needs a QGuiApplication.

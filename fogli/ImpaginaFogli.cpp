@@ -191,9 +191,8 @@ void componiFogli(ImpaginazioneFogli &r, const Prova &p)
             f.numero = f.stampato ? ++numero : 0;
             f.intervallo = p.griglia.area(colonna, riga);
         }
-    for (Foglio &f : r.fogli)
-        if (f.stampato)
-            f.disegno = DisegnaFoglio(r, f);
+    r.scaleInCopertina =
+        std::none_of(r.fogli.begin(), r.fogli.end(), [&r](const Foglio &f) { return PostoPerScale(r, f); });
     r.copertina = DisegnaCopertina(r);
 }
 } // namespace

@@ -47,12 +47,11 @@ struct LetteraFoglio {
 };
 
 struct Foglio {
-    int colonna = 0, riga = 0;     // from the template's top-left
-    QString etichetta;             // "B2": column letter, row number
-    bool stampato = false;         // false: the sheet meets neither the outline nor the material
-    int numero = 0;                // 1-based over the printed sheets; 0 when skipped
-    QRectF intervallo;             // the drawing area in template mm
-    ElencoVisualizzazione disegno; // sheet mm, top-left origin, y down; empty when skipped
+    int colonna = 0, riga = 0; // from the template's top-left
+    QString etichetta;         // "B2": column letter, row number
+    bool stampato = false;     // false: the sheet meets neither the outline nor the material
+    int numero = 0;            // 1-based over the printed sheets; 0 when skipped
+    QRectF intervallo;         // the drawing area in template mm
 };
 
 struct ImpaginazioneFogli {
@@ -68,9 +67,12 @@ struct ImpaginazioneFogli {
     std::vector<QLineF> generatori;    // the 62 generators, turned with the outline
     QStringList legenda;
     IntestazioneFogli intestazione; // its date always valid
-    std::vector<Foglio> fogli;      // row by row
-    // The first page: the whole template reduced, its grid and how to assemble it. Empty on a refusal.
-    ElencoVisualizzazione copertina;
+    std::vector<Foglio> fogli;      // row by row; DisegnaFoglio draws each when it is printed
+    // No printed sheet has room for the scale bars clear of the material: the cover carries them.
+    bool scaleInCopertina = false;
+    // The first pages: the whole template reduced, its grid and how to assemble it, then as many
+    // pages as the labels of a large grid need. Empty on a refusal.
+    std::vector<ElencoVisualizzazione> copertina;
 
     const Foglio *foglio(int colonna, int riga) const noexcept;
 };
@@ -80,6 +82,6 @@ QString EtichettaFoglio(int colonna, int riga);
 
 // Tries 0 and 90 degrees and the turns that lay each direction of `sagoma` along either paper axis,
 // on each orientation the paper allows; keeps the fewest printed sheets, then the fewest rows,
-// then the first tried. Each printed sheet gets its display list, and the cover its own.
+// then the first tried. The cover is drawn; the sheets are left to DisegnaFoglio.
 ImpaginazioneFogli ImpaginaFogli(const SagomaFogli &sagoma, const CartaFogli &carta,
                                  const IntestazioneFogli &intestazione = {});

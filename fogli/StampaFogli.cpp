@@ -1,18 +1,24 @@
 // Replaying each printed sheet's display list on its own page through the one replay routine.
 #include "fogli/StampaFogli.h"
 
+#include "fogli/DisegnoFoglio.h"
+
 #include <QPagedPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
+#include <memory>
+#include <new>
 
 namespace {
 constexpr double k_SpessoreLineaMm = 0.2;
 } // namespace
 
-QSizeF AreaDisegnoFogli(const QPageLayout &pagina)
+QSizeF AreaDisegnoFogli(const QPageLayout &pagina, bool tarata)
 {
     const QSizeF area = pagina.paintRect(QPageLayout::Millimeter).size();
+    if (!tarata)
+        return area;
     const bool orizzontale = area.width() >= area.height();
     const double lungo = std::min(std::max(area.width(), area.height()), k_LarghezzaDisegno);
     const double corto = std::min(std::min(area.width(), area.height()), k_AltezzaDisegno);
@@ -27,8 +33,8 @@ QPageLayout::Orientation OrientamentoPagina(const ImpaginazioneFogli &impaginazi
 
 bool StampaFogli(QPagedPaintDevice &dispositivo, const ImpaginazioneFogli &impaginazione, const MappaPunti &correzione)
 {
-    QPainter pittore;
-    if (!pittore.begin(&dispositivo))
+    auto pittore = std::make_unique<QPainter>();
+    if (!pittore->begin(&dispositivo))
         return false;
     const double x = dispositivo.logicalDpiX() / k_MmPerPollice;
     const double y = dispositivo.logicalDpiY() / k_MmPerPollice;
@@ -36,18 +42,24 @@ bool StampaFogli(QPagedPaintDevice &dispositivo, const ImpaginazioneFogli &impag
         const QPointF punto = correzione ? correzione(mm) : mm;
         return QPointF(punto.x() * x, punto.y() * y);
     };
-    std::vector<const ElencoVisualizzazione *> pagine;
-    if (!impaginazione.copertina.elementi().empty())
-        pagine.push_back(&impaginazione.copertina);
-    for (const Foglio &foglio : impaginazione.fogli)
-        if (foglio.stampato)
-            pagine.push_back(&foglio.disegno);
-    for (std::size_t i = 0; i < pagine.size(); ++i) {
-        if (i > 0 && !dispositivo.newPage()) {
-            pittore.end();
+    bool prima = true;
+    const auto pagina = [&](const ElencoVisualizzazione &elenco) {
+        if (!prima && !dispositivo.newPage())
             return false;
-        }
-        RiproduciElenco(pittore, pagine[i]->elementi(), {mappa, y, k_SpessoreLineaMm});
+        prima = false;
+        RiproduciElenco(*pittore, elenco.elementi(), {mappa, y, k_SpessoreLineaMm});
+        return true;
+    };
+    try {
+        bool riuscita = std::all_of(impaginazione.copertina.begin(), impaginazione.copertina.end(), pagina);
+        for (auto foglio = impaginazione.fogli.begin(); riuscita && foglio != impaginazione.fogli.end(); ++foglio)
+            if (foglio->stampato)
+                riuscita = pagina(DisegnaFoglio(impaginazione, *foglio));
+        return pittore->end() && riuscita;
+    } catch (const std::bad_alloc &) {
+        // Left unfinished: ending it, as its destructor would, writes the document's tail and
+        // needs memory again where nothing may be thrown. The device is abandoned with it.
+        static_cast<void>(pittore.release());
+        throw;
     }
-    return pittore.end();
 }

@@ -3,6 +3,7 @@
 
 #include "calibration/TaraturaInUso.h"
 #include "fogli/AnteprimaFogli.h"
+#include "fogli/DisegnoFoglio.h"
 #include "fogli/MessaggiFogli.h"
 
 #include <QCheckBox>
@@ -23,6 +24,7 @@ frmStampaFogli::frmStampaFogli(SagomaFogli sagoma, QString nome, TaraturaInUso &
       chkTaraturaPdf(new QCheckBox(QStringLiteral("applica la taratura in uso"), this)),
       anteprima(new AnteprimaFogli(this)),
       lblFogli(new QLabel(this)),
+      lblArea(new QLabel(this)),
       cmdStampa(new QPushButton(QStringLiteral("Stampa..."), this)),
       cmdEsportaPdf(new QPushButton(QStringLiteral("Esporta PDF..."), this)),
       cmdAnnulla(new QPushButton(QStringLiteral("Annulla"), this)),
@@ -45,6 +47,8 @@ frmStampaFogli::frmStampaFogli(SagomaFogli sagoma, QString nome, TaraturaInUso &
         "Per un PDF da stampare con la stampante di questa taratura: fogli orizzontali, come la stampa"));
     lblFogli->setObjectName(QStringLiteral("lblFogli"));
     lblFogli->setWordWrap(true);
+    lblArea->setObjectName(QStringLiteral("lblArea"));
+    lblArea->setWordWrap(true);
     cmdStampa->setDefault(true);
 
     auto *campi = new QFormLayout;
@@ -53,6 +57,7 @@ frmStampaFogli::frmStampaFogli(SagomaFogli sagoma, QString nome, TaraturaInUso &
     campi->addRow(QStringLiteral("Sovrapposizione:"), spnSovrapposizione);
     campi->addRow(QStringLiteral("Taratura in uso:"), lblTaratura);
     campi->addRow(QStringLiteral("PDF:"), chkTaraturaPdf);
+    campi->addRow(QStringLiteral("Area di ogni foglio:"), lblArea);
     auto *pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
     for (QPushButton *pulsante : {cmdStampa, cmdEsportaPdf, cmdAnnulla})
@@ -103,6 +108,7 @@ void frmStampaFogli::aggiorna()
     const SceltaFogli scelta = Scelta();
     const QString rifiuto = RifiutoOrientamento(scelta, scelta.taraturaNelPdf);
     const OpzioniPdf opzioni = OpzioniDellaScelta(scelta, scelta.taraturaNelPdf);
+    lblArea->setText(TestoAreaFogli(CartaPdf(opzioni), opzioni.tarata));
     m_impaginazione = rifiuto.isEmpty() ? ImpaginaPdf(m_sagoma, opzioni) : ImpaginazioneFogli();
     anteprima->Mostra(rifiuto.isEmpty() ? &m_impaginazione : nullptr);
     if (!rifiuto.isEmpty())

@@ -36,6 +36,7 @@ public:
     QCheckBox *const chkTaraturaPdf;
     AnteprimaFogli *const anteprima;
     QLabel *const lblFogli;
+    QLabel *const lblArea;
     QPushButton *const cmdStampa;
     QPushButton *const cmdEsportaPdf;
     QPushButton *const cmdAnnulla;

@@ -80,6 +80,29 @@ private slots:
         QVERIFY(ScriviTarature({TaraDefault(), TaraLexmark(), TaraRotta()}));
     }
 
+    // The dialog says which area each sheet uses: A3's whole printable area for a plain PDF, the
+    // calibration's 280 x 200 mm once it applies; the count follows.
+    void dialogo_areaDelFoglio()
+    {
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        Calcola(frame, Silo());
+        frmStampaFogli *dialogo = ApriDialogo(frame);
+        QVERIFY(dialogo);
+        dialogo->cboCarta->setCurrentIndex(1);
+        QCOMPARE(dialogo->cboCarta->currentText(), QPageSize(QPageSize::A3).name());
+        QVERIFY2(dialogo->lblArea->text().startsWith(QStringLiteral("400 x 277 mm, tutta l'area stampabile")),
+                 qPrintable(dialogo->lblArea->text()));
+        const int intera = dialogo->Impaginazione().stampati;
+        dialogo->chkTaraturaPdf->setChecked(true);
+        QCOMPARE(dialogo->lblArea->text(), QStringLiteral("280 x 200 mm, l'area coperta dalla taratura"));
+        QVERIFY2(intera * 10 < dialogo->Impaginazione().stampati * 6,
+                 qPrintable(QStringLiteral("%1 / %2").arg(intera).arg(dialogo->Impaginazione().stampati)));
+        dialogo->cmdAnnulla->click();
+        VERIFICA_COPIONE(finta);
+    }
+
     void finestraVuota_avvisaSenzaDialogo()
     {
         PiattaformaFinta finta;

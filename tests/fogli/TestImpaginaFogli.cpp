@@ -1,6 +1,7 @@
 // The layout against sheet counts worked out by hand, its edge cases and its refusals.
 #include "SagomeDiProva.h"
 #include "development/Esportazione.h"
+#include "fogli/DisegnoFoglio.h"
 #include "fogli/ImpaginaFogli.h"
 #include "fogli/MessaggiFogli.h"
 #include "tests/geometry/Figure.h"
@@ -84,7 +85,7 @@ private slots:
         QCOMPARE(r.stampati, 7);
         QCOMPARE(saltati(r), QStringList({QStringLiteral("B1"), QStringLiteral("C1"), QStringLiteral("E2")}));
         QCOMPARE(r.foglio(1, 0)->numero, 0);
-        QVERIFY(r.foglio(1, 0)->disegno.elementi().empty());
+        QVERIFY(DisegnaFoglio(r, *r.foglio(1, 0)).elementi().empty());
 
         const auto orizzontale = ImpaginaFogli(SagomaDelProfilo(sagome::settore(370, 400, 0, 180)),
                                                carta(280, 200, OrientamentoFogli::Orizzontale));

@@ -5,6 +5,7 @@
 #include "calibration/FileTaratura.h"
 #include "development/RecordSviluppo.h"
 #include "fogli/EsportaPdf.h"
+#include "fogli/GeometriaFogli.h"
 #include "tests/development/FileDiProva.h"
 #include "tests/development/ProcessoVorna.h"
 #include "tests/geometry/Solido3D.h"
@@ -32,6 +33,8 @@ struct Pagina {
     QPointF cornice;   // the frame's top-left corner on the page, mm
     std::map<QString, std::vector<QLineF>> linee;
     QString testo;
+    std::vector<std::pair<QRectF, QString>> testi; // each as drawn, page mm
+    QSizeF dimensioni;
 };
 
 QByteArray recordDi(const Figure &f, const QString &nome)
@@ -57,6 +60,14 @@ std::vector<Pagina> pagineDel(const QString &pdf)
         const QJsonObject o = v.toObject();
         Pagina p;
         p.testo = o[QStringLiteral("testo")].toString();
+        for (const QJsonValue &t : o[QStringLiteral("testi")].toArray()) {
+            const QJsonArray b = t[QStringLiteral("box")].toArray();
+            p.testi.emplace_back(
+                QRectF(QPointF(b[0].toDouble(), b[1].toDouble()), QPointF(b[2].toDouble(), b[3].toDouble())),
+                t[QStringLiteral("testo")].toString());
+        }
+        const QJsonArray d = o[QStringLiteral("dimensioni")].toArray();
+        p.dimensioni = QSizeF(d[0].toDouble(), d[1].toDouble());
         const QJsonObject linee = o[QStringLiteral("linee")].toObject();
         for (auto it = linee.begin(); it != linee.end(); ++it) {
             auto &lista = p.linee[it.key()];
@@ -130,6 +141,61 @@ double distanzaMinima(QPointF p, const std::vector<QLineF> &segmenti)
         minima = std::min(minima, distanza(p, l));
     }
     return minima;
+}
+
+// The pages of a PDF, counted by PyMuPDF.
+int pagineContate(const QString &pdf)
+{
+    QProcess lettore;
+    lettore.start(QStringLiteral(VORNA_PYTHON3), {QStringLiteral(VORNA_ESTRAI_PDF), QStringLiteral("--pagine"), pdf});
+    lettore.waitForFinished(120000);
+    bool numero = false;
+    const int pagine = lettore.readAllStandardOutput().trimmed().toInt(&numero);
+    return numero ? pagine : -1;
+}
+
+// vorna under a real limit of its address space, `kb` kilobytes, as `ulimit -v` sets it.
+Esito vornaLimitato(int kb, const QStringList &argomenti)
+{
+    QProcess processo;
+    processo.start(QStringLiteral("/bin/sh"),
+                   QStringList{QStringLiteral("-c"), QStringLiteral("ulimit -v %1; exec \"$0\" \"$@\"").arg(kb),
+                               QStringLiteral(VORNA_ESEGUIBILE)} +
+                       argomenti);
+    if (!processo.waitForFinished(120000)) {
+        processo.kill();
+        processo.waitForFinished();
+        return {};
+    }
+    return {processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -1,
+            {},
+            QString::fromUtf8(processo.readAllStandardError())};
+}
+
+// The drawn area of a sheet's page: its frame, the grey lines' extents.
+QSizeF cornice(const Pagina &p)
+{
+    QRectF r;
+    for (const QLineF &l : p.linee.at(QStringLiteral("grigio")))
+        r |= QRectF(l.p1(), l.p2()).normalized();
+    return r.size();
+}
+
+bool tocca(const QRectF &r, const std::vector<QLineF> &linee)
+{
+    return std::any_of(linee.begin(), linee.end(),
+                       [&](const QLineF &l) { return TagliaSegmento(l.p1(), l.p2(), r).has_value(); });
+}
+
+// Two texts touch when side by side on a line with less than a millimetre between them, or
+// overlap in any way.
+bool sToccano(const QRectF &a, const QRectF &b)
+{
+    const bool stessaRiga = a.top() < b.bottom() && b.top() < a.bottom();
+    const bool stessaColonna = a.left() < b.right() && b.left() < a.right();
+    if (stessaRiga && stessaColonna)
+        return true;
+    return stessaRiga && std::max(a.left(), b.left()) - std::min(a.right(), b.right()) < 1;
 }
 
 // Sets the working folder for the processes it starts, and back.
@@ -266,16 +332,164 @@ private slots:
                     }
             }
 
-        for (std::size_t i = 1; i < vere.size(); ++i) {
+        // The bars only where a sheet has room off the material; the cover when none has.
+        int conScale = 0;
+        for (std::size_t i = 0; i < vere.size(); ++i) {
             int orizzontali = 0, verticali = 0;
             for (const QLineF &l : vere[i].linee.at(QStringLiteral("nero")))
                 if (l.length() > 90) {
                     QCOMPARE_VICINO(l.length(), 100.0, 0.05);
                     ++(l.dy() == 0 ? orizzontali : verticali);
                 }
-            QCOMPARE(orizzontali, 1);
-            QCOMPARE(verticali, 1);
+            QCOMPARE(orizzontali, verticali);
+            QVERIFY(orizzontali <= 1);
+            conScale += orizzontali;
         }
+        QVERIFY(conScale >= 1);
+    }
+
+    // A3 lays the sheets on its whole printable area, 400 x 277 mm inside the 10 mm margins, about
+    // half the A4 sheets; through a calibration only the 280 x 200 mm it covers.
+    void a3SuTuttaLArea()
+    {
+        const Cartella cartella;
+        QVERIFY(ScriviTarature({TaraDefault()}));
+        QVERIFY(
+            ScriviTutto(cartella("s.tnt"), recordDi({"500", "2000", "400", "70", "75"}, QStringLiteral("Tramoggia"))));
+        for (const QString nome : {"a4", "a3", "tarata"}) {
+            QStringList opzioni{"--export-pdf", cartella("s.tnt"), cartella(nome + ".pdf")};
+            if (nome != QLatin1String("a4"))
+                opzioni << "--paper"
+                        << "A3";
+            if (nome == QLatin1String("tarata"))
+                opzioni << "--calibration"
+                        << "Default";
+            QCOMPARE(vorna(opzioni).codice, 0);
+        }
+        const std::vector<Pagina> a4 = pagineDel(cartella("a4.pdf")), a3 = pagineDel(cartella("a3.pdf")),
+                                  tarata = pagineDel(cartella("tarata.pdf"));
+        const auto lati = [](QSizeF s) {
+            return std::pair(std::max(s.width(), s.height()), std::min(s.width(), s.height()));
+        };
+        for (const auto &[pagine, lungo, corto] :
+             {std::tuple(&a3, 400.0, 277.0), std::tuple(&tarata, 280.0, 200.0), std::tuple(&a4, 277.0, 190.0)}) {
+            QVERIFY(pagine->size() > 1);
+            for (std::size_t i = 0; i < pagine->size(); ++i) {
+                QCOMPARE_VICINO(lati((*pagine)[i].dimensioni).first, 420.0 - 123.0 * (pagine == &a4), 0.5);
+                if (!(*pagine)[i].intervallo.isEmpty()) {
+                    QCOMPARE_VICINO(lati(cornice((*pagine)[i])).first, lungo, 0.05);
+                    QCOMPARE_VICINO(lati(cornice((*pagine)[i])).second, corto, 0.05);
+                }
+            }
+        }
+        QVERIFY2(a3.size() * 10 < a4.size() * 7,
+                 qPrintable(QStringLiteral("%1 A3, %2 A4").arg(a3.size()).arg(a4.size())));
+    }
+
+    // A large hopper: on every sheet no two texts touch, no corner letter or generator number
+    // sits on the outline, and the scale bars and the title lie off the material; the cover names
+    // every sheet, on as many pages as it needs, and the corners.
+    void testiEScaleDiUnaTramoggia_data()
+    {
+        QTest::addColumn<Figure>("figure");
+        QTest::newRow("tramoggia 900 mm") << Figure{"900", "3000", "900", "60", "60"};
+        QTest::newRow("griglia lunga") << Figure{"1500", "2200", "1500", "90", "90"};
+    }
+    void testiEScaleDiUnaTramoggia()
+    {
+        QFETCH(Figure, figure);
+        const Cartella cartella;
+        QVERIFY(ScriviTutto(cartella("s.tnt"), recordDi(figure, QStringLiteral("Tramoggia"))));
+        QCOMPARE(vorna({"--export-pdf", cartella("s.tnt"), cartella("s.pdf")}).codice, 0);
+        PiattaformaFinta piattaforma;
+        const ImpaginazioneFogli attesa =
+            ImpaginaPdf(*SagomaDelleFigure(RecordDaByte(recordDi(figure, QStringLiteral("Tramoggia")))), {});
+        const std::vector<Pagina> pagine = pagineDel(cartella("s.pdf"));
+        const std::size_t copertina = pagine.size() - std::size_t(attesa.stampati);
+        QVERIFY(copertina >= 1);
+
+        QStringList nomi;
+        for (std::size_t i = 0; i < copertina; ++i)
+            for (const auto &[box, testo] : pagine[i].testi)
+                nomi << testo;
+        for (const Foglio &f : attesa.fogli)
+            if (f.stampato)
+                QVERIFY2(nomi.contains(f.etichetta), qPrintable(f.etichetta));
+        for (const char *lettera : {"A", "B", "C", "D"})
+            QVERIFY2(nomi.contains(QLatin1String(lettera)), lettera);
+
+        int scale = 0;
+        for (std::size_t i = copertina; i < pagine.size(); ++i) {
+            const Pagina &p = pagine[i];
+            const std::vector<QLineF> &blu = p.linee.at(QStringLiteral("blu"));
+            const auto nelMateriale = [&](QPointF punto) {
+                return DentroContorno(attesa.sagoma, punto - p.cornice + p.intervallo.topLeft());
+            };
+            for (std::size_t a = 0; a < p.testi.size(); ++a) {
+                const auto &[box, testo] = p.testi[a];
+                for (std::size_t b = a + 1; b < p.testi.size(); ++b)
+                    QVERIFY2(!sToccano(box, p.testi[b].first),
+                             qPrintable(testo + QStringLiteral(" / ") + p.testi[b].second + QStringLiteral(" on ") +
+                                        p.testo.section(QLatin1Char('\n'), 0, 0)));
+                const bool segno = testo.size() == 1 || testo.toInt() > 0;
+                if (segno || testo.startsWith(QLatin1String("Cono:")))
+                    QVERIFY2(!tocca(box, blu), qPrintable(testo + QStringLiteral(" on the outline")));
+                if (testo.startsWith(QLatin1String("Cono:")))
+                    QVERIFY(!nelMateriale(box.center()));
+            }
+            for (const QLineF &l : p.linee.at(QStringLiteral("nero")))
+                if (l.length() > 90) {
+                    ++scale;
+                    QVERIFY(!tocca(QRectF(l.p1(), l.p2()).normalized().adjusted(-1, -1, 1, 1), blu));
+                    QVERIFY(!nelMateriale(l.center()));
+                }
+        }
+        QVERIFY(scale >= 2);
+    }
+
+    // Thousands of sheets under a real limit of the address space that the whole PDF held in memory
+    // does not fit: the pages are streamed, every one of them written.
+    void migliaiaDiFogliInPocaMemoria()
+    {
+        const Cartella cartella;
+        const Figure silo{"3000", "10000", "3000", "90", "90"};
+        QVERIFY(ScriviTutto(cartella("s.tnt"), recordDi(silo, QStringLiteral("Silo"))));
+        const Esito e = vornaLimitato(170000, {"--export-pdf", cartella("s.tnt"), cartella("s.pdf")});
+        QCOMPARE(e.errori, QString());
+        QCOMPARE(e.codice, 0);
+        PiattaformaFinta piattaforma;
+        const ImpaginazioneFogli attesa =
+            ImpaginaPdf(*SagomaDelleFigure(RecordDaByte(recordDi(silo, QStringLiteral("Silo")))), {});
+        QVERIFY(attesa.stampati > 1500);
+        QCOMPARE(pagineContate(cartella("s.pdf")), int(attesa.copertina.size()) + attesa.stampati);
+    }
+
+    // Whatever the limit, no abort: the PDF whole, or the lack of memory told with exit 2, the old
+    // file intact and nothing left beside it (or, below what the loader needs, no start at all).
+    void memoriaCheManca()
+    {
+        const Cartella cartella;
+        QVERIFY(ScriviTutto(cartella("s.tnt"), recordDi({"300", "500", "250", "65", "75"}, QStringLiteral("Cono"))));
+        int riuscite = 0, mancate = 0;
+        for (int kb = 60000; kb <= 200000; kb += 5000) {
+            QVERIFY(ScriviTutto(cartella("s.pdf"), "vecchio"));
+            const Esito e = vornaLimitato(kb, {"--export-pdf", cartella("s.tnt"), cartella("s.pdf")});
+            const QString esito = QStringLiteral("%1 kB: %2 %3").arg(kb).arg(e.codice).arg(e.errori);
+            QVERIFY2(e.codice == 0 || e.codice == 2 || e.codice == 127, qPrintable(esito));
+            QCOMPARE(QDir(cartella(QString())).entryList(QDir::Files | QDir::Hidden), QStringList({"s.pdf", "s.tnt"}));
+            if (e.codice == 0) {
+                ++riuscite;
+                QVERIFY2(pagineContate(cartella("s.pdf")) > 1, qPrintable(esito));
+            } else {
+                QCOMPARE(LeggiTutto(cartella("s.pdf")), QByteArray("vecchio"));
+            }
+            if (e.codice == 2) {
+                ++mancate;
+                QVERIFY2(e.errori.contains(QStringLiteral("memoria insufficiente")), qPrintable(esito));
+            }
+        }
+        QVERIFY(riuscite > 0);
+        QVERIFY(mancate > 0);
     }
 
     // Refusals: the old file stays as it was and the reason is told.

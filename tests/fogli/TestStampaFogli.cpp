@@ -1,6 +1,7 @@
 // The sheets of a real blank written as a PDF and read back by poppler: the cover, then one page a printed sheet,
 // each in the orientation chosen, every text where its sheet's display list puts it.
 #include "development/Esportazione.h"
+#include "fogli/DisegnoFoglio.h"
 #include "fogli/StampaFogli.h"
 #include "tests/geometry/Figure.h"
 #include "tests/support/Confronto.h"
@@ -24,7 +25,7 @@ ImpaginazioneFogli ImpaginaCono(const QPageLayout &pagina)
     ProfiloSviluppo profilo;
     if (!SviluppaFigure(figure, 200, sviluppato, profilo))
         return {};
-    const QSizeF area = AreaDisegnoFogli(pagina);
+    const QSizeF area = AreaDisegnoFogli(pagina, false);
     return ImpaginaFogli(SagomaDelProfilo(profilo), {area.width(), area.height(), OrientamentoFogli::Automatico, 10});
 }
 
@@ -46,12 +47,12 @@ private slots:
     {
         const QMarginsF margini(k_MargineMm, k_MargineMm, k_MargineMm, k_MargineMm);
         const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, margini, QPageLayout::Millimeter);
-        QCOMPARE(AreaDisegnoFogli(a4), QSizeF(200, 280));
+        QCOMPARE(AreaDisegnoFogli(a4, true), QSizeF(200, 280));
         const QPageLayout a4orizzontale(QPageSize(QPageSize::A4), QPageLayout::Landscape, margini,
                                         QPageLayout::Millimeter);
-        QCOMPARE(AreaDisegnoFogli(a4orizzontale), QSizeF(280, 200));
+        QCOMPARE(AreaDisegnoFogli(a4orizzontale, true), QSizeF(280, 200));
         const QPageLayout a5(QPageSize(QPageSize::A5), QPageLayout::Portrait, margini, QPageLayout::Millimeter);
-        QCOMPARE(AreaDisegnoFogli(a5), QSizeF(138, 200));
+        QCOMPARE(AreaDisegnoFogli(a5, true), QSizeF(138, 200));
     }
 
     void pdfLettoDaPoppler()
@@ -94,7 +95,8 @@ private slots:
             ++pagina;
             const QMap<QString, Parola> parole = ParoleDelPdf(pdf, pagina);
             QVERIFY2(parole.contains(foglio.etichetta), qPrintable(foglio.etichetta));
-            for (const ElementoDisegno &e : foglio.disegno.elementi()) {
+            const ElencoVisualizzazione disegno = DisegnaFoglio(fogli, foglio);
+            for (const ElementoDisegno &e : disegno.elementi()) {
                 if (e.tipo != ElementoDisegno::Tipo::Testo || e.testo != foglio.etichetta)
                     continue;
                 const Parola p = parole.value(foglio.etichetta);

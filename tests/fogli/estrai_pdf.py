@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Reads a PDF of tiled sheets with PyMuPDF, independently of Qt, and prints what each page holds as
-JSON on stdout: its printed range, its lines by colour in mm from the page's top-left corner."""
+JSON on stdout: its printed range, its lines by colour and its texts as drawn, in mm from the page's
+top-left corner. With --pagine it prints the page count alone."""
 import json
 import re
 import sys
@@ -31,12 +32,18 @@ def pagina(p):
     testo = p.get_text("text").replace("\t", " ")
     trovato = INTERVALLO.search(testo)
     intervallo = [float(v.replace(",", ".")) for v in trovato.groups()] if trovato else None
-    return {"intervallo": intervallo, "linee": linee, "testo": testo,
+    # Each text as the content stream draws it, not as a reader would join neighbouring ones.
+    testi = [{"box": [v / PUNTI_PER_MM for v in t["bbox"]],
+              "testo": "".join(chr(c[0]) for c in t["chars"]).replace("\t", " ")} for t in p.get_texttrace()]
+    return {"intervallo": intervallo, "linee": linee, "testo": testo, "testi": testi,
             "dimensioni": [p.rect.width / PUNTI_PER_MM, p.rect.height / PUNTI_PER_MM]}
 
 
 def main():
-    documento = fitz.open(sys.argv[1])
+    documento = fitz.open(sys.argv[-1])
+    if sys.argv[1] == "--pagine":
+        print(len(documento))
+        return
     json.dump([pagina(p) for p in documento], sys.stdout)
 
 
