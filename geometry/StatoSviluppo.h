@@ -12,6 +12,9 @@
 constexpr int k_PuntiBordo = 62;
 using ArrayPunti = std::array<double, k_PuntiBordo + 1>;
 
+// A typed figure, to point the user at the one a validation refused.
+enum class CampoFigura { Nessuno, AC, AB, BD, Alfa, Beta, Spessore };
+
 // The input texts, as typed (fixed width), are the figures the state starts from.
 struct StatoSviluppo : FigureSviluppo {
     // Figures as numbers; angles in radians once validated.
@@ -47,10 +50,11 @@ struct StatoSviluppo : FigureSviluppo {
     double OffsetX = 0, OffsetY = 0;
 
     // Control values.
-    std::int16_t ErroreDati = 0; // 1: the last validation rejected the input
-    int Risposta = 0;            // button of the last message box
-    std::int16_t Scala = 0;      // drawing scale 1:Scala
-    QString RoutineStampa;       // name of the plot routine that drew the development
+    std::int16_t ErroreDati = 0;                    // 1: the last validation rejected the input
+    CampoFigura CampoErrato = CampoFigura::Nessuno; // its field, when one alone is at fault
+    int Risposta = 0;                               // button of the last message box
+    std::int16_t Scala = 0;                         // drawing scale 1:Scala
+    QString RoutineStampa;                          // name of the plot routine that drew the development
 };
 
 // Names of the four plot routines, as stored with a development.
