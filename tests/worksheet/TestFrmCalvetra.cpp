@@ -4,6 +4,7 @@
 #include "geometry/SceltaForma.h"
 #include "platform/TestoFisso.h"
 #include "tests/app/FinestreDiProva.h"
+#include "tests/development/FileDiProva.h"
 #include "tests/support/GuscioDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 
@@ -28,12 +29,6 @@ QStringList Impronta(const frmGrafico &finestra)
     for (const ElementoDisegno &e : finestra.Pagina().Elenco().elementi())
         impronta << QStringLiteral("%1 %2 %3 %4 %5").arg(e.x1).arg(e.y1).arg(e.x2).arg(e.y2).arg(e.testo);
     return impronta;
-}
-
-QByteArray Contenuto(const QString &percorso)
-{
-    QFile file(percorso);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 } // namespace
 
@@ -366,7 +361,7 @@ private slots:
         const QString copia = m_cartella.percorso(QStringLiteral("copia.tnt"));
         finta.attendiSalva(copia);
         QVERIFY(finestra->mnuSalvaNome_Click());
-        QCOMPARE(Contenuto(copia), Contenuto(file));
+        QCOMPARE(LeggiTutto(copia), LeggiTutto(file));
         VERIFICA_COPIONE(finta);
     }
 
@@ -414,7 +409,7 @@ private slots:
         const QString file = m_cartella.percorso(QStringLiteral("lavoro.tnt"));
         finta.attendiSalva(file);
         QVERIFY(finestra->mnuSalvaNome_Click());
-        const QByteArray salvato = Contenuto(file);
+        const QByteArray salvato = LeggiTutto(file);
         const QStringList disegno = Impronta(*finestra);
         const QString didascalia = finestra->windowTitle();
 
@@ -441,7 +436,7 @@ private slots:
         const QString copia = m_cartella.percorso(QStringLiteral("copia.tnt"));
         finta.attendiSalva(copia);
         finestra->findChild<QAction *>(QStringLiteral("mnuSalvaNome"))->trigger();
-        QCOMPARE(Contenuto(copia), salvato);
+        QCOMPARE(LeggiTutto(copia), salvato);
         finta.attendiApri(copia);
         frmGrafico *riaperta = frame.NuovaFinestra();
         riaperta->mnuApri_Click();
