@@ -540,17 +540,16 @@ private slots:
         record.Nome = QStringLiteral("Rotto");
         record.TestoAC = QStringLiteral("60");
         record.TestoAB = QStringLiteral("120");
-        record.TestoBD = QStringLiteral("130");
+        record.TestoBD = QStringLiteral("x");
         record.TestoAlfa = QStringLiteral("60");
         record.TestoBeta = QStringLiteral("60");
         record.ImpostaChiusura(QStringLiteral("F"));
         const QString file = m_cartella.percorso(QStringLiteral("rotto.tnt"));
         QCOMPARE(ScriviRecordSviluppo(file, record), EsitoFileSviluppo::Ok);
         finta.attendiApri(file);
-        finta.attendiBox(QStringLiteral("La proiezione non è un tronco di cono !"), Pulsanti::OK,
-                         QStringLiteral("Attenzione!"));
+        finta.attendiBox(QStringLiteral("BD deve essere un numero >0!"), Pulsanti::OK, QStringLiteral("Errore su BD"));
         finestra->mnuApri_Click();
-        QCOMPARE(finestra->lblBD->text(), Fissa(QStringLiteral("130"), 10));
+        QCOMPARE(finestra->lblBD->text(), Fissa(QStringLiteral("x"), 10));
         QVERIFY(finestra->Pagina().Elenco().elementi().empty());
         QCOMPARE(frame.avvisi.last(), QString());
         VERIFICA_COPIONE(finta);
