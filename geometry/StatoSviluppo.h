@@ -50,11 +50,13 @@ struct StatoSviluppo : FigureSviluppo {
     double OffsetX = 0, OffsetY = 0;
 
     // Control values.
-    std::int16_t ErroreDati = 0;                    // 1: the last validation rejected the input
-    CampoFigura CampoErrato = CampoFigura::Nessuno; // its field, when one alone is at fault
-    int Risposta = 0;                               // button of the last message box
-    std::int16_t Scala = 0;                         // drawing scale 1:Scala
-    QString RoutineStampa;                          // name of the plot routine that drew the development
+    std::int16_t ErroreDati = 0; // 1: the last validation rejected the input
+    int Risposta = 0;            // button of the last message box
+    std::int16_t Scala = 0;      // drawing scale 1:Scala
+    QString RoutineStampa;       // name of the plot routine that drew the development
+
+    // The field the last validation refused, when one alone is at fault.
+    CampoFigura CampoErrato = CampoFigura::Nessuno;
 };
 
 // Names of the four plot routines, as stored with a development.
