@@ -9,6 +9,7 @@
 #include "development/frmGrafico.h"
 #include "fogli/frmStampaFogli.h"
 #include "platform/Piattaforma.h"
+#include "platform/TestoFisso.h"
 #include "worksheet/frmCalvetra.h"
 
 #include <QCloseEvent>
@@ -213,14 +214,26 @@ void MDICalvetra::MostraAbout()
 void MDICalvetra::StampaSviluppo(frmGrafico &finestra)
 {
     Foglio();
-    StampaSviluppoSuCarta(finestra.Pagina().Elenco().elementi(),
-                          DidascaliaSalvataggio(finestra.Documento().salvataggio), m_taratura.Indice());
+    switch (StampaSviluppoSuCarta(finestra.Pagina().Elenco().elementi(),
+                                  DidascaliaSalvataggio(finestra.Documento().salvataggio), m_taratura.Indice())) {
+    case EsitoStampa::Stampato:
+        Avviso(QStringLiteral("Stampato lo sviluppo ") + TrimBlank(finestra.Etichette().lblNome));
+        break;
+    case EsitoStampa::ErroreStampante:
+        MsgBox(QStringLiteral("Errore nella stampa dello sviluppo: la stampante non ha accettato la pagina!"));
+        break;
+    case EsitoStampa::NienteDaStampare:
+    case EsitoStampa::TaraturaScartata:
+    case EsitoStampa::Annullato:
+        break; // told already, or the user's choice
+    }
 }
 
 void MDICalvetra::StampaGrandezzaNaturale(frmGrafico &finestra)
 {
     Foglio();
-    frmStampaFogli::Apri(finestra.Documento(), m_taratura, this);
+    if (frmStampaFogli *dialogo = frmStampaFogli::Apri(finestra.Documento(), m_taratura, this))
+        connect(dialogo, &frmStampaFogli::Avviso, this, &MDICalvetra::Avviso);
 }
 
 void MDICalvetra::ManagerTarature()

@@ -31,10 +31,11 @@ bool TrappolaErrori(const std::function<void()> &comando)
     }
 }
 
-bool CalcolaOAvvisa(const std::function<void()> &calcolo)
+bool CalcolaOAvvisa(const std::function<bool()> &calcolo)
 {
-    if (TrappolaErrori(calcolo))
-        return true;
+    bool sviluppato = false;
+    if (TrappolaErrori([&] { sviluppato = calcolo(); }))
+        return sviluppato;
     // The only run-time error of a calculation is the scale overflow of the plot.
     MsgBox(QStringLiteral("Lo sviluppo è troppo grande per essere disegnato: ridurre le misure"), Pulsanti::OK,
            QStringLiteral("Attenzione!"));

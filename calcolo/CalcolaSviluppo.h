@@ -16,5 +16,6 @@ bool CalcolaSviluppo(ContestoCalcolo &c);
 bool TrappolaErrori(const std::function<void()> &comando);
 
 // The error trap of a calculation the user asked for: a figure too large to draw is told in a
-// box instead of ending the command silently. False after that box.
-bool CalcolaOAvvisa(const std::function<void()> &calcolo);
+// box instead of ending the command silently. True when `calcolo` ran to its end and returned
+// true; false after that box or when it refused the figures (with its own box).
+bool CalcolaOAvvisa(const std::function<bool()> &calcolo);

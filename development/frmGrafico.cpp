@@ -2,6 +2,7 @@
 #include "development/frmGrafico.h"
 
 #include "development/EsportaDxf.h"
+#include "development/Esportazione.h"
 #include "development/frmOrdinate.h"
 #include "development/NomeConEstensione.h"
 #include "development/Guscio.h"
@@ -28,7 +29,11 @@ const QString k_Didascalia = QStringLiteral("Grafico - Drenvik");
 // The record buffer shared by the read and the write, as the file routines expect.
 RecordSviluppo g_buffer;
 
-bool finisceCon(const QString &nome, const char *estensione) { return nome.right(4) == QLatin1String(estensione); }
+// "pezzo.DXF" and "PEZZO.TNT" are what many tools and old shares write: the case does not count.
+bool finisceCon(const QString &nome, const char *estensione)
+{
+    return nome.endsWith(QLatin1String(estensione), Qt::CaseInsensitive);
+}
 } // namespace
 
 frmGrafico::frmGrafico(Guscio &guscio, QWidget *parent)
@@ -283,7 +288,7 @@ void frmGrafico::ApriFile(const QString &nome)
     TrappolaErrori([this] { SelezionaFile(); });
 }
 
-bool frmGrafico::CalcolaQui(const std::function<void()> &calcolo)
+bool frmGrafico::CalcolaQui(const std::function<bool()> &calcolo)
 {
     const DocumentoSviluppo documento = m_documento;
     const ElencoVisualizzazione disegno = m_pagina->Elenco();
@@ -292,7 +297,7 @@ bool frmGrafico::CalcolaQui(const std::function<void()> &calcolo)
         return true;
     // The development that was here stays, neither cleared nor asking to be saved.
     m_documento = documento;
-    m_pagina->Elenco() = disegno;
+    m_pagina->Elenco() = disegno; // the page repaints itself
     setWindowTitle(didascalia);
     MostraDocumento();
     return false;
@@ -327,9 +332,15 @@ void frmGrafico::SelezionaFile()
         StatoSviluppo &stato = m_guscio.Stato();
         CaricaNelloStato(g_buffer, stato);
         ContestoCalcolo contesto{stato, attiva, m_guscio.FoglioCaricato()};
-        CalcolaSviluppo(contesto);
+        const bool sviluppato = CalcolaSviluppo(contesto);
+        // Refused figures stay in the labels, to be corrected with "Modifica sviluppo"; the
+        // drawing of the development they replace must not stay beside them.
+        if (!sviluppato)
+            attiva->Superficie().Cls();
         attiva->setWindowTitle(k_Didascalia + QLatin1Char(' ') + nome);
         attiva->ImpostaSalvataggio(Salvataggio::Salvato);
+        m_guscio.Avviso(sviluppato ? QStringLiteral("Aperto ") + nome : QString());
+        return true;
     });
 }
 
@@ -349,7 +360,8 @@ bool frmGrafico::mnuSalvaNome_Click()
         RichiestaFile richiesta;
         richiesta.filtro = QStringLiteral("(*.tnt)|*.tnt|All Files (*.*)|*.*");
         richiesta.indiceFiltro = 1;
-        richiesta.nomePredefinito = attiva->Etichette().lblNome;
+        // The name without its padding; no name, no proposal.
+        richiesta.nomePredefinito = TrimBlank(attiva->Etichette().lblNome);
         richiesta.chiediSovrascrittura = true;
         // The dialog adds the extension itself, so that its overwrite question names the real file.
         richiesta.estensionePredefinita = QStringLiteral("tnt");
@@ -386,17 +398,19 @@ bool frmGrafico::SalvaFile()
     const QString nome = m_nomeFileDialogo;
     frmGrafico *attiva = m_guscio.FigliaAttiva();
     bool scritto = false;
+    QString motivo;
     if (finisceCon(nome, ".tnt") && attiva) {
         EtichetteSviluppo etichette = attiva->Etichette();
         RiempiRecordDaEtichette(g_buffer, etichette);
         attiva->ScriviEtichette(etichette);
-        scritto = ScriviRecordSviluppo(nome, g_buffer) == EsitoFileSviluppo::Ok;
+        scritto = ScriviRecordSviluppo(nome, g_buffer, &motivo) == EsitoFileSviluppo::Ok;
     }
     if (!scritto) {
         MsgBox(finisceCon(nome, ".dxf")
                    ? QStringLiteral(
                          "Non posso salvare file in formato .dxf usando Salva con Nome. Usare a tal fine Esporta .dxf")
-                   : QStringLiteral("Errore nel salvataggio dello sviluppo"));
+                   : QStringLiteral("Errore nel salvataggio dello sviluppo\n") +
+                         MessaggioEsportazione(EsitoEsportazione::NonScrivibile, nome, motivo));
         return false;
     }
     attiva->setWindowTitle(k_Didascalia + QLatin1Char(' ') + nome);
@@ -462,7 +476,8 @@ void frmGrafico::mnuTabellaGeneratrici_Click()
         MsgBox(QStringLiteral("Nessun sviluppo da esportare! Premere OK per continuare"));
         return;
     }
-    frmOrdinate::Mostra(FigureDelleEtichette(m_documento.etichette), this);
+    if (frmOrdinate *tabella = frmOrdinate::Mostra(FigureDelleEtichette(m_documento.etichette), this))
+        connect(tabella, &frmOrdinate::Avviso, this, [this](const QString &testo) { m_guscio.Avviso(testo); });
 }
 
 void frmGrafico::mnuEsci_Click() { m_guscio.ChiudiFrame(); }

@@ -87,9 +87,10 @@ public:
     void SelezionaFile();
     // Reads `nome` into the active child as "Apri" does, with its messages.
     void ApriFile(const QString &nome);
-    // Runs a calculation that draws here: a figure too large to draw leaves the window as it
-    // was and is told. False then.
-    bool CalcolaQui(const std::function<void()> &calcolo);
+    // Runs a calculation that draws here. When it returns false (figures refused, already told)
+    // or meets a figure too large to draw (told here), the window's development, drawing, saved
+    // state and caption are left as they were, and the result is false.
+    bool CalcolaQui(const std::function<bool()> &calcolo);
     // Writes the active child into the file named in cdlGrafico; false after its message.
     bool SalvaFile();
 

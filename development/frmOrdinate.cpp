@@ -89,8 +89,11 @@ frmOrdinate *frmOrdinate::Mostra(const FigureSviluppo &figure, QWidget *genitore
 
 void frmOrdinate::cmdStampa_Click()
 {
-    if (StampaOrdinateSuCarta(m_modello->Tabella()) == EsitoStampa::ErroreStampante)
+    const EsitoStampa esito = StampaOrdinateSuCarta(m_modello->Tabella());
+    if (esito == EsitoStampa::ErroreStampante)
         MsgBox(QStringLiteral("Errore nella stampa della tabella delle generatrici"));
+    if (esito == EsitoStampa::Stampato)
+        emit Avviso(QStringLiteral("Stampata la tabella delle generatrici di ") + m_modello->Tabella().nome);
 }
 
 void frmOrdinate::cmdEsportaCsv_Click()
@@ -108,6 +111,8 @@ void frmOrdinate::cmdEsportaCsv_Click()
     EsitoEsportazione esito = EsitoEsportazione::NonScrivibile;
     QString motivo;
     TrappolaErrori([&] { esito = EsportaCsv(m_figure, percorso, {}, &motivo); });
+    if (esito == EsitoEsportazione::Ok)
+        emit Avviso(QStringLiteral("Esportato ") + percorso);
     if (esito == EsitoEsportazione::NonScrivibile || esito == EsitoEsportazione::Vietata)
         MsgBox(QStringLiteral("Errore nell'esportazione dello sviluppo\n") +
                MessaggioEsportazione(esito, percorso, motivo));

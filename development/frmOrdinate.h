@@ -11,6 +11,7 @@ class QTableView;
 struct TabellaOrdinate;
 
 class frmOrdinate final : public QDialog {
+    Q_OBJECT
 public:
     // `figure` are the development's figures, recomputed for the CSV export; `tabella` its table.
     frmOrdinate(const FigureSviluppo &figure, const TabellaOrdinate &tabella, QWidget *genitore = nullptr);
@@ -26,6 +27,10 @@ public:
     void CopiaSelezione();
 
     const ModelloOrdinate &Modello() const noexcept { return *m_modello; }
+
+signals:
+    // What a printout or an export did, for the frame's status line.
+    void Avviso(const QString &testo);
 
 private:
     FigureSviluppo m_figure;

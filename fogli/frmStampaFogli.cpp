@@ -5,6 +5,7 @@
 #include "fogli/AnteprimaFogli.h"
 #include "fogli/DisegnoFoglio.h"
 #include "fogli/MessaggiFogli.h"
+#include "platform/TestoFisso.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -127,12 +128,16 @@ void frmStampaFogli::mostraTaratura()
 
 void frmStampaFogli::cmdStampa_Click()
 {
-    if (StampaFogliSuStampante(m_sagoma, Scelta(), m_taratura) == EsitoFogli::Fatto)
-        accept();
+    if (StampaFogliSuStampante(m_sagoma, Scelta(), m_taratura) != EsitoFogli::Fatto)
+        return;
+    emit Avviso(QStringLiteral("Stampato a grandezza naturale lo sviluppo ") + TrimBlank(m_nome));
+    accept();
 }
 
 void frmStampaFogli::cmdEsportaPdf_Click()
 {
-    if (EsportaFogliPdf(m_sagoma, Scelta(), m_taratura, m_nome) == EsitoFogli::Fatto)
-        accept();
+    if (EsportaFogliPdf(m_sagoma, Scelta(), m_taratura, m_nome) != EsitoFogli::Fatto)
+        return;
+    emit Avviso(QStringLiteral("Esportato in PDF a grandezza naturale lo sviluppo ") + TrimBlank(m_nome));
+    accept();
 }

@@ -44,6 +44,10 @@ public:
     void cmdStampa_Click();
     void cmdEsportaPdf_Click();
 
+signals:
+    // What the printout or the PDF did, for the frame's status line.
+    void Avviso(const QString &testo);
+
 private:
     void aggiorna();
     void mostraTaratura();

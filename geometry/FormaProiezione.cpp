@@ -5,6 +5,11 @@
 
 #include <cmath>
 
+bool LatiParalleli(const StatoSviluppo &s) noexcept
+{
+    return std::fabs(s.Alfa - (s.PiGreco - s.Beta)) < k_SogliaParallele;
+}
+
 void PuntiProiezione(StatoSviluppo &s) noexcept
 {
     s.XA = 0;
@@ -23,7 +28,7 @@ FormaProiezione FormaDellaProiezione(const StatoSviluppo &s) noexcept
     const bool lati = s.BaseAB > 0 && s.LatoAC > 0 && s.LatoBD > 0;
     if (!lati || !(s.Alfa > 0 && s.Alfa < s.PiGreco && s.Beta > 0 && s.Beta < s.PiGreco))
         return FormaProiezione::NonTronco;
-    if (std::fabs(s.Alfa - (s.PiGreco - s.Beta)) <= k_SogliaParallele)
+    if (LatiParalleli(s))
         return FormaProiezione::Tronco;
     double x = 0, y = 0;
     CalcolaVertice(s, x, y);

@@ -9,8 +9,12 @@ enum class FormaProiezione {
     NonTronco,      // no truncated solid at all
 };
 
-// Sides parallel within this (radians): a cylinder, which has no apex.
+// Sides parallel within less than this (radians): a cylinder, which has no apex.
 constexpr double k_SogliaParallele = 0.001;
+
+// Sides AC and BD parallel, by the one test the validation and the shape choice share: a
+// projection that is not a cylinder has its apex checked.
+bool LatiParalleli(const StatoSviluppo &s) noexcept;
 
 // Lays the corners out from the figures: A at the origin, B on the positive x axis, C and D
 // along the sides at Alfa and Beta.

@@ -1,13 +1,12 @@
 // Validated figures to a developed cylinder or cone: the shape choice and the development.
 #include "geometry/SceltaForma.h"
 
+#include "geometry/FormaProiezione.h"
 #include "geometry/SviluppoCilindro.h"
 #include "geometry/SviluppoCono.h"
 #include "geometry/ValidaDati.h"
 
-#include <cmath>
-
-bool FormaCilindro(const StatoSviluppo &s) noexcept { return std::fabs(s.Alfa - (s.PiGreco - s.Beta)) < 0.001; }
+bool FormaCilindro(const StatoSviluppo &s) noexcept { return LatiParalleli(s); }
 
 bool FigureValide(StatoSviluppo &s)
 {

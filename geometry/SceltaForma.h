@@ -13,5 +13,5 @@ bool ScegliForma(ContestoSviluppo &c);
 // Validation and development without a window or a worksheet, as the exports need them.
 bool SviluppaSenzaDisegno(StatoSviluppo &s);
 
-// Sides AC and BD parallel within 0.001 rad: the validated projection is a cylinder.
+// Sides AC and BD parallel (LatiParalleli): the validated projection is a cylinder.
 bool FormaCilindro(const StatoSviluppo &s) noexcept;

@@ -12,6 +12,9 @@
 constexpr int k_PuntiBordo = 62;
 using ArrayPunti = std::array<double, k_PuntiBordo + 1>;
 
+// A typed figure, to point the user at the one a validation refused.
+enum class CampoFigura { Nessuno, AC, AB, BD, Alfa, Beta, Spessore };
+
 // The input texts, as typed (fixed width), are the figures the state starts from.
 struct StatoSviluppo : FigureSviluppo {
     // Figures as numbers; angles in radians once validated.
@@ -51,6 +54,9 @@ struct StatoSviluppo : FigureSviluppo {
     int Risposta = 0;            // button of the last message box
     std::int16_t Scala = 0;      // drawing scale 1:Scala
     QString RoutineStampa;       // name of the plot routine that drew the development
+
+    // The field the last validation refused, when one alone is at fault.
+    CampoFigura CampoErrato = CampoFigura::Nessuno;
 };
 
 // Names of the four plot routines, as stored with a development.

@@ -9,6 +9,8 @@
 #include "platform/Piattaforma.h"
 #include "platform/TestoNumerico.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace {
@@ -17,32 +19,45 @@ const QString k_ErroreSpessore = QStringLiteral("Errore su Spessore");
 
 struct CampoPositivo {
     TestoFisso StatoSviluppo::*testo;
+    CampoFigura campo;
     const char *prompt;
     const char *titolo;
 };
 
 // In the order the fields are checked; only the AC prompt has a blank after ">".
 const CampoPositivo k_Campi[] = {
-    {&StatoSviluppo::TestoAC, "AC deve essere un numero > 0!", "Errore su AC"},
-    {&StatoSviluppo::TestoAB, "AB deve essere un numero >0!", "Errore su AB"},
-    {&StatoSviluppo::TestoBD, "BD deve essere un numero >0!", "Errore su BD"},
-    {&StatoSviluppo::TestoAlfa, "Alfa deve essere un numero >0!", "Errore su Alfa"},
-    {&StatoSviluppo::TestoBeta, "Beta deve essere un numero >0!", "Errore su Beta"},
+    {&StatoSviluppo::TestoAC, CampoFigura::AC, "AC deve essere un numero > 0!", "Errore su AC"},
+    {&StatoSviluppo::TestoAB, CampoFigura::AB, "AB deve essere un numero >0!", "Errore su AB"},
+    {&StatoSviluppo::TestoBD, CampoFigura::BD, "BD deve essere un numero >0!", "Errore su BD"},
+    {&StatoSviluppo::TestoAlfa, CampoFigura::Alfa, "Alfa deve essere un numero >0!", "Errore su Alfa"},
+    {&StatoSviluppo::TestoBeta, CampoFigura::Beta, "Beta deve essere un numero >0!", "Errore su Beta"},
 };
 
-void Rifiuta(StatoSviluppo &s, const QString &prompt, const QString &titolo)
+void Rifiuta(StatoSviluppo &s, CampoFigura campo, const QString &prompt, const QString &titolo)
 {
     s.ErroreDati = 1;
+    s.CampoErrato = campo;
     s.Risposta = MsgBox(prompt, Pulsanti::OK, titolo);
+}
+
+// "1e9" is a number to the user, but a field holds only plain digits, and no more of them
+// than its width: the prompt says so instead of denying that it is a number.
+QString PromptCampo(const QString &prompt, const TestoFisso &testo)
+{
+    static const QRegularExpression esponente(QStringLiteral("^\\s*[+-]?(\\d+[.,]?\\d*|[.,]\\d+)[eE][+-]?\\d+\\s*$"));
+    if (!esponente.match(testo).hasMatch())
+        return prompt;
+    return prompt.chopped(1) +
+           QStringLiteral(", scritto in cifre senza esponente e in non più di %1 caratteri!").arg(testo.larghezza());
 }
 
 // The positivity is read before the comma is replaced, so "0,5" counts as 0.
 bool CampiPositivi(StatoSviluppo &s)
 {
     for (const CampoPositivo &campo : k_Campi) {
-        const QString &testo = s.*campo.testo;
+        const TestoFisso &testo = s.*campo.testo;
         if (!ENumerico(testo) || !(ValoreDi(testo) > 0)) {
-            Rifiuta(s, QLatin1String(campo.prompt), QLatin1String(campo.titolo));
+            Rifiuta(s, campo.campo, PromptCampo(QLatin1String(campo.prompt), testo), QLatin1String(campo.titolo));
             return false;
         }
     }
@@ -55,7 +70,8 @@ bool SpessoreAccettabile(StatoSviluppo &s)
     const QString &testo = s.TestoSpessore;
     if (TrimBlank(testo).isEmpty() || (ENumerico(testo) && ValoreSpessore(s) >= 0))
         return true;
-    Rifiuta(s, QStringLiteral("Spessore deve essere un numero >=0!"), k_ErroreSpessore);
+    Rifiuta(s, CampoFigura::Spessore,
+            PromptCampo(QStringLiteral("Spessore deve essere un numero >=0!"), s.TestoSpessore), k_ErroreSpessore);
     return false;
 }
 
@@ -91,7 +107,8 @@ void PortaSullaFibraMedia(StatoSviluppo &s)
         return;
     const double scostamento = ScostamentoFibraMedia(s);
     if (!FacceReali(s, ValoreSpessore(s), scostamento)) {
-        Rifiuta(s, QStringLiteral("Lo spessore è troppo grande per le misure del tronco!"), k_ErroreSpessore);
+        Rifiuta(s, CampoFigura::Spessore, QStringLiteral("Lo spessore è troppo grande per le misure del tronco!"),
+                k_ErroreSpessore);
         return;
     }
     SpostaLati(s, scostamento);
@@ -100,6 +117,7 @@ void PortaSullaFibraMedia(StatoSviluppo &s)
 
 void ValidaDati(StatoSviluppo &s)
 {
+    s.CampoErrato = CampoFigura::Nessuno;
     if (!CampiPositivi(s) || !SpessoreAccettabile(s))
         return;
     ConvertiFigure(s);
@@ -108,7 +126,8 @@ void ValidaDati(StatoSviluppo &s)
     // base say nothing of it (a side leaning outwards casts one past the other's).
     const FormaProiezione forma = FormaDellaProiezione(s);
     if (forma == FormaProiezione::LatiIncrociati) {
-        Rifiuta(s, QStringLiteral("Attenzione la proiezione non è congruente con un tronco di cono !"),
+        Rifiuta(s, CampoFigura::Nessuno,
+                QStringLiteral("Attenzione la proiezione non è congruente con un tronco di cono !"),
                 QStringLiteral("Errore lunghezze relative proiezioni lati sulla base !"));
         return;
     }
@@ -120,7 +139,7 @@ void ValidaDati(StatoSviluppo &s)
         s.ErroreDati = 1;
         return;
     }
-    if (std::fabs(s.Alfa - (s.PiGreco - s.Beta)) > k_SogliaParallele) {
+    if (!LatiParalleli(s)) {
         CalcolaVertice(s, s.XVerticeControllo, s.YVerticeControllo);
         if (s.LatoAC * std::sin(s.Alfa) > s.YVerticeControllo) {
             AvvisaNonTronco(s);

@@ -127,6 +127,11 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
         {QStringLiteral("Quote interne"), QStringLiteral("Quote esterne"), QStringLiteral("Quote medie")});
     cboQuote->setCurrentIndex(int(QuoteLamiera::Esterne));
     txtSpessore_Change();
+    // A figure longer than its field would be cut without a word: it cannot be typed.
+    for (QLineEdit *numero : {txtAC, txtAB, txtBD, txtSpessore})
+        numero->setMaxLength(10);
+    for (QLineEdit *angolo : {txtALPHA, txtBETA})
+        angolo->setMaxLength(6);
 
     const QList<QWidget *> ordine = {txtNome,       txtAC,       txtAB,       txtBD,      txtALPHA,
                                      txtBETA,       optChiudiAC, optChiudiBD, cmdCalcola, cboNomeTara,
@@ -180,7 +185,20 @@ void frmCalvetra::MostraFigure(const FigureSviluppo &figure)
     txtALPHA->setText(TrimBlank(figure.TestoAlfa));
     txtBETA->setText(TrimBlank(figure.TestoBeta));
     (QString(figure.ChiudiAC) == QLatin1String("T") ? optChiudiAC : optChiudiBD)->setChecked(true);
+    // The plate belongs to the development too: whatever the fields held from another one goes.
+    txtSpessore->setText(TrimBlank(figure.TestoSpessore));
+    cboQuote->setCurrentIndex(int(figure.Quote));
     Mostra();
+}
+
+void frmCalvetra::MostraRifiuto(CampoFigura campo)
+{
+    Mostra();
+    QLineEdit *const campi[] = {nullptr, txtAC, txtAB, txtBD, txtALPHA, txtBETA, txtSpessore};
+    if (QLineEdit *errato = campi[int(campo)]) {
+        errato->setFocus();
+        errato->selectAll();
+    }
 }
 
 void frmCalvetra::keyPressEvent(QKeyEvent *evento)
@@ -192,32 +210,43 @@ void frmCalvetra::keyPressEvent(QKeyEvent *evento)
     QWidget::keyPressEvent(evento);
 }
 
+void frmCalvetra::LeggiFigure(FigureSviluppo &figure) const
+{
+    figure.Nome = txtNome->text();
+    figure.TestoAC = txtAC->text();
+    figure.TestoAB = txtAB->text();
+    figure.TestoBD = txtBD->text();
+    figure.TestoAlfa = txtALPHA->text();
+    figure.TestoBeta = txtBETA->text();
+    // First letters of the words True and False; the two options exclude each other.
+    figure.ImpostaChiusura(optChiudiAC->isChecked() ? QStringLiteral("T") : QStringLiteral("F"));
+    figure.TestoSpessore = txtSpessore->text();
+    figure.Quote = cboQuote->currentIndex() < 0 ? QuoteLamiera::Esterne : QuoteLamiera(cboQuote->currentIndex());
+}
+
 void frmCalvetra::cmdCalcola_Click()
 {
     frmGrafico *attiva = m_guscio.FigliaAttiva();
-    const auto calcolo = [this, attiva] {
-        Nascondi();
-        StatoSviluppo &stato = m_guscio.Stato();
-        stato.Nome = txtNome->text();
-        stato.TestoAC = txtAC->text();
-        stato.TestoAB = txtAB->text();
-        stato.TestoBD = txtBD->text();
-        stato.TestoAlfa = txtALPHA->text();
-        stato.TestoBeta = txtBETA->text();
-        // First letters of the words True and False; the two options exclude each other.
-        stato.ImpostaChiusura(optChiudiAC->isChecked() ? QStringLiteral("T") : QStringLiteral("F"));
-        stato.TestoSpessore = txtSpessore->text();
-        stato.Quote = cboQuote->currentIndex() < 0 ? QuoteLamiera::Esterne : QuoteLamiera(cboQuote->currentIndex());
-        if (attiva)
-            attiva->ImpostaFigure(stato);
+    StatoSviluppo &stato = m_guscio.Stato();
+    LeggiFigure(stato);
+    // As typed: the validation rewrites a decimal comma in the state.
+    const FigureSviluppo figure = stato;
+    Nascondi();
+    // The window gets the figures only once they are developed: a refusal leaves it its own.
+    const auto calcolo = [&] {
         ContestoCalcolo contesto{stato, attiva, this};
-        CalcolaSviluppo(contesto);
-        if (attiva)
-            attiva->setWindowTitle(QStringLiteral("Grafico - Drenvik ") + TrimBlank(stato.Nome) + QLatin1Char('*'));
+        if (!CalcolaSviluppo(contesto))
+            return false;
+        if (attiva) {
+            attiva->ImpostaFigure(figure);
+            attiva->setWindowTitle(QStringLiteral("Grafico - Drenvik ") + TrimBlank(figure.Nome) + QLatin1Char('*'));
+        }
+        m_guscio.Avviso(QString()); // what the last job did is no news for this one
+        return true;
     };
-    // A figure too large to draw is told; the worksheet stays with what was typed, to correct it.
+    // Refused or too large to draw: back to what was typed, to correct it.
     if (!(attiva ? attiva->CalcolaQui(calcolo) : CalcolaOAvvisa(calcolo)))
-        Mostra();
+        MostraRifiuto(stato.CampoErrato);
 }
 
 void frmCalvetra::cmdTaraStampa_Click() { m_guscio.ManagerTaraturaStampante(); }

@@ -25,6 +25,10 @@ public:
 
     // The figures and closing side of a development, to change them and press "Calcola" again.
     void MostraFigure(const FigureSviluppo &figure);
+    // Shown again after a refused calculation, with the field at fault (if one) selected.
+    void MostraRifiuto(CampoFigura campo);
+    // The figures, closing side and plate as the fields hold them.
+    void LeggiFigure(FigureSviluppo &figure) const;
 
     void Form_Load();
     void cmdCalcola_Click();

@@ -3,6 +3,7 @@
 #include "app/IconaVorna.h"
 #include "calibration/frmTaraStampa.h"
 #include "development/PaginaGrafico.h"
+#include "fogli/frmStampaFogli.h"
 #include "platform/TestoFisso.h"
 #include "app/MDICalvetra.h"
 #include "tests/app/FinestreDiProva.h"
@@ -10,6 +11,7 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -126,6 +128,51 @@ private slots:
         QFile file(dxf);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(parti.captured(2).toInt(), int(file.readAll().count("VERTEX")));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // "Stam&pa" says what it printed; a printer that refuses the page is told, not ignored.
+    void stampaDetta()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        Calcola(frame, ConoDiProva());
+        frmGrafico *finestra = frame.FigliaAttiva();
+        const auto suPdf = [](const QString &pdf) {
+            return [pdf](QPrinter &stampante) {
+                stampante.setOutputFormat(QPrinter::PdfFormat);
+                stampante.setOutputFileName(pdf);
+                stampante.setPageSize(QPageSize(QPageSize::A3));
+            };
+        };
+        const QString pdf = m_cartella.percorso(QStringLiteral("stampa.pdf"));
+        finta.attendiStampante(true, suPdf(pdf));
+        finestra->mnuStampa_Click();
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Stampato lo sviluppo Pezzo"));
+
+        finta.attendiStampante(true, suPdf(m_cartella.percorso(QStringLiteral("manca/stampa.pdf"))));
+        finta.attendiBox(
+            QStringLiteral("Errore nella stampa dello sviluppo: la stampante non ha accettato la pagina!"));
+        finestra->mnuStampa_Click();
+        VERIFICA_COPIONE(finta);
+    }
+
+    // The true-size PDF says so in the status line.
+    void avvisoPdfGrandezzaNaturale()
+    {
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        Calcola(frame, ConoDiProva());
+        frame.FigliaAttiva()->mnuStampaNaturale_Click();
+        auto *dialogo = frame.findChild<frmStampaFogli *>();
+        QVERIFY(dialogo);
+        const QString pdf = m_cartella.percorso(QStringLiteral("fogli.pdf"));
+        finta.attendiSalva(pdf);
+        dialogo->cmdEsportaPdf_Click();
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        QCOMPARE(frame.statusBar()->currentMessage(),
+                 QStringLiteral("Esportato in PDF a grandezza naturale lo sviluppo Pezzo"));
         VERIFICA_COPIONE(finta);
     }
 

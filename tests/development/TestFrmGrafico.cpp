@@ -1,5 +1,6 @@
 // The development window: state labels, menus, unsaved checks, .tnt save and open, DXF export, drawing.
 #include "development/PaginaGrafico.h"
+#include "development/frmOrdinate.h"
 #include "platform/TestoFisso.h"
 #include "tests/app/FinestreDiProva.h"
 #include "tests/support/GuscioDiProva.h"
@@ -273,7 +274,7 @@ private slots:
         const RichiestaFile richiesta = finta.richiesteSalva().front();
         QCOMPARE(richiesta.filtro, QStringLiteral("(*.tnt)|*.tnt|All Files (*.*)|*.*"));
         QCOMPARE(richiesta.indiceFiltro, 1);
-        QCOMPARE(richiesta.nomePredefinito, Fissa(QStringLiteral("Tubo"), 40));
+        QCOMPARE(richiesta.nomePredefinito, QStringLiteral("Tubo"));
         QVERIFY(richiesta.chiediSovrascrittura);
         QCOMPARE(prima->lblSalvato->text(), QStringLiteral("salvato"));
         QCOMPARE(prima->windowTitle(), QStringLiteral("Grafico - Drenvik ") + file);
@@ -360,9 +361,9 @@ private slots:
         QTest::addColumn<bool>("salva");
         QTest::addColumn<QVariant>("nome"); // a null variant: the dialog cancelled
         QTest::addColumn<QString>("messaggio");
-        QTest::newRow("salva .TNT") << true << QVariant(m_cartella.percorso("MAIUSCOLO.TNT")) << k_SoloTnt;
+        QTest::newRow("salva .txt") << true << QVariant(m_cartella.percorso("ALTRO.txt")) << k_SoloTnt;
         QTest::newRow("salva annullato") << true << QVariant() << "";
-        QTest::newRow("apri .TNT") << false << QVariant(m_cartella.percorso("MAIUSCOLO.TNT")) << "Errore";
+        QTest::newRow("apri .txt") << false << QVariant(m_cartella.percorso("ALTRO.txt")) << "Errore";
         QTest::newRow("apri annullato") << false << QVariant() << "Errore";
     }
 
@@ -395,7 +396,7 @@ private slots:
             QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico - Drenvik"));
         }
         QCOMPARE(frame.Finestre().size(), 1);
-        QVERIFY(!QFile::exists(m_cartella.percorso("MAIUSCOLO.TNT")));
+        QVERIFY(!QFile::exists(m_cartella.percorso("ALTRO.txt")));
         VERIFICA_COPIONE(finta);
     }
 
@@ -428,12 +429,129 @@ private slots:
         QVERIFY(!finestra->mnuSalvaNome_Click());
 
         finestra->ImpostaSalvato(QStringLiteral("salvato"));
-        finta.attendiSalva(m_cartella.percorso(QStringLiteral("manca/dentro.tnt")));
-        finta.attendiBox(QStringLiteral("Errore nel salvataggio dello sviluppo"));
+        const QString manca = m_cartella.percorso(QStringLiteral("manca/dentro.tnt"));
+        finta.attendiSalva(manca);
+        finta.attendiBox(QStringLiteral("Errore nel salvataggio dello sviluppo\nImpossibile scrivere il file: ") +
+                         manca + QStringLiteral(": file o cartella inesistente"));
         QVERIFY(!finestra->mnuSalvaNome_Click());
         // A save that wrote nothing leaves the development marked unsaved.
         QCOMPARE(finestra->lblSalvato->text(), QStringLiteral("da salvare"));
         QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico - Drenvik"));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // Extensions in capitals, as old shares and other tools write them, are ours all the same.
+    void estensioniMaiuscole()
+    {
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        Calcola(frame, ConoDiProva());
+        frmGrafico *prima = frame.FigliaAttiva();
+        const QString tnt = m_cartella.percorso(QStringLiteral("PEZZO.TNT"));
+        finta.attendiSalva(tnt);
+        QVERIFY(prima->mnuSalvaNome_Click());
+        QCOMPARE(contenuto(tnt).size(), 122);
+        finta.attendiApri(tnt);
+        frmGrafico *seconda = frame.NuovaFinestra();
+        seconda->mnuApri_Click();
+        QCOMPARE(seconda->lblSalvato->text(), QStringLiteral("salvato"));
+        QCOMPARE(seconda->Pagina().Elenco().elementi().size(), prima->Pagina().Elenco().elementi().size());
+
+        const QString dxf = m_cartella.percorso(QStringLiteral("pezzo.DXF"));
+        finta.attendiSalva(dxf);
+        seconda->mnuEsporta_Click();
+        QVERIFY(contenuto(dxf).contains("SECTION"));
+        QVERIFY(!QFile::exists(dxf + QStringLiteral(".dxf")));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // The save dialog proposes the development's name without its padding; no name, nothing.
+    void nomeProposto_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("proposto");
+        QTest::newRow("nome") << "Riduzione 600-300"
+                              << "Riduzione 600-300";
+        QTest::newRow("tra spazi") << "  Cappa "
+                                   << "Cappa";
+        QTest::newRow("vuoto") << ""
+                               << "";
+    }
+
+    void nomeProposto()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, proposto);
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        Figure figure = ConoDiProva();
+        figure.nome = nome;
+        Calcola(frame, figure);
+        finta.attendiSalva(std::nullopt);
+        QVERIFY(!frame.FigliaAttiva()->mnuSalvaNome_Click());
+        QCOMPARE(finta.richiesteSalva().front().nomePredefinito, proposto);
+        VERIFICA_COPIONE(finta);
+    }
+
+    // The status line says what each completed action did; a new job clears the last one's line.
+    void avvisi()
+    {
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        Calcola(frame, ConoDiProva());
+        const QString tnt = m_cartella.percorso(QStringLiteral("avvisi.tnt"));
+        finta.attendiSalva(tnt);
+        QVERIFY(finestra->mnuSalvaNome_Click());
+        QCOMPARE(frame.avvisi.last(), QStringLiteral("Salvato ") + tnt);
+        Calcola(frame, CilindroDiProva());
+        QCOMPARE(frame.avvisi.last(), QString());
+        finta.attendiApri(tnt);
+        frmGrafico *aperta = frame.NuovaFinestra();
+        aperta->mnuApri_Click();
+        QCOMPARE(frame.avvisi.last(), QStringLiteral("Aperto ") + tnt);
+
+        aperta->mnuTabellaGeneratrici_Click();
+        auto *tabella = aperta->findChild<frmOrdinate *>();
+        QVERIFY(tabella);
+        const QString csv = m_cartella.percorso(QStringLiteral("avvisi.csv"));
+        finta.attendiSalva(csv);
+        tabella->cmdEsportaCsv_Click();
+        QVERIFY(QFileInfo(csv).size() > 0);
+        QCOMPARE(frame.avvisi.last(), QStringLiteral("Esportato ") + csv);
+        tabella->close();
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A file whose figures are refused, opened over a saved development: the labels show the
+    // file's figures, to correct them; no drawing of the other development stays beside them.
+    void apertoRifiutatoSuUnoSviluppo()
+    {
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        Calcola(frame, ConoDiProva());
+        finestra->ImpostaSalvataggio(Salvataggio::Salvato);
+        RecordSviluppo record;
+        record.Nome = QStringLiteral("Rotto");
+        record.TestoAC = QStringLiteral("60");
+        record.TestoAB = QStringLiteral("120");
+        record.TestoBD = QStringLiteral("x");
+        record.TestoAlfa = QStringLiteral("60");
+        record.TestoBeta = QStringLiteral("60");
+        record.ImpostaChiusura(QStringLiteral("F"));
+        const QString file = m_cartella.percorso(QStringLiteral("rotto.tnt"));
+        QCOMPARE(ScriviRecordSviluppo(file, record), EsitoFileSviluppo::Ok);
+        finta.attendiApri(file);
+        finta.attendiBox(QStringLiteral("BD deve essere un numero >0!"), Pulsanti::OK, QStringLiteral("Errore su BD"));
+        finestra->mnuApri_Click();
+        QCOMPARE(finestra->lblBD->text(), Fissa(QStringLiteral("x"), 10));
+        QVERIFY(finestra->Pagina().Elenco().elementi().empty());
+        QCOMPARE(frame.avvisi.last(), QString());
         VERIFICA_COPIONE(finta);
     }
 

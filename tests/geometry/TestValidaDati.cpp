@@ -1,6 +1,8 @@
 // Validation of the typed figures: messages and their order, decimal comma, conversion, apex.
+#include "geometry/FormaProiezione.h"
 #include "geometry/SceltaForma.h"
 #include "geometry/ValidaDati.h"
+#include "platform/PiattaformaSilenziosa.h"
 #include "tests/geometry/Figure.h"
 #include "tests/support/Confronto.h"
 #include "tests/support/PiattaformaFinta.h"
@@ -38,8 +40,19 @@ private slots:
             << "Errore su AB";
         QTest::newRow("BD zero") << Con(k_Buone, &Figure::BD, "0") << "BD deve essere un numero >0!"
                                  << "Errore su BD";
-        QTest::newRow("Alfa exponent") << Con(k_Buone, &Figure::Alfa, "1e5") << "Alfa deve essere un numero >0!"
-                                       << "Errore su Alfa";
+        // A number to the user, refused for what a field holds: plain digits, up to its width.
+        QTest::newRow("Alfa exponent")
+            << Con(k_Buone, &Figure::Alfa, "1e5")
+            << "Alfa deve essere un numero >0, scritto in cifre senza esponente e in non più di 6 caratteri!"
+            << "Errore su Alfa";
+        QTest::newRow("AB exponent")
+            << Con(k_Buone, &Figure::AB, "1e9")
+            << "AB deve essere un numero >0, scritto in cifre senza esponente e in non più di 10 caratteri!"
+            << "Errore su AB";
+        QTest::newRow("AC exponent with a comma")
+            << Con(k_Buone, &Figure::AC, "1,5E+2")
+            << "AC deve essere un numero > 0, scritto in cifre senza esponente e in non più di 10 caratteri!"
+            << "Errore su AC";
         QTest::newRow("Beta blank") << Con(k_Buone, &Figure::Beta, "   ") << "Beta deve essere un numero >0!"
                                     << "Errore su Beta";
         QTest::newRow("sides too long for the base")
@@ -238,6 +251,52 @@ private slots:
         QCOMPARE(s.ErroreDati, std::int16_t(0));
         QCOMPARE(s.XVerticeControllo, -7.0);
         VERIFICA_COPIONE(finta);
+    }
+
+    // The worksheet selects the field a refusal names; a refused projection names none.
+    void campoErrato_data()
+    {
+        QTest::addColumn<Figure>("figure");
+        QTest::addColumn<QString>("spessore");
+        QTest::addColumn<int>("campo");
+        QTest::newRow("AB") << Con(k_Buone, &Figure::AB, "1e9") << "" << int(CampoFigura::AB);
+        QTest::newRow("Beta") << Con(k_Buone, &Figure::Beta, "0") << "" << int(CampoFigura::Beta);
+        QTest::newRow("plate letters") << k_Buone << "x" << int(CampoFigura::Spessore);
+        QTest::newRow("plate too thick") << k_Buone << "90" << int(CampoFigura::Spessore);
+        QTest::newRow("projection") << Figure{"50", "100", "50", "100", "100"} << "" << int(CampoFigura::Nessuno);
+    }
+    void campoErrato()
+    {
+        QFETCH(Figure, figure);
+        QFETCH(QString, spessore);
+        QFETCH(int, campo);
+        // The messages are the other tests' concern: nobody at the screen answers them here.
+        PiattaformaSilenziosa silenziosa;
+        Piattaforma::installa(&silenziosa);
+        StatoSviluppo s;
+        ImpostaFigure(s, figure);
+        s.TestoSpessore = spessore;
+        s.CampoErrato = CampoFigura::BD; // left by an earlier refusal
+        ValidaDati(s);
+        Piattaforma::installa(nullptr);
+        QCOMPARE(s.ErroreDati, std::int16_t(1));
+        QCOMPARE(int(s.CampoErrato), campo);
+    }
+
+    // At exactly the threshold the validation and the shape choice take the same side: not
+    // parallel, so the apex is checked. Here it lies under the base (the sides nearly lie on it).
+    void sogliaParallele()
+    {
+        StatoSviluppo s;
+        s.PiGreco = k_PiGreco;
+        s.Beta = std::nextafter(k_PiGreco, 0.0);
+        s.Alfa = (s.PiGreco - s.Beta) + 0.001;
+        QCOMPARE(std::fabs(s.Alfa - (s.PiGreco - s.Beta)), 0.001);
+        s.BaseAB = 100;
+        s.LatoAC = s.LatoBD = 50;
+        PuntiProiezione(s);
+        QVERIFY(!FormaCilindro(s));
+        QCOMPARE(FormaDellaProiezione(s), FormaProiezione::NonTronco);
     }
 
     void baseCongruente()

@@ -89,7 +89,8 @@ private slots:
         const QString cartella = m_cartella.percorso(QStringLiteral("occupato.tnt"));
         QVERIFY(QDir().mkpath(cartella));
         finta.attendiSalva(cartella);
-        finta.attendiBox(QStringLiteral("Errore nel salvataggio dello sviluppo"));
+        finta.attendiBox(QStringLiteral("Errore nel salvataggio dello sviluppo\nImpossibile scrivere il file: ") +
+                         cartella + QStringLiteral(": è una cartella"));
         QVERIFY(!finestra->mnuSalvaNome_Click());
         QCOMPARE(finestra->lblSalvato->text(), QStringLiteral("da salvare"));
         QVERIFY(QFileInfo(cartella).isDir() && QDir(cartella).isEmpty());

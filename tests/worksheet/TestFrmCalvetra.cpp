@@ -1,8 +1,10 @@
 // The worksheet: its controls, the first start's calibration file, and what "Calcola" writes.
 #include "calibration/FileTaratura.h"
 #include "development/PaginaGrafico.h"
+#include "geometry/SceltaForma.h"
 #include "platform/TestoFisso.h"
 #include "tests/app/FinestreDiProva.h"
+#include "tests/development/FileDiProva.h"
 #include "tests/support/GuscioDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 
@@ -13,10 +15,22 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 
 #include <sys/stat.h>
 
 Q_DECLARE_METATYPE(Figure)
+
+namespace {
+// A drawing as text, to tell whether it changed.
+QStringList Impronta(const frmGrafico &finestra)
+{
+    QStringList impronta;
+    for (const ElementoDisegno &e : finestra.Pagina().Elenco().elementi())
+        impronta << QStringLiteral("%1 %2 %3 %4 %5").arg(e.x1).arg(e.y1).arg(e.x2).arg(e.y2).arg(e.testo);
+    return impronta;
+}
+} // namespace
 
 class TestFrmCalvetra : public QObject {
     Q_OBJECT
@@ -272,7 +286,8 @@ private slots:
         VERIFICA_COPIONE(finta);
     }
 
-    // An empty AC: the validation's message; labels and caption still set, the old drawing kept.
+    // An empty AC: the validation's message; the window keeps its development, drawing and
+    // caption, and the worksheet comes back with AC selected.
     void calcolaConACVuoto()
     {
         PiattaformaFinta finta;
@@ -280,17 +295,174 @@ private slots:
         frame.show();
         frmGrafico *finestra = frame.FigliaAttiva();
         Calcola(frame, ConoDiProva());
-        const auto disegno = finestra->Pagina().Elenco().elementi().size();
+        const QStringList disegno = Impronta(*finestra);
         Figure senzaAC = CilindroDiProva();
         senzaAC.ac.clear();
         finta.attendiBox(QStringLiteral("AC deve essere un numero > 0!"), Pulsanti::OK, QStringLiteral("Errore su AC"));
         Calcola(frame, senzaAC);
-        QCOMPARE(finestra->lblAC->text(), QString(10, QLatin1Char(' ')));
-        QCOMPARE(finestra->lblNome->text(), Fissa(QStringLiteral("Tubo"), 40));
-        QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico - Drenvik Tubo*"));
-        QCOMPARE(finestra->Pagina().Elenco().elementi().size(), disegno);
+        QCOMPARE(finestra->lblAC->text(), Fissa(QStringLiteral("60"), 10));
+        QCOMPARE(finestra->lblNome->text(), Fissa(QStringLiteral("Pezzo"), 40));
+        QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico - Drenvik Pezzo*"));
+        QCOMPARE(Impronta(*finestra), disegno);
         QCOMPARE(finestra->lblSalvato->text(), QStringLiteral("da salvare"));
-        QVERIFY(!frame.foglio()->isVisible());
+        QVERIFY(frame.foglio()->isVisible());
+        QCOMPARE(frame.foglio()->focusWidget(), frame.foglio()->txtAC);
+        QCOMPARE(frame.foglio()->txtNome->text(), QStringLiteral("Tubo"));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // "Modifica sviluppo" of a saved job brings back its plate, whatever the worksheet held from
+    // another job: calculated again untouched, it develops and saves the very same blank.
+    void modificaConSpessore_data()
+    {
+        QTest::addColumn<QString>("spessore");
+        QTest::addColumn<int>("quote");
+        QTest::newRow("3 mm, quote esterne") << "3" << int(QuoteLamiera::Esterne);
+        QTest::newRow("3 mm, quote interne") << "3" << int(QuoteLamiera::Interne);
+        QTest::newRow("senza spessore") << "" << int(QuoteLamiera::Esterne);
+    }
+
+    void modificaConSpessore()
+    {
+        QFETCH(QString, spessore);
+        QFETCH(int, quote);
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        frmCalvetra &foglio = FoglioDi(frame);
+        const Figure riduzione{QStringLiteral("Riduzione 600-300"), "300", "600", "300", "60", "60", false};
+        foglio.txtSpessore->setText(spessore);
+        foglio.cboQuote->setCurrentIndex(quote);
+        Calcola(frame, riduzione);
+        const QString file = m_cartella.percorso(QStringLiteral("riduzione.tnt"));
+        finta.attendiSalva(file);
+        QVERIFY(frame.FigliaAttiva()->mnuSalvaNome_Click());
+
+        // Another job's plate is left on the worksheet; the saved job opens in a window of its own.
+        foglio.txtSpessore->setText(QStringLiteral("5"));
+        foglio.cboQuote->setCurrentIndex(int(QuoteLamiera::Interne));
+        finta.attendiApri(file);
+        frmGrafico *finestra = frame.NuovaFinestra();
+        finestra->mnuApri_Click();
+        const double salvata = frame.Stato().SommaAB;
+        finestra->mnuModificaSviluppo_Click();
+        QVERIFY(foglio.isVisible());
+        QCOMPARE(foglio.txtSpessore->text(), spessore);
+        QCOMPARE(foglio.cboQuote->currentIndex(), quote);
+        foglio.cmdCalcola_Click();
+        QCOMPARE(frame.Stato().SommaAB, salvata);
+        // The plate changes the blank by more than a millimetre: it was really developed.
+        StatoSviluppo nuda;
+        static_cast<FigureSviluppo &>(nuda) = FigureDelleEtichette(finestra->Etichette());
+        nuda.TestoSpessore = QString();
+        QVERIFY(SviluppaSenzaDisegno(nuda));
+        QCOMPARE(std::abs(nuda.SommaAB - salvata) > 1, !spessore.isEmpty());
+
+        const QString copia = m_cartella.percorso(QStringLiteral("copia.tnt"));
+        finta.attendiSalva(copia);
+        QVERIFY(finestra->mnuSalvaNome_Click());
+        QCOMPARE(LeggiTutto(copia), LeggiTutto(file));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A refused edit of a saved job: the window keeps the job, its drawing, its saved state and
+    // caption; the worksheet comes back with what was typed and the field at fault selected; a
+    // save then writes the job shown, which opens again.
+    void modificaRifiutata_data()
+    {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<QString>("titolo");
+        QTest::addColumn<bool>("selezionato");
+        QTest::newRow("no cone") << "txtBD"
+                                 << "130"
+                                 << "La proiezione non è un tronco di cono !"
+                                 << "Attenzione!" << false;
+        QTest::newRow("sides crossing") << "txtAB"
+                                        << "50"
+                                        << "Attenzione la proiezione non è congruente con un tronco di cono !"
+                                        << "Errore lunghezze relative proiezioni lati sulla base !" << false;
+        QTest::newRow("exponent") << "txtAB"
+                                  << "1e9"
+                                  << "AB deve essere un numero >0, scritto in cifre senza esponente e in non più di "
+                                     "10 caratteri!"
+                                  << "Errore su AB" << true;
+        QTest::newRow("plate too thick") << "txtSpessore"
+                                         << "90"
+                                         << "Lo spessore è troppo grande per le misure del tronco!"
+                                         << "Errore su Spessore" << true;
+    }
+
+    void modificaRifiutata()
+    {
+        QFETCH(QString, campo);
+        QFETCH(QString, testo);
+        QFETCH(QString, prompt);
+        QFETCH(QString, titolo);
+        QFETCH(bool, selezionato);
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        Calcola(frame, ConoDiProva());
+        const QString file = m_cartella.percorso(QStringLiteral("lavoro.tnt"));
+        finta.attendiSalva(file);
+        QVERIFY(finestra->mnuSalvaNome_Click());
+        const QByteArray salvato = LeggiTutto(file);
+        const QStringList disegno = Impronta(*finestra);
+        const QString didascalia = finestra->windowTitle();
+
+        finestra->mnuModificaSviluppo_Click();
+        frmCalvetra &foglio = *frame.foglio();
+        auto *errato = foglio.findChild<QLineEdit *>(campo);
+        errato->setText(testo);
+        finta.attendiBox(prompt, Pulsanti::OK, titolo);
+        foglio.cmdCalcola_Click();
+
+        QCOMPARE(finestra->lblSalvato->text(), QStringLiteral("salvato"));
+        QCOMPARE(finestra->windowTitle(), didascalia);
+        QCOMPARE(Impronta(*finestra), disegno);
+        QCOMPARE(finestra->lblAB->text(), Fissa(QStringLiteral("120"), 10));
+        QCOMPARE(finestra->lblBD->text(), Fissa(QStringLiteral("60"), 10));
+        QVERIFY(foglio.isVisible());
+        QCOMPARE(errato->text(), testo);
+        if (selezionato) {
+            QCOMPARE(foglio.focusWidget(), errato);
+            QCOMPARE(errato->selectedText(), testo);
+        }
+
+        foglio.cmdEsci_Click();
+        const QString copia = m_cartella.percorso(QStringLiteral("copia.tnt"));
+        finta.attendiSalva(copia);
+        finestra->findChild<QAction *>(QStringLiteral("mnuSalvaNome"))->trigger();
+        QCOMPARE(LeggiTutto(copia), salvato);
+        finta.attendiApri(copia);
+        frmGrafico *riaperta = frame.NuovaFinestra();
+        riaperta->mnuApri_Click();
+        QCOMPARE(Impronta(*riaperta), disegno);
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A new job refused in an empty window leaves nothing to save.
+    void nuovoRifiutatoInFinestraVuota()
+    {
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        Figure noCono = ConoDiProva();
+        noCono.bd = QStringLiteral("130");
+        finta.attendiBox(QStringLiteral("La proiezione non è un tronco di cono !"), Pulsanti::OK,
+                         QStringLiteral("Attenzione!"));
+        Calcola(frame, noCono);
+        QVERIFY(finestra->Pagina().Elenco().elementi().empty());
+        QCOMPARE(finestra->lblSalvato->text(), QString());
+        QCOMPARE(finestra->lblBD->text(), QStringLiteral("60."));
+        QCOMPARE(finestra->windowTitle(), QStringLiteral("Grafico - Drenvik"));
+        QVERIFY(frame.foglio()->isVisible());
+        finta.attendiBox(QStringLiteral("Nessun sviluppo da salvare! Premere OK per continuare"));
+        QVERIFY(!finestra->mnuSalvaNome_Click());
         VERIFICA_COPIONE(finta);
     }
 
