@@ -6,9 +6,11 @@
 #include "calibration/FileTaratura.h"
 #include "development/EsportaCsv.h"
 #include "development/EsportaDxf.h"
+#include "development/NomeConEstensione.h"
 #include "development/OpzioniLamiera.h"
 #include "development/RecordSviluppo.h"
 #include "development/TaraturaCarta.h"
+#include "development/ValoreOpzione.h"
 #include "fogli/EsportaPdf.h"
 #include "fogli/MessaggiFogli.h"
 #include "platform/TestoFisso.h"
@@ -79,9 +81,9 @@ int errore(const QString &testo)
 // The names must not be swapped by mistake: a .tnt file is never the one written.
 std::optional<int> nomiRifiutati(const QString &origine, const QString &destinazione, const QString &estensione)
 {
-    if (!origine.endsWith(QLatin1String(".tnt")))
+    if (!HaEstensione(origine, QStringLiteral(".tnt")))
         return errore(QStringLiteral("Il file da esportare deve avere estensione .tnt: ") + origine);
-    if (!destinazione.endsWith(estensione, Qt::CaseInsensitive))
+    if (!HaEstensione(destinazione, estensione))
         return errore(QStringLiteral("Il file di destinazione deve avere estensione ") + estensione +
                       QStringLiteral(": ") + destinazione);
     return std::nullopt;
@@ -167,8 +169,15 @@ std::optional<OrientamentoFogli> orientamentoDi(const QString &nome)
 // The options after the two names into `opzioni` and `taratura`, or the exit code of a wrong one.
 std::optional<int> leggiOpzioniPdf(const QStringList &argomenti, OpzioniPdf &opzioni, QString &taratura)
 {
+    const QStringList opzioniPdf{QStringLiteral("--paper"), QStringLiteral("--orientation"),
+                                 QStringLiteral("--overlap"), QStringLiteral("--calibration")};
     for (int i = 2; i < argomenti.size(); i += 2) {
         const QString &nome = argomenti[i], &valore = argomenti[i + 1];
+        if (!opzioniPdf.contains(nome))
+            return usoSbagliato(QStringLiteral("Opzione sconosciuta: ") + nome);
+        // A blank calibration would quietly print without one.
+        if (const auto rifiuto = ValoreRifiutato(argomenti, i))
+            return usoSbagliato(*rifiuto);
         if (nome == QLatin1String("--paper")) {
             const auto carta = cartaDi(valore);
             if (!carta)
@@ -184,10 +193,8 @@ std::optional<int> leggiOpzioniPdf(const QStringList &argomenti, OpzioniPdf &opz
             opzioni.sovrapposizione = QLocale::c().toDouble(valore, &numero);
             if (!numero)
                 return usoSbagliato(QStringLiteral("Sovrapposizione non valida: ") + valore);
-        } else if (nome == QLatin1String("--calibration")) {
-            taratura = valore;
         } else {
-            return usoSbagliato(QStringLiteral("Opzione sconosciuta: ") + nome);
+            taratura = valore;
         }
     }
     return std::nullopt;
