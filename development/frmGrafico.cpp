@@ -321,7 +321,7 @@ void frmGrafico::SelezionaFile()
         return;
     }
     if (g_buffer.CodaScaduta)
-        AvvisaCodaScaduta(nome);
+        AvvisaCodaScaduta(nome, g_buffer);
     attiva->CalcolaQui([&] {
         attiva->ScriviEtichette(EtichetteDaRecord(g_buffer));
         StatoSviluppo &stato = m_guscio.Stato();
