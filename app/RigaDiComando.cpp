@@ -91,20 +91,22 @@ std::optional<int> nomiRifiutati(const QString &origine, const QString &destinaz
     return std::nullopt;
 }
 
+// An input that cannot be read, told by the name it was given.
+int illeggibile(const QString &nome, bool mancante, const QString &motivo)
+{
+    if (mancante)
+        return errore(QStringLiteral("File inesistente: ") + nome);
+    return errore(QStringLiteral("Impossibile leggere il file: ") + nome + QStringLiteral(": ") + motivo);
+}
+
 // The figures of `origine`, or the exit code of a file that cannot be read (already told).
 std::optional<int> leggiFigure(const FileDellaRiga &origine, RecordSviluppo &buffer)
 {
     QString motivo;
-    switch (LeggiRecordSviluppo(origine.percorso, buffer, &motivo)) {
-    case EsitoFileSviluppo::Ok:
+    const EsitoFileSviluppo esito = LeggiRecordSviluppo(origine.percorso, buffer, &motivo);
+    if (esito == EsitoFileSviluppo::Ok)
         return std::nullopt;
-    case EsitoFileSviluppo::Mancante:
-        return errore(QStringLiteral("File inesistente: ") + origine.mostrato);
-    case EsitoFileSviluppo::NonLeggibile:
-    case EsitoFileSviluppo::NonScrivibile:
-        break;
-    }
-    return errore(QStringLiteral("Impossibile leggere il file: ") + origine.mostrato + QStringLiteral(": ") + motivo);
+    return illeggibile(origine.mostrato, esito == EsitoFileSviluppo::Mancante, motivo);
 }
 
 // The two files of an export as the system names them, or the exit code of one that cannot be
@@ -112,12 +114,8 @@ std::optional<int> leggiFigure(const FileDellaRiga &origine, RecordSviluppo &buf
 std::optional<int> trovaFile(const NomiDellaRiga &nomi, const QString &origine, const QString &destinazione,
                              FileDellaRiga &da, FileDellaRiga &a)
 {
-    if (const int numero = nomi.Trova(origine, false, da)) {
-        if (numero == ENOENT)
-            return errore(QStringLiteral("File inesistente: ") + origine);
-        return errore(QStringLiteral("Impossibile leggere il file: ") + origine + QStringLiteral(": ") +
-                      MotivoNome(numero));
-    }
+    if (const int numero = nomi.Trova(origine, false, da))
+        return illeggibile(origine, numero == ENOENT, MotivoNome(numero));
     if (const int numero = nomi.Trova(destinazione, true, a))
         return errore(MessaggioEsportazione(EsitoEsportazione::NonScrivibile, destinazione, MotivoNome(numero)));
     return std::nullopt;
