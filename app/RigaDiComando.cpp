@@ -1,15 +1,18 @@
 // The batch commands: export a .tnt development as DXF, CSV or tiled PDF, help and version; no display needed.
 #include "app/RigaDiComando.h"
 
+#include "app/NomiDellaRiga.h"
 #include "app/PiattaformaConsole.h"
 #include "calibration/ControlliTara.h"
 #include "calibration/FileTaratura.h"
 #include "calibration/TaraturaPerNome.h"
 #include "development/EsportaCsv.h"
 #include "development/EsportaDxf.h"
+#include "development/NomeConEstensione.h"
 #include "development/OpzioniLamiera.h"
 #include "development/RecordSviluppo.h"
 #include "development/TaraturaCarta.h"
+#include "development/ValoreOpzione.h"
 #include "fogli/EsportaPdf.h"
 #include "fogli/MessaggiFogli.h"
 #include "platform/TestoFisso.h"
@@ -19,6 +22,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <functional>
 
@@ -80,28 +84,42 @@ int errore(const QString &testo)
 // The names must not be swapped by mistake: a .tnt file is never the one written.
 std::optional<int> nomiRifiutati(const QString &origine, const QString &destinazione, const QString &estensione)
 {
-    if (!origine.endsWith(QLatin1String(".tnt")))
+    if (!HaEstensione(origine, QStringLiteral(".tnt")))
         return errore(QStringLiteral("Il file da esportare deve avere estensione .tnt: ") + origine);
-    if (!destinazione.endsWith(estensione, Qt::CaseInsensitive))
+    if (!HaEstensione(destinazione, estensione))
         return errore(QStringLiteral("Il file di destinazione deve avere estensione ") + estensione +
                       QStringLiteral(": ") + destinazione);
     return std::nullopt;
 }
 
+// An input that cannot be read, told by the name it was given.
+int illeggibile(const QString &nome, bool mancante, const QString &motivo)
+{
+    if (mancante)
+        return errore(QStringLiteral("File inesistente: ") + nome);
+    return errore(QStringLiteral("Impossibile leggere il file: ") + nome + QStringLiteral(": ") + motivo);
+}
+
 // The figures of `origine`, or the exit code of a file that cannot be read (already told).
-std::optional<int> leggiFigure(const QString &origine, RecordSviluppo &buffer)
+std::optional<int> leggiFigure(const FileDellaRiga &origine, RecordSviluppo &buffer)
 {
     QString motivo;
-    switch (LeggiRecordSviluppo(origine, buffer, &motivo)) {
-    case EsitoFileSviluppo::Ok:
+    const EsitoFileSviluppo esito = LeggiRecordSviluppo(origine.percorso, buffer, &motivo);
+    if (esito == EsitoFileSviluppo::Ok)
         return std::nullopt;
-    case EsitoFileSviluppo::Mancante:
-        return errore(QStringLiteral("File inesistente: ") + origine);
-    case EsitoFileSviluppo::NonLeggibile:
-    case EsitoFileSviluppo::NonScrivibile:
-        break;
-    }
-    return errore(QStringLiteral("Impossibile leggere il file: ") + origine + QStringLiteral(": ") + motivo);
+    return illeggibile(origine.mostrato, esito == EsitoFileSviluppo::Mancante, motivo);
+}
+
+// The two files of an export as the system names them, or the exit code of one that cannot be
+// reached (already told).
+std::optional<int> trovaFile(const NomiDellaRiga &nomi, const QString &origine, const QString &destinazione,
+                             FileDellaRiga &da, FileDellaRiga &a)
+{
+    if (const int numero = nomi.Trova(origine, false, da))
+        return illeggibile(origine, numero == ENOENT, MotivoNome(numero));
+    if (const int numero = nomi.Trova(destinazione, true, a))
+        return errore(MessaggioEsportazione(EsitoEsportazione::NonScrivibile, destinazione, MotivoNome(numero)));
+    return std::nullopt;
 }
 
 // The messages of the exports go to stderr while it lives.
@@ -130,7 +148,8 @@ int uscitaEsportazione(EsitoEsportazione esito, const QString &destinazione, con
     return errore(MessaggioEsportazione(esito, destinazione, motivo));
 }
 
-int esporta(const QString &origine, const QString &destinazione, Esportatore esportatore, const OpzioniLamiera &lamiera)
+int esporta(const FileDellaRiga &origine, const FileDellaRiga &destinazione, Esportatore esportatore,
+            const OpzioniLamiera &lamiera)
 {
     RecordSviluppo buffer;
     if (const auto uscita = leggiFigure(origine, buffer))
@@ -139,8 +158,9 @@ int esporta(const QString &origine, const QString &destinazione, Esportatore esp
     QString motivo;
     const ConsoleInstallata console;
     if (buffer.CodaScaduta && !lamiera.spessore)
-        AvvisaCodaScaduta(origine);
-    return uscitaEsportazione(esportatore(buffer, destinazione, origine, &motivo), destinazione, motivo);
+        AvvisaCodaScaduta(origine.mostrato, buffer);
+    const EsitoEsportazione esito = esportatore(buffer, destinazione.percorso, origine.percorso, &motivo);
+    return uscitaEsportazione(esito, destinazione.mostrato, motivo);
 }
 
 // --paper's names, as the usage lists them.
@@ -168,8 +188,15 @@ std::optional<OrientamentoFogli> orientamentoDi(const QString &nome)
 // The options after the two names into `opzioni` and `taratura`, or the exit code of a wrong one.
 std::optional<int> leggiOpzioniPdf(const QStringList &argomenti, OpzioniPdf &opzioni, QString &taratura)
 {
+    const QStringList opzioniPdf{QStringLiteral("--paper"), QStringLiteral("--orientation"),
+                                 QStringLiteral("--overlap"), QStringLiteral("--calibration")};
     for (int i = 2; i < argomenti.size(); i += 2) {
         const QString &nome = argomenti[i], &valore = argomenti[i + 1];
+        if (!opzioniPdf.contains(nome))
+            return usoSbagliato(QStringLiteral("Opzione sconosciuta: ") + nome);
+        // A blank calibration would quietly print without one.
+        if (const auto rifiuto = ValoreRifiutato(argomenti, i))
+            return usoSbagliato(*rifiuto);
         if (nome == QLatin1String("--paper")) {
             const auto carta = cartaDi(valore);
             if (!carta)
@@ -185,10 +212,8 @@ std::optional<int> leggiOpzioniPdf(const QStringList &argomenti, OpzioniPdf &opz
             opzioni.sovrapposizione = QLocale::c().toDouble(valore, &numero);
             if (!numero)
                 return usoSbagliato(QStringLiteral("Sovrapposizione non valida: ") + valore);
-        } else if (nome == QLatin1String("--calibration")) {
-            taratura = valore;
         } else {
-            return usoSbagliato(QStringLiteral("Opzione sconosciuta: ") + nome);
+            taratura = valore;
         }
     }
     return std::nullopt;
@@ -216,7 +241,7 @@ int uscitaFogli(ErroreFogli errore, const OpzioniPdf &opzioni)
                                                                                     : UscitaErroreFile;
 }
 
-int esportaPdf(const QStringList &argomenti, char *programma)
+int esportaPdf(const QStringList &argomenti, const NomiDellaRiga &nomi, char *programma)
 {
     if (argomenti.size() < 2 || argomenti.size() % 2 != 0)
         return usoSbagliato(QStringLiteral("Numero di argomenti errato per --export-pdf"));
@@ -235,12 +260,15 @@ int esportaPdf(const QStringList &argomenti, char *programma)
                                          "--orientation portrait non è ammesso"));
         opzioni.orientamento = OrientamentoFogli::Orizzontale;
     }
+    FileDellaRiga da, a;
+    if (const auto uscita = trovaFile(nomi, origine, destinazione, da, a))
+        return *uscita;
     RecordSviluppo buffer;
-    if (const auto uscita = leggiFigure(origine, buffer))
+    if (const auto uscita = leggiFigure(da, buffer))
         return *uscita;
     const ConsoleInstallata console;
     if (buffer.CodaScaduta)
-        AvvisaCodaScaduta(origine);
+        AvvisaCodaScaduta(origine, buffer);
     if (!taratura.isEmpty())
         if (const auto uscita = correzioneDi(taratura, opzioni))
             return *uscita;
@@ -253,7 +281,7 @@ int esportaPdf(const QStringList &argomenti, char *programma)
     char *argv[] = {programma, nullptr};
     const QGuiApplication applicazione(argc, argv);
     QString motivo;
-    const EsitoPdf esito = EsportaPdf(buffer, opzioni, destinazione, origine, &motivo);
+    const EsitoPdf esito = EsportaPdf(buffer, opzioni, a.percorso, da.percorso, &motivo);
     if (esito.errore != ErroreFogli::Nessuno)
         return uscitaFogli(esito.errore, opzioni);
     return uscitaEsportazione(esito.esito, destinazione, motivo);
@@ -262,15 +290,16 @@ int esportaPdf(const QStringList &argomenti, char *programma)
 
 std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
 {
+    NomiDellaRiga nomi;
     QStringList argomenti;
     for (int i = 1; i < argc; ++i)
-        argomenti << QString::fromLocal8Bit(argv[i]);
+        argomenti << nomi.Testo(argv[i]);
     if (argomenti.isEmpty())
         return std::nullopt;
 
     const QString comando = argomenti.first();
     if (comando == QLatin1String("--export-pdf"))
-        return esportaPdf(argomenti.mid(1), argv[0]);
+        return esportaPdf(argomenti.mid(1), nomi, argv[0]);
     // The DXF's options may stand anywhere after the command.
     OpzioniDxf opzioni;
     if (comando == QLatin1String("--export-dxf")) {
@@ -308,5 +337,8 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
     const Esportatore esportaDxf = [opzioni](const FigureSviluppo &f, const QString &p, const QString &o, QString *m) {
         return EsportaDxf(f, p, o, m, opzioni);
     };
-    return esporta(argomenti[1], argomenti[2], dxf ? esportaDxf : Esportatore(&EsportaCsv), lamiera);
+    FileDellaRiga origine, destinazione;
+    if (const auto uscita = trovaFile(nomi, argomenti[1], argomenti[2], origine, destinazione))
+        return uscita;
+    return esporta(origine, destinazione, dxf ? esportaDxf : Esportatore(&EsportaCsv), lamiera);
 }

@@ -54,10 +54,15 @@ EsitoCoda LeggiCoda(const QByteArray &coda, const QByteArray &record, FigureSvil
 {
     if (!ECodaSviluppo(coda))
         return EsitoCoda::Assente;
+    if (coda.size() < k_LunghezzaCodaSviluppo)
+        return EsitoCoda::Incompleta;
     const QByteArray testa = coda.left(k_InizioControllo);
-    const auto quote = QuoteDaLettera(coda.size() > k_PosizioneQuote ? coda.at(k_PosizioneQuote) : '\0');
-    if (coda.size() != k_LunghezzaCodaSviluppo || !coda.startsWith(k_Etichetta) || !quote ||
-        coda.mid(k_InizioControllo) != Controllo(record, testa))
+    const auto quote = QuoteDaLettera(coda.at(k_PosizioneQuote));
+    if (!coda.startsWith(k_Etichetta) || !quote)
+        return EsitoCoda::Sconosciuta;
+    // Bytes after a trailer whose checksum holds (an editor's line end, a copy's end-of-file
+    // mark) change nothing of the plate it vouches for.
+    if (coda.mid(k_InizioControllo, k_LunghezzaCodaSviluppo - k_InizioControllo) != Controllo(record, testa))
         return EsitoCoda::Scaduta;
     figure.TestoSpessore = DaCp1252(coda.mid(k_InizioSpessore, k_LarghezzaSpessore));
     figure.Quote = *quote;

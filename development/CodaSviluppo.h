@@ -20,9 +20,16 @@ QByteArray CodaDelRecord(const FigureSviluppo &figure, const QByteArray &record)
 // Bytes found after a file's last record are one of our trailers (valid or not).
 bool ECodaSviluppo(const QByteArray &coda) noexcept;
 
-enum class EsitoCoda { Assente, Valida, Scaduta };
+enum class EsitoCoda {
+    Assente,     // no trailer of ours
+    Valida,      // the plate was read
+    Scaduta,     // complete, but its checksum fails: another record's (or damaged)
+    Incompleta,  // cut short
+    Sconosciuta, // a layout or a convention this program does not know
+};
 
 // Reads `coda`, the bytes after the last record `record`, into the plate of `figure` when it is
-// a trailer that belongs to that record. A trailer whose checksum fails (left behind by a program
-// that rewrote the record without it, or damaged) is Scaduta and `figure` keeps no thickness.
+// a trailer that belongs to that record, whatever bytes follow it. A trailer whose checksum fails
+// (left behind by a program that rewrote the record without it, or damaged), one cut short or one
+// of an unknown layout leaves `figure` without a thickness.
 EsitoCoda LeggiCoda(const QByteArray &coda, const QByteArray &record, FigureSviluppo &figure);

@@ -1,6 +1,7 @@
 // Shared steps of the exports: a fresh development of the figures, the guarded atomic write, the message.
 #include "development/Esportazione.h"
 
+#include "development/NomeConEstensione.h"
 #include "platform/FileSicuro.h"
 
 #include <QDir>
@@ -17,19 +18,24 @@ QString canonico(const QString &percorso)
     return cartella.isEmpty() ? info.absoluteFilePath() : QDir(cartella).filePath(info.fileName());
 }
 
-// Why an export must not replace the file `percorso` leads to; empty when it may.
-QString destinazioneVietata(const QString &percorso, const QString &origine)
+// Files of ours that no export may replace, in any case: the developments, the job files, the
+// calibrations, the work file of a removal and the plates.
+const QLatin1String k_EstensioniProtette[] = {QLatin1String(".tnt"), QLatin1String(".vorna")};
+const QLatin1String k_NomiProtetti[] = {QLatin1String("Taratura.dat"), QLatin1String("Lavoro.dat"),
+                                        QLatin1String("Lamiere.dat")};
+
+bool fileNostro(QString nome)
 {
-    const QString bersaglio = canonico(percorso);
-    const QString nome = QFileInfo(bersaglio).fileName();
-    const bool vietato = (!origine.isEmpty() && bersaglio == canonico(origine)) ||
-                         nome.endsWith(QLatin1String(".tnt"), Qt::CaseInsensitive) ||
-                         nome.compare(QLatin1String("Taratura.dat"), Qt::CaseInsensitive) == 0;
-    if (!vietato)
-        return {};
-    const QString prefisso =
-        QFileInfo(percorso).isSymLink() ? QStringLiteral("porta a ") + bersaglio + QStringLiteral(", che ") : QString();
-    return prefisso + QStringLiteral("non si può sovrascrivere con un'esportazione");
+    // A lock is ours as its file is: replaced, it no longer keeps two writers apart.
+    if (HaEstensione(nome, QStringLiteral(".lock")))
+        nome.chop(5);
+    for (const QLatin1String &estensione : k_EstensioniProtette)
+        if (HaEstensione(nome, estensione))
+            return true;
+    for (const QLatin1String &protetto : k_NomiProtetti)
+        if (nome.compare(protetto, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
 }
 } // namespace
 
@@ -57,6 +63,18 @@ bool SviluppaFigure(const FigureSviluppo &figure, int generatoriPerMeta, StatoSv
     return SviluppoVero(sviluppato, generatoriPerMeta, profilo);
 }
 
+QString DestinazioneVietata(const QString &percorso, const QString &origine)
+{
+    const QString bersaglio = canonico(percorso);
+    const bool vietato =
+        (!origine.isEmpty() && bersaglio == canonico(origine)) || fileNostro(QFileInfo(bersaglio).fileName());
+    if (!vietato)
+        return {};
+    const QString prefisso =
+        QFileInfo(percorso).isSymLink() ? QStringLiteral("porta a ") + bersaglio + QStringLiteral(", che ") : QString();
+    return prefisso + QStringLiteral("non si può sovrascrivere con un'esportazione");
+}
+
 EsitoEsportazione ScriviEsportazione(const QString &percorso, const QByteArray &contenuto, const QString &origine,
                                      QString *motivo)
 {
@@ -67,7 +85,7 @@ EsitoEsportazione ScriviEsportazione(const QString &percorso, const QByteArray &
 EsitoEsportazione ScriviEsportazione(const QString &percorso, const std::function<EsitoFile(ScritturaSicura &)> &scrivi,
                                      const QString &origine, QString *motivo)
 {
-    QString perche = destinazioneVietata(percorso, origine);
+    QString perche = DestinazioneVietata(percorso, origine);
     EsitoEsportazione esito = EsitoEsportazione::Vietata;
     if (perche.isEmpty()) {
         ScritturaSicura scrittura(percorso);

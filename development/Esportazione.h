@@ -14,7 +14,7 @@ enum class EsitoEsportazione {
     Ok,
     DatiRifiutati, // the figures failed validation or the projection was refused (already told)
     NonScrivibile, // the file could not be written; the old file, if any, is intact
-    Vietata,       // the target leads to the input, a development or the calibrations: not touched
+    Vietata,       // the target leads to the input or to a file of ours: not touched
 };
 
 // The message for a failed write or a refused target, naming the file and `motivo`; empty for
@@ -26,9 +26,14 @@ QString MessaggioEsportazione(EsitoEsportazione esito, const QString &percorso, 
 bool SviluppaFigure(const FigureSviluppo &figure, int generatoriPerMeta, StatoSviluppo &sviluppato,
                     ProfiloSviluppo &profilo);
 
-// Writes an export's bytes atomically, unless `percorso` leads (through links) to `origine`, the
-// file the figures came from (empty: none), to a .tnt file or to Taratura.dat. `motivo`, when
-// given, receives why it was not written.
+// Why an export must not replace the file `percorso` leads to (through links); empty when it may.
+// Refused: `origine`, the file the figures came from (empty: none), and every file of ours:
+// developments (.tnt), jobs (.vorna), Taratura.dat, Lavoro.dat, Lamiere.dat and their locks.
+// The one place that knows them: every export, from a window or the command line, asks here.
+QString DestinazioneVietata(const QString &percorso, const QString &origine);
+
+// Writes an export's bytes atomically, unless DestinazioneVietata refuses `percorso`. `motivo`,
+// when given, receives why it was not written.
 EsitoEsportazione ScriviEsportazione(const QString &percorso, const QByteArray &contenuto, const QString &origine,
                                      QString *motivo);
 

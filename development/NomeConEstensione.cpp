@@ -1,9 +1,15 @@
-// Completing a typed file name, with the overwrite question the dialog could not ask for it.
+// Extensions in any case, and completing a typed file name with the overwrite question the dialog
+// could not ask for it.
 #include "development/NomeConEstensione.h"
 
 #include "platform/Piattaforma.h"
 
 #include <QFileInfo>
+
+bool HaEstensione(const QString &nome, const QString &estensione)
+{
+    return nome.endsWith(estensione, Qt::CaseInsensitive);
+}
 
 std::optional<QString> NomeConEstensione(const QString &nome, const QString &estensione)
 {

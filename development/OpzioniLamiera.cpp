@@ -1,6 +1,8 @@
 // Reading --thickness and --surface, and putting them over the figures read from a file.
 #include "development/OpzioniLamiera.h"
 
+#include "development/ValoreOpzione.h"
+
 namespace {
 std::optional<QuoteLamiera> QuoteDi(const QString &nome)
 {
@@ -21,9 +23,11 @@ std::optional<QString> LeggiOpzioniLamiera(const QStringList &argomenti, Opzioni
         const bool spessore = opzione == QLatin1String("--thickness");
         if (!spessore && opzione != QLatin1String("--surface"))
             return QStringLiteral("Opzione sconosciuta: ") + opzione;
-        if (i + 1 >= argomenti.size())
-            return QStringLiteral("Manca il valore di ") + opzione;
-        const QString &valore = argomenti.at(i + 1);
+        // The thickness fills the figures' field: cut, "00000000010" would be a 1 mm plate.
+        const int larghezza = spessore ? FigureSviluppo{}.TestoSpessore.larghezza() : 0;
+        if (const auto rifiuto = ValoreRifiutato(argomenti, i, larghezza))
+            return rifiuto;
+        const QString valore = argomenti.at(i + 1).trimmed();
         if (spessore) {
             opzioni.spessore = valore; // checked with the figures, as a typed thickness is
             continue;

@@ -16,7 +16,7 @@ struct OpzioniLamiera {
 };
 
 // Reads the arguments that follow an export's two names. The reason, in Italian, when one is
-// unknown or lacks its value.
+// unknown, or its value is missing, blank or wider than the thickness field.
 std::optional<QString> LeggiOpzioniLamiera(const QStringList &argomenti, OpzioniLamiera &opzioni);
 
 // The file's figures with the options' plate in place of their own.

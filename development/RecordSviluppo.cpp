@@ -1,7 +1,6 @@
 // The .tnt record: bytes at fixed offsets, the record number rule, reading it in place, atomic write.
 #include "development/RecordSviluppo.h"
 
-#include "development/CodaSviluppo.h"
 #include "geometry/Lamiera.h"
 #include "platform/Cp1252.h"
 #include "platform/FileSicuro.h"
@@ -10,6 +9,7 @@
 #include <QFileInfo>
 
 #include <array>
+#include <cerrno>
 #include <cmath>
 
 namespace {
@@ -80,10 +80,11 @@ qint64 NumeroRecord(qint64 lunghezza) noexcept
 
 EsitoFileSviluppo LeggiRecordSviluppo(const QString &percorso, RecordSviluppo &buffer, QString *motivo)
 {
-    if (!QFileInfo::exists(percorso))
-        return EsitoFileSviluppo::Mancante;
     FileInLettura file;
     EsitoFile esito = file.Apri(percorso);
+    // Only a name that leads nowhere is missing: a loop of links, say, has a reason of its own.
+    if (!esito && esito.motivo == MotivoErrore(ENOENT))
+        return EsitoFileSviluppo::Mancante;
     QByteArray record, coda;
     const qint64 inizio = inizioRecord(file.Dimensione());
     if (esito)
@@ -93,7 +94,8 @@ EsitoFileSviluppo LeggiRecordSviluppo(const QString &percorso, RecordSviluppo &b
     if (!esito)
         return fallito(EsitoFileSviluppo::NonLeggibile, esito, motivo);
     buffer = RecordDaByte(record);
-    buffer.CodaScaduta = LeggiCoda(coda, record, buffer) == EsitoCoda::Scaduta;
+    buffer.Coda = LeggiCoda(coda, record, buffer);
+    buffer.CodaScaduta = buffer.Coda != EsitoCoda::Assente && buffer.Coda != EsitoCoda::Valida;
     return EsitoFileSviluppo::Ok;
 }
 
@@ -129,11 +131,14 @@ EsitoFileSviluppo ScriviRecordSviluppo(const QString &percorso, const RecordSvil
     return esito ? EsitoFileSviluppo::Ok : fallito(EsitoFileSviluppo::NonScrivibile, esito, motivo);
 }
 
-void AvvisaCodaScaduta(const QString &percorso)
+void AvvisaCodaScaduta(const QString &percorso, const RecordSviluppo &letto)
 {
-    MsgBox(QStringLiteral("Lo spessore salvato in ") + percorso +
-           QStringLiteral(" appartiene a uno sviluppo diverso da quello del file e non è stato letto: lo sviluppo è "
-                          "senza spessore."));
+    const char *perche = letto.Coda == EsitoCoda::Incompleta ? "è incompleto"
+                         : letto.Coda == EsitoCoda::Sconosciuta
+                             ? "è danneggiato o di una versione più recente"
+                             : "appartiene a uno sviluppo diverso da quello del file";
+    MsgBox(QStringLiteral("Lo spessore salvato in ") + percorso + QLatin1Char(' ') + QString::fromUtf8(perche) +
+           QStringLiteral(" e non è stato letto: lo sviluppo è senza spessore."));
 }
 
 std::optional<QString> ConoCilindroDi(const QString &didascaliaStampa)

@@ -1,6 +1,7 @@
 // The 122-byte record of a .tnt development file: layout, record number rule, reading and writing.
 #pragma once
 
+#include "development/CodaSviluppo.h"
 #include "geometry/FigureSviluppo.h"
 #include "geometry/StatoSviluppo.h"
 #include "platform/TestoFisso.h"
@@ -16,9 +17,10 @@ constexpr int k_LunghezzaRecordSviluppo = 122;
 // figures at offsets 0, 40, 50, 60, 70, 76, 82 and 83, then these two.
 // The plate of the figures (thickness and convention) is no field: it travels in the trailer.
 struct RecordSviluppo : FigureSviluppo {
-    TestoFisso ConoCilindro{8};   // 84
-    TestoFisso RoutineStampa{30}; // 92
-    bool CodaScaduta = false;     // read: a trailer of another record followed it, ignored
+    TestoFisso ConoCilindro{8};          // 84
+    TestoFisso RoutineStampa{30};        // 92
+    bool CodaScaduta = false;            // read: a trailer followed it that could not be read, ignored
+    EsitoCoda Coda = EsitoCoda::Assente; // read: what became of that trailer
 };
 
 // The captions of a development window's hidden labels that a .tnt file carries; the last two
@@ -40,9 +42,10 @@ RecordSviluppo RecordDaByte(const QByteArray &byte);
 qint64 NumeroRecord(qint64 lunghezza) noexcept;
 
 // Reads the file's last record into `buffer`, with the plate of the trailer that follows it
-// (CodaScaduta when that trailer belongs to another record), and nothing else of it. A missing file is
-// reported, never created; a FIFO, a device or a folder is refused without waiting on it. On any
-// failure `buffer` is left as it was and `motivo`, when given, receives the reason.
+// (CodaScaduta when that trailer cannot be read), and nothing else of it. A missing file is
+// reported, never created; a FIFO, a device, a folder or a loop of links is refused, with its
+// reason, without waiting on it. On any failure `buffer` is left as it was and `motivo`, when
+// given, receives the reason.
 EsitoFileSviluppo LeggiRecordSviluppo(const QString &percorso, RecordSviluppo &buffer, QString *motivo = nullptr);
 
 // Writes `buffer` over the file's last record (record 1 of an empty or new file), then its
@@ -53,8 +56,9 @@ EsitoFileSviluppo LeggiRecordSviluppo(const QString &percorso, RecordSviluppo &b
 EsitoFileSviluppo ScriviRecordSviluppo(const QString &percorso, const RecordSviluppo &buffer,
                                        QString *motivo = nullptr);
 
-// The notice of a trailer that no longer matches its record, through the platform.
-void AvvisaCodaScaduta(const QString &percorso);
+// The notice of a trailer that was not read (CodaScaduta of `letto`), with the reason, through
+// the platform.
+void AvvisaCodaScaduta(const QString &percorso, const RecordSviluppo &letto);
 
 // "Cono" or "Cilindro" for the trimmed name of one of the four plot routines; empty otherwise.
 std::optional<QString> ConoCilindroDi(const QString &didascaliaStampa);

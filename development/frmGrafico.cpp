@@ -28,12 +28,6 @@ const QString k_Didascalia = QStringLiteral("Grafico - Drenvik");
 
 // The record buffer shared by the read and the write, as the file routines expect.
 RecordSviluppo g_buffer;
-
-// "pezzo.DXF" and "PEZZO.TNT" are what many tools and old shares write: the case does not count.
-bool finisceCon(const QString &nome, const char *estensione)
-{
-    return nome.endsWith(QLatin1String(estensione), Qt::CaseInsensitive);
-}
 } // namespace
 
 frmGrafico::frmGrafico(Guscio &guscio, QWidget *parent)
@@ -306,7 +300,7 @@ bool frmGrafico::CalcolaQui(const std::function<bool()> &calcolo)
 void frmGrafico::SelezionaFile()
 {
     const QString nome = m_nomeFileDialogo;
-    if (!finisceCon(nome, ".tnt")) {
+    if (!HaEstensione(nome, QStringLiteral(".tnt"))) {
         MsgBox(QStringLiteral("Errore"));
         return;
     }
@@ -326,7 +320,7 @@ void frmGrafico::SelezionaFile()
         return;
     }
     if (g_buffer.CodaScaduta)
-        AvvisaCodaScaduta(nome);
+        AvvisaCodaScaduta(nome, g_buffer);
     attiva->CalcolaQui([&] {
         attiva->ScriviEtichette(EtichetteDaRecord(g_buffer));
         StatoSviluppo &stato = m_guscio.Stato();
@@ -376,7 +370,7 @@ bool frmGrafico::mnuSalvaNome_Click()
         if (!nome)
             return;
         m_nomeFileDialogo = *nome;
-        if (!finisceCon(m_nomeFileDialogo, ".tnt")) {
+        if (!HaEstensione(m_nomeFileDialogo, QStringLiteral(".tnt"))) {
             MsgBox(QStringLiteral("Posso salvare solo in formato .tnt. Premere OK per continuare"));
             return;
         }
@@ -399,14 +393,14 @@ bool frmGrafico::SalvaFile()
     frmGrafico *attiva = m_guscio.FigliaAttiva();
     bool scritto = false;
     QString motivo;
-    if (finisceCon(nome, ".tnt") && attiva) {
+    if (HaEstensione(nome, QStringLiteral(".tnt")) && attiva) {
         EtichetteSviluppo etichette = attiva->Etichette();
         RiempiRecordDaEtichette(g_buffer, etichette);
         attiva->ScriviEtichette(etichette);
         scritto = ScriviRecordSviluppo(nome, g_buffer, &motivo) == EsitoFileSviluppo::Ok;
     }
     if (!scritto) {
-        MsgBox(finisceCon(nome, ".dxf")
+        MsgBox(HaEstensione(nome, QStringLiteral(".dxf"))
                    ? QStringLiteral(
                          "Non posso salvare file in formato .dxf usando Salva con Nome. Usare a tal fine Esporta .dxf")
                    : QStringLiteral("Errore nel salvataggio dello sviluppo\n") +
@@ -453,7 +447,7 @@ void frmGrafico::esportaDxf(const OpzioniDxf &opzioni)
     const auto scelto = Piattaforma::corrente().DialogoSalva(richiesta);
     if (!scelto)
         return;
-    const QString percorso = finisceCon(*scelto, ".dxf") ? *scelto : *scelto + QStringLiteral(".dxf");
+    const QString percorso = HaEstensione(*scelto, QStringLiteral(".dxf")) ? *scelto : *scelto + QStringLiteral(".dxf");
     // The export recomputes the figures of this window's labels on a state of its own.
     const FigureSviluppo figure = FigureDelleEtichette(m_documento.etichette);
     EsitoEsportazione esito = EsitoEsportazione::NonScrivibile;

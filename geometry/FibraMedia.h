@@ -10,6 +10,11 @@
 // axis by the distance over the cosine of its half angle.
 void SpostaLati(StatoSviluppo &s, double scostamento) noexcept;
 
-// Both faces of a plate `spessore` mm thick whose mean surface lies `scostamento` mm inside the
-// sides of `s` are real truncated solids between the same cuts.
+// The smallest radius, square to its axis, of the solid whose laid-out projection is `s`: the
+// radius at the corner nearest the apex, half the width of a cylinder.
+double RaggioMinimo(const StatoSviluppo &s) noexcept;
+
+// A plate `spessore` mm thick, whose mean surface lies `scostamento` mm inside the sides of `s`,
+// rolls: it is thinner than the solid's smallest radius, and both its faces are real truncated
+// solids between the same cuts.
 bool FacceReali(const StatoSviluppo &s, double spessore, double scostamento) noexcept;

@@ -3,5 +3,6 @@
 
 #include "geometry/StatoSviluppo.h"
 
-// From the corner points as they stand; the two lines must not be parallel.
+// From A, B and the base angles as the projection is laid out (before the cone moves its
+// points); the two lines must not be parallel.
 void CalcolaVertice(const StatoSviluppo &s, double &x, double &y) noexcept;

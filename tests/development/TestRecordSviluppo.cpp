@@ -197,6 +197,21 @@ private slots:
         QCOMPARE(LeggiRecordSviluppo(dir.path(), r), EsitoFileSviluppo::NonLeggibile);
     }
 
+    // The reader the window and the command line share: a loop of links is no missing file.
+    void cicloDiCollegamenti()
+    {
+        QTemporaryDir dir;
+        const QString uno = dir.filePath(QStringLiteral("uno.tnt")), due = dir.filePath(QStringLiteral("due.tnt"));
+        QVERIFY(QFile::link(due, uno));
+        QVERIFY(QFile::link(uno, due));
+        RecordSviluppo r;
+        r.Nome = QStringLiteral("prima");
+        QString motivo;
+        QCOMPARE(LeggiRecordSviluppo(uno, r, &motivo), EsitoFileSviluppo::NonLeggibile);
+        QCOMPARE(motivo, QStringLiteral("troppi collegamenti simbolici"));
+        QCOMPARE(r.Nome.testo(), Fissa(QStringLiteral("prima"), 40));
+    }
+
     void letturaDaFile_data()
     {
         QTest::addColumn<QByteArray>("contenuto");

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -108,6 +109,86 @@ private slots:
         QVERIFY(LeggiTutto(csv).contains("Spessore 2 mm, quote interne"));
     }
 
+    // No plate as thick as the solid's smallest radius rolls: this tube is 100 across, 50 in
+    // radius, and once developed an inside thickness of 100 m into a blank of 628 m.
+    void spessoreOltreIlRaggio_data()
+    {
+        QTest::addColumn<QByteArray>("coda");
+        QTest::addColumn<QStringList>("opzioni");
+        QTest::addColumn<int>("codice");
+        const QByteArray tubo9999 = "SPES19999      IEEFAA6B6"; // 9999 mm inside, CRC-32 by Python's zlib
+        QTest::newRow("option, inside 100000")
+            << QByteArray() << QStringList{"--thickness", "100000", "--surface", "inside"} << 1;
+        QTest::newRow("option, mean 50") << QByteArray() << QStringList{"--thickness", "50", "--surface", "mean"} << 1;
+        QTest::newRow("option, inside 49.9")
+            << QByteArray() << QStringList{"--thickness", "49.9", "--surface", "inside"} << 0;
+        QTest::newRow("trailer, inside 9999") << tubo9999 << QStringList() << 1;
+    }
+    void spessoreOltreIlRaggio()
+    {
+        QFETCH(QByteArray, coda);
+        QFETCH(QStringList, opzioni);
+        QFETCH(int, codice);
+        QTemporaryDir dir;
+        const QString tnt = dir.filePath(QStringLiteral("tubo.tnt")), csv = dir.filePath(QStringLiteral("tubo.csv"));
+        QVERIFY(ScriviTutto(tnt, record("80.", "100.", "80.", "90.", "90.") + coda));
+        const Esito e = vorna(QStringList{QStringLiteral("--export-csv"), tnt, csv} + opzioni);
+        QCOMPARE(e.codice, codice);
+        if (codice == 0) {
+            QCOMPARE(e.errori, QString());
+            QVERIFY(LeggiTutto(csv).contains(" mm, quote interne: sviluppo sulla fibra media"));
+            return;
+        }
+        QCOMPARE(e.errori, QStringLiteral("Lo spessore è troppo grande per le misure del tronco!\n"));
+        QVERIFY(!QFileInfo::exists(csv));
+    }
+
+    // The trailer's checksum vouches for its plate: bytes added after it (an editor's line end, a
+    // copy's end-of-file mark) once had the plate dropped as another development's.
+    void codaConByteInPiu_data()
+    {
+        QTest::addColumn<QByteArray>("coda");
+        QTest::addColumn<QString>("avviso");
+        const QByteArray dueInterne = "SPES12         I75F755FA"; // 2 mm inside, CRC-32 by Python's zlib
+        QTest::newRow("one byte more") << dueInterne + "\x1a" << QString();
+        QTest::newRow("a line end more") << dueInterne + "\r\n" << QString();
+        QTest::newRow("cut short") << dueInterne.left(23) << QStringLiteral("è incompleto");
+        QTest::newRow("another record's") << QByteArray("SPES12         I75F755FB")
+                                          << QStringLiteral("appartiene a uno sviluppo diverso da quello del file");
+        QTest::newRow("unknown layout") << QByteArray("SPES92         I75F755FA")
+                                        << QStringLiteral("è danneggiato o di una versione più recente");
+    }
+    void codaConByteInPiu()
+    {
+        QFETCH(QByteArray, coda);
+        QFETCH(QString, avviso);
+        QTemporaryDir dir;
+        const QString tnt = dir.filePath(QStringLiteral("tubo.tnt")), csv = dir.filePath(QStringLiteral("tubo.csv"));
+        QVERIFY(ScriviTutto(tnt, record("80.", "100.", "80.", "90.", "90.") + coda));
+        const Esito e = vorna({QStringLiteral("--export-csv"), tnt, csv});
+        QCOMPARE(e.codice, 0);
+        if (avviso.isEmpty()) {
+            QCOMPARE(e.errori, QString());
+            QVERIFY(LeggiTutto(csv).contains("Spessore 2 mm, quote interne"));
+        } else {
+            QCOMPARE(e.errori, QStringLiteral("Lo spessore salvato in ") + tnt + QLatin1Char(' ') + avviso +
+                                   QStringLiteral(" e non è stato letto: lo sviluppo è senza spessore.\n"));
+            QVERIFY(!LeggiTutto(csv).contains("Spessore"));
+        }
+    }
+
+    // Names from systems that care little for case: PEZZO.TNT is a development like pezzo.tnt.
+    void estensioniInOgniCaso()
+    {
+        QTemporaryDir dir;
+        const QString tnt = dir.filePath(QStringLiteral("PEZZO.TNT")), dxf = dir.filePath(QStringLiteral("PEZZO.Dxf"));
+        QVERIFY(ScriviTutto(tnt, record("80.", "100.", "80.", "90.", "90.")));
+        const Esito e = vorna({QStringLiteral("--export-dxf"), tnt, dxf});
+        QCOMPARE(e.errori, QString());
+        QCOMPARE(e.codice, 0);
+        QVERIFY(LeggiTutto(dxf).endsWith("0\r\nEOF\r\n"));
+    }
+
     void figureRifiutate_data()
     {
         QTest::addColumn<QByteArray>("contenuto");
@@ -192,6 +273,20 @@ private slots:
         QTest::newRow("export, three names") << QStringList{"--export-csv", "a.tnt", "b.csv", "c"} << ignota + "c";
         QTest::newRow("thickness without its value") << QStringList{"--export-csv", "a.tnt", "b.csv", "--thickness"}
                                                      << QStringLiteral("Manca il valore di --thickness");
+        // A blank value once quietly meant "none": no plate, no calibration, whatever the file said.
+        QTest::newRow("thickness empty") << QStringList{"--export-csv", "a.tnt", "b.csv", "--thickness", ""}
+                                         << QStringLiteral("Manca il valore di --thickness");
+        QTest::newRow("surface blank") << QStringList{"--export-dxf", "a.tnt", "b.dxf", "--surface", " "}
+                                       << QStringLiteral("Manca il valore di --surface");
+        QTest::newRow("calibration empty") << QStringList{"--export-pdf", "a.tnt", "b.pdf", "--calibration", ""}
+                                           << QStringLiteral("Manca il valore di --calibration");
+        QTest::newRow("paper empty") << QStringList{"--export-pdf", "a.tnt", "b.pdf", "--paper", ""}
+                                     << QStringLiteral("Manca il valore di --paper");
+        // Cut to the field's 10 characters these were a 1 mm plate and no plate at all.
+        for (const char *spessore : {"00000000010", "000000000012.5", "0.000000001"})
+            QTest::newRow(qPrintable(QStringLiteral("thickness %1").arg(QLatin1String(spessore))))
+                << QStringList{"--export-csv", "a.tnt", "b.csv", "--thickness", spessore}
+                << QStringLiteral("Il valore di --thickness ha più di 10 caratteri: ") + QLatin1String(spessore);
         QTest::newRow("unknown surface") << QStringList{"--export-dxf", "a.tnt", "b.dxf", "--surface", "sideways"}
                                          << QStringLiteral("Superficie sconosciuta (inside, outside o mean): sideways");
         QTest::newRow("help with a name") << QStringList{"--help", "x"} << conteggio + "--help";

@@ -274,6 +274,10 @@ private slots:
             for (const auto &[piastra, lamiera] : lamiere)
                 QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(nome), QLatin1String(piastra))))
                     << figure << lamiera;
+        // A slim cone (half angle 1.2 degrees) whose cuts nearly meet on the outer face: that face's
+        // BD is a few micrometres long, and its direction was once taken from D - B.
+        QTest::newRow("slim cone, outer face's cuts meeting, inside 97.9826")
+            << Figure{"900", "380", "200", "83.039", "94.559"} << Lamiera{97.9826, QuoteLamiera::Interne};
     }
     void lamiera()
     {

@@ -81,7 +81,13 @@ private slots:
         QTest::newRow("negative") << "-2" << int(QuoteLamiera::Interne) << numero;
         // A cone 100 across at the base and 72 at the top: 80 mm of plate leaves no room inside.
         QTest::newRow("outside, no room inside") << "80" << int(QuoteLamiera::Esterne) << troppo;
-        QTest::newRow("inside figures grow out") << "80" << int(QuoteLamiera::Interne) << QString();
+        // Its top is 100 - 160 cos 80 = 72.216 across: 35.8 leaves no room inside it, but grows out.
+        QTest::newRow("outside, no room inside at 35.8") << "35.8" << int(QuoteLamiera::Esterne) << troppo;
+        QTest::newRow("inside figures grow out") << "35.8" << int(QuoteLamiera::Interne) << QString();
+        // No plate as thick as the narrowest radius (36.108) rolls, whichever face the figures give.
+        QTest::newRow("inside, thicker than the top's radius") << "36.2" << int(QuoteLamiera::Interne) << troppo;
+        QTest::newRow("mean, thicker than the top's radius") << "36.2" << int(QuoteLamiera::Medie) << troppo;
+        QTest::newRow("inside, far thicker than the cone") << "100000" << int(QuoteLamiera::Interne) << troppo;
         QTest::newRow("zero") << "0" << int(QuoteLamiera::Esterne) << QString();
         QTest::newRow("decimal comma") << "2,5" << int(QuoteLamiera::Esterne) << QString();
     }

@@ -6,6 +6,7 @@
 #include "tests/support/DiscoPieno.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -80,6 +81,9 @@ private slots:
                               << "non è un file regolare";
         QTest::newRow("collegamento a /dev/zero") << "zero"
                                                   << "non è un file regolare";
+        // Once "File inesistente", though the links are there.
+        QTest::newRow("ciclo di collegamenti") << "ciclo"
+                                               << "troppi collegamenti simbolici";
     }
     // Once these blocked for ever or died reading without end; now they are refused at once.
     void origineNonFile()
@@ -87,10 +91,14 @@ private slots:
         QFETCH(QString, tipo);
         QFETCH(QString, motivo);
         const QString tnt = percorso(QStringLiteral("ostile.tnt"));
-        if (tipo == QLatin1String("fifo"))
+        if (tipo == QLatin1String("fifo")) {
             QCOMPARE(::mkfifo(QFile::encodeName(tnt).constData(), 0644), 0);
-        else
+        } else if (tipo == QLatin1String("ciclo")) {
+            QVERIFY(QFile::link(percorso(QStringLiteral("altro.tnt")), tnt));
+            QVERIFY(QFile::link(tnt, percorso(QStringLiteral("altro.tnt"))));
+        } else {
             QVERIFY(QFile::link(QStringLiteral("/dev/zero"), tnt));
+        }
         for (const QString &comando : {k_DXF, k_CSV, k_PDF}) {
             const QString uscita = percorso(QStringLiteral("o") + estensioneDi(comando));
             const Esito e = vorna({comando, tnt, uscita});
@@ -128,6 +136,12 @@ private slots:
         QTest::newRow("sviluppo ancora da creare") << k_DXF << "nuovo.tnt";
         QTest::newRow("sull'origine sotto un altro nome") << k_CSV << "dati.bin";
         QTest::newRow("PDF sullo sviluppo esportato") << k_PDF << "pezzo.tnt";
+        // Each file of ours: replaced, the lock no longer keeps two writers apart.
+        QTest::newRow("PDF sul blocco delle tarature") << k_PDF << "Taratura.dat.lock";
+        QTest::newRow("DXF sul file di lavoro") << k_DXF << "Lavoro.dat";
+        QTest::newRow("CSV sulle lamiere") << k_CSV << "Lamiere.dat";
+        QTest::newRow("PDF su un lavoro") << k_PDF << "lavoro.VORNA";
+        QTest::newRow("DXF su uno sviluppo maiuscolo") << k_DXF << "ALTRO.TNT";
     }
     // The defect this guards: pezzo.dxf -> pezzo.tnt had the development overwritten with DXF text.
     void destinazioneVietata()
@@ -156,6 +170,54 @@ private slots:
             QCOMPARE(LeggiTutto(vero), RecordCono());
         else
             QCOMPARE(LeggiTutto(vero), prima);
+    }
+
+    // Names from old Windows shares, in Latin-1: once "File inesistente" in every locale. Read
+    // through a folder or a file of such a name; a new file of such a name is refused, not made
+    // under another.
+    void nomiLatin1()
+    {
+        const QByteArray cartella = QFile::encodeName(m_cartella.path());
+        const QByteArray nome = cartella + "/pezz\xe8.tnt";
+        // Qt cannot name these to remove them.
+        const auto pulisci = qScopeGuard([cartella, nome] {
+            for (const char *file : {"/cart\xe8/p.tnt", "/cart\xe8/p.dxf"})
+                ::unlink((cartella + file).constData());
+            ::rmdir((cartella + "/cart\xe8").constData());
+            ::unlink(nome.constData());
+        });
+        QVERIFY(ScriviTutto(percorso(QStringLiteral("pezzo.tnt")), RecordCono()));
+        QCOMPARE(::link((cartella + "/pezzo.tnt").constData(), nome.constData()), 0);
+        QCOMPARE(::mkdir((cartella + "/cart\xe8").constData(), 0755), 0);
+        QCOMPARE(::link((cartella + "/pezzo.tnt").constData(), (cartella + "/cart\xe8/p.tnt").constData()), 0);
+        const QString base = m_cartella.path();
+
+        for (const QString &comando : {k_DXF, k_CSV, k_PDF}) {
+            const QString uscita = percorso(QStringLiteral("latino") + estensioneDi(comando));
+            const Esito e = vornaConByte({comando, base + QStringLiteral("/pezz\\350.tnt"), uscita});
+            QCOMPARE(e.errori, QString());
+            QCOMPARE(e.codice, 0);
+            QVERIFY(QFileInfo(uscita).size() > 1000);
+        }
+        const QString dxf = base + QStringLiteral("/cart\\350/p.dxf");
+        const Esito nellaCartella = vornaConByte({k_DXF, base + QStringLiteral("/cart\\350/p.tnt"), dxf});
+        QCOMPARE(nellaCartella.errori, QString());
+        QCOMPARE(nellaCartella.codice, 0);
+        QVERIFY(LeggiTutto(QFile::decodeName(cartella) + QStringLiteral("/p.dxf")) == "<unreadable>");
+        struct stat info {};
+        QCOMPARE(::stat((cartella + "/cart\xe8/p.dxf").constData(), &info), 0);
+
+        const QStringList prima = QDir(base).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const Esito nuovo =
+            vornaConByte({k_DXF, base + QStringLiteral("/pezzo.tnt"), base + QStringLiteral("/usc\\350.dxf")});
+        QCOMPARE(nuovo.codice, 2);
+        QCOMPARE(nuovo.errori, QStringLiteral("Impossibile scrivere il file: ") + base +
+                                   QStringLiteral("/uscè.dxf: il nome non è in UTF-8, la codifica del sistema\n"));
+        const Esito mancante =
+            vornaConByte({k_CSV, base + QStringLiteral("/manc\\350.tnt"), percorso(QStringLiteral("m.csv"))});
+        QCOMPARE(mancante.codice, 2);
+        QCOMPARE(mancante.errori, QStringLiteral("File inesistente: ") + base + QStringLiteral("/mancè.tnt\n"));
+        QCOMPARE(QDir(base).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), prima);
     }
 };
 
