@@ -155,6 +155,14 @@ int pagineContate(const QString &pdf)
 }
 
 // vorna under a real limit of its address space, `kb` kilobytes, as `ulimit -v` sets it.
+// AddressSanitizer reserves terabytes of address space at start: a limit on it stops the program
+// before main.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VORNA_SENZA_LIMITI_DI_MEMORIA
+#endif
+#endif
+
 Esito vornaLimitato(int kb, const QStringList &argomenti)
 {
     QProcess processo;
@@ -451,6 +459,9 @@ private slots:
     // does not fit: the pages are streamed, every one of them written.
     void migliaiaDiFogliInPocaMemoria()
     {
+#ifdef VORNA_SENZA_LIMITI_DI_MEMORIA
+        QSKIP("a limit of the address space stops a sanitized program before main");
+#endif
         const Cartella cartella;
         const Figure silo{"3000", "10000", "3000", "90", "90"};
         QVERIFY(ScriviTutto(cartella("s.tnt"), recordDi(silo, QStringLiteral("Silo"))));
@@ -465,9 +476,14 @@ private slots:
     }
 
     // Whatever the limit, no abort: the PDF whole, or the lack of memory told with exit 2, the old
-    // file intact and nothing left beside it (or, below what the loader needs, no start at all).
+    // file intact and nothing left beside it. Below what the loader and the toolkit's start need the
+    // program may not start at all (127, or a fault inside a system library); once one run has
+    // started and answered, every larger limit must answer too.
     void memoriaCheManca()
     {
+#ifdef VORNA_SENZA_LIMITI_DI_MEMORIA
+        QSKIP("a limit of the address space stops a sanitized program before main");
+#endif
         const Cartella cartella;
         QVERIFY(ScriviTutto(cartella("s.tnt"), recordDi({"300", "500", "250", "65", "75"}, QStringLiteral("Cono"))));
         int riuscite = 0, mancate = 0;
@@ -475,7 +491,9 @@ private slots:
             QVERIFY(ScriviTutto(cartella("s.pdf"), "vecchio"));
             const Esito e = vornaLimitato(kb, {"--export-pdf", cartella("s.tnt"), cartella("s.pdf")});
             const QString esito = QStringLiteral("%1 kB: %2 %3").arg(kb).arg(e.codice).arg(e.errori);
-            QVERIFY2(e.codice == 0 || e.codice == 2 || e.codice == 127, qPrintable(esito));
+            const bool avviato = riuscite + mancate > 0;
+            QVERIFY2(e.codice == 0 || e.codice == 2 || (!avviato && (e.codice == 127 || e.codice == -1)),
+                     qPrintable(esito));
             QCOMPARE(QDir(cartella(QString())).entryList(QDir::Files | QDir::Hidden), QStringList({"s.pdf", "s.tnt"}));
             if (e.codice == 0) {
                 ++riuscite;
