@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/installa-dipendenze.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNA_TESTS=OFF -DVORNA_BENCHMARKS=OFF
+scripts/configura.sh > /dev/null
 cmake --build build --target vorna -j"$(nproc)"
 exec build/app/vorna "$@"

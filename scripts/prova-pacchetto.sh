@@ -11,7 +11,7 @@ specchio="${VORNA_SPECCHIO_DEBIAN:-http://deb.debian.org/debian}"
 
 scripts/installa-dipendenze.sh
 # Run alone on a fresh clone, the build folder is made here.
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNA_WERROR=ON > /dev/null
+[ -f "$build/CMakeCache.txt" ] || scripts/configura.sh "$build" > /dev/null
 cmake --build "$build" -j"$(nproc)" --target vorna > "$build/pacchetto.log"
 rm -rf "$build/pacchetto"
 (cd "$build" && cpack -G DEB -B "$build/pacchetto" >> "$build/pacchetto.log")

@@ -51,7 +51,7 @@ if [ "${CI:-}" = "true" ] && [ -d .git ]; then
   git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run --Werror
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORNA_WERROR=ON
+scripts/configura.sh
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 
