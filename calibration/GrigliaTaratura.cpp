@@ -1,50 +1,12 @@
-// Printing the test grid on a real printer, and the command that asks for it.
+// The command that prints the test grid on a real printer.
 #include "calibration/GrigliaTaratura.h"
 
+#include "calibration/GrigliaProva.h"
 #include "platform/Piattaforma.h"
-#include "plot/RiproduciElenco.h"
+#include "plot/DisegnaSuCarta.h"
 
+#include <QPainter>
 #include <QPrinter>
-
-
-StampanteQt::StampanteQt(QPrinter &stampante) : m_stampante(stampante) {}
-
-StampanteQt::~StampanteQt()
-{
-    if (m_pittore.isActive())
-        m_pittore.end();
-}
-
-bool StampanteQt::Apri()
-{
-    // The painter's origin is the printable area's top left corner, as the grid expects.
-    m_stampante.setFullPage(false);
-    m_elementi.clear();
-    return m_pittore.begin(&m_stampante);
-}
-
-void StampanteQt::Line(double x1, double y1, double x2, double y2, std::uint32_t rgb)
-{
-    m_elementi.push_back({ElementoDisegno::Tipo::Linea, x1 / k_TwipPerMm, y1 / k_TwipPerMm, x2 / k_TwipPerMm,
-                          y2 / k_TwipPerMm, rgb, QString()});
-}
-
-// The labels in black: the grid colour is the lines' only.
-void StampanteQt::Print(double x, double y, const QString &testo)
-{
-    m_elementi.push_back({ElementoDisegno::Tipo::Testo, x / k_TwipPerMm, y / k_TwipPerMm, x / k_TwipPerMm,
-                          y / k_TwipPerMm, k_Nero, testo});
-}
-
-void StampanteQt::EndDoc()
-{
-    if (!m_pittore.isActive())
-        return;
-    const double puntiPerMm = m_stampante.resolution() / k_MmPerPollice;
-    RiproduciElenco(m_pittore, m_elementi,
-                    {[puntiPerMm](const QPointF &mm) { return mm * puntiPerMm; }, puntiPerMm, 0});
-    m_pittore.end();
-}
 
 namespace {
 // The printable area must hold the whole grid, or the zones cannot all be measured: the user
@@ -76,7 +38,12 @@ void StampaPaginaTaratura()
         return;
     if (!GrigliaNelFoglio(stampante))
         return;
-    StampanteQt griglia(stampante);
-    if (griglia.Apri())
-        StampaGriglia(griglia);
+    // The painter's origin is the printable area's top left corner, as the grid expects.
+    stampante.setFullPage(false);
+    QPainter pittore;
+    if (!pittore.begin(&stampante))
+        return;
+    // Measured, not cut along: the thinnest line the printer draws, and no calibration.
+    DisegnaSuCarta(pittore, GrigliaProva().elementi(), {}, 0);
+    pittore.end();
 }

@@ -1,29 +1,13 @@
-// Replays the display list on paper in millimetres and runs the development window's print command.
+// The development window's print command: checks, printer, one landscape page.
 #include "development/StampaSviluppoCarta.h"
 
 #include "development/FuoriCarta.h"
 #include "development/TaraturaCarta.h"
 #include "platform/Piattaforma.h"
-#include "plot/RiproduciElenco.h"
 
 #include <QPainter>
 #include <QPageLayout>
 #include <QPrinter>
-
-namespace {
-constexpr double k_SpessoreLineaMm = 0.2;
-} // namespace
-
-void DisegnaSuCarta(QPainter &pittore, const std::vector<ElementoDisegno> &elementi, const CorrezioneCarta &correzione)
-{
-    const double x = pittore.device()->logicalDpiX() / k_MmPerPollice;
-    const double y = pittore.device()->logicalDpiY() / k_MmPerPollice;
-    const MappaPunti mappa = [&](const QPointF &mm) {
-        const QPointF corretto = correzione(mm);
-        return QPointF(corretto.x() * x, corretto.y() * y);
-    };
-    RiproduciElenco(pittore, elementi, {mappa, y, k_SpessoreLineaMm});
-}
 
 bool SviluppoDaStampare(const QString &salvato)
 {

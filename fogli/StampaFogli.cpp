@@ -2,6 +2,7 @@
 #include "fogli/StampaFogli.h"
 
 #include "fogli/DisegnoFoglio.h"
+#include "plot/DisegnaSuCarta.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -9,10 +10,6 @@
 #include <algorithm>
 #include <memory>
 #include <new>
-
-namespace {
-constexpr double k_SpessoreLineaMm = 0.2;
-} // namespace
 
 QSizeF AreaDisegnoFogli(const QPageLayout &pagina, bool tarata)
 {
@@ -36,18 +33,12 @@ bool StampaFogli(QPagedPaintDevice &dispositivo, const ImpaginazioneFogli &impag
     auto pittore = std::make_unique<QPainter>();
     if (!pittore->begin(&dispositivo))
         return false;
-    const double x = dispositivo.logicalDpiX() / k_MmPerPollice;
-    const double y = dispositivo.logicalDpiY() / k_MmPerPollice;
-    const MappaPunti mappa = [&](const QPointF &mm) {
-        const QPointF punto = correzione ? correzione(mm) : mm;
-        return QPointF(punto.x() * x, punto.y() * y);
-    };
     bool prima = true;
     const auto pagina = [&](const ElencoVisualizzazione &elenco) {
         if (!prima && !dispositivo.newPage())
             return false;
         prima = false;
-        RiproduciElenco(*pittore, elenco.elementi(), {mappa, y, k_SpessoreLineaMm});
+        DisegnaSuCarta(*pittore, elenco.elementi(), correzione);
         return true;
     };
     try {

@@ -15,21 +15,23 @@
 #include <QTest>
 
 namespace {
-// Records every call as one line of text.
-class StampanteRegistra final : public StampanteTwip {
-public:
+// The grid's display list as the printer commands it stands for, one a line, in twips.
+QStringList Chiamate(const ElencoVisualizzazione &griglia)
+{
     QStringList chiamate;
-    void Line(double x1, double y1, double x2, double y2, std::uint32_t colore) override
-    {
-        chiamate
-            << QStringLiteral("L %1 %2 %3 %4 %5").arg(x1).arg(y1).arg(x2).arg(y2).arg(colore, 6, 16, QLatin1Char('0'));
-    }
-    void Print(double x, double y, const QString &testo) override
-    {
-        chiamate << QStringLiteral("T %1 %2 %3").arg(x).arg(y).arg(testo);
-    }
-    void EndDoc() override { chiamate << QStringLiteral("E"); }
-};
+    const auto twip = [](double mm) { return mm * k_TwipPerMm; };
+    for (const ElementoDisegno &e : griglia.elementi())
+        if (e.tipo == ElementoDisegno::Tipo::Linea)
+            chiamate << QStringLiteral("L %1 %2 %3 %4 %5")
+                            .arg(twip(e.x1))
+                            .arg(twip(e.y1))
+                            .arg(twip(e.x2))
+                            .arg(twip(e.y2))
+                            .arg(e.colore, 6, 16, QLatin1Char('0'));
+        else
+            chiamate << QStringLiteral("T %1 %2 %3").arg(twip(e.x1)).arg(twip(e.y1)).arg(e.testo);
+    return chiamate;
+}
 
 const QString k_Domanda = QStringLiteral("E' necessario stampare una griglia di prova da 200x280mm?");
 
@@ -40,15 +42,15 @@ class TestGrigliaProva : public QObject {
 private slots:
     void disegnoInOrdine()
     {
-        StampanteRegistra s;
-        StampaGriglia(s);
-        QCOMPARE(s.chiamate.size(), 50 + 4 + 1);
+        // The end of the document is the printer's: etichetteSullaCarta finds the one page.
+        const QStringList chiamate = Chiamate(GrigliaProva());
+        QCOMPARE(chiamate.size(), 50 + 4);
         for (int i = 0; i <= 28; ++i)
-            QCOMPARE(s.chiamate.at(i), QStringLiteral("L %1 0 %1 11340 000080").arg(i * 567));
+            QCOMPARE(chiamate.at(i), QStringLiteral("L %1 0 %1 11340 000080").arg(i * 567));
         for (int j = 0; j <= 20; ++j)
-            QCOMPARE(s.chiamate.at(29 + j), QStringLiteral("L 0 %1 15876 %1 000080").arg(j * 567));
-        QCOMPARE(s.chiamate.mid(50),
-                 (QStringList{"T 0 0 O(0,0)", "T 15309 0 X", "T 15309 340.2 (280,0)", "T 0 10773 Y(0,200)", "E"}));
+            QCOMPARE(chiamate.at(29 + j), QStringLiteral("L 0 %1 15876 %1 000080").arg(j * 567));
+        QCOMPARE(chiamate.mid(50),
+                 (QStringList{"T 0 0 O(0,0)", "T 15309 0 X", "T 15309 340.2 (280,0)", "T 0 10773 Y(0,200)"}));
     }
 
     void annullaLaDomanda()
