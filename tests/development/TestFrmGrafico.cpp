@@ -28,6 +28,20 @@ class TestFrmGrafico : public QObject {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // A development whose BD the checks refuse.
+    static RecordSviluppo rotto()
+    {
+        RecordSviluppo record;
+        record.Nome = QStringLiteral("Rotto");
+        record.TestoAC = QStringLiteral("60");
+        record.TestoAB = QStringLiteral("120");
+        record.TestoBD = QStringLiteral("x");
+        record.TestoAlfa = QStringLiteral("60");
+        record.TestoBeta = QStringLiteral("60");
+        record.ImpostaChiusura(QStringLiteral("F"));
+        return record;
+    }
+
 private slots:
     void init() { ContaFinestre = 0; }
 
@@ -603,14 +617,7 @@ private slots:
         GuscioDiProva frame;
         frame.show();
         const auto scrivi = [this](const QString &nome, const QString &conoCilindro) {
-            RecordSviluppo record;
-            record.Nome = QStringLiteral("Rotto");
-            record.TestoAC = QStringLiteral("60");
-            record.TestoAB = QStringLiteral("120");
-            record.TestoBD = QStringLiteral("x");
-            record.TestoAlfa = QStringLiteral("60");
-            record.TestoBeta = QStringLiteral("60");
-            record.ImpostaChiusura(QStringLiteral("T"));
+            RecordSviluppo record = rotto();
             record.ConoCilindro = conoCilindro;
             record.RoutineStampa = QStringLiteral("Stampa");
             const QString file = m_cartella.percorso(nome);
@@ -646,14 +653,7 @@ private slots:
         frmGrafico *finestra = frame.FigliaAttiva();
         Calcola(frame, ConoDiProva());
         finestra->ImpostaSalvataggio(Salvataggio::Salvato);
-        RecordSviluppo record;
-        record.Nome = QStringLiteral("Rotto");
-        record.TestoAC = QStringLiteral("60");
-        record.TestoAB = QStringLiteral("120");
-        record.TestoBD = QStringLiteral("x");
-        record.TestoAlfa = QStringLiteral("60");
-        record.TestoBeta = QStringLiteral("60");
-        record.ImpostaChiusura(QStringLiteral("F"));
+        const RecordSviluppo record = rotto();
         const QString file = m_cartella.percorso(QStringLiteral("rotto.tnt"));
         QCOMPARE(ScriviRecordSviluppo(file, record), EsitoFileSviluppo::Ok);
         finta.attendiApri(file);
