@@ -29,7 +29,8 @@ public:
     void mnuApriSviluppoEsistente_Click();
     void mnuEsci_Click();
 
-    // The developments named on the command line: the first in window 1, each other in a new one.
+    // The .tnt developments and .vorna jobs named on the command line: the first in window 1, each
+    // other in a new one.
     void ApriSviluppi(const QStringList &file);
 
     // Guscio.

@@ -1,4 +1,4 @@
-// The batch commands: export a .tnt development as DXF, CSV or tiled PDF, help and version; no display needed.
+// The batch commands: export a .tnt development or a .vorna job as DXF, CSV or tiled PDF, help and version; no display needed.
 #include "app/RigaDiComando.h"
 
 #include "app/NomiDellaRiga.h"
@@ -13,6 +13,7 @@
 #include "development/RecordSviluppo.h"
 #include "development/TaraturaCarta.h"
 #include "development/ValoreOpzione.h"
+#include "documents/ArchivioCommessa.h"
 #include "fogli/EsportaPdf.h"
 #include "fogli/MessaggiFogli.h"
 #include "platform/TestoFisso.h"
@@ -37,7 +38,7 @@ const char k_Uso[] =
     "Uso: vorna [FILE.tnt ... | --export-dxf [--arcs] [--generators] FILE.tnt OUT.dxf |\n"
     "            --export-csv FILE.tnt OUT.csv | --export-pdf FILE.tnt OUT.pdf [OPZIONI] | --help | --version]\n"
     "Senza argomenti apre la finestra del programma; i file .tnt nominati si aprono ciascuno in una\n"
-    "finestra.\n"
+    "finestra. Al posto di FILE.tnt si può dare una commessa FILE.vorna: se ne usa il primo pezzo.\n"
     "  --export-dxf FILE.tnt OUT.dxf  esporta lo sviluppo in DXF (R12) a grandezza reale, in mm\n"
     "    --arcs                       i bordi circolari come archi esatti della polilinea\n"
     "    --generators                 le generatrici sul layer GENERATRICI, per la marcatura\n"
@@ -81,33 +82,26 @@ int errore(const QString &testo)
     return UscitaErroreFile;
 }
 
-// The names must not be swapped by mistake: a .tnt file is never the one written.
+// The names must not be swapped by mistake: a .tnt or .vorna file is never the one written.
 std::optional<int> nomiRifiutati(const QString &origine, const QString &destinazione, const QString &estensione)
 {
-    if (!HaEstensione(origine, QStringLiteral(".tnt")))
-        return errore(QStringLiteral("Il file da esportare deve avere estensione .tnt: ") + origine);
+    if (!EstensioneCommessa(origine))
+        return errore(QStringLiteral("Il file da esportare deve avere estensione .tnt o .vorna: ") + origine);
     if (!HaEstensione(destinazione, estensione))
         return errore(QStringLiteral("Il file di destinazione deve avere estensione ") + estensione +
                       QStringLiteral(": ") + destinazione);
     return std::nullopt;
 }
 
-// An input that cannot be read, told by the name it was given.
-int illeggibile(const QString &nome, bool mancante, const QString &motivo)
+// The figures of the first piece of the job in `origine`, with the notice of what was not read in
+// `avviso`, or the exit code of a file that cannot be read (already told).
+std::optional<int> leggiFigure(const FileDellaRiga &origine, FigureSviluppo &figure, QString &avviso)
 {
-    if (mancante)
-        return errore(QStringLiteral("File inesistente: ") + nome);
-    return errore(QStringLiteral("Impossibile leggere il file: ") + nome + QStringLiteral(": ") + motivo);
-}
-
-// The figures of `origine`, or the exit code of a file that cannot be read (already told).
-std::optional<int> leggiFigure(const FileDellaRiga &origine, RecordSviluppo &buffer)
-{
-    QString motivo;
-    const EsitoFileSviluppo esito = LeggiRecordSviluppo(origine.percorso, buffer, &motivo);
-    if (esito == EsitoFileSviluppo::Ok)
-        return std::nullopt;
-    return illeggibile(origine.mostrato, esito == EsitoFileSviluppo::Mancante, motivo);
+    Commessa commessa;
+    if (const EsitoFile esito = ApriCommessa(origine.percorso, commessa, &avviso, origine.mostrato); !esito)
+        return errore(MessaggioApertura(origine.mostrato, esito));
+    figure = commessa.pezzi.front().tronco;
+    return std::nullopt;
 }
 
 // The two files of an export as the system names them, or the exit code of one that cannot be
@@ -116,7 +110,7 @@ std::optional<int> trovaFile(const NomiDellaRiga &nomi, const QString &origine, 
                              FileDellaRiga &da, FileDellaRiga &a)
 {
     if (const int numero = nomi.Trova(origine, false, da))
-        return illeggibile(origine, numero == ENOENT, MotivoNome(numero));
+        return errore(MessaggioApertura(origine, EsitoFile::Fallito(MotivoNome(numero))));
     if (const int numero = nomi.Trova(destinazione, true, a))
         return errore(MessaggioEsportazione(EsitoEsportazione::NonScrivibile, destinazione, MotivoNome(numero)));
     return std::nullopt;
@@ -151,15 +145,16 @@ int uscitaEsportazione(EsitoEsportazione esito, const QString &destinazione, con
 int esporta(const FileDellaRiga &origine, const FileDellaRiga &destinazione, Esportatore esportatore,
             const OpzioniLamiera &lamiera)
 {
-    RecordSviluppo buffer;
-    if (const auto uscita = leggiFigure(origine, buffer))
+    FigureSviluppo figure;
+    QString avviso;
+    if (const auto uscita = leggiFigure(origine, figure, avviso))
         return *uscita;
-    ApplicaOpzioniLamiera(lamiera, buffer);
+    ApplicaOpzioniLamiera(lamiera, figure);
     QString motivo;
     const ConsoleInstallata console;
-    if (buffer.CodaScaduta && !lamiera.spessore)
-        AvvisaCodaScaduta(origine.mostrato, buffer);
-    const EsitoEsportazione esito = esportatore(buffer, destinazione.percorso, origine.percorso, &motivo);
+    if (!avviso.isEmpty() && !lamiera.spessore)
+        MsgBox(avviso);
+    const EsitoEsportazione esito = esportatore(figure, destinazione.percorso, origine.percorso, &motivo);
     return uscitaEsportazione(esito, destinazione.mostrato, motivo);
 }
 
@@ -263,12 +258,13 @@ int esportaPdf(const QStringList &argomenti, const NomiDellaRiga &nomi, char *pr
     FileDellaRiga da, a;
     if (const auto uscita = trovaFile(nomi, origine, destinazione, da, a))
         return *uscita;
-    RecordSviluppo buffer;
-    if (const auto uscita = leggiFigure(da, buffer))
+    FigureSviluppo figure;
+    QString avviso;
+    if (const auto uscita = leggiFigure(da, figure, avviso))
         return *uscita;
     const ConsoleInstallata console;
-    if (buffer.CodaScaduta)
-        AvvisaCodaScaduta(origine, buffer);
+    if (!avviso.isEmpty())
+        MsgBox(avviso);
     if (!taratura.isEmpty())
         if (const auto uscita = correzioneDi(taratura, opzioni))
             return *uscita;
@@ -281,7 +277,7 @@ int esportaPdf(const QStringList &argomenti, const NomiDellaRiga &nomi, char *pr
     char *argv[] = {programma, nullptr};
     const QGuiApplication applicazione(argc, argv);
     QString motivo;
-    const EsitoPdf esito = EsportaPdf(buffer, opzioni, a.percorso, da.percorso, &motivo);
+    const EsitoPdf esito = EsportaPdf(figure, opzioni, a.percorso, da.percorso, &motivo);
     if (esito.errore != ErroreFogli::Nessuno)
         return uscitaFogli(esito.errore, opzioni);
     return uscitaEsportazione(esito.esito, destinazione, motivo);

@@ -1,7 +1,7 @@
 // From the input texts to a drawn development: validation, shape choice, development, plot.
 #include "calcolo/CalcolaSviluppo.h"
 
-#include "geometry/ErroreEsecuzione.h"
+#include "plot/ErroreEsecuzione.h"
 #include "plot/StampaSviluppo.h"
 #include "plot/SuperficieDisegno.h"
 #include "platform/Piattaforma.h"

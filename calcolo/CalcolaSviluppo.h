@@ -11,8 +11,8 @@
 // to draw throws ErroreEsecuzione from the plot.
 bool CalcolaSviluppo(ContestoCalcolo &c);
 
-// A command's error trap: runs `comando`; false when it ended by a run-time error, which is
-// caught here and nowhere else. Any other exception is a fault and goes on.
+// The plot's error trap: runs `comando`; false when it met a figure too large to draw
+// (ErroreEsecuzione, thrown only by the plot). Any other exception is a fault and goes on.
 bool TrappolaErrori(const std::function<void()> &comando);
 
 // The error trap of a calculation the user asked for: a figure too large to draw is told in a

@@ -1,12 +1,10 @@
-// A development window's document: what its ten hidden labels show, kept as plain data.
+// What a development window's ten hidden labels show of its job, as plain data for the printouts.
 #pragma once
 
 #include "development/RecordSviluppo.h"
+#include "documents/Salvataggio.h"
 
 #include <QString>
-
-// Whether the development has been saved since it was last computed; no development: Nessuno.
-enum class Salvataggio { Nessuno, DaSalvare, Salvato };
 
 // The caption of lblSalvato: "", "da salvare", "salvato".
 QString DidascaliaSalvataggio(Salvataggio stato);

@@ -131,14 +131,19 @@ EsitoFileSviluppo ScriviRecordSviluppo(const QString &percorso, const RecordSvil
     return esito ? EsitoFileSviluppo::Ok : fallito(EsitoFileSviluppo::NonScrivibile, esito, motivo);
 }
 
-void AvvisaCodaScaduta(const QString &percorso, const RecordSviluppo &letto)
+QString MessaggioCodaScaduta(const QString &percorso, const RecordSviluppo &letto)
 {
     const char *perche = letto.Coda == EsitoCoda::Incompleta ? "è incompleto"
                          : letto.Coda == EsitoCoda::Sconosciuta
                              ? "è danneggiato o di una versione più recente"
                              : "appartiene a uno sviluppo diverso da quello del file";
-    MsgBox(QStringLiteral("Lo spessore salvato in ") + percorso + QLatin1Char(' ') + QString::fromUtf8(perche) +
-           QStringLiteral(" e non è stato letto: lo sviluppo è senza spessore."));
+    return QStringLiteral("Lo spessore salvato in ") + percorso + QLatin1Char(' ') + QString::fromUtf8(perche) +
+           QStringLiteral(" e non è stato letto: lo sviluppo è senza spessore.");
+}
+
+void AvvisaCodaScaduta(const QString &percorso, const RecordSviluppo &letto)
+{
+    MsgBox(MessaggioCodaScaduta(percorso, letto));
 }
 
 std::optional<QString> ConoCilindroDi(const QString &didascaliaStampa)

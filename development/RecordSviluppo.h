@@ -56,8 +56,9 @@ EsitoFileSviluppo LeggiRecordSviluppo(const QString &percorso, RecordSviluppo &b
 EsitoFileSviluppo ScriviRecordSviluppo(const QString &percorso, const RecordSviluppo &buffer,
                                        QString *motivo = nullptr);
 
-// The notice of a trailer that was not read (CodaScaduta of `letto`), with the reason, through
-// the platform.
+// The notice of a trailer that was not read (CodaScaduta of `letto`), with the reason; the
+// second shows it through the platform.
+QString MessaggioCodaScaduta(const QString &percorso, const RecordSviluppo &letto);
 void AvvisaCodaScaduta(const QString &percorso, const RecordSviluppo &letto);
 
 // "Cono" or "Cilindro" for the trimmed name of one of the four plot routines; empty otherwise.

@@ -1,4 +1,4 @@
-// The development window's commands, its unsaved checks and the .tnt open and save.
+// The development window's commands, its unsaved checks, and opening and saving its job.
 #include "development/frmGrafico.h"
 
 #include "development/EsportaDxf.h"
@@ -8,6 +8,8 @@
 #include "development/Guscio.h"
 #include "development/PaginaGrafico.h"
 #include "calcolo/CalcolaSviluppo.h"
+#include "documents/ArchivioCommessa.h"
+#include "documents/EtichetteCommessa.h"
 #include "platform/Piattaforma.h"
 
 #include <QCloseEvent>
@@ -25,9 +27,6 @@ std::int16_t ContaFinestre = 0;
 
 namespace {
 const QString k_Didascalia = QStringLiteral("Grafico - Drenvik");
-
-// The record buffer shared by the read and the write, as the file routines expect.
-RecordSviluppo g_buffer;
 } // namespace
 
 frmGrafico::frmGrafico(Guscio &guscio, QWidget *parent)
@@ -171,7 +170,7 @@ QRect frmGrafico::GeometriaIniziale(const QSize &schermo) noexcept
 
 void frmGrafico::MostraDocumento()
 {
-    const EtichetteSviluppo &e = m_documento.etichette;
+    const EtichetteSviluppo e = Etichette();
     lblNome->setText(e.lblNome);
     lblAC->setText(e.lblAC);
     lblAB->setText(e.lblAB);
@@ -181,24 +180,39 @@ void frmGrafico::MostraDocumento()
     lblChiudi->setText(e.lblChiudi);
     lblConoCilindro->setText(e.lblConoCilindro);
     lblStampa->setText(e.lblStampa);
-    lblSalvato->setText(DidascaliaSalvataggio(m_documento.salvataggio));
+    lblSalvato->setText(DidascaliaSalvataggio(m_commessa.salvataggio));
+}
+
+DocumentoSviluppo frmGrafico::Documento() const { return {Etichette(), m_commessa.salvataggio}; }
+
+EtichetteSviluppo frmGrafico::Etichette() const { return EtichetteDellaCommessa(m_commessa); }
+
+// A window that has drawn nothing holds no piece: the first one starts from its first captions.
+SorgentePezzo &frmGrafico::pezzoMostrato()
+{
+    if (m_commessa.pezzi.empty())
+        m_commessa.pezzi.push_back(PezzoDelleEtichette(Etichette()));
+    return m_commessa.pezzi.front();
 }
 
 void frmGrafico::ScriviEtichette(const EtichetteSviluppo &etichette)
 {
-    m_documento.etichette = etichette;
+    pezzoMostrato() = PezzoDelleEtichette(etichette);
     MostraDocumento();
 }
 
 void frmGrafico::ImpostaSalvataggio(Salvataggio stato)
 {
-    m_documento.salvataggio = stato;
+    m_commessa.salvataggio = stato;
     MostraDocumento();
 }
 
 void frmGrafico::ImpostaFigure(const FigureSviluppo &figure)
 {
-    ScriviFigureNelleEtichette(figure, m_documento.etichette);
+    pezzoMostrato().tronco = figure;
+    // A job of one piece is known by that piece's name.
+    if (m_commessa.pezzi.size() == 1)
+        m_commessa.nome = TrimBlank(figure.Nome);
     MostraDocumento();
 }
 
@@ -208,7 +222,7 @@ void frmGrafico::ImpostaSalvato(const QString &didascalia) { ImpostaSalvataggio(
 
 void frmGrafico::ImpostaStampa(const QString &didascalia)
 {
-    m_documento.etichette.lblStampa = didascalia;
+    pezzoMostrato().disegno.routineStampa = didascalia;
     MostraDocumento();
 }
 
@@ -229,7 +243,7 @@ bool frmGrafico::chiediSalvataggio()
 
 void frmGrafico::mnuNuovoSviluppo_Click()
 {
-    if (m_documento.salvataggio == Salvataggio::DaSalvare) {
+    if (m_commessa.salvataggio == Salvataggio::DaSalvare) {
         if (chiediSalvataggio()) {
             // A save that did not happen keeps the development here, safe from the next calculation.
             if (!mnuSalvaNome_Click())
@@ -258,39 +272,36 @@ void frmGrafico::mnuModificaSviluppo_Click()
 
 void frmGrafico::mnuApri_Click()
 {
-    if (m_documento.salvataggio == Salvataggio::DaSalvare) {
+    if (m_commessa.salvataggio == Salvataggio::DaSalvare) {
         if (chiediSalvataggio() && mnuSalvaNome_Click())
             MsgBox(QStringLiteral("File salvato"));
         // The file goes into a new window: an unsaved development is never overwritten.
         if (!mnuNuovoFoglioDiLavoro_Click())
             return;
     }
-    // A run-time error ends the command silently.
-    TrappolaErrori([this] {
-        RichiestaFile richiesta;
-        richiesta.filtro = QStringLiteral("(*.tnt)|*.tnt");
-        richiesta.indiceFiltro = 1;
-        // A cancelled dialog names no file: an earlier name must not be read again unasked.
-        m_nomeFileDialogo = Piattaforma::corrente().DialogoApri(richiesta).value_or(QString());
-        SelezionaFile();
-    });
+    RichiestaFile richiesta;
+    richiesta.filtro = QStringLiteral("(*.tnt)|*.tnt|(*.vorna)|*.vorna");
+    richiesta.indiceFiltro = 1;
+    // A cancelled dialog names no file: an earlier name must not be read again unasked.
+    m_nomeFileDialogo = Piattaforma::corrente().DialogoApri(richiesta).value_or(QString());
+    SelezionaFile();
 }
 
 void frmGrafico::ApriFile(const QString &nome)
 {
     m_nomeFileDialogo = nome;
-    TrappolaErrori([this] { SelezionaFile(); });
+    SelezionaFile();
 }
 
 bool frmGrafico::CalcolaQui(const std::function<bool()> &calcolo)
 {
-    const DocumentoSviluppo documento = m_documento;
+    const Commessa documento = m_commessa;
     const ElencoVisualizzazione disegno = m_pagina->Elenco();
     const QString didascalia = windowTitle();
     if (CalcolaOAvvisa(calcolo))
         return true;
     // The development that was here stays, neither cleared nor asking to be saved.
-    m_documento = documento;
+    m_commessa = documento;
     m_pagina->Elenco() = disegno; // the page repaints itself
     setWindowTitle(didascalia);
     MostraDocumento();
@@ -300,31 +311,26 @@ bool frmGrafico::CalcolaQui(const std::function<bool()> &calcolo)
 void frmGrafico::SelezionaFile()
 {
     const QString nome = m_nomeFileDialogo;
-    if (!HaEstensione(nome, QStringLiteral(".tnt"))) {
+    if (!EstensioneCommessa(nome)) {
         MsgBox(QStringLiteral("Errore"));
         return;
     }
     frmGrafico *attiva = m_guscio.FigliaAttiva();
     if (!attiva)
         return;
-    QString motivo;
-    switch (LeggiRecordSviluppo(nome, g_buffer, &motivo)) {
-    case EsitoFileSviluppo::Ok:
-        break;
-    case EsitoFileSviluppo::Mancante:
-        MsgBox(QStringLiteral("File inesistente: ") + nome);
-        return;
-    case EsitoFileSviluppo::NonLeggibile:
-    case EsitoFileSviluppo::NonScrivibile:
-        MsgBox(QStringLiteral("Impossibile leggere il file: ") + nome + QStringLiteral(": ") + motivo);
+    Commessa commessa;
+    QString avviso;
+    if (const EsitoFile esito = ApriCommessa(nome, commessa, &avviso); !esito) {
+        MsgBox(MessaggioApertura(nome, esito));
         return;
     }
-    if (g_buffer.CodaScaduta)
-        AvvisaCodaScaduta(nome, g_buffer);
+    if (!avviso.isEmpty())
+        MsgBox(avviso);
     attiva->CalcolaQui([&] {
-        attiva->ScriviEtichette(EtichetteDaRecord(g_buffer));
+        attiva->m_commessa = commessa;
+        attiva->MostraDocumento();
         StatoSviluppo &stato = m_guscio.Stato();
-        CaricaNelloStato(g_buffer, stato);
+        CaricaPezzoNelloStato(commessa.pezzi.front(), stato);
         ContestoCalcolo contesto{stato, attiva, m_guscio.FoglioCaricato()};
         const bool sviluppato = CalcolaSviluppo(contesto);
         // Refused figures stay in the labels, to be corrected with "Modifica sviluppo"; the
@@ -340,73 +346,58 @@ void frmGrafico::SelezionaFile()
 
 bool frmGrafico::mnuSalvaNome_Click()
 {
-    if (m_documento.salvataggio == Salvataggio::Nessuno) {
+    if (m_commessa.salvataggio == Salvataggio::Nessuno) {
         MsgBox(QStringLiteral("Nessun sviluppo da salvare! Premere OK per continuare"));
         return false;
     }
     frmGrafico *attiva = m_guscio.FigliaAttiva();
     if (!attiva)
         attiva = this;
-    bool salvato = false;
-    bool rifiutato = false;
-    // A run-time error falls through: the development counts as unsaved.
-    TrappolaErrori([&] {
-        RichiestaFile richiesta;
-        richiesta.filtro = QStringLiteral("(*.tnt)|*.tnt|All Files (*.*)|*.*");
-        richiesta.indiceFiltro = 1;
-        // The name without its padding; no name, no proposal.
-        richiesta.nomePredefinito = TrimBlank(attiva->Etichette().lblNome);
-        richiesta.chiediSovrascrittura = true;
-        // The dialog adds the extension itself, so that its overwrite question names the real file.
-        richiesta.estensionePredefinita = QStringLiteral("tnt");
-        // A cancelled dialog leaves the preset name in it and ends the save quietly, even for a
-        // name that happens to end in ".tnt": the user chose not to save.
-        const auto scelto = Piattaforma::corrente().DialogoSalva(richiesta);
-        m_nomeFileDialogo = scelto.value_or(richiesta.nomePredefinito);
-        rifiutato = true;
-        if (!scelto)
-            return;
-        const auto nome = NomeConEstensione(*scelto, QStringLiteral(".tnt"));
-        if (!nome)
-            return;
-        m_nomeFileDialogo = *nome;
-        if (!HaEstensione(m_nomeFileDialogo, QStringLiteral(".tnt"))) {
-            MsgBox(QStringLiteral("Posso salvare solo in formato .tnt. Premere OK per continuare"));
-            return;
-        }
-        rifiutato = false;
-        attiva->ImpostaSalvataggio(Salvataggio::Salvato);
-        salvato = SalvaFile();
-    });
-    if (salvato)
-        return true;
-    if (rifiutato)
+    RichiestaFile richiesta;
+    richiesta.filtro = QStringLiteral("(*.tnt)|*.tnt|(*.vorna)|*.vorna|All Files (*.*)|*.*");
+    richiesta.indiceFiltro = 1;
+    // The name without its padding; no name, no proposal.
+    richiesta.nomePredefinito = TrimBlank(attiva->Etichette().lblNome);
+    richiesta.chiediSovrascrittura = true;
+    // The dialog adds the extension itself, so that its overwrite question names the real file.
+    richiesta.estensionePredefinita = QStringLiteral("tnt");
+    // A cancelled dialog leaves the preset name in it and ends the save quietly, even for a
+    // name that happens to end in ".tnt": the user chose not to save.
+    const auto scelto = Piattaforma::corrente().DialogoSalva(richiesta);
+    m_nomeFileDialogo = scelto.value_or(richiesta.nomePredefinito);
+    if (!scelto)
         return false;
+    const auto nome = NomeConEstensione(*scelto, QStringLiteral(".tnt"));
+    if (!nome)
+        return false;
+    m_nomeFileDialogo = *nome;
+    if (!EstensioneCommessa(m_nomeFileDialogo)) {
+        MsgBox(QStringLiteral("Posso salvare solo in formato .tnt. Premere OK per continuare"));
+        return false;
+    }
+    const bool salvato = SalvaFile();
     // A failed write must not leave the window marked as saved.
-    attiva->ImpostaSalvataggio(Salvataggio::DaSalvare);
-    return false;
+    attiva->ImpostaSalvataggio(salvato ? Salvataggio::Salvato : Salvataggio::DaSalvare);
+    return salvato;
 }
 
 bool frmGrafico::SalvaFile()
 {
     const QString nome = m_nomeFileDialogo;
     frmGrafico *attiva = m_guscio.FigliaAttiva();
-    bool scritto = false;
-    QString motivo;
-    if (HaEstensione(nome, QStringLiteral(".tnt")) && attiva) {
-        EtichetteSviluppo etichette = attiva->Etichette();
-        RiempiRecordDaEtichette(g_buffer, etichette);
-        attiva->ScriviEtichette(etichette);
-        scritto = ScriviRecordSviluppo(nome, g_buffer, &motivo) == EsitoFileSviluppo::Ok;
-    }
-    if (!scritto) {
-        MsgBox(HaEstensione(nome, QStringLiteral(".dxf"))
-                   ? QStringLiteral(
-                         "Non posso salvare file in formato .dxf usando Salva con Nome. Usare a tal fine Esporta .dxf")
-                   : QStringLiteral("Errore nel salvataggio dello sviluppo\n") +
-                         MessaggioEsportazione(EsitoEsportazione::NonScrivibile, nome, motivo));
+    if (!attiva)
+        return false;
+    CompletaDisegno(attiva->pezzoMostrato());
+    attiva->MostraDocumento();
+    Commessa salvata = attiva->m_commessa;
+    salvata.percorso = nome;
+    salvata.salvataggio = Salvataggio::Salvato;
+    if (const EsitoFile esito = SalvaCommessa(nome, salvata); !esito) {
+        MsgBox(QStringLiteral("Errore nel salvataggio dello sviluppo\n") +
+               MessaggioEsportazione(EsitoEsportazione::NonScrivibile, nome, esito.motivo));
         return false;
     }
+    attiva->m_commessa.percorso = nome;
     attiva->setWindowTitle(k_Didascalia + QLatin1Char(' ') + nome);
     m_guscio.Avviso(QStringLiteral("Salvato ") + nome);
     return true;
@@ -433,14 +424,14 @@ void frmGrafico::mnuEsportaArchi_Click()
 
 void frmGrafico::esportaDxf(const OpzioniDxf &opzioni)
 {
-    if (m_documento.salvataggio == Salvataggio::Nessuno) {
+    if (m_commessa.salvataggio == Salvataggio::Nessuno) {
         MsgBox(QStringLiteral("Nessun sviluppo da esportare! Premere OK per continuare"));
         return;
     }
     RichiestaFile richiesta;
     richiesta.filtro = QStringLiteral("(*.dxf)|*.dxf");
     richiesta.indiceFiltro = 1;
-    richiesta.nomePredefinito = TrimBlank(m_documento.etichette.lblNome) + QStringLiteral(".dxf");
+    richiesta.nomePredefinito = TrimBlank(Etichette().lblNome) + QStringLiteral(".dxf");
     richiesta.chiediSovrascrittura = true;
     // The dialog adds the extension itself, so that its overwrite question names the real file.
     richiesta.estensionePredefinita = QStringLiteral("dxf");
@@ -449,7 +440,7 @@ void frmGrafico::esportaDxf(const OpzioniDxf &opzioni)
         return;
     const QString percorso = HaEstensione(*scelto, QStringLiteral(".dxf")) ? *scelto : *scelto + QStringLiteral(".dxf");
     // The export recomputes the figures of this window's labels on a state of its own.
-    const FigureSviluppo figure = FigureDelleEtichette(m_documento.etichette);
+    const FigureSviluppo figure = FigureDelleEtichette(Etichette());
     EsitoEsportazione esito = EsitoEsportazione::NonScrivibile;
     QString motivo;
     RiepilogoDxf riepilogo;
@@ -466,11 +457,11 @@ void frmGrafico::esportaDxf(const OpzioniDxf &opzioni)
 
 void frmGrafico::mnuTabellaGeneratrici_Click()
 {
-    if (m_documento.salvataggio == Salvataggio::Nessuno) {
+    if (m_commessa.salvataggio == Salvataggio::Nessuno) {
         MsgBox(QStringLiteral("Nessun sviluppo da esportare! Premere OK per continuare"));
         return;
     }
-    if (frmOrdinate *tabella = frmOrdinate::Mostra(FigureDelleEtichette(m_documento.etichette), this))
+    if (frmOrdinate *tabella = frmOrdinate::Mostra(FigureDelleEtichette(Etichette()), this))
         connect(tabella, &frmOrdinate::Avviso, this, [this](const QString &testo) { m_guscio.Avviso(testo); });
 }
 
@@ -486,7 +477,7 @@ void frmGrafico::mnuInfo_Click() { m_guscio.MostraAbout(); }
 
 bool frmGrafico::Form_QueryUnload()
 {
-    if (m_documento.salvataggio != Salvataggio::DaSalvare)
+    if (m_commessa.salvataggio != Salvataggio::DaSalvare)
         return true;
     // The save below writes the active child: this window must be it.
     m_guscio.Attiva(*this);

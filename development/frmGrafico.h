@@ -3,6 +3,7 @@
 
 #include "development/DocumentoSviluppo.h"
 #include "development/RecordSviluppo.h"
+#include "documents/Commessa.h"
 #include "calcolo/ContestoCalcolo.h"
 
 #include <QList>
@@ -48,12 +49,15 @@ public:
     QLabel *const lblStampa;
     QLabel *const lblSalvato;
 
-    // The window's document; the labels show it, written by one function.
-    const DocumentoSviluppo &Documento() const noexcept { return m_documento; }
-    const EtichetteSviluppo &Etichette() const noexcept { return m_documento.etichette; }
+    // The job the window shows: its first piece is the one drawn. The labels show it, written by
+    // one function; Documento and Etichette are what they show.
+    const Commessa &CommessaMostrata() const noexcept { return m_commessa; }
+    DocumentoSviluppo Documento() const;
+    EtichetteSviluppo Etichette() const;
     void ImpostaSalvataggio(Salvataggio stato);
-    // The worksheet hands over the figures of a calculation: they go into the labels, as stored.
+    // The worksheet hands over the figures of a calculation: they become the piece shown, as stored.
     void ImpostaFigure(const FigureSviluppo &figure);
+    // The piece shown, as the labels would hold it.
     void ScriviEtichette(const EtichetteSviluppo &etichette);
 
     // The file name held by the window's common dialog cdlGrafico.
@@ -83,7 +87,7 @@ public:
     void mnuGuidaInLinea_Click();
     void mnuInfo_Click();
 
-    // Reads the file named in cdlGrafico into the active child; throws on a run-time error.
+    // Reads the file named in cdlGrafico, a .tnt or a .vorna, into the active child.
     void SelezionaFile();
     // Reads `nome` into the active child as "Apri" does, with its messages.
     void ApriFile(const QString &nome);
@@ -91,7 +95,8 @@ public:
     // or meets a figure too large to draw (told here), the window's development, drawing, saved
     // state and caption are left as they were, and the result is false.
     bool CalcolaQui(const std::function<bool()> &calcolo);
-    // Writes the active child into the file named in cdlGrafico; false after its message.
+    // Writes the active child's job into the file named in cdlGrafico, a .tnt or a .vorna; false
+    // after its message.
     bool SalvaFile();
 
     // Asks about an unsaved development before the window goes; false keeps it open.
@@ -105,6 +110,7 @@ protected:
 private:
     QLabel *etichetta(const char *nome);
     void MostraDocumento();
+    SorgentePezzo &pezzoMostrato();
     void creaMenu();
     QAction *voce(QMenu *menu, const QString &didascalia, const char *nome);
     void elencaFinestre();
@@ -116,5 +122,5 @@ private:
     QList<QMenu *> m_menu;
     QMenu *m_menuFinestre = nullptr;
     QString m_nomeFileDialogo;
-    DocumentoSviluppo m_documento;
+    Commessa m_commessa;
 };

@@ -1,7 +1,6 @@
 // A table view over the ordinate model and three buttons; the work is done by the libraries.
 #include "development/frmOrdinate.h"
 
-#include "calcolo/CalcolaSviluppo.h"
 #include "development/EsportaCsv.h"
 #include "development/ModelloOrdinate.h"
 #include "development/StampaOrdinate.h"
@@ -75,8 +74,7 @@ frmOrdinate::frmOrdinate(const FigureSviluppo &figure, const TabellaOrdinate &ta
 
 frmOrdinate *frmOrdinate::Mostra(const FigureSviluppo &figure, QWidget *genitore)
 {
-    std::optional<TabellaOrdinate> tabella;
-    TrappolaErrori([&] { tabella = TabellaDelleFigure(figure); });
+    const std::optional<TabellaOrdinate> tabella = TabellaDelleFigure(figure);
     if (!tabella)
         return nullptr;
     // Not modal: the bench worker keeps it open beside the drawing.
@@ -108,9 +106,8 @@ void frmOrdinate::cmdEsportaCsv_Click()
         return;
     const QString percorso =
         scelto->endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? *scelto : *scelto + QStringLiteral(".csv");
-    EsitoEsportazione esito = EsitoEsportazione::NonScrivibile;
     QString motivo;
-    TrappolaErrori([&] { esito = EsportaCsv(m_figure, percorso, {}, &motivo); });
+    const EsitoEsportazione esito = EsportaCsv(m_figure, percorso, {}, &motivo);
     if (esito == EsitoEsportazione::Ok)
         emit Avviso(QStringLiteral("Esportato ") + percorso);
     if (esito == EsitoEsportazione::NonScrivibile || esito == EsitoEsportazione::Vietata)

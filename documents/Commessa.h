@@ -13,11 +13,20 @@ enum class TipoSolido {
     Tronco, // a right cone or cylinder cut by two planes, typed as its side projection
 };
 
+// How the development drew a piece, as the window's labels and a .tnt record name it. A .tnt keeps
+// it as read, so that a file opened and saved again keeps its bytes; a .vorna does not, since the
+// next calculation finds it again.
+struct DisegnoPezzo {
+    QString routineStampa = QStringLiteral("Stampa");      // the plot routine's name
+    QString conoCilindro = QStringLiteral("ConoCilindro"); // "Cono" or "Cilindro" once saved after a drawing
+};
+
 // What a piece is made from: the kind of solid and its figures. A new kind adds its own member
 // beside the others; only the one named by `solido` is meaningful.
 struct SorgentePezzo {
     TipoSolido solido = TipoSolido::Tronco;
     FigureSviluppo tronco; // with the plate it is rolled from
+    DisegnoPezzo disegno;
 };
 
 struct Commessa {

@@ -3,7 +3,7 @@
 
 #include "platform/PiattaformaSilenziosa.h"
 #include "calcolo/CalcolaSviluppo.h"
-#include "geometry/ErroreEsecuzione.h"
+#include "plot/ErroreEsecuzione.h"
 
 #include <QDir>
 #include <QFile>

@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTranslator>
 
 #include <utility>
@@ -80,6 +81,16 @@ std::optional<QString> mostraDialogo(const RichiestaFile &richiesta, QFileDialog
     if (!richiesta.nomePredefinito.isEmpty())
         dialogo.selectFile(richiesta.nomePredefinito);
     dialogo.setDefaultSuffix(richiesta.estensionePredefinita);
+    // A name typed without an extension takes the one of the type chosen ("(*.vorna)"), or the
+    // preset one under a type of several.
+    if (!richiesta.estensionePredefinita.isEmpty())
+        QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo,
+                         [&dialogo, &richiesta](const QString &filtro) {
+                             static const QRegularExpression unaSola(QStringLiteral("\\(\\*\\.(\\w+)\\)$"));
+                             const QRegularExpressionMatch estensione = unaSola.match(filtro);
+                             dialogo.setDefaultSuffix(estensione.hasMatch() ? estensione.captured(1)
+                                                                            : richiesta.estensionePredefinita);
+                         });
     dialogo.setOption(QFileDialog::DontConfirmOverwrite, !richiesta.chiediSovrascrittura);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return std::nullopt;

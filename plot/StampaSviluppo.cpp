@@ -1,7 +1,7 @@
 // The four plot routines: one set of steps, driven by a table of what sets the routines apart.
 #include "plot/StampaSviluppo.h"
 
-#include "geometry/ErroreEsecuzione.h"
+#include "plot/ErroreEsecuzione.h"
 #include "geometry/Lamiera.h"
 #include "geometry/MisureSviluppo.h"
 #include "platform/FormatoNumero.h"

@@ -228,7 +228,7 @@ private slots:
         QCOMPARE(frame.Finestre().size(), 2);
         QCOMPARE(frame.FigliaAttiva()->windowTitle(), QStringLiteral("Grafico - Drenvik"));
         QCOMPARE(frame.FigliaAttiva()->lblSalvato->text(), QString());
-        QCOMPARE(finta.richiesteApri().front().filtro, QStringLiteral("(*.tnt)|*.tnt"));
+        QCOMPARE(finta.richiesteApri().front().filtro, QStringLiteral("(*.tnt)|*.tnt|(*.vorna)|*.vorna"));
         QCOMPARE(finta.richiesteApri().front().indiceFiltro, 1);
         VERIFICA_COPIONE(finta);
     }

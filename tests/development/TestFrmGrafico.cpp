@@ -10,6 +10,9 @@
 #include <QPushButton>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QTest>
 
@@ -23,6 +26,20 @@ class TestFrmGrafico : public QObject {
     {
         QFile file(percorso);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // A development whose BD the checks refuse.
+    static RecordSviluppo rotto()
+    {
+        RecordSviluppo record;
+        record.Nome = QStringLiteral("Rotto");
+        record.TestoAC = QStringLiteral("60");
+        record.TestoAB = QStringLiteral("120");
+        record.TestoBD = QStringLiteral("x");
+        record.TestoAlfa = QStringLiteral("60");
+        record.TestoBeta = QStringLiteral("60");
+        record.ImpostaChiusura(QStringLiteral("F"));
+        return record;
     }
 
 private slots:
@@ -272,7 +289,7 @@ private slots:
         finta.attendiSalva(file);
         QVERIFY(prima->mnuSalvaNome_Click());
         const RichiestaFile richiesta = finta.richiesteSalva().front();
-        QCOMPARE(richiesta.filtro, QStringLiteral("(*.tnt)|*.tnt|All Files (*.*)|*.*"));
+        QCOMPARE(richiesta.filtro, QStringLiteral("(*.tnt)|*.tnt|(*.vorna)|*.vorna|All Files (*.*)|*.*"));
         QCOMPARE(richiesta.indiceFiltro, 1);
         QCOMPARE(richiesta.nomePredefinito, QStringLiteral("Tubo"));
         QVERIFY(richiesta.chiediSovrascrittura);
@@ -526,6 +543,106 @@ private slots:
         VERIFICA_COPIONE(finta);
     }
 
+    // A job saved as .vorna and opened again: the figures as typed, the plate, the name, the title
+    // and the saved state come back, and it saves to the same .tnt as the window it came from.
+    void commessaVorna()
+    {
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        frmCalvetra &foglio = FoglioDi(frame);
+        foglio.txtSpessore->setText(QStringLiteral("2,5"));
+        foglio.cboQuote->setCurrentIndex(0);
+        Calcola(frame, CilindroDiProva());
+        frmGrafico *prima = frame.FigliaAttiva();
+        const QString vorna = m_cartella.percorso(QStringLiteral("tubo.VORNA"));
+        finta.attendiSalva(vorna);
+        QVERIFY(prima->mnuSalvaNome_Click());
+        QCOMPARE(prima->lblSalvato->text(), QStringLiteral("salvato"));
+        QCOMPARE(prima->windowTitle(), QStringLiteral("Grafico - Drenvik ") + vorna);
+        const QJsonObject radice = QJsonDocument::fromJson(contenuto(vorna)).object();
+        QCOMPARE(radice[QStringLiteral("formato")].toString(), QStringLiteral("vorna-commessa"));
+        QCOMPARE(radice[QStringLiteral("nome")].toString(), QStringLiteral("Tubo"));
+        const QJsonObject pezzo = radice[QStringLiteral("pezzi")][0].toObject();
+        QCOMPARE(pezzo[QStringLiteral("AB")].toString(), QStringLiteral("100"));
+        QCOMPARE(pezzo[QStringLiteral("lamiera")][QStringLiteral("spessore")].toString(), QStringLiteral("2,5"));
+        QCOMPARE(pezzo[QStringLiteral("lamiera")][QStringLiteral("quote")].toString(), QStringLiteral("interne"));
+
+        finta.attendiApri(vorna);
+        frmGrafico *seconda = frame.NuovaFinestra();
+        seconda->mnuApri_Click();
+        QCOMPARE(finta.richiesteApri().front().filtro, QStringLiteral("(*.tnt)|*.tnt|(*.vorna)|*.vorna"));
+        QCOMPARE(seconda->windowTitle(), QStringLiteral("Grafico - Drenvik ") + vorna);
+        QCOMPARE(seconda->lblSalvato->text(), QStringLiteral("salvato"));
+        QCOMPARE(frame.avvisi.last(), QStringLiteral("Aperto ") + vorna);
+        QCOMPARE(seconda->CommessaMostrata().nome, QStringLiteral("Tubo"));
+        QCOMPARE(seconda->lblNome->text(), Fissa(QStringLiteral("Tubo"), 40));
+        QCOMPARE(seconda->lblAB->text(), Fissa(QStringLiteral("100"), 10));
+        QCOMPARE(seconda->lblChiudi->text(), QStringLiteral("T"));
+        QCOMPARE(seconda->Etichette().lblSpessore, Fissa(QStringLiteral("2,5"), 10));
+        QCOMPARE(seconda->Etichette().lblQuote, QStringLiteral("I"));
+        QVERIFY(!seconda->Pagina().Elenco().elementi().empty());
+        QCOMPARE(seconda->Pagina().Elenco().elementi().size(), prima->Pagina().Elenco().elementi().size());
+
+        const QString daPrima = m_cartella.percorso(QStringLiteral("prima.tnt"));
+        const QString daSeconda = m_cartella.percorso(QStringLiteral("seconda.tnt"));
+        finta.attendiSalva(daSeconda);
+        QVERIFY(seconda->mnuSalvaNome_Click());
+        frame.Attiva(*prima);
+        finta.attendiSalva(daPrima);
+        QVERIFY(prima->mnuSalvaNome_Click());
+        QCOMPARE(contenuto(daSeconda).size(), 146);
+        QCOMPARE(contenuto(daSeconda), contenuto(daPrima));
+
+        // A file that is no job of ours is told with the reader's reason; the window stays as it was.
+        const QString estraneo = m_cartella.percorso(QStringLiteral("estraneo.vorna"));
+        QFile file(estraneo);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{\"formato\": \"altro\"}") > 0);
+        file.close();
+        finta.attendiApri(estraneo);
+        finta.attendiBox(QStringLiteral("Impossibile leggere il file: ") + estraneo +
+                         QStringLiteral(": non è una commessa di Vorna (manca \"formato\": \"vorna-commessa\")"));
+        frmGrafico *terza = frame.NuovaFinestra();
+        terza->mnuApri_Click();
+        QCOMPARE(terza->lblSalvato->text(), QString());
+        QCOMPARE(terza->windowTitle(), QStringLiteral("Grafico - Drenvik"));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // Each window keeps its own job: a file opened and saved again keeps the bytes it was read
+    // with, whatever another window read in between.
+    void finestreSenzaBufferComune()
+    {
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        const auto scrivi = [this](const QString &nome, const QString &conoCilindro) {
+            RecordSviluppo record = rotto();
+            record.ConoCilindro = conoCilindro;
+            record.RoutineStampa = QStringLiteral("Stampa");
+            const QString file = m_cartella.percorso(nome);
+            return ScriviRecordSviluppo(file, record) == EsitoFileSviluppo::Ok ? file : QString();
+        };
+        const QString cono = scrivi(QStringLiteral("cono.tnt"), QStringLiteral("Cono"));
+        const QString cilindro = scrivi(QStringLiteral("cilindro.tnt"), QStringLiteral("Cilindro"));
+        QVERIFY(!cono.isEmpty() && !cilindro.isEmpty());
+        const QString rifiuto = QStringLiteral("BD deve essere un numero >0!");
+        finta.attendiApri(cono);
+        finta.attendiBox(rifiuto, Pulsanti::OK, QStringLiteral("Errore su BD"));
+        frmGrafico *prima = frame.FigliaAttiva();
+        prima->mnuApri_Click();
+        finta.attendiApri(cilindro);
+        finta.attendiBox(rifiuto, Pulsanti::OK, QStringLiteral("Errore su BD"));
+        frame.NuovaFinestra()->mnuApri_Click();
+
+        frame.Attiva(*prima);
+        const QString copia = m_cartella.percorso(QStringLiteral("copia.tnt"));
+        finta.attendiSalva(copia);
+        QVERIFY(prima->mnuSalvaNome_Click());
+        QCOMPARE(contenuto(copia), contenuto(cono));
+        VERIFICA_COPIONE(finta);
+    }
+
     // A file whose figures are refused, opened over a saved development: the labels show the
     // file's figures, to correct them; no drawing of the other development stays beside them.
     void apertoRifiutatoSuUnoSviluppo()
@@ -536,14 +653,7 @@ private slots:
         frmGrafico *finestra = frame.FigliaAttiva();
         Calcola(frame, ConoDiProva());
         finestra->ImpostaSalvataggio(Salvataggio::Salvato);
-        RecordSviluppo record;
-        record.Nome = QStringLiteral("Rotto");
-        record.TestoAC = QStringLiteral("60");
-        record.TestoAB = QStringLiteral("120");
-        record.TestoBD = QStringLiteral("x");
-        record.TestoAlfa = QStringLiteral("60");
-        record.TestoBeta = QStringLiteral("60");
-        record.ImpostaChiusura(QStringLiteral("F"));
+        const RecordSviluppo record = rotto();
         const QString file = m_cartella.percorso(QStringLiteral("rotto.tnt"));
         QCOMPARE(ScriviRecordSviluppo(file, record), EsitoFileSviluppo::Ok);
         finta.attendiApri(file);

@@ -54,6 +54,42 @@ private slots:
         QCOMPARE(LeggiTutto(tnt), record("80.", "100.", "80.", "90.", "90."));
     }
 
+    // A .vorna job exports its first piece with its plate, byte for byte as the .tnt of the same
+    // figures does with that plate given on the command line.
+    void esportaDaCommessa()
+    {
+        QTemporaryDir dir;
+        const QString tnt = dir.filePath(QStringLiteral("cono.tnt"));
+        const QString commessa = dir.filePath(QStringLiteral("cono.Vorna"));
+        QVERIFY(ScriviTutto(tnt, record("60", "120,5", "60", "60", "60")));
+        QVERIFY(ScriviTutto(commessa, R"({"formato": "vorna-commessa", "versione": 1, "nome": "Tramoggia", "pezzi": [
+            {"solido": "tronco", "nome": "Tubo", "AC": "60", "AB": "120,5", "BD": "60", "Alfa": "60", "Beta": "60",
+             "chiusura": "AC", "lamiera": {"spessore": "3", "quote": "interne"}},
+            {"solido": "tronco", "nome": "Altro", "AC": "10", "AB": "20", "BD": "10", "Alfa": "90", "Beta": "90",
+             "chiusura": "BD"}]})"));
+        const QStringList lamiera{QStringLiteral("--thickness"), QStringLiteral("3"), QStringLiteral("--surface"),
+                                  QStringLiteral("inside")};
+        for (const QString &comando : {QStringLiteral("--export-dxf"), QStringLiteral("--export-csv")}) {
+            const QString estensione = comando.right(3);
+            const QString daTnt = dir.filePath(QStringLiteral("tnt.") + estensione);
+            const QString daVorna = dir.filePath(QStringLiteral("vorna.") + estensione);
+            QCOMPARE(vorna(QStringList{comando, tnt, daTnt} + lamiera).codice, 0);
+            const Esito e = vorna({comando, commessa, daVorna});
+            QCOMPARE(e.codice, 0);
+            QCOMPARE(e.errori, QString());
+            QVERIFY(LeggiTutto(daVorna).size() > 1000);
+            QCOMPARE(LeggiTutto(daVorna), LeggiTutto(daTnt));
+        }
+
+        const QString vuota = dir.filePath(QStringLiteral("vuota.vorna")), dxf = dir.filePath(QStringLiteral("v.dxf"));
+        QVERIFY(ScriviTutto(vuota, R"({"formato": "vorna-commessa", "versione": 1, "nome": "x", "pezzi": []})"));
+        const Esito e = vorna({QStringLiteral("--export-dxf"), vuota, dxf});
+        QCOMPARE(e.codice, 2);
+        QCOMPARE(e.errori, QStringLiteral("Impossibile leggere il file: ") + vuota +
+                               QStringLiteral(": la commessa non contiene pezzi\n"));
+        QVERIFY(!QFile::exists(dxf));
+    }
+
     void esportaCsv()
     {
         QTemporaryDir dir;

@@ -1,7 +1,7 @@
 // The four plot routines: fitting, turning, placing, drawing order, letters, legend and twips.
 #include "FiguraSintetica.h"
 
-#include "geometry/ErroreEsecuzione.h"
+#include "plot/ErroreEsecuzione.h"
 #include "plot/ElencoVisualizzazione.h"
 #include "plot/StampaSviluppo.h"
 #include "tests/support/Confronto.h"

@@ -1,4 +1,4 @@
-// A run-time error that a command's error trap handles (the scale overflow of a huge figure).
+// The run-time error of the plot: a figure that needs a drawing scale past what Scala holds.
 #pragma once
 
 #include <stdexcept>
