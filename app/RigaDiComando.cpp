@@ -6,8 +6,6 @@
 #include "calibration/ControlliTara.h"
 #include "calibration/FileTaratura.h"
 #include "calibration/TaraturaPerNome.h"
-#include "development/EsportaCsv.h"
-#include "development/EsportaDxf.h"
 #include "development/NomeConEstensione.h"
 #include "development/OpzioniLamiera.h"
 #include "development/RecordSviluppo.h"
@@ -15,7 +13,9 @@
 #include "development/ValoreOpzione.h"
 #include "documents/ArchivioCommessa.h"
 #include "fogli/EsportaPdf.h"
+#include "exports/FormatiEsportazione.h"
 #include "fogli/MessaggiFogli.h"
+#include "pieces/PezzoDelTronco.h"
 #include "platform/TestoFisso.h"
 
 #include <QGuiApplication>
@@ -25,14 +25,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <functional>
+#include <new>
 
 namespace {
 // Exit codes of the batch commands.
 enum : int { UscitaRiuscita = 0, UscitaDatiRifiutati = 1, UscitaErroreFile = 2 };
-
-using Esportatore =
-    std::function<EsitoEsportazione(const FigureSviluppo &, const QString &, const QString &, QString *)>;
 
 const char k_Uso[] =
     "Uso: vorna [FILE.tnt ... | --export-dxf [--arcs] [--generators] FILE.tnt OUT.dxf |\n"
@@ -59,15 +56,12 @@ const char k_Uso[] =
     "Uscita: 0 riuscita, 1 dati dello sviluppo non validi o sviluppo troppo grande, 2 file non\n"
     "leggibile o non scrivibile, argomenti errati, taratura sconosciuta o foglio troppo piccolo.\n";
 
-// How many names follow each of our options; -1 when it is not one of ours.
-int argomentiDi(const QString &opzione)
-{
-    if (opzione == QLatin1String("--export-dxf") || opzione == QLatin1String("--export-csv"))
-        return 2;
-    if (opzione == QLatin1String("--help") || opzione == QLatin1String("--version"))
-        return 0;
-    return -1;
-}
+// The options of an export, from its command line.
+struct OpzioniRiga {
+    OpzioniEsportazione esportazione;
+    OpzioniLamiera lamiera;
+    QString taratura; // the calibration named; empty: none
+};
 
 int usoSbagliato(const QString &motivo)
 {
@@ -142,22 +136,6 @@ int uscitaEsportazione(EsitoEsportazione esito, const QString &destinazione, con
     return errore(MessaggioEsportazione(esito, destinazione, motivo));
 }
 
-int esporta(const FileDellaRiga &origine, const FileDellaRiga &destinazione, Esportatore esportatore,
-            const OpzioniLamiera &lamiera)
-{
-    FigureSviluppo figure;
-    QString avviso;
-    if (const auto uscita = leggiFigure(origine, figure, avviso))
-        return *uscita;
-    ApplicaOpzioniLamiera(lamiera, figure);
-    QString motivo;
-    const ConsoleInstallata console;
-    if (!avviso.isEmpty() && !lamiera.spessore)
-        MsgBox(avviso);
-    const EsitoEsportazione esito = esportatore(figure, destinazione.percorso, origine.percorso, &motivo);
-    return uscitaEsportazione(esito, destinazione.mostrato, motivo);
-}
-
 // --paper's names, as the usage lists them.
 std::optional<QPageSize> cartaDi(const QString &nome)
 {
@@ -180,12 +158,15 @@ std::optional<OrientamentoFogli> orientamentoDi(const QString &nome)
     return std::nullopt;
 }
 
-// The options after the two names into `opzioni` and `taratura`, or the exit code of a wrong one.
-std::optional<int> leggiOpzioniPdf(const QStringList &argomenti, OpzioniPdf &opzioni, QString &taratura)
+// The PDF's options after the two names into `riga`, or the exit code of a wrong one.
+std::optional<int> leggiOpzioniPdf(const QStringList &argomenti, OpzioniRiga &riga)
 {
+    if (argomenti.size() % 2 != 0)
+        return usoSbagliato(QStringLiteral("Numero di argomenti errato per --export-pdf"));
+    OpzioniPdf &opzioni = riga.esportazione.pdf;
     const QStringList opzioniPdf{QStringLiteral("--paper"), QStringLiteral("--orientation"),
                                  QStringLiteral("--overlap"), QStringLiteral("--calibration")};
-    for (int i = 2; i < argomenti.size(); i += 2) {
+    for (int i = 0; i < argomenti.size(); i += 2) {
         const QString &nome = argomenti[i], &valore = argomenti[i + 1];
         if (!opzioniPdf.contains(nome))
             return usoSbagliato(QStringLiteral("Opzione sconosciuta: ") + nome);
@@ -208,10 +189,34 @@ std::optional<int> leggiOpzioniPdf(const QStringList &argomenti, OpzioniPdf &opz
             if (!numero)
                 return usoSbagliato(QStringLiteral("Sovrapposizione non valida: ") + valore);
         } else {
-            taratura = valore;
+            riga.taratura = valore;
         }
     }
+    if (!riga.taratura.isEmpty()) {
+        // A calibration is known on the test grid as printed, landscape: a portrait sheet would
+        // take its X zones across the short side, and its long side past what was measured.
+        if (opzioni.orientamento == OrientamentoFogli::Verticale)
+            return errore(QStringLiteral("Con una taratura i fogli sono orizzontali, come la griglia di taratura: "
+                                         "--orientation portrait non è ammesso"));
+        opzioni.orientamento = OrientamentoFogli::Orizzontale;
+    }
     return std::nullopt;
+}
+
+// The plate's options of the DXF and the CSV, or the exit code of a wrong one.
+std::optional<int> leggiOpzioniLamiera(const QStringList &argomenti, OpzioniRiga &riga)
+{
+    if (const auto sbaglio = LeggiOpzioniLamiera(argomenti, riga.lamiera))
+        return usoSbagliato(*sbaglio);
+    return std::nullopt;
+}
+
+// The options a format takes after its two names.
+std::optional<int> leggiOpzioni(const FormatoEsportazione &formato, const QStringList &argomenti, OpzioniRiga &riga)
+{
+    if (formato.estensione == QLatin1String(".pdf"))
+        return leggiOpzioniPdf(argomenti, riga);
+    return leggiOpzioniLamiera(argomenti, riga);
 }
 
 // The correction of the calibration named `nome` in Taratura.dat of the working folder, or the
@@ -236,25 +241,35 @@ int uscitaFogli(ErroreFogli errore, const OpzioniPdf &opzioni)
                                                                                     : UscitaErroreFile;
 }
 
-int esportaPdf(const QStringList &argomenti, const NomiDellaRiga &nomi, char *programma)
+// The piece of the figures written in `formato`; a lack of memory on the way is a failed write.
+EsitoScrittura scriviFigure(const FormatoEsportazione &formato, const FigureSviluppo &figure,
+                            const OpzioniEsportazione &opzioni, const QString &percorso, const QString &origine)
 {
-    if (argomenti.size() < 2 || argomenti.size() % 2 != 0)
-        return usoSbagliato(QStringLiteral("Numero di argomenti errato per --export-pdf"));
-    const QString &origine = argomenti[0], &destinazione = argomenti[1];
-    if (const auto rifiuto = nomiRifiutati(origine, destinazione, QStringLiteral(".pdf")))
-        return *rifiuto;
-    OpzioniPdf opzioni;
-    QString taratura;
-    if (const auto uscita = leggiOpzioniPdf(argomenti, opzioni, taratura))
-        return *uscita;
-    if (!taratura.isEmpty()) {
-        // A calibration is known on the test grid as printed, landscape: a portrait sheet would
-        // take its X zones across the short side, and its long side past what was measured.
-        if (opzioni.orientamento == OrientamentoFogli::Verticale)
-            return errore(QStringLiteral("Con una taratura i fogli sono orizzontali, come la griglia di taratura: "
-                                         "--orientation portrait non è ammesso"));
-        opzioni.orientamento = OrientamentoFogli::Orizzontale;
+    try {
+        if (const auto pezzo = PezzoDelTronco(figure))
+            return ScriviPezzo(formato, *pezzo, opzioni, percorso, origine);
+        return {EsitoEsportazione::DatiRifiutati, percorso, {}, ErroreFogli::Nessuno, {}};
+    } catch (const std::bad_alloc &) {
+        return {EsitoEsportazione::NonScrivibile, percorso, MotivoMemoriaInsufficiente(), ErroreFogli::Nessuno, {}};
     }
+}
+
+// Every export: its options, the two files, the figures read, then the piece written.
+int esporta(const FormatoEsportazione &formato, QStringList argomenti, const NomiDellaRiga &nomi, char *programma)
+{
+    OpzioniRiga riga;
+    // The DXF's options may stand anywhere after the command.
+    if (formato.estensione == QLatin1String(".dxf")) {
+        riga.esportazione.dxf.archi = argomenti.removeAll(QStringLiteral("--arcs")) > 0;
+        riga.esportazione.dxf.generatrici = argomenti.removeAll(QStringLiteral("--generators")) > 0;
+    }
+    if (argomenti.size() < 2)
+        return usoSbagliato(QStringLiteral("Numero di argomenti errato per ") + formato.opzione);
+    if (const auto uscita = leggiOpzioni(formato, argomenti.mid(2), riga))
+        return *uscita;
+    const QString &origine = argomenti[0], &destinazione = argomenti[1];
+    if (const auto rifiuto = nomiRifiutati(origine, destinazione, formato.estensione))
+        return *rifiuto;
     FileDellaRiga da, a;
     if (const auto uscita = trovaFile(nomi, origine, destinazione, da, a))
         return *uscita;
@@ -262,25 +277,29 @@ int esportaPdf(const QStringList &argomenti, const NomiDellaRiga &nomi, char *pr
     QString avviso;
     if (const auto uscita = leggiFigure(da, figure, avviso))
         return *uscita;
+    ApplicaOpzioniLamiera(riga.lamiera, figure);
     const ConsoleInstallata console;
-    if (!avviso.isEmpty())
+    if (!avviso.isEmpty() && !riga.lamiera.spessore)
         MsgBox(avviso);
-    if (!taratura.isEmpty())
-        if (const auto uscita = correzioneDi(taratura, opzioni))
+    OpzioniPdf &pdf = riga.esportazione.pdf;
+    if (!riga.taratura.isEmpty())
+        if (const auto uscita = correzioneDi(riga.taratura, pdf))
             return *uscita;
 
-    // The texts need Qt's fonts, hence an application; never a display. Qt's own notices (no
+    // The PDF's texts need Qt's fonts, hence an application; never a display. Qt's own notices (no
     // runtime folder, say) are no concern of a batch run, whose outcome is told below.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    std::optional<QGuiApplication> applicazione;
     int argc = 1;
     char *argv[] = {programma, nullptr};
-    const QGuiApplication applicazione(argc, argv);
-    QString motivo;
-    const EsitoPdf esito = EsportaPdf(figure, opzioni, a.percorso, da.percorso, &motivo);
-    if (esito.errore != ErroreFogli::Nessuno)
-        return uscitaFogli(esito.errore, opzioni);
-    return uscitaEsportazione(esito.esito, destinazione, motivo);
+    if (formato.estensione == QLatin1String(".pdf")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        applicazione.emplace(argc, argv);
+    }
+    const EsitoScrittura esito = scriviFigure(formato, figure, riga.esportazione, a.percorso, da.percorso);
+    if (esito.fogli != ErroreFogli::Nessuno)
+        return uscitaFogli(esito.fogli, pdf);
+    return uscitaEsportazione(esito.esito, a.mostrato, esito.motivo);
 }
 } // namespace
 
@@ -294,16 +313,10 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
         return std::nullopt;
 
     const QString comando = argomenti.first();
-    if (comando == QLatin1String("--export-pdf"))
-        return esportaPdf(argomenti.mid(1), nomi, argv[0]);
-    // The DXF's options may stand anywhere after the command.
-    OpzioniDxf opzioni;
-    if (comando == QLatin1String("--export-dxf")) {
-        opzioni.archi = argomenti.removeAll(QStringLiteral("--arcs")) > 0;
-        opzioni.generatrici = argomenti.removeAll(QStringLiteral("--generators")) > 0;
-    }
-    const int attesi = argomentiDi(comando);
-    if (attesi < 0) {
+    if (const FormatoEsportazione *formato = FormatoPerOpzione(comando))
+        return esporta(*formato, argomenti.mid(1), nomi, argv[0]);
+    const bool aiuto = comando == QLatin1String("--help"), versione = comando == QLatin1String("--version");
+    if (!aiuto && !versione) {
         // Plain names are left to the windows; an option nobody knows must not open them.
         const auto opzione = std::find_if(argomenti.cbegin(), argomenti.cend(),
                                           [](const QString &a) { return a.startsWith(QLatin1Char('-')); });
@@ -311,30 +324,12 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
             return std::nullopt;
         return usoSbagliato(QStringLiteral("Opzione sconosciuta: ") + *opzione);
     }
-    // The exports may take plate options after their two names.
-    const bool esportazione = attesi == 2;
-    if (argomenti.size() < 1 + attesi || (!esportazione && argomenti.size() != 1 + attesi))
+    if (argomenti.size() != 1)
         return usoSbagliato(QStringLiteral("Numero di argomenti errato per ") + comando);
-    OpzioniLamiera lamiera;
-    if (const auto sbaglio = LeggiOpzioniLamiera(argomenti.mid(1 + attesi), lamiera))
-        return usoSbagliato(*sbaglio);
-    if (comando == QLatin1String("--help")) {
+    if (aiuto) {
         std::fputs(k_Uso, stdout);
         return UscitaRiuscita;
     }
-    if (comando == QLatin1String("--version")) {
-        std::fputs(qPrintable(QStringLiteral("Vorna ") + VersioneApplicazione() + QLatin1Char('\n')), stdout);
-        return UscitaRiuscita;
-    }
-    const bool dxf = comando == QLatin1String("--export-dxf");
-    const QString estensione = dxf ? QStringLiteral(".dxf") : QStringLiteral(".csv");
-    if (const auto rifiuto = nomiRifiutati(argomenti[1], argomenti[2], estensione))
-        return rifiuto;
-    const Esportatore esportaDxf = [opzioni](const FigureSviluppo &f, const QString &p, const QString &o, QString *m) {
-        return EsportaDxf(f, p, o, m, opzioni);
-    };
-    FileDellaRiga origine, destinazione;
-    if (const auto uscita = trovaFile(nomi, argomenti[1], argomenti[2], origine, destinazione))
-        return uscita;
-    return esporta(origine, destinazione, dxf ? esportaDxf : Esportatore(&EsportaCsv), lamiera);
+    std::fputs(qPrintable(QStringLiteral("Vorna ") + VersioneApplicazione() + QLatin1Char('\n')), stdout);
+    return UscitaRiuscita;
 }

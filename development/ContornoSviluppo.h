@@ -1,18 +1,10 @@
-// The cutting outline of a development as one closed point sequence, and how finely it is sampled.
+// The cutting outline of a development as one closed point sequence.
 #pragma once
 
 #include "geometry/SviluppoDenso.h"
+#include "pieces/SaettaBordo.h"
 
 #include <vector>
 
-// The points without consecutive repeats, coincident within what the exports can write apart
-// (the two halves share their middle generator).
-bool Coincidono(PuntoPiano a, PuntoPiano b);
-std::vector<PuntoPiano> SenzaDoppioni(const std::vector<PuntoPiano> &punti);
-
 // From A along AB to B, across the seam to D, back along CD to C; closing returns to A.
 std::vector<PuntoPiano> ContornoChiuso(const ProfiloSviluppo &profilo);
-
-// Largest distance between a sampled edge and its chords, estimated from each point's distance
-// to the chord of its two neighbours: over a double step that distance is four times the sagitta.
-double SaettaStimata(const std::vector<PuntoPiano> &bordo);

@@ -1,5 +1,7 @@
-// The true-size DXF export: develop the figures as finely as the tolerance needs, then write.
+// The true-size DXF export: sample the piece as finely as the tolerance needs, then write.
 #include "development/EsportaDxf.h"
+
+#include "pieces/PezzoDelTronco.h"
 
 namespace {
 // The dense sampling the outline's vertices are chosen from lies this much finer than the
@@ -9,20 +11,23 @@ constexpr double k_FinezzaDensa = 20;
 constexpr double k_MargineStima = 1.5;
 } // namespace
 
+std::optional<QByteArray> DxfDelPezzo(const Pezzo &pezzo, const OpzioniDxf &opzioni, RiepilogoDxf *riepilogo)
+{
+    const auto campionato = CampionaPerTaglio(pezzo, k_TolleranzaDxf / k_FinezzaDensa);
+    if (!campionato)
+        return std::nullopt;
+    return TestoDxf(pezzo, campionato->profilo, opzioni, k_MargineStima * campionato->saetta, riepilogo);
+}
+
 std::optional<QByteArray> DxfDelleFigure(const FigureSviluppo &figure, const OpzioniDxf &opzioni,
                                          RiepilogoDxf *riepilogo)
 {
-    StatoSviluppo sviluppato;
-    ProfiloSviluppo profilo;
-    double saetta = 0;
-    if (!SviluppaPerTaglio(figure, sviluppato, profilo, k_TolleranzaDxf / k_FinezzaDensa, &saetta))
-        return std::nullopt;
-    return TestoDxf(sviluppato, profilo, opzioni, k_MargineStima * saetta, riepilogo);
+    const auto pezzo = PezzoDelTronco(figure);
+    return pezzo ? DxfDelPezzo(*pezzo, opzioni, riepilogo) : std::nullopt;
 }
 
 EsitoEsportazione EsportaDxf(const FigureSviluppo &figure, const QString &percorso, const QString &origine,
                              QString *motivo, const OpzioniDxf &opzioni, RiepilogoDxf *riepilogo)
 {
-    const auto testo = DxfDelleFigure(figure, opzioni, riepilogo);
-    return testo ? ScriviEsportazione(percorso, *testo, origine, motivo) : EsitoEsportazione::DatiRifiutati;
+    return ScriviEsportazione(percorso, DxfDelleFigure(figure, opzioni, riepilogo), origine, motivo);
 }

@@ -2,9 +2,8 @@
 #pragma once
 
 #include "development/Esportazione.h"
-#include "development/SviluppoTaglio.h"
-#include "geometry/StatoSviluppo.h"
 #include "geometry/SviluppoDenso.h"
+#include "pieces/Pezzo.h"
 
 #include <QByteArray>
 
@@ -22,10 +21,10 @@ struct RiepilogoDxf {
     double tolleranza = k_TolleranzaDxf;
 };
 
-// Recomputes the development of the input texts of `figure` (Nome ... ChiudiAC; nothing else is
-// read) at true size and writes it to `percorso`. Rejections are told through the platform's
-// message boxes, as a calculation tells them; nothing is written then.
-// `origine` and `motivo` as for ScriviEsportazione; `riepilogo`, when given, receives the counts.
+// The DXF of the piece of the figures `figure` (Nome ... ChiudiAC and the plate), written to
+// `percorso`. Rejections are told through the platform's message boxes, as a calculation tells
+// them; nothing is written then. `origine` and `motivo` as for ScriviEsportazione; `riepilogo`,
+// when given, receives the counts.
 EsitoEsportazione EsportaDxf(const FigureSviluppo &figure, const QString &percorso, const QString &origine = {},
                              QString *motivo = nullptr, const OpzioniDxf &opzioni = {},
                              RiepilogoDxf *riepilogo = nullptr);
@@ -33,8 +32,12 @@ EsitoEsportazione EsportaDxf(const FigureSviluppo &figure, const QString &percor
 std::optional<QByteArray> DxfDelleFigure(const FigureSviluppo &figure, const OpzioniDxf &opzioni = {},
                                          RiepilogoDxf *riepilogo = nullptr);
 
-// The DXF text of a development: `sviluppato` holds the state after the development (names,
-// sums, corners, the 62-point arrays), `profilo` its dense outline, whose chords lie within
+// The DXF of a piece, its edges sampled as finely as the tolerance needs; empty when they cannot
+// be (already told).
+std::optional<QByteArray> DxfDelPezzo(const Pezzo &pezzo, const OpzioniDxf &opzioni = {},
+                                      RiepilogoDxf *riepilogo = nullptr);
+
+// The DXF text of a piece whose edges are sampled in `campionato`, with chords within
 // `scartoDenso` of the exact edges. Windows-1252 bytes.
-QByteArray TestoDxf(const StatoSviluppo &sviluppato, const ProfiloSviluppo &profilo, const OpzioniDxf &opzioni = {},
+QByteArray TestoDxf(const Pezzo &pezzo, const ProfiloSviluppo &campionato, const OpzioniDxf &opzioni = {},
                     double scartoDenso = 0, RiepilogoDxf *riepilogo = nullptr);

@@ -1,4 +1,4 @@
-// Shared steps of the exports: a fresh development of the figures, the guarded atomic write, the message.
+// Shared steps of the exports: the guarded atomic write and its message.
 #include "development/Esportazione.h"
 
 #include "development/NomeConEstensione.h"
@@ -54,15 +54,6 @@ QString MessaggioEsportazione(EsitoEsportazione esito, const QString &percorso, 
     return {};
 }
 
-bool SviluppaFigure(const FigureSviluppo &figure, int generatoriPerMeta, StatoSviluppo &sviluppato,
-                    ProfiloSviluppo &profilo)
-{
-    sviluppato = StatoSviluppo{};
-    static_cast<FigureSviluppo &>(sviluppato) = figure;
-    profilo = ProfiloSviluppo{};
-    return SviluppoVero(sviluppato, generatoriPerMeta, profilo);
-}
-
 QString DestinazioneVietata(const QString &percorso, const QString &origine)
 {
     const QString bersaglio = canonico(percorso);
@@ -80,6 +71,12 @@ EsitoEsportazione ScriviEsportazione(const QString &percorso, const QByteArray &
 {
     return ScriviEsportazione(
         percorso, [&contenuto](ScritturaSicura &scrittura) { return scrittura.Scrivi(contenuto); }, origine, motivo);
+}
+
+EsitoEsportazione ScriviEsportazione(const QString &percorso, const std::optional<QByteArray> &contenuto,
+                                     const QString &origine, QString *motivo)
+{
+    return contenuto ? ScriviEsportazione(percorso, *contenuto, origine, motivo) : EsitoEsportazione::DatiRifiutati;
 }
 
 EsitoEsportazione ScriviEsportazione(const QString &percorso, const std::function<EsitoFile(ScritturaSicura &)> &scrivi,

@@ -1,14 +1,13 @@
 // What an export of a development reports back, and the steps every export shares.
 #pragma once
 
-#include "geometry/StatoSviluppo.h"
-#include "geometry/SviluppoDenso.h"
 #include "platform/FileSicuro.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 enum class EsitoEsportazione {
     Ok,
@@ -21,11 +20,6 @@ enum class EsitoEsportazione {
 // the other outcomes.
 QString MessaggioEsportazione(EsitoEsportazione esito, const QString &percorso, const QString &motivo);
 
-// Develops the input texts of `figure` in a fresh state `sviluppato` (the shared state and its
-// plotted arrays stay untouched) with `generatoriPerMeta` generators per half.
-bool SviluppaFigure(const FigureSviluppo &figure, int generatoriPerMeta, StatoSviluppo &sviluppato,
-                    ProfiloSviluppo &profilo);
-
 // Why an export must not replace the file `percorso` leads to (through links); empty when it may.
 // Refused: `origine`, the file the figures came from (empty: none), and every file of ours:
 // developments (.tnt), jobs (.vorna), Taratura.dat, Lavoro.dat, Lamiere.dat and their locks.
@@ -36,6 +30,10 @@ QString DestinazioneVietata(const QString &percorso, const QString &origine);
 // when given, receives why it was not written.
 EsitoEsportazione ScriviEsportazione(const QString &percorso, const QByteArray &contenuto, const QString &origine,
                                      QString *motivo);
+
+// The same for a content that may not exist: nothing means the figures were refused (already told).
+EsitoEsportazione ScriviEsportazione(const QString &percorso, const std::optional<QByteArray> &contenuto,
+                                     const QString &origine, QString *motivo);
 
 // The same for a content written piece by piece by `scrivi` into the safe write, which returns its
 // first failure: the old file is replaced only when there was none.

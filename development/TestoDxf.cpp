@@ -3,7 +3,6 @@
 
 #include "development/ContornoSviluppo.h"
 #include "development/ContornoSviluppoAdattivo.h"
-#include "development/LegendaSviluppo.h"
 #include "development/ScrittoreDxf.h"
 #include "development/TestoDxfPosti.h"
 #include "platform/TestoNumerico.h"
@@ -38,18 +37,17 @@ QString raggi(const std::vector<PuntoPiano> &bordo)
 }
 
 // The true-size legend, then what the drawn outline itself measures.
-QStringList legenda(const StatoSviluppo &s, const ProfiloSviluppo &p, const ContornoTaglio &c)
+QStringList legenda(const Pezzo &pezzo, const ProfiloSviluppo &p, const ContornoTaglio &c)
 {
-    QStringList righe = LegendaVera(s, p.cono);
+    QStringList righe = RigheLegenda(pezzo.valori);
     righe << QStringLiteral("Bordo AB tracciato (mm): ") + due(c.lunghezzaAB)
           << QStringLiteral("Bordo CD tracciato (mm): ") + due(c.lunghezzaCD);
     if (p.cono) {
         righe << QStringLiteral("Raggi dal vertice (mm): AB ") + raggi(p.bordoAB) + QStringLiteral("; CD ") +
                      raggi(p.bordoCD);
-        const double settore = s.Apotema > 0 ? 2 * s.PiGreco * s.Raggio / s.Apotema : 0;
-        righe << QStringLiteral("Angolo del settore (°): ") + due(settore * 180 / s.PiGreco);
+        righe << QStringLiteral("Angolo del settore (°): ") + due(pezzo.angoloSettore);
     } else {
-        righe << QStringLiteral("Diametro (mm): ") + due(s.Diametro);
+        righe << QStringLiteral("Diametro (mm): ") + due(pezzo.diametro);
     }
     righe << QStringLiteral("Tolleranza del contorno (mm): ") + QString::number(c.tolleranza, 'f', 3) +
                  (c.archi > 0 ? QStringLiteral(", archi esatti") : QString());
@@ -77,14 +75,17 @@ void contorno(ScrittoreDxf &dxf, const ContornoTaglio &c)
     dxf.PolilineaChiusa(vertici, k_LayerTaglio, bulge);
 }
 
-// The generators of the 62-point arrays, each once (the two halves share their middle one) and
-// none of no length (a cut through the apex): a marking head would stop on it.
-void generatrici(ScrittoreDxf &dxf, const StatoSviluppo &s)
+// The generators, each once (the two halves share their middle one) and none of no length (a cut
+// through the apex): a marking head would stop on it.
+void generatrici(ScrittoreDxf &dxf, const Pezzo &pezzo)
 {
     PuntoPiano primaA, primaB;
-    for (int k = 1; k <= k_PuntiBordo; ++k) {
-        const PuntoPiano a{s.XAB[k], s.YAB[k]}, b{s.XCD[k], s.YCD[k]};
-        if (Coincidono(a, b) || (k > 1 && Coincidono(a, primaA) && Coincidono(b, primaB)))
+    bool prima = true;
+    for (const Generatrice &g : pezzo.generatrici) {
+        const PuntoPiano a = g.ab, b = g.cd;
+        const bool ripetuta = !prima && Coincidono(a, primaA) && Coincidono(b, primaB);
+        prima = false;
+        if (Coincidono(a, b) || ripetuta)
             continue;
         dxf.Linea(a, b, k_LayerGeneratrici);
         primaA = a;
@@ -108,8 +109,8 @@ std::vector<RiquadroTesto> lettere(ScrittoreDxf &dxf, const std::vector<PuntoPia
 }
 } // namespace
 
-QByteArray TestoDxf(const StatoSviluppo &sviluppato, const ProfiloSviluppo &profilo, const OpzioniDxf &opzioni,
-                    double scartoDenso, RiepilogoDxf *riepilogo)
+QByteArray TestoDxf(const Pezzo &pezzo, const ProfiloSviluppo &profilo, const OpzioniDxf &opzioni, double scartoDenso,
+                    RiepilogoDxf *riepilogo)
 {
     ScrittoreDxf dxf;
     dxf.Layer(k_LayerTaglio, 1);
@@ -119,7 +120,7 @@ QByteArray TestoDxf(const StatoSviluppo &sviluppato, const ProfiloSviluppo &prof
     const ContornoTaglio c = ContornoAdattivo(profilo, k_TolleranzaDxf, scartoDenso, opzioni.archi);
     contorno(dxf, c);
     if (opzioni.generatrici)
-        generatrici(dxf, sviluppato);
+        generatrici(dxf, pezzo);
     const std::vector<PuntoPiano> denso = ContornoChiuso(profilo);
     RiquadroTesto tutto = RiquadroDei(denso);
     const double altezza = altezzaTesti(tutto);
@@ -127,7 +128,7 @@ QByteArray TestoDxf(const StatoSviluppo &sviluppato, const ProfiloSviluppo &prof
         tutto = {std::min(tutto.minX, r.minX), std::min(tutto.minY, r.minY), std::max(tutto.maxX, r.maxX),
                  std::max(tutto.maxY, r.maxY)};
     // Beside the blank and its letters, top lines level with their top.
-    const QStringList righe = legenda(sviluppato, profilo, c);
+    const QStringList righe = legenda(pezzo, profilo, c);
     for (int i = 0; i < righe.size(); ++i)
         dxf.Testo(righe[i], {tutto.maxX + 2 * altezza, tutto.maxY - altezza - i * k_Interlinea * altezza}, altezza,
                   false, k_LayerTesti);

@@ -1,9 +1,10 @@
 // The development window's commands, its unsaved checks, and opening and saving its job.
 #include "development/frmGrafico.h"
 
-#include "development/EsportaDxf.h"
 #include "development/Esportazione.h"
 #include "development/frmOrdinate.h"
+#include "exports/ComandoEsporta.h"
+#include "exports/PezzoDelDocumento.h"
 #include "development/NomeConEstensione.h"
 #include "development/Guscio.h"
 #include "development/PaginaGrafico.h"
@@ -428,31 +429,13 @@ void frmGrafico::esportaDxf(const OpzioniDxf &opzioni)
         MsgBox(QStringLiteral("Nessun sviluppo da esportare! Premere OK per continuare"));
         return;
     }
-    RichiestaFile richiesta;
-    richiesta.filtro = QStringLiteral("(*.dxf)|*.dxf");
-    richiesta.indiceFiltro = 1;
-    richiesta.nomePredefinito = TrimBlank(Etichette().lblNome) + QStringLiteral(".dxf");
-    richiesta.chiediSovrascrittura = true;
-    // The dialog adds the extension itself, so that its overwrite question names the real file.
-    richiesta.estensionePredefinita = QStringLiteral("dxf");
-    const auto scelto = Piattaforma::corrente().DialogoSalva(richiesta);
-    if (!scelto)
-        return;
-    const QString percorso = HaEstensione(*scelto, QStringLiteral(".dxf")) ? *scelto : *scelto + QStringLiteral(".dxf");
-    // The export recomputes the figures of this window's labels on a state of its own.
-    const FigureSviluppo figure = FigureDelleEtichette(Etichette());
-    EsitoEsportazione esito = EsitoEsportazione::NonScrivibile;
-    QString motivo;
-    RiepilogoDxf riepilogo;
-    TrappolaErrori([&] { esito = EsportaDxf(figure, percorso, {}, &motivo, opzioni, &riepilogo); });
-    if (esito == EsitoEsportazione::Ok)
-        m_guscio.Avviso(QStringLiteral("Esportato %1: %2 vertici, tolleranza %3 mm")
-                            .arg(percorso)
-                            .arg(riepilogo.vertici)
-                            .arg(QLocale().toString(riepilogo.tolleranza, 'f', 3)));
-    if (esito == EsitoEsportazione::NonScrivibile || esito == EsitoEsportazione::Vietata)
-        MsgBox(QStringLiteral("Errore nell'esportazione dello sviluppo\n") +
-               MessaggioEsportazione(esito, percorso, motivo));
+    OpzioniEsportazione scelte;
+    scelte.dxf = opzioni;
+    const auto esito = ComandoEsporta(
+        FormatoPerEstensione(QStringLiteral(".dxf")), TrimBlank(Etichette().lblNome),
+        [this] { return PezzoDelDocumento(Documento()); }, scelte);
+    if (esito && esito->esito == EsitoEsportazione::Ok)
+        m_guscio.Avviso(AvvisoEsportato(*esito));
 }
 
 void frmGrafico::mnuTabellaGeneratrici_Click()
@@ -461,8 +444,11 @@ void frmGrafico::mnuTabellaGeneratrici_Click()
         MsgBox(QStringLiteral("Nessun sviluppo da esportare! Premere OK per continuare"));
         return;
     }
-    if (frmOrdinate *tabella = frmOrdinate::Mostra(FigureDelleEtichette(Etichette()), this))
-        connect(tabella, &frmOrdinate::Avviso, this, [this](const QString &testo) { m_guscio.Avviso(testo); });
+    const auto pezzo = PezzoDelDocumento(Documento());
+    if (!pezzo)
+        return;
+    frmOrdinate *tabella = frmOrdinate::Mostra(*pezzo, this);
+    connect(tabella, &frmOrdinate::Avviso, this, [this](const QString &testo) { m_guscio.Avviso(testo); });
 }
 
 void frmGrafico::mnuEsci_Click() { m_guscio.ChiudiFrame(); }

@@ -1,9 +1,10 @@
 // A table view over the ordinate model and three buttons; the work is done by the libraries.
 #include "development/frmOrdinate.h"
 
-#include "development/EsportaCsv.h"
 #include "development/ModelloOrdinate.h"
 #include "development/StampaOrdinate.h"
+#include "development/TabellaOrdinate.h"
+#include "exports/ComandoEsporta.h"
 #include "platform/Piattaforma.h"
 #include "platform/TestoNumerico.h"
 
@@ -26,14 +27,14 @@ QPushButton *pulsante(const QString &testo, const char *nome, QWidget *genitore)
 }
 } // namespace
 
-frmOrdinate::frmOrdinate(const FigureSviluppo &figure, const TabellaOrdinate &tabella, QWidget *genitore)
+frmOrdinate::frmOrdinate(const Pezzo &pezzo, QWidget *genitore)
     : QDialog(genitore),
-      m_figure(figure),
-      m_modello(new ModelloOrdinate(tabella, this)),
+      m_pezzo(pezzo),
+      m_modello(new ModelloOrdinate(TabellaDelPezzo(pezzo), this)),
       m_tabella(new QTableView(this))
 {
     setObjectName(QStringLiteral("frmOrdinate"));
-    setWindowTitle(QStringLiteral("Tabella delle generatrici - ") + tabella.nome);
+    setWindowTitle(QStringLiteral("Tabella delle generatrici - ") + m_modello->Tabella().nome);
     m_tabella->setObjectName(QStringLiteral("grdOrdinate"));
     m_tabella->setModel(m_modello);
     m_tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -47,9 +48,9 @@ frmOrdinate::frmOrdinate(const FigureSviluppo &figure, const TabellaOrdinate &ta
     m_tabella->addAction(copia);
     connect(copia, &QAction::triggered, this, &frmOrdinate::CopiaSelezione);
 
-    auto *figura = new QLabel(tabella.figure, this);
+    auto *figura = new QLabel(m_modello->Tabella().figure, this);
     figura->setObjectName(QStringLiteral("lblFigure"));
-    auto *somme = new QLabel(TestoSomme(tabella), this);
+    auto *somme = new QLabel(TestoSomme(m_modello->Tabella()), this);
     somme->setObjectName(QStringLiteral("lblSomme"));
     somme->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -72,13 +73,10 @@ frmOrdinate::frmOrdinate(const FigureSviluppo &figure, const TabellaOrdinate &ta
     resize(720, 600);
 }
 
-frmOrdinate *frmOrdinate::Mostra(const FigureSviluppo &figure, QWidget *genitore)
+frmOrdinate *frmOrdinate::Mostra(const Pezzo &pezzo, QWidget *genitore)
 {
-    const std::optional<TabellaOrdinate> tabella = TabellaDelleFigure(figure);
-    if (!tabella)
-        return nullptr;
     // Not modal: the bench worker keeps it open beside the drawing.
-    auto *finestra = new frmOrdinate(figure, *tabella, genitore);
+    auto *finestra = new frmOrdinate(pezzo, genitore);
     finestra->setAttribute(Qt::WA_DeleteOnClose);
     finestra->setWindowFlag(Qt::Window);
     finestra->show();
@@ -96,23 +94,10 @@ void frmOrdinate::cmdStampa_Click()
 
 void frmOrdinate::cmdEsportaCsv_Click()
 {
-    RichiestaFile richiesta;
-    richiesta.filtro = QStringLiteral("(*.csv)|*.csv");
-    richiesta.nomePredefinito = m_modello->Tabella().nome + QStringLiteral(".csv");
-    richiesta.chiediSovrascrittura = true;
-    richiesta.estensionePredefinita = QStringLiteral("csv");
-    const auto scelto = Piattaforma::corrente().DialogoSalva(richiesta);
-    if (!scelto)
-        return;
-    const QString percorso =
-        scelto->endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? *scelto : *scelto + QStringLiteral(".csv");
-    QString motivo;
-    const EsitoEsportazione esito = EsportaCsv(m_figure, percorso, {}, &motivo);
-    if (esito == EsitoEsportazione::Ok)
-        emit Avviso(QStringLiteral("Esportato ") + percorso);
-    if (esito == EsitoEsportazione::NonScrivibile || esito == EsitoEsportazione::Vietata)
-        MsgBox(QStringLiteral("Errore nell'esportazione dello sviluppo\n") +
-               MessaggioEsportazione(esito, percorso, motivo));
+    const auto esito = ComandoEsporta(FormatoPerEstensione(QStringLiteral(".csv")), m_modello->Tabella().nome,
+                                      [this] { return m_pezzo; });
+    if (esito && esito->esito == EsitoEsportazione::Ok)
+        emit Avviso(AvvisoEsportato(*esito));
 }
 
 void frmOrdinate::cmdChiudi_Click() { close(); }

@@ -2,7 +2,7 @@
 // sums, a printout and the CSV export.
 #pragma once
 
-#include "geometry/StatoSviluppo.h"
+#include "pieces/Pezzo.h"
 
 #include <QDialog>
 
@@ -13,12 +13,11 @@ struct TabellaOrdinate;
 class frmOrdinate final : public QDialog {
     Q_OBJECT
 public:
-    // `figure` are the development's figures, recomputed for the CSV export; `tabella` its table.
-    frmOrdinate(const FigureSviluppo &figure, const TabellaOrdinate &tabella, QWidget *genitore = nullptr);
+    // The table of `pezzo`, which the CSV export writes.
+    explicit frmOrdinate(const Pezzo &pezzo, QWidget *genitore = nullptr);
 
-    // Develops `figure` afresh and shows their table in a window of its own beside `genitore`,
-    // not modal; nothing when the figures are rejected (already told).
-    static frmOrdinate *Mostra(const FigureSviluppo &figure, QWidget *genitore);
+    // Shows the table of `pezzo` in a window of its own beside `genitore`, not modal.
+    static frmOrdinate *Mostra(const Pezzo &pezzo, QWidget *genitore);
 
     void cmdStampa_Click();
     void cmdEsportaCsv_Click();
@@ -33,7 +32,7 @@ signals:
     void Avviso(const QString &testo);
 
 private:
-    FigureSviluppo m_figure;
+    Pezzo m_pezzo;
     ModelloOrdinate *m_modello;
     QTableView *m_tabella;
 };

@@ -3,6 +3,8 @@
 
 #include "calibration/TaraturaInUso.h"
 #include "development/Esportazione.h"
+#include "exports/ComandoEsporta.h"
+#include "exports/PezzoDelDocumento.h"
 #include "development/StampaSviluppoCarta.h"
 #include "development/TaraturaCarta.h"
 #include "fogli/DisegnoFoglio.h"
@@ -21,7 +23,8 @@ std::optional<SagomaFogli> SagomaDelDocumento(const DocumentoSviluppo &documento
 {
     if (!SviluppoDaStampare(DidascaliaSalvataggio(documento.salvataggio)))
         return std::nullopt;
-    return SagomaDelleFigure(FigureDelleEtichette(documento.etichette));
+    const auto pezzo = PezzoDelDocumento(documento);
+    return pezzo ? SagomaDelPezzo(*pezzo) : std::nullopt;
 }
 
 std::vector<QPageSize> CarteFogli()
@@ -138,23 +141,14 @@ EsitoFogli EsportaFogliPdf(const SagomaFogli &sagoma, const SceltaFogli &scelta,
     if (!ImpaginazioneAccettata(impaginazione, CartaPdf(opzioni)))
         return EsitoFogli::Rifiutato;
 
-    RichiestaFile richiesta;
-    richiesta.filtro = QStringLiteral("(*.pdf)|*.pdf");
-    richiesta.nomePredefinito = TrimBlank(nome) + QStringLiteral(".pdf");
-    richiesta.chiediSovrascrittura = true;
-    // The dialog adds the extension itself, so that its overwrite question names the real file.
-    richiesta.estensionePredefinita = QStringLiteral("pdf");
-    const auto scelto = Piattaforma::corrente().DialogoSalva(richiesta);
-    if (!scelto)
+    // Laid out and asked about before the file is chosen; written as laid out.
+    const auto esito =
+        ComandoEsporta(FormatoPerEstensione(QStringLiteral(".pdf")), TrimBlank(nome), [&](const QString &percorso) {
+            EsitoScrittura scritto;
+            scritto.esito = SalvaPdfDeiFogli(impaginazione, opzioni, percorso, {}, &scritto.motivo);
+            return scritto;
+        });
+    if (!esito)
         return EsitoFogli::Annullato;
-    const QString percorso =
-        scelto->endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? *scelto : *scelto + QStringLiteral(".pdf");
-
-    QString motivo;
-    const EsitoEsportazione esito = SalvaPdfDeiFogli(impaginazione, opzioni, percorso, {}, &motivo);
-    if (esito == EsitoEsportazione::Ok)
-        return EsitoFogli::Fatto;
-    MsgBox(QStringLiteral("Errore nell'esportazione dello sviluppo\n") +
-           MessaggioEsportazione(esito, percorso, motivo));
-    return EsitoFogli::Errore;
+    return esito->esito == EsitoEsportazione::Ok ? EsitoFogli::Fatto : EsitoFogli::Errore;
 }

@@ -12,9 +12,9 @@ namespace {
 // Most printers print to within 5 mm of the edge; a PDF printed at true size must lose nothing.
 constexpr double k_MarginePdfMm = 10;
 constexpr int k_RisoluzionePdf = 1200;
-
-QString memoriaInsufficiente() { return QStringLiteral("memoria insufficiente"); }
 } // namespace
+
+QString MotivoMemoriaInsufficiente() { return QStringLiteral("memoria insufficiente"); }
 
 QPageLayout PaginaPdfFogli(const QPageSize &carta)
 {
@@ -61,18 +61,18 @@ EsitoEsportazione SalvaPdfDeiFogli(const ImpaginazioneFogli &impaginazione, cons
     } catch (const std::bad_alloc &) {
         // The safe write has been abandoned on the way out: the old file is intact.
         if (motivo)
-            *motivo = memoriaInsufficiente();
+            *motivo = MotivoMemoriaInsufficiente();
         return EsitoEsportazione::NonScrivibile;
     }
 }
 
-EsitoPdf EsportaPdf(const FigureSviluppo &figure, const OpzioniPdf &opzioni, const QString &percorso,
-                    const QString &origine, QString *motivo)
+EsitoPdf EsportaPdf(const Pezzo &pezzo, const OpzioniPdf &opzioni, const QString &percorso, const QString &origine,
+                    QString *motivo)
 {
     EsitoPdf esito;
     esito.esito = EsitoEsportazione::DatiRifiutati;
     try {
-        const auto sagoma = SagomaDelleFigure(figure);
+        const auto sagoma = SagomaDelPezzo(pezzo);
         if (!sagoma)
             return esito;
         const ImpaginazioneFogli impaginazione = ImpaginaPdf(*sagoma, opzioni);
@@ -83,7 +83,7 @@ EsitoPdf EsportaPdf(const FigureSviluppo &figure, const OpzioniPdf &opzioni, con
         esito.esito = SalvaPdfDeiFogli(impaginazione, opzioni, percorso, origine, motivo);
     } catch (const std::bad_alloc &) {
         if (motivo)
-            *motivo = memoriaInsufficiente();
+            *motivo = MotivoMemoriaInsufficiente();
         esito.esito = EsitoEsportazione::NonScrivibile;
     }
     return esito;

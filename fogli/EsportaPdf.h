@@ -26,6 +26,9 @@ struct EsitoPdf {
     int fogli = 0;                             // printed sheets, the cover not counted
 };
 
+// Why a write that ran out of memory failed.
+QString MotivoMemoriaInsufficiente();
+
 // The page of a PDF of sheets: the paper with a margin that any printer prints within, portrait.
 QPageLayout PaginaPdfFogli(const QPageSize &carta);
 
@@ -44,7 +47,7 @@ bool PdfDeiFogli(QIODevice &dispositivo, const ImpaginazioneFogli &impaginazione
 EsitoEsportazione SalvaPdfDeiFogli(const ImpaginazioneFogli &impaginazione, const OpzioniPdf &opzioni,
                                    const QString &percorso, const QString &origine, QString *motivo);
 
-// Develops `figure` as finely as the DXF does, lays it out and writes the PDF to `percorso`
+// Samples `pezzo` as finely as cutting needs, lays it out and writes the PDF to `percorso`
 // through ScriviEsportazione; nothing is written on any refusal. Needs a QGuiApplication.
-EsitoPdf EsportaPdf(const FigureSviluppo &figure, const OpzioniPdf &opzioni, const QString &percorso,
-                    const QString &origine = {}, QString *motivo = nullptr);
+EsitoPdf EsportaPdf(const Pezzo &pezzo, const OpzioniPdf &opzioni, const QString &percorso, const QString &origine = {},
+                    QString *motivo = nullptr);

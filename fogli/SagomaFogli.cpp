@@ -2,8 +2,7 @@
 #include "fogli/SagomaFogli.h"
 
 #include "development/ContornoSviluppo.h"
-#include "development/LegendaSviluppo.h"
-#include "development/SviluppoTaglio.h"
+#include "pieces/PezzoDelTronco.h"
 
 #include <cmath>
 
@@ -43,20 +42,25 @@ SagomaFogli SagomaDelProfilo(const ProfiloSviluppo &profilo)
     return sagoma;
 }
 
-SagomaFogli SagomaDelloSviluppo(const StatoSviluppo &sviluppato, const ProfiloSviluppo &profilo)
+SagomaFogli SagomaDelPezzo(const Pezzo &pezzo, const ProfiloSviluppo &campionato)
 {
-    SagomaFogli sagoma = SagomaDelProfilo(profilo);
-    for (int k = 1; k <= k_PuntiBordo; ++k)
-        sagoma.generatori.push_back({{sviluppato.XAB[k], sviluppato.YAB[k]}, {sviluppato.XCD[k], sviluppato.YCD[k]}});
-    sagoma.legenda = LegendaVera(sviluppato, profilo.cono);
+    SagomaFogli sagoma = SagomaDelProfilo(campionato);
+    for (const Generatrice &g : pezzo.generatrici)
+        sagoma.generatori.push_back({g.ab, g.cd});
+    sagoma.legenda = RigheLegenda(pezzo.valori);
     return sagoma;
+}
+
+std::optional<SagomaFogli> SagomaDelPezzo(const Pezzo &pezzo)
+{
+    const auto campionato = CampionaPerTaglio(pezzo);
+    if (!campionato)
+        return std::nullopt;
+    return SagomaDelPezzo(pezzo, campionato->profilo);
 }
 
 std::optional<SagomaFogli> SagomaDelleFigure(const FigureSviluppo &figure)
 {
-    StatoSviluppo sviluppato;
-    ProfiloSviluppo profilo;
-    if (!SviluppaPerTaglio(figure, sviluppato, profilo))
-        return std::nullopt;
-    return SagomaDelloSviluppo(sviluppato, profilo);
+    const auto pezzo = PezzoDelTronco(figure);
+    return pezzo ? SagomaDelPezzo(*pezzo) : std::nullopt;
 }

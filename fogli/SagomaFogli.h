@@ -1,8 +1,9 @@
-// The blank as the tiling takes it: its true-size outline, the lines worth laying square to the paper,
+// The piece as the tiling takes it: its true-size outline, the lines worth laying square to the paper,
 // and what the sheets mark on it.
 #pragma once
 
 #include "geometry/SviluppoDenso.h"
+#include "pieces/Pezzo.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,8 +32,11 @@ struct SagomaFogli {
 // axis of symmetry, on which a turned sector needs the fewest sheets. The corners are its ends.
 SagomaFogli SagomaDelProfilo(const ProfiloSviluppo &profilo);
 
-// The same with the generators and the legend of `sviluppato`, the development `profilo` came from.
-SagomaFogli SagomaDelloSviluppo(const StatoSviluppo &sviluppato, const ProfiloSviluppo &profilo);
+// The same for `pezzo`, its edges sampled in `campionato`, with its generators and true-size legend.
+SagomaFogli SagomaDelPezzo(const Pezzo &pezzo, const ProfiloSviluppo &campionato);
 
-// The figures developed as finely as the DXF export does; empty when they are rejected (already told).
+// The piece sampled as finely as cutting needs; empty when it cannot be (already told).
+std::optional<SagomaFogli> SagomaDelPezzo(const Pezzo &pezzo);
+
+// The piece of the figures; empty when they are rejected (already told).
 std::optional<SagomaFogli> SagomaDelleFigure(const FigureSviluppo &figure);

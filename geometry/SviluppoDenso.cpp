@@ -43,8 +43,8 @@ std::vector<PuntoPiano> Bordo(const std::vector<double> &x, const std::vector<do
         punti.push_back({x[k], y[k]});
     return punti;
 }
+} // namespace
 
-// An edge all at one distance from the apex (within a relative 1e-9) is an exact arc.
 bool ArcoEsatto(const std::vector<PuntoPiano> &bordo, double &raggio)
 {
     double minimo = std::hypot(bordo.front().x, bordo.front().y);
@@ -59,7 +59,6 @@ bool ArcoEsatto(const std::vector<PuntoPiano> &bordo, double &raggio)
     raggio = (massimo + minimo) / 2;
     return true;
 }
-} // namespace
 
 bool SviluppoVero(StatoSviluppo &s, int generatoriPerMeta, ProfiloSviluppo &profilo)
 {

@@ -28,3 +28,7 @@ struct ProfiloSviluppo {
 // False when the figures are rejected or the projection refused; `s` then holds the
 // validation's outcome. On success `s` holds the 62-point arrays, sums and extents in mm.
 bool SviluppoVero(StatoSviluppo &s, int generatoriPerMeta, ProfiloSviluppo &profilo);
+
+// An edge all at one distance from the apex, the origin (within a relative 1e-9), is an exact arc:
+// true, with its radius in `raggio`.
+bool ArcoEsatto(const std::vector<PuntoPiano> &bordo, double &raggio);

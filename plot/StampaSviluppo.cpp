@@ -2,11 +2,9 @@
 #include "plot/StampaSviluppo.h"
 
 #include "plot/ErroreEsecuzione.h"
-#include "geometry/Lamiera.h"
 #include "geometry/MisureSviluppo.h"
-#include "platform/FormatoNumero.h"
+#include "pieces/LegendaPezzo.h"
 #include "platform/Piattaforma.h"
-#include "platform/TestoNumerico.h"
 
 #include <QStringList>
 
@@ -34,7 +32,7 @@ struct VarianteStampa {
     double (*offsetY)(const StatoSviluppo &);
     double segnoOffsetY;                      // +1: OffsetY is added to y; -1: it is subtracted
     std::array<double, 4> scostamentoLettere; // A, B, C, D
-    const char *forma;                        // first word of the legend
+    bool cono;                                // the legend says which solid
 };
 
 // Standing figures: the point of the reference edge that lay lowest before the turn goes on the
@@ -66,7 +64,7 @@ const std::array<VarianteStampa, 4> &Varianti()
          OffsetYSteso,
          1.0,
          {k_Su, k_Su, k_Su, k_Su},
-         "Cono: "},
+         true},
         {k_StampaConoVerticale,
          k_PaginaY,
          k_PaginaX,
@@ -76,7 +74,7 @@ const std::array<VarianteStampa, 4> &Varianti()
          OffsetYInPiedi,
          -1.0,
          {k_Giu, k_Giu, k_Su, k_Su},
-         "Cono: "},
+         true},
         {k_StampaCilindroOrizzontale,
          k_PaginaX,
          k_PaginaY,
@@ -86,7 +84,7 @@ const std::array<VarianteStampa, 4> &Varianti()
          OffsetYSteso,
          1.0,
          {k_Giu, k_Giu, k_Su, k_Su},
-         "Cilindro: "},
+         false},
         {k_StampaCilindroVerticale,
          k_PaginaY,
          k_PaginaX,
@@ -96,7 +94,7 @@ const std::array<VarianteStampa, 4> &Varianti()
          OffsetYInPiedi,
          -1.0,
          {k_Su, k_Giu, k_Su, k_Giu},
-         "Cilindro: "},
+         false},
     }};
     return varianti;
 }
@@ -167,25 +165,9 @@ void ScriviLettere(const StatoSviluppo &s, const VarianteStampa &v, SuperficieDi
     }
 }
 
-QString F(double valore) { return FormatoNumero(valore); }
-QString FVal(const TestoFisso &testo) { return F(ValoreDi(testo)); }
-
 void ScriviLegenda(const StatoSviluppo &s, const VarianteStampa &v, SuperficieDisegno &superficie)
 {
-    const double dx = s.XD - s.XC, dy = s.YD - s.YC;
-    const double lungCD = std::sqrt(dx * dx + dy * dy);
-    QStringList righe = {
-        QLatin1String(v.forma) + s.Nome.testo(),
-        QStringLiteral("CA (mm): ") + FVal(s.TestoAC) + QStringLiteral("; AB: ") + FVal(s.TestoAB) +
-            QStringLiteral("; BD: ") + FVal(s.TestoBD),
-        QStringLiteral("Alfa (°): ") + FVal(s.TestoAlfa) + QStringLiteral("; Beta: ") + FVal(s.TestoBeta),
-        QStringLiteral("Scala 1:") + QString::number(s.Scala),
-        QStringLiteral("Somma AB (mm): ") + F(s.SommaAB),
-        QStringLiteral("Somma CD (mm): ") + F(s.SommaCD),
-        QStringLiteral("CD (mm): ") + F(lungCD),
-    };
-    if (const QString nota = NotaSpessore(s); !nota.isEmpty())
-        righe << nota; // what the blank was developed on
+    const QStringList righe = RigheLegenda(ValoriLegendaDelloStato(s, v.cono), FormatoPagina(s.Scala));
     double y = 0;
     for (const QString &riga : righe) {
         superficie.ImpostaCurrentX(5);

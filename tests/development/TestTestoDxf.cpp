@@ -2,6 +2,7 @@
 #include "LettoreDxf.h"
 #include "development/EsportaDxf.h"
 #include "geometry/Lamiera.h"
+#include "pieces/PezzoDelTronco.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -46,6 +47,12 @@ StatoSviluppo statoTubo(const QString &nome = QStringLiteral("Tubo"))
     return s;
 }
 
+// The DXF of a state developed by hand, its edges sampled as `profilo`.
+QByteArray dxfDi(const StatoSviluppo &s, const ProfiloSviluppo &profilo)
+{
+    return TestoDxf(PezzoDelloSviluppo(s, profilo), profilo);
+}
+
 PuntoPiano puntoDi(const EntitaDxf &e, int codiceX = 10)
 {
     return {e.valore(codiceX).toDouble(), e.valore(codiceX + 10).toDouble()};
@@ -69,7 +76,7 @@ class TestTestoDxf : public QObject {
 private slots:
     void struttura()
     {
-        const DocumentoDxf d = LeggiDxf(TestoDxf(statoTubo(), rettangolo(31)));
+        const DocumentoDxf d = LeggiDxf(dxfDi(statoTubo(), rettangolo(31)));
         QVERIFY(d.valido);
         QCOMPARE(d.variabile(QStringLiteral("$ACADVER")).value(0).second, QStringLiteral("AC1009"));
         QCOMPARE(d.variabile(QStringLiteral("$INSUNITS")).value(0), qMakePair(70, QStringLiteral("4")));
@@ -87,7 +94,7 @@ private slots:
 
     void contornoChiusoUnico()
     {
-        const auto entita = LeggiDxf(TestoDxf(statoTubo(), rettangolo(31))).entita();
+        const auto entita = LeggiDxf(dxfDi(statoTubo(), rettangolo(31))).entita();
         const auto polilinee = diTipo(entita, QStringLiteral("POLYLINE"));
         QCOMPARE(polilinee.size(), 1);
         QCOMPARE(polilinee[0].valore(8), QStringLiteral("TAGLIO"));
@@ -108,7 +115,7 @@ private slots:
 
     void lettereELegenda()
     {
-        const auto testi = diTipo(LeggiDxf(TestoDxf(statoTubo(), rettangolo(31))).entita(), QStringLiteral("TEXT"));
+        const auto testi = diTipo(LeggiDxf(dxfDi(statoTubo(), rettangolo(31))).entita(), QStringLiteral("TEXT"));
         QStringList contenuti;
         for (const auto &t : testi) {
             QCOMPARE(t.valore(8), QStringLiteral("TESTI"));
@@ -144,7 +151,7 @@ private slots:
 
     void estensioniContengonoTutto()
     {
-        const DocumentoDxf d = LeggiDxf(TestoDxf(statoTubo(), rettangolo(31)));
+        const DocumentoDxf d = LeggiDxf(dxfDi(statoTubo(), rettangolo(31)));
         const auto min = d.variabile(QStringLiteral("$EXTMIN"));
         const auto max = d.variabile(QStringLiteral("$EXTMAX"));
         QCOMPARE(min.size(), 3);
@@ -166,7 +173,7 @@ private slots:
     void numeriConPuntoInLocaleItaliano()
     {
         QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-        const QByteArray testo = TestoDxf(statoTubo(), rettangolo(31));
+        const QByteArray testo = dxfDi(statoTubo(), rettangolo(31));
         QLocale::setDefault(QLocale::c());
         const QRegularExpression numero(QStringLiteral("^-?[0-9]+\\.[0-9]{6}$"));
         int contati = 0;
@@ -188,7 +195,7 @@ private slots:
         StatoSviluppo s = statoTubo();
         s.TestoSpessore = QStringLiteral("2,50");
         s.Quote = QuoteLamiera::Medie;
-        const auto testi = diTipo(LeggiDxf(TestoDxf(s, rettangolo(31))).entita(), QStringLiteral("TEXT"));
+        const auto testi = diTipo(LeggiDxf(dxfDi(s, rettangolo(31))).entita(), QStringLiteral("TEXT"));
         const QString schermo = NotaSpessore(s);
         QLocale::setDefault(QLocale::c());
         QStringList righe;
@@ -201,7 +208,7 @@ private slots:
 
     void nomeConCaratteriDiControllo()
     {
-        const DocumentoDxf d = LeggiDxf(TestoDxf(statoTubo(QStringLiteral("a\nb\r0\tc")), rettangolo(31)));
+        const DocumentoDxf d = LeggiDxf(dxfDi(statoTubo(QStringLiteral("a\nb\r0\tc")), rettangolo(31)));
         QVERIFY(d.valido);
         QVERIFY(d.gruppi.contains(qMakePair(1, QStringLiteral("Cilindro: a?b?0?c"))));
         QCOMPARE(d.gruppi.last(), qMakePair(0, QStringLiteral("EOF")));
@@ -231,7 +238,7 @@ private slots:
     {
         QFETCH(QString, nome);
         QFETCH(QString, scritto);
-        const auto testi = diTipo(LeggiDxf(TestoDxf(statoTubo(nome), rettangolo(31))).entita(), QStringLiteral("TEXT"));
+        const auto testi = diTipo(LeggiDxf(dxfDi(statoTubo(nome), rettangolo(31))).entita(), QStringLiteral("TEXT"));
         QCOMPARE(testi.value(4).valore(1), QStringLiteral("Cilindro: ") + scritto);
     }
 
@@ -242,7 +249,7 @@ private slots:
         piccolo.bordoAB = {{0, 0}, {1, 0}};
         piccolo.bordoCD = {{0, 1}, {1, 1}};
         auto destra = [&piccolo](const QString &nome) {
-            const DocumentoDxf d = LeggiDxf(TestoDxf(statoTubo(nome), piccolo));
+            const DocumentoDxf d = LeggiDxf(dxfDi(statoTubo(nome), piccolo));
             return d.variabile(QStringLiteral("$EXTMAX")).value(0).second.toDouble();
         };
         QCOMPARE(destra(QString(40, QLatin1Char('%'))), destra(QString(40, QLatin1Char('x'))));

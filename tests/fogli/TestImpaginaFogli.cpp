@@ -1,6 +1,6 @@
 // The layout against sheet counts worked out by hand, its edge cases and its refusals.
 #include "SagomeDiProva.h"
-#include "development/Esportazione.h"
+#include "pieces/PezzoDelTronco.h"
 #include "fogli/DisegnoFoglio.h"
 #include "fogli/ImpaginaFogli.h"
 #include "fogli/MessaggiFogli.h"

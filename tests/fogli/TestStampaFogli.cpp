@@ -1,6 +1,6 @@
 // The sheets of a real blank written as a PDF and read back by poppler: the cover, then one page a printed sheet,
 // each in the orientation chosen, every text where its sheet's display list puts it.
-#include "development/Esportazione.h"
+#include "pieces/PezzoDelTronco.h"
 #include "fogli/DisegnoFoglio.h"
 #include "fogli/StampaFogli.h"
 #include "tests/geometry/Figure.h"
