@@ -215,7 +215,8 @@ void MDICalvetra::StampaSviluppo(frmGrafico &finestra)
 {
     Foglio();
     switch (StampaSviluppoSuCarta(finestra.Pagina().Elenco().elementi(),
-                                  DidascaliaSalvataggio(finestra.Documento().salvataggio), m_taratura.Indice())) {
+                                  DidascaliaSalvataggio(finestra.CommessaMostrata().salvataggio),
+                                  m_taratura.Indice())) {
     case EsitoStampa::Stampato:
         Avviso(QStringLiteral("Stampato lo sviluppo ") + TrimBlank(finestra.Etichette().lblNome));
         break;
@@ -232,7 +233,7 @@ void MDICalvetra::StampaSviluppo(frmGrafico &finestra)
 void MDICalvetra::StampaGrandezzaNaturale(frmGrafico &finestra)
 {
     Foglio();
-    if (frmStampaFogli *dialogo = frmStampaFogli::Apri(finestra.Documento(), m_taratura, this))
+    if (frmStampaFogli *dialogo = frmStampaFogli::Apri(finestra.CommessaMostrata(), m_taratura, this))
         connect(dialogo, &frmStampaFogli::Avviso, this, &MDICalvetra::Avviso);
 }
 

@@ -6,6 +6,20 @@
 #include "plot/SuperficieDisegno.h"
 #include "platform/Piattaforma.h"
 
+namespace {
+// The plot's error trap: false when `comando` met a figure too large to draw (ErroreEsecuzione,
+// thrown only by the plot). Any other exception is a fault and goes on.
+bool TrappolaErrori(const std::function<void()> &comando)
+{
+    try {
+        comando();
+        return true;
+    } catch (const ErroreEsecuzione &) {
+        return false;
+    }
+}
+} // namespace
+
 bool CalcolaSviluppo(ContestoCalcolo &c)
 {
     if (!FigureValide(c.stato))
@@ -19,16 +33,6 @@ bool CalcolaSviluppo(ContestoCalcolo &c)
     if (c.foglio)
         c.foglio->Nascondi();
     return sviluppato;
-}
-
-bool TrappolaErrori(const std::function<void()> &comando)
-{
-    try {
-        comando();
-        return true;
-    } catch (const ErroreEsecuzione &) {
-        return false;
-    }
 }
 
 bool CalcolaOAvvisa(const std::function<bool()> &calcolo)

@@ -11,10 +11,6 @@
 // to draw throws ErroreEsecuzione from the plot.
 bool CalcolaSviluppo(ContestoCalcolo &c);
 
-// The plot's error trap: runs `comando`; false when it met a figure too large to draw
-// (ErroreEsecuzione, thrown only by the plot). Any other exception is a fault and goes on.
-bool TrappolaErrori(const std::function<void()> &comando);
-
 // The error trap of a calculation the user asked for: a figure too large to draw is told in a
 // box instead of ending the command silently. True when `calcolo` ran to its end and returned
 // true; false after that box or when it refused the figures (with its own box).

@@ -4,7 +4,7 @@
 #include "development/Esportazione.h"
 #include "development/frmOrdinate.h"
 #include "exports/ComandoEsporta.h"
-#include "exports/PezzoDelDocumento.h"
+#include "exports/PezzoDellaCommessa.h"
 #include "development/NomeConEstensione.h"
 #include "development/Guscio.h"
 #include "development/PaginaGrafico.h"
@@ -184,7 +184,6 @@ void frmGrafico::MostraDocumento()
     lblSalvato->setText(DidascaliaSalvataggio(m_commessa.salvataggio));
 }
 
-DocumentoSviluppo frmGrafico::Documento() const { return {Etichette(), m_commessa.salvataggio}; }
 
 EtichetteSviluppo frmGrafico::Etichette() const { return EtichetteDellaCommessa(m_commessa); }
 
@@ -264,7 +263,7 @@ void frmGrafico::mnuModificaSviluppo_Click()
     frmGrafico *attiva = m_guscio.FigliaAttiva();
     if (!attiva)
         attiva = this;
-    if (attiva->Documento().salvataggio == Salvataggio::Nessuno) {
+    if (attiva->CommessaMostrata().salvataggio == Salvataggio::Nessuno) {
         MsgBox(QStringLiteral("Nessun sviluppo da modificare! Premere OK per continuare"));
         return;
     }
@@ -433,7 +432,7 @@ void frmGrafico::esportaDxf(const OpzioniDxf &opzioni)
     scelte.dxf = opzioni;
     const auto esito = ComandoEsporta(
         FormatoPerEstensione(QStringLiteral(".dxf")), TrimBlank(Etichette().lblNome),
-        [this] { return PezzoDelDocumento(Documento()); }, scelte);
+        [this] { return PezzoDellaCommessa(m_commessa); }, scelte);
     if (esito && esito->esito == EsitoEsportazione::Ok)
         m_guscio.Avviso(AvvisoEsportato(*esito));
 }
@@ -444,7 +443,7 @@ void frmGrafico::mnuTabellaGeneratrici_Click()
         MsgBox(QStringLiteral("Nessun sviluppo da esportare! Premere OK per continuare"));
         return;
     }
-    const auto pezzo = PezzoDelDocumento(Documento());
+    const auto pezzo = PezzoDellaCommessa(m_commessa);
     if (!pezzo)
         return;
     frmOrdinate *tabella = frmOrdinate::Mostra(*pezzo, this);

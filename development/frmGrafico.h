@@ -1,7 +1,6 @@
 // The development window: one development's drawing, its hidden state labels and its menus.
 #pragma once
 
-#include "development/DocumentoSviluppo.h"
 #include "development/RecordSviluppo.h"
 #include "documents/Commessa.h"
 #include "calcolo/ContestoCalcolo.h"
@@ -52,7 +51,6 @@ public:
     // The job the window shows: its first piece is the one drawn. The labels show it, written by
     // one function; Documento and Etichette are what they show.
     const Commessa &CommessaMostrata() const noexcept { return m_commessa; }
-    DocumentoSviluppo Documento() const;
     EtichetteSviluppo Etichette() const;
     void ImpostaSalvataggio(Salvataggio stato);
     // The worksheet hands over the figures of a calculation: they become the piece shown, as stored.

@@ -1,12 +1,21 @@
 // The labels of a development window written from its job, and a piece read back from them.
 #include "documents/EtichetteCommessa.h"
 
-#include "development/DocumentoSviluppo.h"
+
+EtichetteSviluppo EtichetteIniziali()
+{
+    return {QStringLiteral("Default"), QStringLiteral("60."),
+            QStringLiteral("120."),    QStringLiteral("60."),
+            QStringLiteral("60."),     QStringLiteral("60."),
+            QStringLiteral("T"),       QStringLiteral("ConoCilindro"),
+            QStringLiteral("Stampa"),  QString(),
+            QStringLiteral("E")};
+}
 
 EtichetteSviluppo EtichetteDellaCommessa(const Commessa &commessa)
 {
     if (commessa.pezzi.empty())
-        return DocumentoSviluppo{}.etichette;
+        return EtichetteIniziali();
     return EtichetteDelPezzo(commessa.pezzi.front());
 }
 

@@ -5,6 +5,8 @@
 #include "documents/Commessa.h"
 #include "geometry/StatoSviluppo.h"
 
+// A new window's first captions.
+EtichetteSviluppo EtichetteIniziali();
 // The first piece's figures and drawing; a job without pieces shows a new window's first captions.
 EtichetteSviluppo EtichetteDellaCommessa(const Commessa &commessa);
 EtichetteSviluppo EtichetteDelPezzo(const SorgentePezzo &pezzo);

@@ -4,7 +4,7 @@
 #include "calibration/TaraturaInUso.h"
 #include "development/Esportazione.h"
 #include "exports/ComandoEsporta.h"
-#include "exports/PezzoDelDocumento.h"
+#include "exports/PezzoDellaCommessa.h"
 #include "development/StampaSviluppoCarta.h"
 #include "development/TaraturaCarta.h"
 #include "fogli/DisegnoFoglio.h"
@@ -19,11 +19,11 @@
 
 #include <algorithm>
 
-std::optional<SagomaFogli> SagomaDelDocumento(const DocumentoSviluppo &documento)
+std::optional<SagomaFogli> SagomaDellaCommessa(const Commessa &commessa)
 {
-    if (!SviluppoDaStampare(DidascaliaSalvataggio(documento.salvataggio)))
+    if (!SviluppoDaStampare(DidascaliaSalvataggio(commessa.salvataggio)))
         return std::nullopt;
-    const auto pezzo = PezzoDelDocumento(documento);
+    const auto pezzo = PezzoDellaCommessa(commessa);
     return pezzo ? SagomaDelPezzo(*pezzo) : std::nullopt;
 }
 

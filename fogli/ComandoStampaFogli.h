@@ -2,7 +2,7 @@
 // message and question on the way. The dialog only shows what these decide.
 #pragma once
 
-#include "development/DocumentoSviluppo.h"
+#include "documents/Commessa.h"
 #include "fogli/EsportaPdf.h"
 
 #include <optional>
@@ -19,9 +19,9 @@ struct SceltaFogli {
 
 enum class EsitoFogli { Fatto, Rifiutato, Annullato, Errore };
 
-// The blank of a development window, as finely as the DXF; empty after the message when the
+// The blank of a development window's job, as finely as the DXF; empty after the message when the
 // window holds no development or its figures are refused.
-std::optional<SagomaFogli> SagomaDelDocumento(const DocumentoSviluppo &documento);
+std::optional<SagomaFogli> SagomaDellaCommessa(const Commessa &commessa);
 
 // The papers offered: A4, A3 and Letter, then whatever else the default printer takes.
 std::vector<QPageSize> CarteFogli();

@@ -82,12 +82,12 @@ frmStampaFogli::frmStampaFogli(SagomaFogli sagoma, QString nome, TaraturaInUso &
     aggiorna();
 }
 
-frmStampaFogli *frmStampaFogli::Apri(const DocumentoSviluppo &documento, TaraturaInUso &taratura, QWidget *parent)
+frmStampaFogli *frmStampaFogli::Apri(const Commessa &commessa, TaraturaInUso &taratura, QWidget *parent)
 {
-    std::optional<SagomaFogli> sagoma = SagomaDelDocumento(documento);
+    std::optional<SagomaFogli> sagoma = SagomaDellaCommessa(commessa);
     if (!sagoma)
         return nullptr;
-    auto *dialogo = new frmStampaFogli(std::move(*sagoma), documento.etichette.lblNome, taratura, parent);
+    auto *dialogo = new frmStampaFogli(std::move(*sagoma), commessa.nome, taratura, parent);
     dialogo->setAttribute(Qt::WA_DeleteOnClose);
     // Modeless: the calibration is chosen on the worksheet while the dialog stays open.
     dialogo->show();

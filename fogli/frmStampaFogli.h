@@ -22,7 +22,7 @@ public:
 
     // The dialog for a development window's document, shown over `parent`; nullptr after the
     // message when there is nothing to print.
-    static frmStampaFogli *Apri(const DocumentoSviluppo &documento, TaraturaInUso &taratura, QWidget *parent);
+    static frmStampaFogli *Apri(const Commessa &commessa, TaraturaInUso &taratura, QWidget *parent);
 
     SceltaFogli Scelta() const;
     // The layout the preview shows: the PDF's, landscape when the calibration applies to it, as it

@@ -57,7 +57,7 @@ frmStampaFogli *ApriDialogo(GuscioDiProva &frame)
     if (!frame.stampeGrandezzaNaturale.contains(finestra))
         return nullptr;
     frame.Foglio();
-    return frmStampaFogli::Apri(finestra->Documento(), frame.Taratura(), finestra);
+    return frmStampaFogli::Apri(finestra->CommessaMostrata(), frame.Taratura(), finestra);
 }
 
 RecordTara TaraRotta()

@@ -1,5 +1,5 @@
 // The saved state of a development window as the caption its label shows.
-#include "development/DocumentoSviluppo.h"
+#include "documents/Salvataggio.h"
 
 namespace {
 const QString k_DaSalvare = QStringLiteral("da salvare");
