@@ -5,7 +5,7 @@
 #include "app/frmHelp.h"
 #include "calibration/frmTaraStampa.h"
 #include "development/PaginaGrafico.h"
-#include "development/StampaSviluppoCarta.h"
+#include "printing/StampaSviluppoCarta.h"
 #include "development/frmGrafico.h"
 #include "fogli/frmStampaFogli.h"
 #include "platform/Piattaforma.h"

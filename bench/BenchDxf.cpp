@@ -1,5 +1,5 @@
 // Time of one DXF export in memory: development to the tolerance, outline, texts; small and 50 m cones.
-#include "development/EsportaDxf.h"
+#include "exports/EsportaDxf.h"
 #include "platform/PiattaformaSilenziosa.h"
 
 #include <benchmark/benchmark.h>

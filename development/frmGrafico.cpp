@@ -1,11 +1,11 @@
 // The development window's commands, its unsaved checks, and opening and saving its job.
 #include "development/frmGrafico.h"
 
-#include "development/Esportazione.h"
+#include "exports/Esportazione.h"
 #include "development/frmOrdinate.h"
 #include "exports/ComandoEsporta.h"
 #include "exports/PezzoDellaCommessa.h"
-#include "development/NomeConEstensione.h"
+#include "platform/NomeConEstensione.h"
 #include "development/Guscio.h"
 #include "development/PaginaGrafico.h"
 #include "calcolo/CalcolaSviluppo.h"

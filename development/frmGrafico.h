@@ -1,7 +1,7 @@
 // The development window: one development's drawing, its hidden state labels and its menus.
 #pragma once
 
-#include "development/RecordSviluppo.h"
+#include "documents/RecordSviluppo.h"
 #include "documents/Commessa.h"
 #include "calcolo/ContestoCalcolo.h"
 

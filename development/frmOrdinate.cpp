@@ -1,9 +1,9 @@
 // A table view over the ordinate model and three buttons; the work is done by the libraries.
 #include "development/frmOrdinate.h"
 
-#include "development/ModelloOrdinate.h"
-#include "development/StampaOrdinate.h"
-#include "development/TabellaOrdinate.h"
+#include "exports/ModelloOrdinate.h"
+#include "printing/StampaOrdinate.h"
+#include "exports/TabellaOrdinate.h"
 #include "exports/ComandoEsporta.h"
 #include "platform/Piattaforma.h"
 #include "platform/TestoNumerico.h"

@@ -1,8 +1,8 @@
 // A job from and to its file: the .tnt record of a single piece, or the .vorna job file.
 #include "documents/ArchivioCommessa.h"
 
-#include "development/NomeConEstensione.h"
-#include "development/RecordSviluppo.h"
+#include "platform/NomeConEstensione.h"
+#include "documents/RecordSviluppo.h"
 #include "documents/EtichetteCommessa.h"
 #include "documents/FileCommessa.h"
 

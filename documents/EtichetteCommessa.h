@@ -1,7 +1,7 @@
 // What a development window's hidden labels show of its job, and the job's piece they describe.
 #pragma once
 
-#include "development/RecordSviluppo.h"
+#include "documents/RecordSviluppo.h"
 #include "documents/Commessa.h"
 #include "geometry/StatoSviluppo.h"
 

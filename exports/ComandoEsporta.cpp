@@ -1,7 +1,7 @@
 // One export flow for the window's DXF, the table's CSV and the tiled PDF.
 #include "exports/ComandoEsporta.h"
 
-#include "development/NomeConEstensione.h"
+#include "platform/NomeConEstensione.h"
 #include "platform/Piattaforma.h"
 
 std::optional<EsitoScrittura> ComandoEsporta(const FormatoEsportazione &formato, const QString &nome,

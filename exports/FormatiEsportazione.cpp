@@ -1,7 +1,7 @@
 // The table of export formats and the write every one of them goes through.
 #include "exports/FormatiEsportazione.h"
 
-#include "development/EsportaCsv.h"
+#include "exports/EsportaCsv.h"
 
 #include <QLocale>
 

@@ -1,9 +1,9 @@
 // The export formats as a table: each writes a piece to a file of its extension.
 #pragma once
 
-#include "development/EsportaDxf.h"
-#include "development/Esportazione.h"
-#include "fogli/EsportaPdf.h"
+#include "exports/EsportaDxf.h"
+#include "exports/Esportazione.h"
+#include "exports/EsportaPdf.h"
 #include "pieces/Pezzo.h"
 
 #include <QByteArray>

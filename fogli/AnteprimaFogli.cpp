@@ -1,7 +1,7 @@
 // Paints the layout fitted to the widget: printed sheets tinted, skipped ones dashed and crossed.
 #include "fogli/AnteprimaFogli.h"
 
-#include "platform/Pagina.h"
+#include "plot/Pagina.h"
 #include "plot/RiproduciElenco.h"
 
 #include <QPainter>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "documents/Commessa.h"
-#include "fogli/EsportaPdf.h"
+#include "exports/EsportaPdf.h"
 
 #include <optional>
 #include <vector>

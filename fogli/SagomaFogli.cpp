@@ -1,7 +1,7 @@
 // The outline, the notable directions, the corners and the generators of a development.
 #include "fogli/SagomaFogli.h"
 
-#include "development/ContornoSviluppo.h"
+#include "pieces/ContornoSviluppo.h"
 #include "pieces/PezzoDelTronco.h"
 
 #include <cmath>

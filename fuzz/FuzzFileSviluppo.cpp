@@ -1,10 +1,10 @@
 // Fuzzer: any bytes as a .tnt file, opened, computed, drawn, exported and saved back.
 #include "VerificaFuzz.h"
 
-#include "development/EsportaCsv.h"
-#include "development/CodaSviluppo.h"
-#include "development/EsportaDxf.h"
-#include "development/RecordSviluppo.h"
+#include "exports/EsportaCsv.h"
+#include "documents/CodaSviluppo.h"
+#include "exports/EsportaDxf.h"
+#include "documents/RecordSviluppo.h"
 #include "platform/FileSicuro.h"
 #include "platform/TestoNumerico.h"
 

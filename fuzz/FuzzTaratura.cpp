@@ -6,7 +6,7 @@
 #include "calibration/CorrezioneTara.h"
 #include "calibration/FileTaratura.h"
 #include "calibration/ProcedureTara.h"
-#include "platform/Pagina.h"
+#include "plot/Pagina.h"
 #include "platform/FileSicuro.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 // A drawing surface in page millimetres: origin top left, x right, y down.
 #pragma once
 
-#include "platform/Pagina.h"
+#include "plot/Pagina.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 // The print correction built from a calibration record, against the fixed factory correction.
 #include "calibration/CorrezioneTara.h"
-#include "platform/Pagina.h"
+#include "plot/Pagina.h"
 #include "worksheet/CorreggiStampa.h"
 #include "tests/support/Confronto.h"
 

@@ -1,7 +1,7 @@
 // The exported cutting outline against an exact construction of the solid in space: within its
 // tolerance, counter-clockwise from A, each edge with nearly the fewest vertices the tolerance allows.
 #include "LettoreDxf.h"
-#include "development/EsportaDxf.h"
+#include "exports/EsportaDxf.h"
 #include "tests/support/PiattaformaFinta.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 // The ordinate table window from the development window's File menu: contents, CSV, printout; and
 // the DXF export with exact arcs.
-#include "development/EsportaCsv.h"
-#include "development/ModelloOrdinate.h"
-#include "development/StampaOrdinate.h"
+#include "exports/EsportaCsv.h"
+#include "exports/ModelloOrdinate.h"
+#include "printing/StampaOrdinate.h"
 #include "development/frmOrdinate.h"
 #include "tests/app/FinestreDiProva.h"
 #include "tests/support/GuscioDiProva.h"

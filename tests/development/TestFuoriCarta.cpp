@@ -1,5 +1,5 @@
 // The off-paper check before a calibrated printout.
-#include "development/FuoriCarta.h"
+#include "printing/FuoriCarta.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // The .tnt record: byte layout, record number rule, reading and writing files, label mapping.
 #include "FileDiProva.h"
-#include "development/RecordSviluppo.h"
+#include "documents/RecordSviluppo.h"
 #include "platform/Cp1252.h"
 #include "platform/FileSicuro.h"
 

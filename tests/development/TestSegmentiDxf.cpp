@@ -1,6 +1,6 @@
 // Exported outlines of very large cones read back: no segment a cutting machine would see as zero-length.
 #include "LettoreDxf.h"
-#include "development/EsportaDxf.h"
+#include "exports/EsportaDxf.h"
 #include "tests/support/PiattaformaFinta.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 // The ordinate table: its CSV against the solid built in space, the window's model against the arrays.
-#include "development/EsportaCsv.h"
-#include "development/ModelloOrdinate.h"
-#include "development/TabellaOrdinate.h"
+#include "exports/EsportaCsv.h"
+#include "exports/ModelloOrdinate.h"
+#include "exports/TabellaOrdinate.h"
 #include "geometry/Lamiera.h"
 #include "tests/geometry/Figure.h"
 #include "tests/geometry/Solido3D.h"

@@ -1,6 +1,6 @@
 // The DXF text of a development: R12 structure, one closed outline, letters, legend, extents, locale.
 #include "LettoreDxf.h"
-#include "development/EsportaDxf.h"
+#include "exports/EsportaDxf.h"
 #include "geometry/Lamiera.h"
 #include "pieces/PezzoDelTronco.h"
 

@@ -3,8 +3,8 @@
 // scale bars are true; refusals write nothing.
 #include "calibration/CorrezioneTara.h"
 #include "calibration/FileTaratura.h"
-#include "development/RecordSviluppo.h"
-#include "fogli/EsportaPdf.h"
+#include "documents/RecordSviluppo.h"
+#include "exports/EsportaPdf.h"
 #include "fogli/GeometriaFogli.h"
 #include "tests/development/FileDiProva.h"
 #include "tests/development/ProcessoVorna.h"

@@ -1,7 +1,7 @@
 // Hostile inputs shared by the hardening tests: records, random bytes, paths that cannot be opened.
 #pragma once
 
-#include "development/RecordSviluppo.h"
+#include "documents/RecordSviluppo.h"
 #include "tests/development/FileDiProva.h"
 
 #include <QByteArray>

@@ -3,7 +3,7 @@
 #include "FigureCiclo.h"
 
 #include "calibration/ProcedureTara.h"
-#include "development/EsportaDxf.h"
+#include "exports/EsportaDxf.h"
 #include "platform/PiattaformaSilenziosa.h"
 
 #include <cstdio>

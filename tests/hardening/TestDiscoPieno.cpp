@@ -3,8 +3,8 @@
 #include "FigureCiclo.h"
 
 #include "calibration/ProcedureTara.h"
-#include "development/EsportaCsv.h"
-#include "development/EsportaDxf.h"
+#include "exports/EsportaCsv.h"
+#include "exports/EsportaDxf.h"
 #include "tests/support/DiscoPieno.h"
 #include "tests/support/PiattaformaFinta.h"
 

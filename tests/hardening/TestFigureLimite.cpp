@@ -1,6 +1,6 @@
 // Figures at the edge of what the calculation accepts: folded base angles, a top cut through the apex.
-#include "development/ContornoSviluppo.h"
-#include "development/EsportaDxf.h"
+#include "pieces/ContornoSviluppo.h"
+#include "exports/EsportaDxf.h"
 #include "calcolo/CalcolaSviluppo.h"
 #include "tests/support/FinestraFinta.h"
 #include "tests/support/PiattaformaFinta.h"

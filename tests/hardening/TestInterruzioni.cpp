@@ -1,7 +1,7 @@
 // Writers killed at random moments: the file on disk is always the whole old or the whole new one.
 #include "FigureCiclo.h"
 
-#include "development/EsportaDxf.h"
+#include "exports/EsportaDxf.h"
 #include "tests/support/PiattaformaFinta.h"
 
 #include <QElapsedTimer>

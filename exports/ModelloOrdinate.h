@@ -1,7 +1,7 @@
 // The ordinate table as a read-only Qt item model, for the table window.
 #pragma once
 
-#include "development/TabellaOrdinate.h"
+#include "exports/TabellaOrdinate.h"
 
 #include <QAbstractTableModel>
 #include <QModelIndexList>

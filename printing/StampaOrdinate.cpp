@@ -1,7 +1,7 @@
 // Pages of the ordinate table: a heading on each, rows in right-aligned columns, the sums at the end.
-#include "development/StampaOrdinate.h"
+#include "printing/StampaOrdinate.h"
 
-#include "development/ModelloOrdinate.h"
+#include "exports/ModelloOrdinate.h"
 #include "platform/Piattaforma.h"
 
 #include <QFont>

@@ -1,5 +1,5 @@
 // The table's cells, titles and the copied text.
-#include "development/ModelloOrdinate.h"
+#include "exports/ModelloOrdinate.h"
 
 #include <algorithm>
 #include <map>

@@ -1,5 +1,5 @@
 // Refusing an option's value that is missing, blank or wider than the field it goes into.
-#include "development/ValoreOpzione.h"
+#include "app/ValoreOpzione.h"
 
 std::optional<QString> ValoreRifiutato(const QStringList &argomenti, qsizetype i, int larghezza)
 {

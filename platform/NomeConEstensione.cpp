@@ -1,6 +1,6 @@
 // Extensions in any case, and completing a typed file name with the overwrite question the dialog
 // could not ask for it.
-#include "development/NomeConEstensione.h"
+#include "platform/NomeConEstensione.h"
 
 #include "platform/Piattaforma.h"
 

@@ -1,7 +1,7 @@
 // Greedy chords per edge, exact arcs as bulges, and the outline turned counter-clockwise from A.
-#include "development/ContornoSviluppoAdattivo.h"
+#include "exports/ContornoSviluppoAdattivo.h"
 
-#include "development/ContornoSviluppo.h"
+#include "pieces/ContornoSviluppo.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "calibration/RecordTara.h"
-#include "development/StampaSviluppoCarta.h"
+#include "plot/DisegnaSuCarta.h"
 
 #include <optional>
 

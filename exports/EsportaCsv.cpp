@@ -1,7 +1,7 @@
 // The ordinate table: the piece's 62 points per edge in mm, generator lengths and sums.
-#include "development/EsportaCsv.h"
+#include "exports/EsportaCsv.h"
 
-#include "development/TabellaOrdinate.h"
+#include "exports/TabellaOrdinate.h"
 #include "geometry/Lamiera.h"
 #include "pieces/PezzoDelTronco.h"
 

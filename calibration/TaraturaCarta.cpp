@@ -1,5 +1,5 @@
 // Builds the paper correction from a calibration record, refusing records the manager would refuse.
-#include "development/TaraturaCarta.h"
+#include "calibration/TaraturaCarta.h"
 
 #include "calibration/ControlliTara.h"
 #include "calibration/CorrezioneTara.h"

@@ -1,5 +1,5 @@
 // One source of the ordinate table, for the CSV, the table window and its printout.
-#include "development/TabellaOrdinate.h"
+#include "exports/TabellaOrdinate.h"
 
 #include "geometry/Lamiera.h"
 #include "pieces/PezzoDelTronco.h"

@@ -1,5 +1,5 @@
 // A calibration's shift can push a drawing that fits the page past the paper's edge.
-#include "development/FuoriCarta.h"
+#include "printing/FuoriCarta.h"
 
 #include <QRectF>
 

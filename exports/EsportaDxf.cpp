@@ -1,5 +1,5 @@
 // The true-size DXF export: sample the piece as finely as the tolerance needs, then write.
-#include "development/EsportaDxf.h"
+#include "exports/EsportaDxf.h"
 
 #include "pieces/PezzoDelTronco.h"
 

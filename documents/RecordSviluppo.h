@@ -1,7 +1,7 @@
 // The 122-byte record of a .tnt development file: layout, record number rule, reading and writing.
 #pragma once
 
-#include "development/CodaSviluppo.h"
+#include "documents/CodaSviluppo.h"
 #include "geometry/FigureSviluppo.h"
 #include "geometry/StatoSviluppo.h"
 #include "platform/TestoFisso.h"

@@ -1,7 +1,7 @@
 // R12 DXF text: group code lines and value lines, numbers with six decimals and a point.
-#include "development/ScrittoreDxf.h"
+#include "exports/ScrittoreDxf.h"
 
-#include "development/Esportazione.h"
+#include "exports/Esportazione.h"
 #include "platform/Cp1252.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // The PDF export of the tiled sheets, through the same layout and replay as the printer.
-#include "fogli/EsportaPdf.h"
+#include "exports/EsportaPdf.h"
 
-#include "fogli/DispositivoSicuro.h"
+#include "exports/DispositivoSicuro.h"
 #include "fogli/StampaFogli.h"
 
 #include <QPdfWriter>

@@ -1,5 +1,5 @@
 // A search round each corner for a free place, and the geometry of boxes against the outline.
-#include "development/TestoDxfPosti.h"
+#include "exports/TestoDxfPosti.h"
 
 #include <algorithm>
 #include <cmath>

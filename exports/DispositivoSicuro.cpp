@@ -1,5 +1,5 @@
 // Collects the writer's small pieces into blocks for the safe write.
-#include "fogli/DispositivoSicuro.h"
+#include "exports/DispositivoSicuro.h"
 
 namespace {
 constexpr qsizetype k_Blocco = 1 << 16;

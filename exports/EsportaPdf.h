@@ -1,7 +1,7 @@
 // The tiled sheets as a PDF: laid out on a paper size, streamed page by page into a safe write.
 #pragma once
 
-#include "development/Esportazione.h"
+#include "exports/Esportazione.h"
 #include "fogli/ImpaginaFogli.h"
 #include "plot/RiproduciElenco.h"
 

@@ -1,5 +1,5 @@
 // The .tnt record: bytes at fixed offsets, the record number rule, reading it in place, atomic write.
-#include "development/RecordSviluppo.h"
+#include "documents/RecordSviluppo.h"
 
 #include "geometry/Lamiera.h"
 #include "platform/Cp1252.h"

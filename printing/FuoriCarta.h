@@ -1,7 +1,7 @@
 // Whether a printout through a calibration would leave the paper's printable area.
 #pragma once
 
-#include "development/StampaSviluppoCarta.h"
+#include "printing/StampaSviluppoCarta.h"
 
 #include <QSizeF>
 

@@ -1,7 +1,7 @@
 // Shared steps of the exports: the guarded atomic write and its message.
-#include "development/Esportazione.h"
+#include "exports/Esportazione.h"
 
-#include "development/NomeConEstensione.h"
+#include "platform/NomeConEstensione.h"
 #include "platform/FileSicuro.h"
 
 #include <QDir>

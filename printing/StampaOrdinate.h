@@ -1,8 +1,8 @@
 // The ordinate table on paper: as many pages as its rows need, each headed with the development.
 #pragma once
 
-#include "development/StampaSviluppoCarta.h"
-#include "development/TabellaOrdinate.h"
+#include "printing/StampaSviluppoCarta.h"
+#include "exports/TabellaOrdinate.h"
 
 #include <QDate>
 

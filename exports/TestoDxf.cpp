@@ -1,10 +1,10 @@
 // The DXF drawing of a development: the cutting outline, corner letters and legend, in mm.
-#include "development/EsportaDxf.h"
+#include "exports/EsportaDxf.h"
 
-#include "development/ContornoSviluppo.h"
-#include "development/ContornoSviluppoAdattivo.h"
-#include "development/ScrittoreDxf.h"
-#include "development/TestoDxfPosti.h"
+#include "pieces/ContornoSviluppo.h"
+#include "exports/ContornoSviluppoAdattivo.h"
+#include "exports/ScrittoreDxf.h"
+#include "exports/TestoDxfPosti.h"
 #include "platform/TestoNumerico.h"
 
 #include <QStringList>

@@ -1,5 +1,5 @@
 // The plate's trailer: the tag, the thickness text, the convention's letter and a CRC-32.
-#include "development/CodaSviluppo.h"
+#include "documents/CodaSviluppo.h"
 
 #include "geometry/Lamiera.h"
 #include "platform/Cp1252.h"

@@ -1,7 +1,7 @@
 // The ordinate table of a piece as CSV: the 62 points of both edges and the two sums.
 #pragma once
 
-#include "development/Esportazione.h"
+#include "exports/Esportazione.h"
 #include "pieces/Pezzo.h"
 
 #include <QByteArray>

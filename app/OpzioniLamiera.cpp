@@ -1,7 +1,7 @@
 // Reading --thickness and --surface, and putting them over the figures read from a file.
-#include "development/OpzioniLamiera.h"
+#include "app/OpzioniLamiera.h"
 
-#include "development/ValoreOpzione.h"
+#include "app/ValoreOpzione.h"
 
 namespace {
 std::optional<QuoteLamiera> QuoteDi(const QString &nome)

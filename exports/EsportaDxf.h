@@ -1,7 +1,7 @@
 // DXF export of a development at true size, for cutting machines (AutoCAD R12 ASCII).
 #pragma once
 
-#include "development/Esportazione.h"
+#include "exports/Esportazione.h"
 #include "geometry/SviluppoDenso.h"
 #include "pieces/Pezzo.h"
 

@@ -1,5 +1,5 @@
 // Outline assembly from the two sampled edges.
-#include "development/ContornoSviluppo.h"
+#include "pieces/ContornoSviluppo.h"
 
 std::vector<PuntoPiano> ContornoChiuso(const ProfiloSviluppo &profilo)
 {

@@ -1,8 +1,8 @@
 // The development window's print command: checks, printer, one landscape page.
-#include "development/StampaSviluppoCarta.h"
+#include "printing/StampaSviluppoCarta.h"
 
-#include "development/FuoriCarta.h"
-#include "development/TaraturaCarta.h"
+#include "printing/FuoriCarta.h"
+#include "calibration/TaraturaCarta.h"
 #include "platform/Piattaforma.h"
 
 #include <QPainter>
