@@ -3,7 +3,7 @@
 
 #include "calibration/ControlliTara.h"
 #include "calibration/FileTaratura.h"
-#include "calibration/GrigliaTaratura.h"
+#include "printing/GrigliaTaratura.h"
 #include "calibration/PlausibilitaTara.h"
 #include "calibration/ProcedureTara.h"
 #include "calibration/SchizzoAssiTaratura.h"

@@ -1,6 +1,6 @@
 // The test grid: what is drawn in which order, and where it lands on a real (PDF) printer.
 #include "calibration/GrigliaProva.h"
-#include "calibration/GrigliaTaratura.h"
+#include "printing/GrigliaTaratura.h"
 #include "tests/support/Confronto.h"
 #include "tests/support/ParolePdf.h"
 #include "tests/support/PiattaformaFinta.h"

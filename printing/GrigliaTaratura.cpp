@@ -1,5 +1,5 @@
 // The command that prints the test grid on a real printer.
-#include "calibration/GrigliaTaratura.h"
+#include "printing/GrigliaTaratura.h"
 
 #include "calibration/GrigliaProva.h"
 #include "platform/Piattaforma.h"
