@@ -2,7 +2,7 @@
 #include "calibration/FileTaratura.h"
 #include "calibration/ProcedureTara.h"
 #include "platform/FileSicuro.h"
-#include "tests/development/FileDiProva.h"
+#include "tests/support/FileDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "calibration/frmTaraStampa.h"
 #include "platform/FileSicuro.h"
 #include "platform/TestoFisso.h"
-#include "tests/development/FileDiProva.h"
+#include "tests/support/FileDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 
 #include "calibration/ListaTarature.h"

@@ -6,7 +6,7 @@
 #include "development/frmOrdinate.h"
 #include "tests/app/FinestreDiProva.h"
 #include "tests/support/GuscioDiProva.h"
-#include "tests/development/FileDiProva.h"
+#include "tests/support/FileDiProva.h"
 #include "tests/support/ParolePdf.h"
 #include "tests/support/PiattaformaFinta.h"
 

@@ -1,6 +1,6 @@
 // The .vorna job file: the documented example, round trips through real files, every refusal.
 #include "documents/FileCommessa.h"
-#include "tests/development/FileDiProva.h"
+#include "tests/support/FileDiProva.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "documents/RecordSviluppo.h"
-#include "tests/development/FileDiProva.h"
+#include "tests/support/FileDiProva.h"
 
 #include <QByteArray>
 #include <QRandomGenerator>

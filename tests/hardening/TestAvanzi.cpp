@@ -1,7 +1,7 @@
 // Temporaries of killed writers, real processes: the next write of the same file removes them,
 // never one of a program still writing, of another computer or not ours.
 #include "platform/FileSicuro.h"
-#include "tests/development/FileDiProva.h"
+#include "tests/support/FileDiProva.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // Two programs changing Taratura.dat at once, as real processes: no calibration of either is lost.
 #include "calibration/ProcedureTara.h"
 #include "platform/BloccoFile.h"
-#include "tests/development/FileDiProva.h"
+#include "tests/support/FileDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 
 #include <QDateTime>

@@ -2,7 +2,7 @@
 // lead back to a development: exit 2 with the reason, and nothing lost.
 #include "FileOstili.h"
 
-#include "tests/development/ProcessoVorna.h"
+#include "tests/support/ProcessoVorna.h"
 #include "tests/support/DiscoPieno.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "FileOstili.h"
 
 #include "calibration/FileTaratura.h"
-#include "tests/development/ProcessoVorna.h"
+#include "tests/support/ProcessoVorna.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -4,7 +4,7 @@
 #include "geometry/SceltaForma.h"
 #include "platform/TestoFisso.h"
 #include "tests/app/FinestreDiProva.h"
-#include "tests/development/FileDiProva.h"
+#include "tests/support/FileDiProva.h"
 #include "tests/support/GuscioDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 

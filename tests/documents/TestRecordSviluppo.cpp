@@ -1,5 +1,5 @@
 // The .tnt record: byte layout, record number rule, reading and writing files, label mapping.
-#include "FileDiProva.h"
+#include "tests/support/FileDiProva.h"
 #include "documents/RecordSviluppo.h"
 #include "platform/Cp1252.h"
 #include "platform/FileSicuro.h"

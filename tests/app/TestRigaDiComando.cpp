@@ -1,6 +1,6 @@
 // The batch commands run as a process with no display: exit codes, messages, files written or not.
-#include "FileDiProva.h"
-#include "ProcessoVorna.h"
+#include "tests/support/FileDiProva.h"
+#include "tests/support/ProcessoVorna.h"
 
 #include <QDir>
 #include <QFile>
