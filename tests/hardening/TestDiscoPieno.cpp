@@ -3,6 +3,7 @@
 #include "FigureCiclo.h"
 
 #include "calibration/ProcedureTara.h"
+#include "documents/ArchivioCommessa.h"
 #include "exports/EsportaCsv.h"
 #include "exports/EsportaDxf.h"
 #include "tests/support/DiscoPieno.h"
@@ -23,8 +24,8 @@ private slots:
     void scrittore_data()
     {
         QTest::addColumn<QString>("scrittore");
-        for (const char *scrittore :
-             {"tnt", "tnt con spessore", "dxf", "csv", "tarature iniziali", "aggiungi taratura", "rimuovi taratura"})
+        for (const char *scrittore : {"tnt", "tnt con spessore", "vorna", "dxf", "csv", "tarature iniziali",
+                                      "aggiungi taratura", "rimuovi taratura"})
             QTest::newRow(scrittore) << scrittore;
     }
 
@@ -35,7 +36,9 @@ private slots:
         MONTA_DISCO_PIENO(disco);
         const bool tara =
             scrittore.contains(QLatin1String("tarature")) || scrittore.endsWith(QLatin1String("taratura"));
-        const QString nome = tara ? QStringLiteral("Taratura.dat") : QStringLiteral("pezzo.") + scrittore.left(3);
+        const QString nome = tara                                  ? QStringLiteral("Taratura.dat")
+                             : scrittore == QLatin1String("vorna") ? QStringLiteral("pezzo.vorna")
+                                                                   : QStringLiteral("pezzo.") + scrittore.left(3);
         const QString file = disco.percorso(nome);
         QByteArray vecchio = tara ? fabbrica() : ByteCasuali(300, 5);
         if (scrittore == QLatin1String("tarature iniziali"))
@@ -52,6 +55,15 @@ private slots:
             if (scrittore != QLatin1String("tnt"))
                 record.TestoSpessore = QStringLiteral("10");
             riuscito = ScriviRecordSviluppo(file, record, &motivo) == EsitoFileSviluppo::Ok;
+        } else if (scrittore == QLatin1String("vorna")) {
+            Commessa commessa;
+            commessa.nome = QStringLiteral("Ciclo");
+            commessa.pezzi.resize(2);
+            commessa.pezzi[0].tronco = RecordCiclo(1);
+            commessa.pezzi[1].tronco = RecordCiclo(2);
+            const EsitoFile esito = SalvaCommessa(file, commessa);
+            riuscito = bool(esito);
+            motivo = esito.motivo;
         } else if (scrittore == QLatin1String("dxf")) {
             riuscito = EsportaDxf(FiguraCiclo(1), file, {}, &motivo) == EsitoEsportazione::Ok;
         } else if (scrittore == QLatin1String("csv")) {

@@ -77,6 +77,41 @@ private slots:
         VERIFICA_COPIONE(finta);
     }
 
+    // A job file that is a FIFO or a folder: refused before anything could wait on it, the window
+    // as it was.
+    void apriCommessaOstile_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("FIFO") << "fifo"
+                              << "non è un file regolare";
+        QTest::newRow("cartella") << "cartella"
+                                  << "è una cartella";
+    }
+
+    void apriCommessaOstile()
+    {
+        QFETCH(QString, tipo);
+        QFETCH(QString, motivo);
+        PiattaformaFinta finta;
+        MDICalvetra frame;
+        frame.show();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        const QString didascalia = finestra->windowTitle();
+        const QString file = m_cartella.percorso(tipo + QStringLiteral("-ostile.vorna"));
+        if (tipo == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0644), 0);
+        else
+            QVERIFY(QDir().mkpath(file));
+        finta.attendiApri(file);
+        finta.attendiBox(QStringLiteral("Impossibile leggere il file: ") + file + QStringLiteral(": ") + motivo);
+        finestra->mnuApri_Click();
+        QCOMPARE(finestra->windowTitle(), didascalia);
+        QCOMPARE(finestra->lblSalvato->text(), QString());
+        QVERIFY(finestra->Pagina().Elenco().elementi().empty());
+        VERIFICA_COPIONE(finta);
+    }
+
     // A save onto a folder named like a .tnt file: the message, the folder as it was, and the
     // development still counts as unsaved.
     void salvaSuCartella()
