@@ -185,8 +185,9 @@ EsitoFile ScritturaSicura::apri(const QString &percorso)
 EsitoFile ScritturaSicura::creaTemporaneo(mode_t modo)
 {
     const QByteArray cartella = QFile::encodeName(QFileInfo(m_finale).absolutePath());
-    // An anonymous file vanishes with a program killed while writing it.
-    if (!guasto("anonimo")) {
+    // An anonymous file vanishes with a program killed while writing it. It is named through
+    // /proc, which a chroot or a minimal container may lack: there the temporary has a name.
+    if (!guasto("anonimo") && ::access("/proc/self/fd", X_OK) == 0) {
         m_fd = ::open(cartella.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, modo);
         if (m_fd >= 0)
             return {};

@@ -52,6 +52,25 @@ private slots:
                  (QStringList{QStringLiteral("pezzo.csv"), QStringLiteral("riempitivo")}));
     }
 
+    // Where /proc is missing (a chroot, a minimal container) the export is still written, through
+    // a named temporary, and nothing is left beside it.
+    void senzaProc()
+    {
+        if (::geteuid() != 0)
+            QSKIP("a mount namespace without /proc needs the superuser");
+        const QString dxf = percorso(QStringLiteral("pezzo.dxf"));
+        const Esito e = esegui(QStringLiteral("unshare"),
+                               {QStringLiteral("--mount"), QStringLiteral("--fork"), QStringLiteral("/bin/sh"),
+                                QStringLiteral("-c"), QStringLiteral("mount -t tmpfs vuoto /proc && exec \"$@\""),
+                                QStringLiteral("sh"), QStringLiteral(VORNA_ESEGUIBILE), k_DXF,
+                                percorso(QStringLiteral("pezzo.tnt")), dxf});
+        QCOMPARE(e.errori, QString());
+        QCOMPARE(e.codice, 0);
+        QVERIFY(LeggiTutto(dxf).startsWith("  0\r\nSECTION") || LeggiTutto(dxf).contains("AC1009"));
+        QCOMPARE(QDir(m_cartella.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{QStringLiteral("pezzo.dxf"), QStringLiteral("pezzo.tnt")}));
+    }
+
     void permessoNegato()
     {
         if (!Superutente())
