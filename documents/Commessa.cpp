@@ -12,7 +12,14 @@ bool stesseFigure(const FigureSviluppo &a, const FigureSviluppo &b)
         return QStringList{f.Nome.testo(),      f.TestoAC.testo(),   f.TestoAB.testo(),      f.TestoBD.testo(),
                            f.TestoAlfa.testo(), f.TestoBeta.testo(), f.TestoSpessore.testo()};
     };
-    return testi(a) == testi(b) && ChiudeSuAC(a) == ChiudeSuAC(b) && (!SpessoreDigitato(a) || a.Quote == b.Quote);
+    const auto officina = [](const FigureSviluppo &f) {
+        return f.Officina ? QList<double>{f.Officina->D1, f.Officina->D2, f.Officina->H, f.Officina->Taglio1,
+                                          f.Officina->Taglio2}
+                          : QList<double>{};
+    };
+    return testi(a) == testi(b) && ChiudeSuAC(a) == ChiudeSuAC(b) && (!SpessoreDigitato(a) || a.Quote == b.Quote) &&
+           officina(a) == officina(b) && a.MaterialeLamiera.nome == b.MaterialeLamiera.nome &&
+           a.MaterialeLamiera.densita == b.MaterialeLamiera.densita;
 }
 } // namespace
 

@@ -1,7 +1,11 @@
 // The figures of a development as typed: the fixed-width texts that open every .tnt record.
 #pragma once
 
+#include "geometry/FigureOfficina.h"
+#include "geometry/Materiale.h"
 #include "platform/TestoFisso.h"
+
+#include <optional>
 
 #include <QString>
 
@@ -23,6 +27,11 @@ struct FigureSviluppo {
     // The plate, in mm as typed: blank or 0 is a surface of no thickness, developed as it stands.
     TestoFisso TestoSpessore{10};
     QuoteLamiera Quote = QuoteLamiera::Esterne;
+    Materiale MaterialeLamiera; // for the weight; a .tnt does not keep it
+
+    // A job typed by its workshop figures keeps them and is developed from them exactly: the
+    // texts above are then only their rounding, for the fields and for a .tnt.
+    std::optional<FigureOfficina> Officina;
 
     // Sets both closing texts from the side chosen; ChiudiBD is always the other one.
     void ImpostaChiusura(const QString &chiudiAC)

@@ -98,6 +98,14 @@ void ConvertiFigure(StatoSviluppo &s)
     s.PiGreco = k_PiGreco;
     s.Alfa = s.Alfa * k_PiGreco / 180;
     s.Beta = s.Beta * k_PiGreco / 180;
+    if (s.Officina) {
+        const ProiezioneEsatta esatta = ProiezioneDaOfficina(*s.Officina);
+        s.LatoAC = esatta.AC;
+        s.BaseAB = esatta.AB;
+        s.LatoBD = esatta.BD;
+        s.Alfa = esatta.Alfa;
+        s.Beta = esatta.Beta;
+    }
 }
 
 // The developments run on the plate's mean surface: its projection takes the typed one's place.
