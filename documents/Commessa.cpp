@@ -19,7 +19,7 @@ bool stesseFigure(const FigureSviluppo &a, const FigureSviluppo &b)
     };
     return testi(a) == testi(b) && ChiudeSuAC(a) == ChiudeSuAC(b) && (!SpessoreDigitato(a) || a.Quote == b.Quote) &&
            officina(a) == officina(b) && a.MaterialeLamiera.nome == b.MaterialeLamiera.nome &&
-           a.MaterialeLamiera.densita == b.MaterialeLamiera.densita;
+           a.MaterialeLamiera.densita == b.MaterialeLamiera.densita && a.Pieghe == b.Pieghe;
 }
 } // namespace
 

@@ -28,6 +28,7 @@ struct FigureSviluppo {
     TestoFisso TestoSpessore{10};
     QuoteLamiera Quote = QuoteLamiera::Esterne;
     Materiale MaterialeLamiera; // for the weight; a .tnt does not keep it
+    int Pieghe = 0;             // press-brake bends to lay out instead of rolling; 0: none
 
     // A job typed by its workshop figures keeps them and is developed from them exactly: the
     // texts above are then only their rounding, for the fields and for a .tnt.
