@@ -6,7 +6,7 @@ pacchetti=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   fonts-liberation
-  libbenchmark-dev
+  libbenchmark-dev libboost-dev
   python3 python3-ezdxf python3-fitz poppler-utils librecad
   xvfb xauth xdotool x11-utils
   clang libclang-rt-14-dev
