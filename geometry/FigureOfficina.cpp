@@ -120,6 +120,11 @@ std::optional<FigureOfficina> ValidaOfficina(const TestiOfficina &testi, double 
         if (!Lunghezza(l.testo, l.valore))
             return Rifiuta(campo, l.campo, QLatin1String(l.nome),
                            QStringLiteral("%1 deve essere un numero >0 (mm)!").arg(QLatin1String(l.nome)));
+    // The base is the wider end, as in the projection: its apex lies beyond the top.
+    if (f.D2 > f.D1)
+        return Rifiuta(
+            campo, CampoOfficina::D2, QStringLiteral("D2"),
+            QStringLiteral("D2 deve essere un numero non maggiore di D1 (mm): la base è l'estremità più larga!"));
     for (const auto &l : {lunghezze[0], lunghezze[1]})
         if (spessore > 0 && !(l.valore > 2 * spessore))
             return Rifiuta(campo, l.campo, QLatin1String(l.nome),
