@@ -70,6 +70,29 @@ double ScartoCono(const FigureOfficina &o, const FigureSviluppo &f)
     misura(profilo.bordoCD, false);
     return scarto;
 }
+// The same for a cylinder: along the developed width, r times the turn from the seam; along the
+// generators, where each cut meets them (measured from the seam's base corner).
+double ScartoCilindro(const FigureOfficina &o, const FigureSviluppo &f)
+{
+    const Solido s(o);
+    StatoSviluppo stato;
+    ProfiloSviluppo profilo;
+    if (!SviluppaFigure(f, 200, stato, profilo))
+        return HUGE_VAL;
+    const PuntoPiano origine = profilo.bordoAB.front(), cima = profilo.bordoCD.front();
+    const double lungo = std::hypot(cima.x - origine.x, cima.y - origine.y);
+    const PuntoPiano g{(cima.x - origine.x) / lungo, (cima.y - origine.y) / lungo};
+    double scarto = 0;
+    for (bool base : {true, false})
+        for (const PuntoPiano &p : base ? profilo.bordoAB : profilo.bordoCD) {
+            const double lungoG = (p.x - origine.x) * g.x + (p.y - origine.y) * g.y;
+            const double largo = std::fabs((p.x - origine.x) * g.y - (p.y - origine.y) * g.x);
+            const double theta = M_PI - largo / s.a;
+            const double atteso = (base ? s.zBase(theta) : s.zCima(theta)) - s.zBase(M_PI);
+            scarto = std::max(scarto, std::fabs(lungoG - atteso));
+        }
+    return scarto;
+}
 } // namespace
 
 class TestFigureOfficina : public QObject {
@@ -151,6 +174,11 @@ private slots:
             qInfo("D1 %g D2 %g H %g: exact %.2g mm, from the texts %.4f mm", o.D1, o.D2, o.H, esatto, arrotondato);
             QVERIFY(esatto < 1e-6);
         }
+        const FigureOfficina cilindro{4500, 4500, 9000, 12.25, -31.5};
+        const double esatto = ScartoCilindro(cilindro, FigureDa(cilindro, true));
+        qInfo("cylinder Ø4500: exact %.2g mm, from the texts %.4f mm", esatto,
+              ScartoCilindro(cilindro, FigureDa(cilindro, false)));
+        QVERIFY(esatto < 1e-6);
     }
 
     // Each refusal names its field and what it allows.
