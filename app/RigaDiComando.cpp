@@ -2,6 +2,7 @@
 #include "app/RigaDiComando.h"
 
 #include "app/NomiDellaRiga.h"
+#include "app/NuovoCono.h"
 #include "app/PiattaformaConsole.h"
 #include "calibration/ControlliTara.h"
 #include "calibration/FileTaratura.h"
@@ -315,6 +316,8 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
     const QString comando = argomenti.first();
     if (const FormatoEsportazione *formato = FormatoPerOpzione(comando))
         return esporta(*formato, argomenti.mid(1), nomi, argv[0]);
+    if (comando == QLatin1String("--new-cone"))
+        return NuovoCono(argomenti.mid(1), nomi);
     const bool aiuto = comando == QLatin1String("--help"), versione = comando == QLatin1String("--version");
     if (!aiuto && !versione) {
         // Plain names are left to the windows; an option nobody knows must not open them.
@@ -328,6 +331,7 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
         return usoSbagliato(QStringLiteral("Numero di argomenti errato per ") + comando);
     if (aiuto) {
         std::fputs(k_Uso, stdout);
+        std::fputs(k_UsoNuovoCono, stdout);
         return UscitaRiuscita;
     }
     std::fputs(qPrintable(QStringLiteral("Vorna ") + VersioneApplicazione() + QLatin1Char('\n')), stdout);

@@ -11,6 +11,7 @@
 #include "calcolo/CalcolaSviluppo.h"
 #include "documents/ArchivioCommessa.h"
 #include "documents/EtichetteCommessa.h"
+#include "documents/ScartoArrotondamento.h"
 #include "platform/Piattaforma.h"
 
 #include <QCloseEvent>
@@ -267,7 +268,8 @@ void frmGrafico::mnuModificaSviluppo_Click()
         MsgBox(QStringLiteral("Nessun sviluppo da modificare! Premere OK per continuare"));
         return;
     }
-    m_guscio.ModificaFigure(FigureDelleEtichette(attiva->Etichette()));
+    // The piece's own figures: the labels hold only the texts, not the workshop figures.
+    m_guscio.ModificaFigure(attiva->pezzoMostrato().tronco);
 }
 
 void frmGrafico::mnuApri_Click()
@@ -392,6 +394,8 @@ bool frmGrafico::SalvaFile()
     Commessa salvata = attiva->m_commessa;
     salvata.percorso = nome;
     salvata.salvataggio = Salvataggio::Salvato;
+    if (!ConfermaArrotondamento(nome, salvata))
+        return false;
     if (const EsitoFile esito = SalvaCommessa(nome, salvata); !esito) {
         MsgBox(QStringLiteral("Errore nel salvataggio dello sviluppo\n") +
                MessaggioEsportazione(EsitoEsportazione::NonScrivibile, nome, esito.motivo));

@@ -3,6 +3,8 @@
 
 #include <QJsonValue>
 
+#include <cmath>
+
 namespace {
 QString virgolette(const QString &testo) { return QLatin1Char('"') + testo + QLatin1Char('"'); }
 
@@ -39,6 +41,17 @@ QString LeggiTesto(const QJsonObject &oggetto, const QString &chiave, TestoFisso
                                         .arg(testo.size())
                                         .arg(campo.larghezza());
     campo = testo;
+    return {};
+}
+
+QString LeggiNumero(const QJsonObject &oggetto, const QString &chiave, double &numero)
+{
+    const QJsonValue valore = oggetto.value(chiave);
+    if (valore.isUndefined())
+        return QStringLiteral("manca ") + virgolette(chiave);
+    if (!valore.isDouble() || !std::isfinite(valore.toDouble()))
+        return virgolette(chiave) + QStringLiteral(" non è un numero");
+    numero = valore.toDouble();
     return {};
 }
 

@@ -15,5 +15,7 @@ QString TestoDigitato(const TestoFisso &campo);
 
 // A text that fits the field: padding blanks aside, a longer one is refused, never cut.
 QString LeggiTesto(const QJsonObject &oggetto, const QString &chiave, TestoFisso &campo);
+// A finite JSON number.
+QString LeggiNumero(const QJsonObject &oggetto, const QString &chiave, double &numero);
 // One of the texts `ammessi`: its position in the list.
 QString LeggiScelta(const QJsonObject &oggetto, const QString &chiave, const QStringList &ammessi, int &scelta);

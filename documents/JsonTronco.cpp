@@ -5,6 +5,7 @@
 #include "documents/Commessa.h"
 
 #include <array>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -12,6 +13,20 @@ const QString k_Lamiera = QStringLiteral("lamiera");
 const QString k_Spessore = QStringLiteral("spessore");
 const QString k_Quote = QStringLiteral("quote");
 const QString k_Chiusura = QStringLiteral("chiusura");
+const QString k_Materiale = QStringLiteral("materiale");
+const QString k_Densita = QStringLiteral("densita");
+const QString k_Officina = QStringLiteral("officina");
+const QString k_Pieghe = QStringLiteral("pieghe");
+constexpr int k_MassimePieghe = 360;
+
+// The workshop figures as JSON numbers, which keep every bit of a double.
+const std::array<std::pair<QString, double FigureOfficina::*>, 5> k_officina = {{
+    {QStringLiteral("D1"), &FigureOfficina::D1},
+    {QStringLiteral("D2"), &FigureOfficina::D2},
+    {QStringLiteral("H"), &FigureOfficina::H},
+    {QStringLiteral("taglio1"), &FigureOfficina::Taglio1},
+    {QStringLiteral("taglio2"), &FigureOfficina::Taglio2},
+}};
 
 // The typed texts in the order they are typed, under the names the user reads beside them.
 const std::array<std::pair<QString, TestoFisso FigureSviluppo::*>, 6> k_testi = {{
@@ -40,6 +55,72 @@ QString leggiLamiera(const QJsonObject &pezzo, FigureSviluppo &figure)
     if (QString errore = LeggiScelta(lamiera.toObject(), k_Quote, k_NomiQuote, quote); !errore.isEmpty())
         return errore;
     figure.Quote = QuoteLamiera(quote);
+    // Older files name no material: the default one stays.
+    if (!lamiera.toObject().contains(k_Materiale))
+        return {};
+    const QJsonValue nome = lamiera.toObject().value(k_Materiale);
+    if (!nome.isString() || nome.toString().trimmed().isEmpty())
+        return QStringLiteral("\"materiale\" non è un nome");
+    double densita = 0;
+    if (QString errore = LeggiNumero(lamiera.toObject(), k_Densita, densita); !errore.isEmpty())
+        return errore;
+    if (!(densita > 0 && densita < 100))
+        return QStringLiteral("\"densita\" deve essere tra 0 e 100 kg/dm³, esclusi");
+    figure.MaterialeLamiera = {nome.toString(), densita};
+    return {};
+}
+
+QJsonObject lamieraInJson(const FigureSviluppo &figure)
+{
+    QJsonObject lamiera{{k_Spessore, TestoDigitato(figure.TestoSpessore)},
+                        {k_Quote, k_NomiQuote.at(int(figure.Quote))}};
+    const Materiale predefinito;
+    if (figure.MaterialeLamiera.nome != predefinito.nome || figure.MaterialeLamiera.densita != predefinito.densita) {
+        lamiera.insert(k_Materiale, figure.MaterialeLamiera.nome);
+        lamiera.insert(k_Densita, figure.MaterialeLamiera.densita);
+    }
+    return lamiera;
+}
+
+QJsonObject officinaInJson(const FigureOfficina &officina)
+{
+    QJsonObject oggetto;
+    for (const auto &[chiave, campo] : k_officina)
+        oggetto.insert(chiave, officina.*campo);
+    return oggetto;
+}
+
+// Figures that give no projection would reach the development as they stand: refused here.
+QString leggiOfficina(const QJsonObject &pezzo, FigureSviluppo &figure)
+{
+    const QJsonValue valore = pezzo.value(k_Officina);
+    if (valore.isUndefined())
+        return {};
+    if (!valore.isObject())
+        return QStringLiteral("\"officina\" non è un oggetto");
+    FigureOfficina officina;
+    for (const auto &[chiave, campo] : k_officina)
+        if (QString errore = LeggiNumero(valore.toObject(), chiave, officina.*campo); !errore.isEmpty())
+            return QStringLiteral("officina: ") + errore;
+    const ProiezioneEsatta p = ProiezioneDaOfficina(officina);
+    const bool tronco = officina.D1 > 0 && officina.D2 > 0 && officina.H > 0 && p.AC > 0 && p.AB > 0 && p.BD > 0 &&
+                        p.Alfa > 0 && p.Alfa < M_PI && p.Beta > 0 && p.Beta < M_PI;
+    if (!tronco)
+        return QStringLiteral("\"officina\" non descrive un tronco di cono o di cilindro");
+    figure.Officina = officina;
+    return {};
+}
+
+QString leggiPieghe(const QJsonObject &pezzo, FigureSviluppo &figure)
+{
+    if (!pezzo.contains(k_Pieghe))
+        return {};
+    double pieghe = 0;
+    if (QString errore = LeggiNumero(pezzo, k_Pieghe, pieghe); !errore.isEmpty())
+        return errore;
+    if (pieghe != std::floor(pieghe) || pieghe < 0 || pieghe > k_MassimePieghe)
+        return QStringLiteral("\"pieghe\" deve essere un numero intero da 0 a %1").arg(k_MassimePieghe);
+    figure.Pieghe = int(pieghe);
     return {};
 }
 } // namespace
@@ -51,8 +132,11 @@ QJsonObject TroncoInJson(const FigureSviluppo &figure)
         pezzo.insert(chiave, TestoDigitato(figure.*campo));
     pezzo.insert(k_Chiusura, k_NomiChiusura.at(ChiudeSuAC(figure) ? 0 : 1));
     if (SpessoreDigitato(figure))
-        pezzo.insert(k_Lamiera, QJsonObject{{k_Spessore, TestoDigitato(figure.TestoSpessore)},
-                                            {k_Quote, k_NomiQuote.at(int(figure.Quote))}});
+        pezzo.insert(k_Lamiera, lamieraInJson(figure));
+    if (figure.Officina)
+        pezzo.insert(k_Officina, officinaInJson(*figure.Officina));
+    if (figure.Pieghe > 0)
+        pezzo.insert(k_Pieghe, figure.Pieghe);
     return pezzo;
 }
 
@@ -66,8 +150,9 @@ QString TroncoDaJson(const QJsonObject &pezzo, FigureSviluppo &figure)
     if (QString errore = LeggiScelta(pezzo, k_Chiusura, k_NomiChiusura, chiusura); !errore.isEmpty())
         return errore;
     letta.ImpostaChiusura(chiusura == 0 ? QStringLiteral("T") : QStringLiteral("F"));
-    if (QString errore = leggiLamiera(pezzo, letta); !errore.isEmpty())
-        return errore;
+    for (const auto leggi : {leggiLamiera, leggiOfficina, leggiPieghe})
+        if (QString errore = leggi(pezzo, letta); !errore.isEmpty())
+            return errore;
     figure = letta;
     return {};
 }

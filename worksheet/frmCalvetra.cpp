@@ -8,20 +8,59 @@
 #include "development/frmGrafico.h"
 #include "calcolo/CalcolaSviluppo.h"
 #include "geometry/Lamiera.h"
+#include "geometry/TestiOfficina.h"
 #include "platform/DisposizioneTwip.h"
 #include "platform/FinestraFissa.h"
+#include "platform/PiattaformaSilenziosa.h"
+#include "platform/TestoNumerico.h"
+#include "worksheet/GruppoOfficina.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
 #include <type_traits>
 
 namespace {
+// The form's height without and with the workshop fields.
+constexpr int k_AltezzaForm = 3450, k_AltezzaConOfficina = 4530;
+
+// The last entry of cboMateriale, after MaterialiComuni().
+const QString k_Altro = QStringLiteral("Altro...");
+
+// Checking the workshop fields while they are typed: their refusals wait for "Calcola".
+class SenzaMessaggi {
+public:
+    SenzaMessaggi() : m_prima(&Piattaforma::corrente()) { Piattaforma::installa(&m_silenziosa); }
+    ~SenzaMessaggi() { Piattaforma::installa(m_prima); }
+    SenzaMessaggi(const SenzaMessaggi &) = delete;
+    SenzaMessaggi &operator=(const SenzaMessaggi &) = delete;
+
+private:
+    Piattaforma *m_prima;
+    PiattaformaSilenziosa m_silenziosa;
+};
+
+// The workshop figures of a projection's texts, to show them; none when they are no truncated solid.
+std::optional<FigureOfficina> OfficinaDeiTesti(const FigureSviluppo &f)
+{
+    for (const TestoFisso *testo : {&f.TestoAC, &f.TestoAB, &f.TestoBD, &f.TestoAlfa, &f.TestoBeta})
+        if (!ENumerico(*testo))
+            return std::nullopt;
+    return OfficinaDaProiezione({ValoreNumerico(f.TestoAC), ValoreNumerico(f.TestoAB), ValoreNumerico(f.TestoBD),
+                                 qDegreesToRadians(ValoreNumerico(f.TestoAlfa)),
+                                 qDegreesToRadians(ValoreNumerico(f.TestoBeta))});
+}
+
 template <typename Controllo>
 Controllo *crea(QWidget *genitore, const char *nome, const QString &suggerimento, const QRect &posizione,
                 const QString &didascalia = QString())
@@ -94,6 +133,18 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
           this, "cboQuote",
           QStringLiteral("Scegli se le misure inserite sono quelle interne, esterne o medie della lamiera"),
           DaTwips(5280, 600, 2535, 300))),
+      cboMateriale(crea<QComboBox>(this, "cboMateriale",
+                                   QStringLiteral("Scegli il materiale della lamiera, per il peso dello sviluppo"),
+                                   DaTwips(5280, 1650, 1335, 300))),
+      txtDensita(crea<QLineEdit>(this, "txtDensita",
+                                 QStringLiteral("La densità in kg/dm³ del materiale: scegli \"Altro...\" per "
+                                                "inserirla"),
+                                 DaTwips(6720, 1665, 615, 255))),
+      cmdOfficina(crea<QPushButton>(this, "cmdOfficina",
+                                    QStringLiteral("Mostra i campi per inserire diametri, altezza e tagli del "
+                                                   "tronco, come li misura l'officina"),
+                                    DaTwips(5280, 3000, 2535, 255), QStringLiteral("Misure di &officina >>"))),
+      fraOfficina(new GruppoOfficina(this)),
       m_guscio(guscio)
 {
     setObjectName(QStringLiteral("frmCalvetra"));
@@ -132,6 +183,20 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
         numero->setMaxLength(10);
     for (QLineEdit *angolo : {txtALPHA, txtBETA})
         angolo->setMaxLength(6);
+    // No room for a unit beside these fields: it shows inside them while they are empty.
+    for (QLineEdit *lunghezza : {txtAC, txtAB, txtBD})
+        lunghezza->setPlaceholderText(QStringLiteral("mm"));
+    for (QLineEdit *angolo : {txtALPHA, txtBETA})
+        angolo->setPlaceholderText(QStringLiteral("°"));
+    etichetta(this, "lblUnitaDensita", QStringLiteral("kg/dm³"), DaTwips(7380, 1665, 435, 255));
+    for (const Materiale &materiale : MaterialiComuni())
+        cboMateriale->addItem(materiale.nome);
+    cboMateriale->addItem(k_Altro);
+    txtDensita->setMaxLength(10);
+    mostraMateriale(Materiale{});
+    cmdOfficina->setCheckable(true);
+    fraOfficina->setGeometry(DaTwips(240, 3360, 7575, 1050));
+    fraOfficina->hide();
 
     const QList<QWidget *> ordine = {txtNome,       txtAC,       txtAB,       txtBD,      txtALPHA,
                                      txtBETA,       optChiudiAC, optChiudiBD, cmdCalcola, cboNomeTara,
@@ -141,6 +206,11 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
     // The plate's controls follow all the others.
     setTabOrder(cmdEsci, txtSpessore);
     setTabOrder(txtSpessore, cboQuote);
+    QList<QWidget *> nuovi = {cboQuote, cboMateriale, txtDensita, cmdOfficina};
+    for (QLineEdit *campo : fraOfficina->Campi())
+        nuovi << campo;
+    for (qsizetype i = 0; i + 1 < nuovi.size(); ++i)
+        setTabOrder(nuovi.at(i), nuovi.at(i + 1));
 
     // The list shows the calibration in use, which the frame keeps; choosing here changes it.
     MostraTaraturaInUso(*cboNomeTara, m_guscio.Taratura());
@@ -150,6 +220,11 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
     connect(cmdAbout, &QPushButton::clicked, this, &frmCalvetra::cmdAbout_Click);
     connect(cmdEsci, &QPushButton::clicked, this, &frmCalvetra::cmdEsci_Click);
     connect(txtSpessore, &QLineEdit::textChanged, this, &frmCalvetra::txtSpessore_Change);
+    connect(cmdOfficina, &QPushButton::toggled, this, &frmCalvetra::cmdOfficina_Click);
+    connect(fraOfficina, &GruppoOfficina::Digitato, this, &frmCalvetra::txtOfficina_Change);
+    for (QLineEdit *proiezione : {txtAC, txtAB, txtBD, txtALPHA, txtBETA})
+        connect(proiezione, &QLineEdit::textEdited, this, &frmCalvetra::txtProiezione_Change);
+    connect(cboMateriale, &QComboBox::activated, this, &frmCalvetra::cboMateriale_Click);
     Form_Load();
 }
 
@@ -188,6 +263,17 @@ void frmCalvetra::MostraFigure(const FigureSviluppo &figure)
     // The plate belongs to the development too: whatever the fields held from another one goes.
     txtSpessore->setText(TrimBlank(figure.TestoSpessore));
     cboQuote->setCurrentIndex(int(figure.Quote));
+    mostraMateriale(figure.MaterialeLamiera);
+    m_pieghe = figure.Pieghe;
+    // A job typed by its workshop figures is edited on them; any other shows its own, to read.
+    m_officinaMostrata = figure.Officina;
+    m_officinaInUso = figure.Officina.has_value();
+    if (figure.Officina) {
+        fraOfficina->MostraEsatte(*figure.Officina);
+        cmdOfficina->setChecked(true);
+    } else {
+        fraOfficina->MostraArrotondate(OfficinaDeiTesti(figure));
+    }
     Mostra();
 }
 
@@ -195,10 +281,7 @@ void frmCalvetra::MostraRifiuto(CampoFigura campo)
 {
     Mostra();
     QLineEdit *const campi[] = {nullptr, txtAC, txtAB, txtBD, txtALPHA, txtBETA, txtSpessore};
-    if (QLineEdit *errato = campi[int(campo)]) {
-        errato->setFocus();
-        errato->selectAll();
-    }
+    seleziona(campi[int(campo)]);
 }
 
 void frmCalvetra::keyPressEvent(QKeyEvent *evento)
@@ -222,13 +305,32 @@ void frmCalvetra::LeggiFigure(FigureSviluppo &figure) const
     figure.ImpostaChiusura(optChiudiAC->isChecked() ? QStringLiteral("T") : QStringLiteral("F"));
     figure.TestoSpessore = txtSpessore->text();
     figure.Quote = cboQuote->currentIndex() < 0 ? QuoteLamiera::Esterne : QuoteLamiera(cboQuote->currentIndex());
+    const qsizetype materiale = cboMateriale->currentIndex();
+    figure.MaterialeLamiera = materiale >= 0 && size_t(materiale) < MaterialiComuni().size()
+                                  ? MaterialiComuni()[size_t(materiale)]
+                                  : Materiale{QStringLiteral("Altro"), ValoreNumerico(txtDensita->text())};
+    figure.Pieghe = m_pieghe;
+    // Only "Calcola" takes the workshop figures, once they are checked.
+    figure.Officina.reset();
 }
 
 void frmCalvetra::cmdCalcola_Click()
 {
     frmGrafico *attiva = m_guscio.FigliaAttiva();
     StatoSviluppo &stato = m_guscio.Stato();
-    LeggiFigure(stato);
+    FigureSviluppo lette;
+    LeggiFigure(lette);
+    if (!materialeLetto(lette))
+        return;
+    if (m_officinaInUso) {
+        // Refused, the worksheet stays as typed, the field at fault selected.
+        const auto officina = officinaDaSviluppare(lette);
+        if (!officina)
+            return;
+        ImpostaOfficina(lette, *officina);
+        mostraProiezione(lette);
+    }
+    static_cast<FigureSviluppo &>(stato) = lette;
     // As typed: the validation rewrites a decimal comma in the state.
     const FigureSviluppo figure = stato;
     Nascondi();
@@ -262,4 +364,99 @@ void frmCalvetra::txtSpessore_Change()
     FigureSviluppo lamiera;
     lamiera.TestoSpessore = txtSpessore->text();
     cboQuote->setEnabled(SpessoreScritto(lamiera));
+    // The material weighs only a plate that has a thickness.
+    cboMateriale->setEnabled(SpessoreScritto(lamiera));
+    txtDensita->setEnabled(SpessoreScritto(lamiera));
+}
+
+void frmCalvetra::cmdOfficina_Click(bool mostra)
+{
+    fraOfficina->setVisible(mostra);
+    setFixedSize(DaTwips(0, 0, 7965, mostra ? k_AltezzaConOfficina : k_AltezzaForm).size());
+}
+
+void frmCalvetra::txtOfficina_Change()
+{
+    m_officinaInUso = true;
+    m_officinaMostrata.reset();
+    FigureSviluppo figure;
+    LeggiFigure(figure);
+    CampoOfficina campo = CampoOfficina::Nessuno;
+    const SenzaMessaggi silenzio;
+    if (const auto officina = ValidaOfficina(fraOfficina->Testi(), ValoreSpessore(figure), campo)) {
+        ImpostaOfficina(figure, *officina);
+        mostraProiezione(figure);
+    }
+}
+
+void frmCalvetra::txtProiezione_Change()
+{
+    // The projection typed by hand is the job now; the workshop fields only describe it.
+    m_officinaInUso = false;
+    m_officinaMostrata.reset();
+}
+
+void frmCalvetra::cboMateriale_Click()
+{
+    const qsizetype scelta = cboMateriale->currentIndex();
+    const bool altro = scelta < 0 || size_t(scelta) >= MaterialiComuni().size();
+    txtDensita->setReadOnly(!altro);
+    if (!altro)
+        txtDensita->setText(QString::number(MaterialiComuni()[size_t(scelta)].densita, 'f', 2));
+    else
+        seleziona(txtDensita);
+}
+
+std::optional<FigureOfficina> frmCalvetra::officinaDaSviluppare(const FigureSviluppo &figure)
+{
+    CampoOfficina campo = CampoOfficina::Nessuno;
+    const auto digitate = ValidaOfficina(fraOfficina->Testi(), ValoreSpessore(figure), campo);
+    if (!digitate) {
+        cmdOfficina->setChecked(true);
+        seleziona(fraOfficina->Campo(campo));
+        return std::nullopt;
+    }
+    return m_officinaMostrata ? m_officinaMostrata : digitate;
+}
+
+bool frmCalvetra::materialeLetto(FigureSviluppo &figure)
+{
+    if (!txtDensita->isReadOnly() && SpessoreScritto(figure)) {
+        const double densita = figure.MaterialeLamiera.densita;
+        if (!ENumerico(txtDensita->text()) || !(densita > 0 && densita < 100)) {
+            MsgBox(QStringLiteral("La densità deve essere un numero tra 0 e 100 kg/dm³, esclusi!"), Pulsanti::OK,
+                   QStringLiteral("Errore su Densità"));
+            seleziona(txtDensita);
+            return false;
+        }
+    }
+    return true;
+}
+
+void frmCalvetra::mostraMateriale(const Materiale &materiale)
+{
+    const auto &comuni = MaterialiComuni();
+    const auto trovato = std::find_if(comuni.cbegin(), comuni.cend(), [&](const Materiale &m) {
+        return m.nome == materiale.nome && m.densita == materiale.densita;
+    });
+    cboMateriale->setCurrentIndex(int(trovato - comuni.cbegin()));
+    txtDensita->setReadOnly(trovato != comuni.cend());
+    txtDensita->setText(QString::number(materiale.densita, 'g', QLocale::FloatingPointShortest));
+}
+
+void frmCalvetra::mostraProiezione(const FigureSviluppo &figure)
+{
+    txtAC->setText(TrimBlank(figure.TestoAC));
+    txtAB->setText(TrimBlank(figure.TestoAB));
+    txtBD->setText(TrimBlank(figure.TestoBD));
+    txtALPHA->setText(TrimBlank(figure.TestoAlfa));
+    txtBETA->setText(TrimBlank(figure.TestoBeta));
+}
+
+void frmCalvetra::seleziona(QLineEdit *campo)
+{
+    if (!campo)
+        return;
+    campo->setFocus();
+    campo->selectAll();
 }

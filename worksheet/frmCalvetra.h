@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class Guscio;
+class GruppoOfficina;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -37,6 +40,10 @@ public:
     void cmdAbout_Click();
     void cmdEsci_Click();
     void txtSpessore_Change();
+    void cmdOfficina_Click(bool mostra);
+    void txtOfficina_Change();
+    void txtProiezione_Change();
+    void cboMateriale_Click();
 
     QLineEdit *const txtNome;
     QLineEdit *const txtAC;
@@ -56,12 +63,30 @@ public:
     // The plate, last in the tab order; the choice of convention waits for a thickness.
     QLineEdit *const txtSpessore;
     QComboBox *const cboQuote;
+    // What the plate is made of, for its weight: a common material or "Altro..." by its density.
+    QComboBox *const cboMateriale;
+    QLineEdit *const txtDensita;
+    // The workshop figures, shown on request below the others, after them in the tab order.
+    QPushButton *const cmdOfficina;
+    GruppoOfficina *const fraOfficina;
 
 protected:
     // Enter presses "Calcola", wherever the cursor stands.
     void keyPressEvent(QKeyEvent *evento) override;
 
 private:
+    // The workshop figures of a job being edited, exactly, until a workshop field is typed in;
+    // the fields may show them only to their last digit.
+    std::optional<FigureOfficina> officinaDaSviluppare(const FigureSviluppo &figure);
+    bool materialeLetto(FigureSviluppo &figure);
+    void mostraMateriale(const Materiale &materiale);
+    void mostraProiezione(const FigureSviluppo &figure);
+    void seleziona(QLineEdit *campo);
+
     Guscio &m_guscio;
     bool m_collocato = false;
+    // The job is typed by its workshop figures: set by typing one, cleared by typing a projection field.
+    bool m_officinaInUso = false;
+    std::optional<FigureOfficina> m_officinaMostrata;
+    int m_pieghe = 0; // the edited job's, kept: the worksheet has no field for them
 };

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+#include <cstring>
+
 namespace {
 SorgentePezzo tronco(const QString &nome, const QString &ac, const QString &ab, const QString &bd, const QString &alfa,
                      const QString &beta, const QString &chiudiAC)
@@ -118,6 +121,50 @@ private slots:
         atteso.remove(QStringLiteral("cliente"));
         cambiaPezzo(atteso, 1, QStringLiteral("materiale"), QJsonValue::Undefined);
         QCOMPARE(QJsonDocument::fromJson(CommessaInJson(letta)).object(), atteso);
+    }
+
+    // Workshop figures, material and bends through a real file: every bit of the doubles comes
+    // back, the shortest decimal that JSON writes being the only text in between. A file without
+    // them, written before they existed, opens with none.
+    void officinaSuDisco()
+    {
+        SorgentePezzo pezzo =
+            conLamiera(tronco(QStringLiteral("Riduzione"), QStringLiteral("427.200187"), QStringLiteral("600"),
+                              QStringLiteral("427.200187"), QStringLiteral("69.444"), QStringLiteral("69.444"),
+                              QStringLiteral("F")),
+                       QStringLiteral("3"), QuoteLamiera::Esterne);
+        const FigureOfficina officina{600.0 / 7, std::nextafter(300.0, 0.0), 0.1 + 0.2, -1.0 / 3, 1e-300};
+        pezzo.tronco.Officina = officina;
+        pezzo.tronco.MaterialeLamiera = {QStringLiteral("Altro"), 7.0 / 9};
+        pezzo.tronco.Pieghe = 12;
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(QStringLiteral("officina.vorna"));
+        QVERIFY(ScriviCommessa(percorso, commessa(QStringLiteral("Riduzione"), {pezzo})));
+        Commessa letta;
+        QVERIFY(LeggiCommessa(percorso, letta));
+        const FigureSviluppo &f = letta.pezzi.front().tronco;
+        QVERIFY(f.Officina);
+        const double scritti[] = {officina.D1, officina.D2, officina.H, officina.Taglio1, officina.Taglio2, 7.0 / 9};
+        const double riletti[] = {f.Officina->D1,      f.Officina->D2,      f.Officina->H,
+                                  f.Officina->Taglio1, f.Officina->Taglio2, f.MaterialeLamiera.densita};
+        QCOMPARE(std::memcmp(scritti, riletti, sizeof scritti), 0);
+        QCOMPARE(f.MaterialeLamiera.nome, QStringLiteral("Altro"));
+        QCOMPARE(f.Pieghe, 12);
+
+        Commessa vecchia;
+        QCOMPARE(CommessaDaJson(k_Esempio, vecchia), QString());
+        for (const SorgentePezzo &p : vecchia.pezzi) {
+            QVERIFY(!p.tronco.Officina);
+            QCOMPARE(p.tronco.Pieghe, 0);
+            QCOMPARE(p.tronco.MaterialeLamiera.densita, 7.85);
+        }
+        // Figures that describe no solid never reach the development.
+        QJsonObject ostile = QJsonDocument::fromJson(CommessaInJson(letta)).object();
+        cambiaPezzo(ostile, 0, QStringLiteral("officina"),
+                    QJsonObject{{"D1", 600}, {"D2", 300}, {"H", -400}, {"taglio1", 0}, {"taglio2", 0}});
+        Commessa rifiutata;
+        QCOMPARE(CommessaDaJson(QJsonDocument(ostile).toJson(), rifiutata),
+                 QStringLiteral("pezzo 1: \"officina\" non descrive un tronco di cono o di cilindro"));
     }
 
     void giroSuDisco_data()

@@ -1,6 +1,10 @@
 // The worksheet: its controls, the first start's calibration file, and what "Calcola" writes.
 #include "calibration/FileTaratura.h"
 #include "development/PaginaGrafico.h"
+#include "documents/ArchivioCommessa.h"
+#include "documents/ScartoArrotondamento.h"
+#include "pieces/PezzoDelTronco.h"
+#include "worksheet/GruppoOfficina.h"
 #include "geometry/SceltaForma.h"
 #include "platform/TestoFisso.h"
 #include "tests/app/FinestreDiProva.h"
@@ -30,6 +34,27 @@ QStringList Impronta(const frmGrafico &finestra)
         impronta << QStringLiteral("%1 %2 %3 %4 %5").arg(e.x1).arg(e.y1).arg(e.x2).arg(e.y2).arg(e.testo);
     return impronta;
 }
+
+// Types into a field as the user does, so that the worksheet hears it.
+void Digita(QLineEdit *campo, const QString &testo)
+{
+    campo->clear();
+    QTest::keyClicks(campo, testo);
+}
+
+// The 600/300/400 reducer in 3 mm plate, outside diameters, by its workshop figures.
+void DigitaRiduzione(frmCalvetra &foglio)
+{
+    foglio.cmdOfficina->setChecked(true);
+    foglio.txtNome->setText(QStringLiteral("Riduzione"));
+    foglio.txtSpessore->setText(QStringLiteral("3"));
+    foglio.cboQuote->setCurrentIndex(int(QuoteLamiera::Esterne));
+    Digita(foglio.fraOfficina->txtD1, QStringLiteral("600"));
+    Digita(foglio.fraOfficina->txtD2, QStringLiteral("300"));
+    Digita(foglio.fraOfficina->txtH, QStringLiteral("400"));
+}
+
+const FigureSviluppo &FigureDi(const frmGrafico &finestra) { return finestra.CommessaMostrata().pezzi.front().tronco; }
 } // namespace
 
 class TestFrmCalvetra : public QObject {
@@ -484,6 +509,148 @@ private slots:
         QCOMPARE(finestra->Pagina().Elenco().elementi().size(), disegno);
         QCOMPARE(finestra->lblSalvato->text(), QStringLiteral("salvato"));
         QCOMPARE(finestra->lblAB->text(), Fissa(QStringLiteral("120"), 10));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // The workshop figures fill the projection as they are typed, and the job is developed from
+    // them exactly: each edge is an arc around the apex at the slant of the plate's mean surface,
+    // whose radius at a cut lies 1.5 mm / cos(half angle) inside the outside one.
+    void officinaEsatta()
+    {
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        frmCalvetra &foglio = FoglioDi(frame);
+        foglio.Mostra();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        DigitaRiduzione(foglio);
+        QCOMPARE(foglio.txtAC->text(), QStringLiteral("427.200187"));
+        QCOMPARE(foglio.txtBD->text(), QStringLiteral("427.200187"));
+        QCOMPARE(foglio.txtAB->text(), QStringLiteral("600"));
+        QCOMPARE(foglio.txtALPHA->text(), QStringLiteral("69.444"));
+        QCOMPARE(foglio.txtBETA->text(), QStringLiteral("69.444"));
+        foglio.cmdCalcola_Click();
+        QVERIFY(!foglio.isVisible());
+        const FigureSviluppo &f = FigureDi(*finestra);
+        QVERIFY(f.Officina);
+        QCOMPARE(f.Officina->D2, 300.0);
+        const auto pezzo = PezzoDelTronco(f);
+        QVERIFY(pezzo);
+        const auto profilo = CampionaPezzo(*pezzo, 31);
+        QVERIFY(profilo && profilo->arcoAB && profilo->arcoCD);
+        const double lato = std::hypot(400.0, 150.0), seno = 150 / lato, coseno = 400 / lato;
+        QVERIFY(std::abs(profilo->raggioAB - (300 - 1.5 / coseno) / seno) < 1e-6);
+        QVERIFY(std::abs(profilo->raggioCD - (150 - 1.5 / coseno) / seno) < 1e-6);
+
+        // Edited again, the workshop fields come back with the job's figures, exact.
+        finestra->mnuModificaSviluppo_Click();
+        QCOMPARE(foglio.fraOfficina->txtD1->text(), QStringLiteral("600"));
+        QCOMPARE(foglio.fraOfficina->txtH->text(), QStringLiteral("400"));
+        foglio.cmdCalcola_Click();
+        QVERIFY(FigureDi(*finestra).Officina);
+
+        // A .tnt keeps only the texts: the user is told by how much, and may cancel.
+        const QString tnt = m_cartella.percorso(QStringLiteral("officina.tnt"));
+        const auto scarto = ScartoArrotondamento(FigureDi(*finestra));
+        QVERIFY(scarto && *scarto > 0.0005 && *scarto < 0.05); // 69.443955 written 69.444
+        const QString prompt =
+            TestoScarto(*scarto) + QStringLiteral("\nPer conservare le misure di officina salvare in formato "
+                                                  ".vorna.\nPremere OK per salvare comunque in .tnt, Annulla per "
+                                                  "non salvare.");
+        finta.attendiSalva(tnt);
+        finta.attendiBox(prompt, Pulsanti::OKAnnulla, QStringLiteral("Salvataggio in formato .tnt"), RispostaAnnulla);
+        QVERIFY(!finestra->mnuSalvaNome_Click());
+        QVERIFY(!QFile::exists(tnt));
+        finta.attendiSalva(tnt);
+        finta.attendiBox(prompt, Pulsanti::OKAnnulla, QStringLiteral("Salvataggio in formato .tnt"));
+        QVERIFY(finestra->mnuSalvaNome_Click());
+        Commessa letta;
+        QVERIFY(ApriCommessa(tnt, letta));
+        QVERIFY(!letta.pezzi.front().tronco.Officina);
+        QCOMPARE(letta.pezzi.front().tronco.TestoAlfa.testo(), QStringLiteral("69.444"));
+
+        // A projection field typed by hand is the job from then on.
+        finestra->mnuModificaSviluppo_Click();
+        QTest::keyClick(foglio.txtAC, Qt::Key_Backspace);
+        foglio.cmdCalcola_Click();
+        QVERIFY(!FigureDi(*finestra).Officina);
+        QCOMPARE(FigureDi(*finestra).TestoAC.testo().trimmed(), QStringLiteral("427.20018"));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A job typed by its projection shows its workshop figures, only to read them: 120 at the
+    // base, sides of 60 at 60°: a cone to Ø60, 30·√3 high.
+    void officinaDellaProiezione()
+    {
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        Calcola(frame, ConoDiProva());
+        finestra->mnuModificaSviluppo_Click();
+        const GruppoOfficina &officina = *frame.foglio()->fraOfficina;
+        QCOMPARE(officina.txtD1->text().toDouble(), 120.0);
+        QCOMPARE(officina.txtD2->text().toDouble(), 60.0);
+        QVERIFY(std::abs(officina.txtH->text().toDouble() - 30 * std::sqrt(3.0)) < 1e-6);
+        frame.foglio()->cmdCalcola_Click();
+        QVERIFY(!FigureDi(*finestra).Officina);
+        QCOMPARE(FigureDi(*finestra).TestoAC.testo().trimmed(), QStringLiteral("60"));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A workshop field refused at "Calcola": its box, the worksheet kept open as typed, the field
+    // selected, nothing developed.
+    void officinaRifiutata_data()
+    {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QStringList>("altri");
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<QString>("titolo");
+        QTest::newRow("letters") << "txtD1"
+                                 << "abc" << QStringList() << "D1 deve essere un numero >0 (mm)!"
+                                 << "Errore su D1";
+        QTest::newRow("zero") << "txtH"
+                              << "0" << QStringList() << "H deve essere un numero >0 (mm)!"
+                              << "Errore su H";
+        QTest::newRow("within the plate")
+            << "txtD2"
+            << "5" << QStringList() << "D2 deve essere maggiore del doppio dello spessore (6 mm)!"
+            << "Errore su D2";
+        QTest::newRow("cut past the sides")
+            << "txtTaglio1"
+            << "70" << QStringList() << "Taglio 1 deve essere un numero di gradi tra -69.444 e 69.444, esclusi!"
+            << "Errore su Taglio 1";
+        QTest::newRow("cuts crossing")
+            << "txtH"
+            << "100" << QStringList{"txtTaglio1", "30", "txtTaglio2", "-30"}
+            << "I due tagli si incrociano dentro il solido: H deve essere maggiore o le inclinazioni minori!"
+            << "Errore su H";
+    }
+
+    void officinaRifiutata()
+    {
+        QFETCH(QString, campo);
+        QFETCH(QString, testo);
+        QFETCH(QStringList, altri);
+        QFETCH(QString, prompt);
+        QFETCH(QString, titolo);
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        frmCalvetra &foglio = FoglioDi(frame);
+        foglio.Mostra();
+        DigitaRiduzione(foglio);
+        for (qsizetype i = 0; i + 1 < altri.size(); i += 2)
+            Digita(foglio.fraOfficina->findChild<QLineEdit *>(altri[i]), altri[i + 1]);
+        auto *errato = foglio.fraOfficina->findChild<QLineEdit *>(campo);
+        Digita(errato, testo);
+        finta.attendiBox(prompt, Pulsanti::OK, titolo);
+        foglio.cmdCalcola_Click();
+        QVERIFY(foglio.isVisible());
+        QCOMPARE(foglio.focusWidget(), errato);
+        QCOMPARE(errato->selectedText(), testo);
+        QCOMPARE(frame.FigliaAttiva()->lblSalvato->text(), QString());
         VERIFICA_COPIONE(finta);
     }
 

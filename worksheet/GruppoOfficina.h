@@ -1,0 +1,36 @@
+// The worksheet's workshop fields: diameters, height and cuts, each with its unit.
+#pragma once
+
+#include "geometry/FigureOfficina.h"
+
+#include <QGroupBox>
+
+class QLineEdit;
+
+class GruppoOfficina final : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit GruppoOfficina(QWidget *parent);
+
+    TestiOfficina Testi() const;
+    // Every digit of the figures, so that reading them back gives the same numbers.
+    void MostraEsatte(const FigureOfficina &figure);
+    // The figures as far as the fields show them, or blank fields for none.
+    void MostraArrotondate(const std::optional<FigureOfficina> &figure);
+    QLineEdit *Campo(CampoOfficina campo) const;
+    // In the order they are typed.
+    QList<QLineEdit *> Campi() const;
+
+    QLineEdit *const txtD1;
+    QLineEdit *const txtD2;
+    QLineEdit *const txtH;
+    QLineEdit *const txtTaglio1;
+    QLineEdit *const txtTaglio2;
+
+signals:
+    // A field changed by the user, not by the program.
+    void Digitato();
+
+private:
+    void mostra(const std::optional<FigureOfficina> &f, QString (*testo)(double));
+};
