@@ -120,16 +120,16 @@ std::optional<FigureOfficina> ValidaOfficina(const TestiOfficina &testi, double 
         if (!Lunghezza(l.testo, l.valore))
             return Rifiuta(campo, l.campo, QLatin1String(l.nome),
                            QStringLiteral("%1 deve essere un numero >0 (mm)!").arg(QLatin1String(l.nome)));
-    // The base is the wider end, as in the projection: its apex lies beyond the top.
-    if (f.D2 > f.D1)
-        return Rifiuta(
-            campo, CampoOfficina::D2, QStringLiteral("D2"),
-            QStringLiteral("D2 deve essere un numero non maggiore di D1 (mm): la base è l'estremità più larga!"));
     for (const auto &l : {lunghezze[0], lunghezze[1]})
         if (spessore > 0 && !(l.valore > 2 * spessore))
             return Rifiuta(campo, l.campo, QLatin1String(l.nome),
                            QStringLiteral("%1 deve essere maggiore del doppio dello spessore (%2 mm)!")
                                .arg(QLatin1String(l.nome), QString::number(2 * spessore, 'g', 10)));
+    // The base is the wider end, as in the projection: its apex lies beyond the top.
+    if (f.D2 > f.D1)
+        return Rifiuta(
+            campo, CampoOfficina::D2, QStringLiteral("D2"),
+            QStringLiteral("D2 deve essere un numero non maggiore di D1 (mm): la base è l'estremità più larga!"));
     // A cut as steep as a generator or steeper misses some of them: the end would not close.
     const double limite = 90 - std::fabs(SemiAperturaGradi(f));
     const struct {
