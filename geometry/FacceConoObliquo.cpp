@@ -1,0 +1,83 @@
+// The plate's faces of an oblique cone, measured on the mean surface's generators.
+#include "geometry/FacceConoObliquo.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace {
+constexpr double k_Pi = 3.14159265358979323846;
+constexpr int k_Generatori = 3600;
+constexpr int k_Direzioni = 360;
+
+double Teta(int i) { return 2 * k_Pi * i / k_Generatori; }
+
+// Along the generator at `teta`, towards the top: from the apex, or the cylinder's axis.
+Vettore3 Direzione(const ConoObliquo &c, double teta)
+{
+    return CilindroObliquo(c) ? PuntoCima(c, teta) - PuntoBase(c, teta) : PuntoBase(c, teta) - Apice(c);
+}
+
+// The surface's normal along the generator at `teta`, away from the axis.
+Vettore3 NormaleEsterna(const ConoObliquo &c, double teta)
+{
+    const Vettore3 p = PuntoBase(c, teta);
+    Vettore3 n = Vettoriale(Direzione(c, teta), DerivataBase(c, teta));
+    n = (1 / Modulo(n)) * n;
+    return n.x * p.x + n.y * p.y >= 0 ? n : -1.0 * n;
+}
+
+Ovalizzazione Calibro(const std::vector<Vettore3> &punti)
+{
+    Ovalizzazione o{0, std::numeric_limits<double>::infinity()};
+    for (int j = 0; j < k_Direzioni; ++j) {
+        const double a = k_Pi * j / k_Direzioni;
+        const Vettore3 u{std::cos(a), std::sin(a), 0};
+        double minimo = std::numeric_limits<double>::infinity(), massimo = -minimo;
+        for (const Vettore3 &p : punti) {
+            minimo = std::min(minimo, Scalare(p, u));
+            massimo = std::max(massimo, Scalare(p, u));
+        }
+        o.diametroMassimo = std::max(o.diametroMassimo, massimo - minimo);
+        o.diametroMinimo = std::min(o.diametroMinimo, massimo - minimo);
+    }
+    return o;
+}
+} // namespace
+
+OvalizzazioneFacce OvalizzazioneFacciaEsterna(const ConoObliquo &c)
+{
+    const ConoObliquo media = SuperficieMedia(c);
+    std::vector<Vettore3> base, cima;
+    for (int i = 0; i < k_Generatori; ++i) {
+        const double t = Teta(i);
+        const Vettore3 spostamento = (c.Spessore / 2) * NormaleEsterna(media, t);
+        // The outer face is ruled by the generators moved square to the surface: along one
+        // of them the surface's normal does not change.
+        const Vettore3 g = PuntoCima(media, t) - PuntoBase(media, t);
+        const Vettore3 rientro = (-spostamento.z / g.z) * g;
+        base.push_back(PuntoBase(media, t) + spostamento + rientro);
+        cima.push_back(PuntoCima(media, t) + spostamento + rientro);
+    }
+    return {Calibro(base), Calibro(cima)};
+}
+
+double RaggioCurvaturaMinimo(const ConoObliquo &c)
+{
+    // Across the generators, at distance r from the apex along direction w: r |w x P'|³ / (|det(w, P', P'')| |w|³),
+    // which for the cylinder (w its unit axis, r = |w|) is the radius of the section square to it.
+    const double rapporto = CilindroObliquo(c) ? 1 : std::min(1.0, c.D2 / c.D1);
+    double minimo = std::numeric_limits<double>::infinity();
+    for (int i = 0; i < k_Generatori; ++i) {
+        const double t = Teta(i);
+        Vettore3 w = Direzione(c, t);
+        if (CilindroObliquo(c))
+            w = (1 / Modulo(w)) * w;
+        const Vettore3 wxp = Vettoriale(w, DerivataBase(c, t));
+        const double det = std::fabs(Scalare(wxp, DerivataSecondaBase(c, t)));
+        const double m = Modulo(wxp), l = Modulo(w);
+        minimo = std::min(minimo, rapporto * m * m * m / (det * l * l));
+    }
+    return minimo;
+}
