@@ -69,8 +69,7 @@ void PosaCilindro(const ConoObliquo &c, SviluppoObliquo &sviluppo, const std::ve
     const Vettore3 asse = PuntoCima(c, 0) - PuntoBase(c, 0);
     const double l = Modulo(asse);
     const Vettore3 d = (1 / l) * asse;
-    const std::vector<double> x =
-        Cumulato([&](double t) { return Modulo(Vettoriale(DerivataBase(c, t), d)); }, teta);
+    const std::vector<double> x = Cumulato([&](double t) { return Modulo(Vettoriale(DerivataBase(c, t), d)); }, teta);
     const Vettore3 p0 = PuntoBase(c, teta.front());
     for (std::size_t i = 0; i < teta.size(); ++i) {
         GeneratoreSviluppato &g = sviluppo.generatori[i];
@@ -87,18 +86,6 @@ bool Finito(const GeneratoreSviluppato &g)
            std::isfinite(g.cd.y);
 }
 } // namespace
-
-ConoObliquo SuperficieMedia(const ConoObliquo &c)
-{
-    const double spostamento = c.Quote == QuoteLamiera::Esterne   ? -c.Spessore
-                               : c.Quote == QuoteLamiera::Interne ? c.Spessore
-                                                                  : 0;
-    ConoObliquo media = c;
-    media.D1 += spostamento;
-    media.D2 += spostamento;
-    media.Spessore = 0;
-    return media;
-}
 
 Vettore3 PuntoBase(const ConoObliquo &c, double teta)
 {

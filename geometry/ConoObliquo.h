@@ -16,10 +16,6 @@ struct ConoObliquo {
     QuoteLamiera Quote = QuoteLamiera::Esterne;
 };
 
-// The plate's mean surface: each diameter moved by the thickness to the middle of the plate,
-// the same height and offset, no thickness left.
-ConoObliquo SuperficieMedia(const ConoObliquo &c);
-
 inline bool CilindroObliquo(const ConoObliquo &c) { return c.D1 == c.D2; }
 
 // The ends of the generator at base angle `teta` (radians, from +x, the side the top leans

@@ -10,6 +10,7 @@ namespace {
 constexpr double k_Pi = 3.14159265358979323846;
 constexpr int k_Generatori = 3600;
 constexpr int k_Direzioni = 360;
+constexpr int k_IterazioniMedia = 4;
 
 double Teta(int i) { return 2 * k_Pi * i / k_Generatori; }
 
@@ -27,6 +28,37 @@ Vettore3 NormaleEsterna(const ConoObliquo &c, double teta)
     n = (1 / Modulo(n)) * n;
     return n.x * p.x + n.y * p.y >= 0 ? n : -1.0 * n;
 }
+
+// The ends of the face `scostamento` mm outside the surface `c` (inside when negative), over `n`
+// generators. Its generators are the surface's moved square to it: along one of them the
+// surface's normal does not change.
+struct EstremiFaccia {
+    std::vector<Vettore3> base, cima;
+};
+EstremiFaccia Faccia(const ConoObliquo &c, double scostamento, int n)
+{
+    EstremiFaccia f;
+    for (int i = 0; i < n; ++i) {
+        const double t = 2 * k_Pi * i / n;
+        const Vettore3 spostamento = scostamento * NormaleEsterna(c, t);
+        const Vettore3 g = PuntoCima(c, t) - PuntoBase(c, t);
+        const Vettore3 rientro = (-spostamento.z / g.z) * g;
+        f.base.push_back(PuntoBase(c, t) + spostamento + rientro);
+        f.cima.push_back(PuntoCima(c, t) + spostamento + rientro);
+    }
+    return f;
+}
+
+double Poligono(const std::vector<Vettore3> &punti, std::size_t passo)
+{
+    double somma = 0;
+    for (std::size_t i = 0; i < punti.size(); i += passo)
+        somma += Modulo(punti[(i + passo) % punti.size()] - punti[i]);
+    return somma;
+}
+
+// A closed curve's length: its polygon on every point and on every other, extrapolated.
+double Perimetro(const std::vector<Vettore3> &punti) { return (4 * Poligono(punti, 1) - Poligono(punti, 2)) / 3; }
 
 Ovalizzazione Calibro(const std::vector<Vettore3> &punti)
 {
@@ -46,21 +78,28 @@ Ovalizzazione Calibro(const std::vector<Vettore3> &punti)
 }
 } // namespace
 
+ConoObliquo SuperficieMedia(const ConoObliquo &c)
+{
+    ConoObliquo media = c;
+    media.Spessore = 0;
+    if (!(c.Spessore > 0) || c.Quote == QuoteLamiera::Medie)
+        return media;
+    const double verso = c.Quote == QuoteLamiera::Esterne ? 1 : -1;
+    media.D1 -= verso * c.Spessore;
+    media.D2 -= verso * c.Spessore;
+    // The face's length grows with the mean diameter almost one for one: a few corrections close it.
+    for (int i = 0; i < k_IterazioniMedia; ++i) {
+        const EstremiFaccia f = Faccia(media, verso * c.Spessore / 2, k_Generatori);
+        media.D1 += c.D1 - Perimetro(f.base) / k_Pi;
+        media.D2 += c.D2 - Perimetro(f.cima) / k_Pi;
+    }
+    return media;
+}
+
 OvalizzazioneFacce OvalizzazioneFacciaEsterna(const ConoObliquo &c)
 {
-    const ConoObliquo media = SuperficieMedia(c);
-    std::vector<Vettore3> base, cima;
-    for (int i = 0; i < k_Generatori; ++i) {
-        const double t = Teta(i);
-        const Vettore3 spostamento = (c.Spessore / 2) * NormaleEsterna(media, t);
-        // The outer face is ruled by the generators moved square to the surface: along one
-        // of them the surface's normal does not change.
-        const Vettore3 g = PuntoCima(media, t) - PuntoBase(media, t);
-        const Vettore3 rientro = (-spostamento.z / g.z) * g;
-        base.push_back(PuntoBase(media, t) + spostamento + rientro);
-        cima.push_back(PuntoCima(media, t) + spostamento + rientro);
-    }
-    return {Calibro(base), Calibro(cima)};
+    const EstremiFaccia f = Faccia(SuperficieMedia(c), c.Spessore / 2, k_Generatori);
+    return {Calibro(f.base), Calibro(f.cima)};
 }
 
 double RaggioCurvaturaMinimo(const ConoObliquo &c)

@@ -4,6 +4,12 @@
 
 #include "geometry/ConoObliquo.h"
 
+// The plate's mean surface, on which it is developed: the same height and offset, each diameter
+// chosen so that the face the typed ones describe ends in curves exactly as long as their
+// circles (pi x D: the pipe it is welded to). A concentric reducer's face is a cone: its diameters
+// are then the mean ones -/+ the thickness over the cosine of the side's slope. No thickness left.
+ConoObliquo SuperficieMedia(const ConoObliquo &c);
+
 // The out-of-round of an end as a caliper finds it: the widest and the narrowest width across.
 struct Ovalizzazione {
     double diametroMassimo = 0, diametroMinimo = 0;

@@ -1,7 +1,7 @@
 // The eccentric reducer (oblique cone or cylinder between round ends) as a producer of pieces.
 #pragma once
 
-#include "geometry/ConoObliquo.h"
+#include "geometry/FacceConoObliquo.h"
 #include "pieces/Pezzo.h"
 
 #include <optional>

@@ -19,10 +19,16 @@ constexpr double k_Pi = 3.14159265358979323846;
 struct P3 {
     double x, y, z;
 };
-double distanza(P3 a, P3 b) { return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z)); }
+double distanza(P3 a, P3 b)
+{
+    return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y) + (a.z - b.z) * (a.z - b.z));
+}
 // The solid as described: two circles, the top one offset along x.
 P3 base(const ConoObliquo &c, double t) { return {c.D1 / 2 * std::cos(t), c.D1 / 2 * std::sin(t), 0}; }
-P3 cima(const ConoObliquo &c, double t) { return {c.Scostamento + c.D2 / 2 * std::cos(t), c.D2 / 2 * std::sin(t), c.H}; }
+P3 cima(const ConoObliquo &c, double t)
+{
+    return {c.Scostamento + c.D2 / 2 * std::cos(t), c.D2 / 2 * std::sin(t), c.H};
+}
 
 double distanza(PuntoPiano a, PuntoPiano b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
@@ -165,9 +171,13 @@ private slots:
         ConoObliquo obliquo = k_Campione;
         obliquo.Spessore = t;
         const OvalizzazioneFacce f = OvalizzazioneFacciaEsterna(obliquo);
-        qInfo("Ø1000/Ø500/H600/e250 t10: outer face's base %.3f x %.3f, top %.3f x %.3f mm",
-              f.base.diametroMassimo, f.base.diametroMinimo, f.cima.diametroMassimo, f.cima.diametroMinimo);
+        qInfo("Ø1000/Ø500/H600/e250 t10: outer face's base %.3f x %.3f, top %.3f x %.3f mm", f.base.diametroMassimo,
+              f.base.diametroMinimo, f.cima.diametroMassimo, f.cima.diametroMinimo);
         QVERIFY(f.base.Scarto() > 0.01 && f.cima.Scarto() > 0.01);
+        // The typed face ends as long as its circles, so (Cauchy) its mean width is the typed
+        // diameter: between the widest and the narrowest.
+        QVERIFY(f.base.diametroMinimo < 1000 && 1000 < f.base.diametroMassimo);
+        QVERIFY(f.cima.diametroMinimo < 500 && 500 < f.cima.diametroMassimo);
     }
 
     // Across the generators: the cylinder's section square to them is an ellipse of semi-axes R
@@ -190,14 +200,17 @@ private slots:
             return TestiConoObliquo{d1, d2, h, e, t, QuoteLamiera::Esterne};
         };
         QTest::newRow("D1 zero") << testi("0", "300", "400", "150") << int(CampoConoObliquo::D1)
-                                 << "D1 deve essere un numero >0 (mm)!" << "Errore su D1";
+                                 << "D1 deve essere un numero >0 (mm)!"
+                                 << "Errore su D1";
         QTest::newRow("H negative") << testi("600", "300", "-4", "150") << int(CampoConoObliquo::H)
-                                    << "H deve essere un numero >0 (mm)!" << "Errore su H";
-        QTest::newRow("offset not a number")
-            << testi("600", "300", "400", "abc") << int(CampoConoObliquo::Scostamento)
-            << "Scostamento deve essere un numero (mm)!" << "Errore su Scostamento";
+                                    << "H deve essere un numero >0 (mm)!"
+                                    << "Errore su H";
+        QTest::newRow("offset not a number") << testi("600", "300", "400", "abc") << int(CampoConoObliquo::Scostamento)
+                                             << "Scostamento deve essere un numero (mm)!"
+                                             << "Errore su Scostamento";
         QTest::newRow("plate too thick") << testi("600", "300", "400", "150", "150") << int(CampoConoObliquo::D2)
-                                         << "D2 deve essere maggiore di 300 mm con questo spessore!" << "Errore su D2";
+                                         << "D2 deve essere maggiore di 300 mm con questo spessore!"
+                                         << "Errore su D2";
         QTest::newRow("folds over") << testi("600", "300", "40", "2000", "12") << int(CampoConoObliquo::Scostamento)
                                     << "Con questo scostamento la lamiera di 12 mm si ripiegherebbe su se stessa: "
                                        "lo scostamento deve essere minore o H maggiore!"
