@@ -10,7 +10,8 @@ namespace {
 constexpr double k_Pi = 3.14159265358979323846;
 constexpr int k_Generatori = 3600;
 constexpr int k_Direzioni = 360;
-constexpr int k_IterazioniMedia = 4;
+constexpr int k_IterazioniMedia = 3;
+constexpr int k_GeneratoriMedia = 720; // the extrapolated length is exact to far below the micrometre
 
 double Teta(int i) { return 2 * k_Pi * i / k_Generatori; }
 
@@ -89,7 +90,7 @@ ConoObliquo SuperficieMedia(const ConoObliquo &c)
     media.D2 -= verso * c.Spessore;
     // The face's length grows with the mean diameter almost one for one: a few corrections close it.
     for (int i = 0; i < k_IterazioniMedia; ++i) {
-        const EstremiFaccia f = Faccia(media, verso * c.Spessore / 2, k_Generatori);
+        const EstremiFaccia f = Faccia(media, verso * c.Spessore / 2, k_GeneratoriMedia);
         media.D1 += c.D1 - Perimetro(f.base) / k_Pi;
         media.D2 += c.D2 - Perimetro(f.cima) / k_Pi;
     }
