@@ -1,0 +1,68 @@
+// The eccentric reducer's piece: its edges sampled from the exact development.
+#include "pieces/PezzoConoObliquo.h"
+
+#include <memory>
+
+namespace {
+constexpr double k_Pi = 3.14159265358979323846;
+
+// The development at the density last asked for: the two edges sampled at one density share it.
+class SviluppoCampionato {
+public:
+    SviluppoCampionato(const ConoObliquo &media, double teta0) : m_media(media), m_teta0(teta0) {}
+
+    const SviluppoObliquo &Sviluppo(int punti)
+    {
+        if (punti != m_punti) {
+            m_punti = punti;
+            m_sviluppo = SviluppaConoObliquo(m_media, m_teta0, punti);
+        }
+        return m_sviluppo;
+    }
+
+private:
+    ConoObliquo m_media;
+    double m_teta0;
+    int m_punti = 0;
+    SviluppoObliquo m_sviluppo;
+};
+
+BordoPezzo Bordo(const std::shared_ptr<SviluppoCampionato> &sviluppo, PuntoPiano GeneratoreSviluppato::*estremo)
+{
+    return BordoPezzo([sviluppo, estremo](int punti) {
+        std::vector<PuntoPiano> bordo;
+        for (const GeneratoreSviluppato &g : sviluppo->Sviluppo(punti).generatori)
+            bordo.push_back(g.*estremo);
+        return bordo;
+    });
+}
+} // namespace
+
+std::optional<Pezzo> PezzoConoObliquo(const ConoObliquo &c, const Cucitura &cucitura, const QString &nome)
+{
+    const ConoObliquo media = SuperficieMedia(c);
+    const auto sviluppo = std::make_shared<SviluppoCampionato>(media, AngoloCucitura(media, cucitura));
+    const SviluppoObliquo &tabella = sviluppo->Sviluppo(k_PuntiBordo);
+    if (tabella.generatori.empty())
+        return std::nullopt;
+    Pezzo pezzo;
+    pezzo.settore = tabella.settore;
+    int k = 0;
+    for (const GeneratoreSviluppato &g : tabella.generatori) {
+        pezzo.generatrici.push_back({g.ab, g.cd});
+        pezzo.righe.push_back({++k, g.ab.x, g.ab.y, g.cd.x, g.cd.y, g.lunghezza});
+    }
+    pezzo.valori.cono = tabella.cono;
+    pezzo.valori.figure.Nome = nome;
+    pezzo.valori.figure.TestoSpessore = c.Spessore > 0 ? QString::number(c.Spessore, 'g', 10) : QString();
+    pezzo.valori.figure.Quote = c.Quote;
+    // The edges are the ends' circumferences unrolled: exactly their lengths.
+    pezzo.valori.SommaAB = k_Pi * media.D1;
+    pezzo.valori.SommaCD = k_Pi * media.D2;
+    pezzo.valori.CD = tabella.generatori.back().lunghezza;
+    pezzo.angoloSettore = tabella.settore ? tabella.generatori.back().sviluppo * 180 / k_Pi : 0;
+    pezzo.diametro = tabella.cono ? 0 : media.D1;
+    pezzo.bordoAB = Bordo(sviluppo, &GeneratoreSviluppato::ab);
+    pezzo.bordoCD = Bordo(sviluppo, &GeneratoreSviluppato::cd);
+    return pezzo;
+}

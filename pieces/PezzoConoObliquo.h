@@ -1,0 +1,13 @@
+// The eccentric reducer (oblique cone or cylinder between round ends) as a producer of pieces.
+#pragma once
+
+#include "geometry/FacceConoObliquo.h"
+#include "pieces/Pezzo.h"
+
+#include <optional>
+
+// The blank of `c` (its figures as typed, developed on the plate's mean surface), closed at
+// `cucitura`: edge AB is the base's, CD the top's, A and C at the seam's start. Its edges are
+// developed again exactly at whatever density they are sampled. Empty when the solid cannot be
+// computed (the validation refuses it first).
+std::optional<Pezzo> PezzoConoObliquo(const ConoObliquo &c, const Cucitura &cucitura, const QString &nome = {});
