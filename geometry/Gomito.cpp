@@ -124,6 +124,10 @@ std::vector<PezzoGomito> PezziDelGomito(const FigureGomito &g)
         if (pezzo.rovesciato)
             std::swap(base, cima);
         const Punto A = base.gola, B = base.dorso, C = cima.gola, D = cima.dorso;
+        // Cuts crossing inside the piece: the gore folds.
+        const Punto verso = pezzo.rovesciato ? per(coni[i].asse, -1) : coni[i].asse;
+        if (!(scalare(meno(C, A), verso) > 0 && scalare(meno(D, B), verso) > 0))
+            return {};
         pezzo.proiezione = {lunghezza(meno(C, A)), lunghezza(meno(B, A)), lunghezza(meno(D, B)),
                             angolo(meno(B, A), meno(C, A)), angolo(meno(A, B), meno(D, B))};
         const std::optional<FigureOfficina> officina = OfficinaDaProiezione(pezzo.proiezione);

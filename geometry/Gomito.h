@@ -3,6 +3,9 @@
 
 #include "geometry/FigureOfficina.h"
 
+#include <QString>
+
+#include <optional>
 #include <vector>
 
 // The bend lies in one plane about the origin, its centre line an arc of radius R from 0 to
@@ -26,5 +29,17 @@ struct PezzoGomito {
 };
 
 // The pieces from the first free end to the last; empty when the figures make no elbow (a bend
-// radius inside the pipe, fewer than two pieces, an angle outside 0 to 180 degrees).
+// radius inside the pipe, fewer than two pieces, an angle outside 0 to 180 degrees, a reduction
+// so steep that a piece's cuts cross inside it).
 std::vector<PezzoGomito> PezziDelGomito(const FigureGomito &g);
+
+// The typed elbow fields, as texts.
+enum class CampoGomito { Nessuno, D1, D2, R, Angolo, Pezzi, Tratto };
+struct TestiGomito {
+    QString D1, D2, R, Angolo, Pezzi, Tratto;
+};
+
+// Reads and checks the typed fields (D2 blank: a constant elbow; Tratto blank: none) against a plate
+// `spessore` mm thick. On a refusal one message box names the field and what it allows, `campo`
+// points at it and the result is empty.
+std::optional<FigureGomito> ValidaGomito(const TestiGomito &testi, double spessore, CampoGomito &campo);

@@ -1,6 +1,7 @@
 // Elbows against hand-worked figures and against the sphere each joint is built round.
 #include "geometry/Gomito.h"
 #include "tests/support/Confronto.h"
+#include "tests/support/PiattaformaFinta.h"
 
 #include <QTest>
 #include <QtMath>
@@ -69,6 +70,53 @@ private slots:
                 QCOMPARE_VICINO(AsseMinore(p.officina, baseP), AsseMinore(q.officina, baseQ), 1e-9 * g.D1);
             }
         }
+    }
+
+    // Each refusal names its field; a reduction too steep for its gores is told, not built.
+    void rifiuti()
+    {
+        PiattaformaFinta finta;
+        const struct {
+            TestiGomito testi;
+            CampoGomito campo;
+            const char *titolo, *prompt;
+        } casi[] = {
+            {{"300", "", "140", "90", "4", ""},
+             CampoGomito::R,
+             "Errore su Raggio",
+             "Il raggio di curvatura deve essere un numero maggiore di metà del diametro (150 mm): la gola si "
+             "incrocerebbe!"},
+            {{"300", "", "450", "181", "4", ""},
+             CampoGomito::Angolo,
+             "Errore su Angolo",
+             "L'angolo del gomito deve essere un numero di gradi oltre 0 e fino a 180!"},
+            {{"300", "", "450", "90", "65", ""},
+             CampoGomito::Pezzi,
+             "Errore su Pezzi",
+             "I pezzi devono essere un numero intero da 2 a 64!"},
+            {{"300", "", "450", "90", "3,5", ""},
+             CampoGomito::Pezzi,
+             "Errore su Pezzi",
+             "I pezzi devono essere un numero intero da 2 a 64!"},
+            {{"300", "", "450", "90", "4", "-1"},
+             CampoGomito::Tratto,
+             "Errore su Tratto diritto",
+             "Il tratto diritto deve essere vuoto o un numero >=0 (mm)!"},
+            {{"1000", "100", "520", "30", "2", ""},
+             CampoGomito::D2,
+             "Errore su D2",
+             "Con questo D2 gli spicchi si ripiegherebbero: ridurre la differenza tra D1 e D2 o aumentare il raggio!"},
+        };
+        for (const auto &caso : casi) {
+            finta.attendiBox(QString::fromUtf8(caso.prompt), Pulsanti::OK, QLatin1String(caso.titolo));
+            CampoGomito campo = CampoGomito::Nessuno;
+            QVERIFY(!ValidaGomito(caso.testi, 0, campo));
+            QCOMPARE(campo, caso.campo);
+        }
+        CampoGomito campo = CampoGomito::Nessuno;
+        const std::optional<FigureGomito> g = ValidaGomito({"400", "250", "600", "90", "5", "50"}, 2, campo);
+        QVERIFY(g && g->D2 == 250 && g->Pezzi == 5 && g->Tratto == 50);
+        finta.verifica(__FILE__, __LINE__);
     }
 };
 
