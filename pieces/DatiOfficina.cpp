@@ -154,7 +154,7 @@ QJsonValue jsonRiga(const RigaDati &r, const FormatoLegenda &formato)
 DatiOfficina DatiOfficinaDelPezzo(const Pezzo &pezzo)
 {
     const FigureSviluppo &f = pezzo.valori.figure;
-    const auto digitate = FigureDelLavoro(f);
+    const auto digitate = FigureDelLavoro(f, pezzo.settore);
     if (!digitate)
         return {};
     const bool lamieraVera = ConSpessore(f);
@@ -208,11 +208,11 @@ DatiOfficina DatiOfficinaDelPezzo(const Pezzo &pezzo)
         // mm² x mm = 1e-6 dm³.
         righe.push_back(numero(QStringLiteral("Peso (kg)"), mm(area * ValoreSpessore(f) * m.densita * 1e-6)));
     }
-    const QString a = suAC ? QStringLiteral("A") : QStringLiteral("B"),
-                  c = suAC ? QStringLiteral("C") : QStringLiteral("D");
-    righe.push_back({QStringLiteral("Raggi di calandratura sulla giunzione (mm)"),
-                     a + QStringLiteral(" %1; ") + c + QStringLiteral(" %2"),
-                     {mm(solido.Raggio(solido.Quota(1, cSeam)), a), mm(solido.Raggio(solido.Quota(2, cSeam)), c)}});
+    righe.push_back({QStringLiteral("Raggi di calandratura sulla giunzione %1 (mm)")
+                         .arg(suAC ? QStringLiteral("AC") : QStringLiteral("BD")),
+                     QStringLiteral("lato AB %1; lato CD %2"),
+                     {mm(solido.Raggio(solido.Quota(1, cSeam)), QStringLiteral("lato AB")),
+                      mm(solido.Raggio(solido.Quota(2, cSeam)), QStringLiteral("lato CD"))}});
     dati.pieghe = righePieghe(f, solido.Cono());
     if (!dati.pieghe.empty())
         righe.push_back({QStringLiteral("Pieghe"),

@@ -39,14 +39,17 @@ double angoloDiPiega(const FigureOfficina &medie, double passo)
 
 bool PiegheAmmesse(int pieghe) { return pieghe == 0 || (pieghe >= k_PiegheMinime && pieghe <= k_PiegheMassime); }
 
+QString MessaggioPieghe()
+{
+    return QStringLiteral("Pieghe deve essere 0 (nessuna) o un numero intero da %1 a %2!")
+        .arg(k_PiegheMinime)
+        .arg(k_PiegheMassime);
+}
+
 std::vector<Piega> PiegheDelTronco(const FigureSviluppo &f, int pieghe)
 {
     if (pieghe <= 0 || !PiegheAmmesse(pieghe))
         return {};
-    const auto digitate = FigureDelLavoro(f);
-    if (!digitate)
-        return {};
-    const FigureOfficina medie = FigureMedie(f, *digitate);
     // With N + 1 generators per half, the development's points fall at every (2k - 1) pi / N
     // around the axis from the seam: point 2k of each edge in the first half, 2k + 1 in the second
     // (the middle generator appears twice).
@@ -54,6 +57,10 @@ std::vector<Piega> PiegheDelTronco(const FigureSviluppo &f, int pieghe)
     ProfiloSviluppo profilo;
     if (!SviluppaFigure(f, pieghe + 1, stato, profilo))
         return {};
+    const auto digitate = FigureDelLavoro(f, profilo.cono);
+    if (!digitate)
+        return {};
+    const FigureOfficina medie = FigureMedie(f, *digitate);
     const SolidoTroncato solido(medie);
     const double passo = 2 * M_PI / pieghe;
     const double angolo = angoloDiPiega(medie, passo);

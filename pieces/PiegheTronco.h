@@ -4,12 +4,16 @@
 #include "geometry/FigureSviluppo.h"
 #include "geometry/SviluppoDenso.h"
 
+#include <QString>
+
 #include <vector>
 
 // The most bends a job takes; 1 and 2 fold no closed shape.
 constexpr int k_PiegheMinime = 3;
 constexpr int k_PiegheMassime = 720;
 bool PiegheAmmesse(int pieghe);
+// What a refused number of bends is told.
+QString MessaggioPieghe();
 
 struct Piega {
     // From the seam, which lies in the middle of a flat: the developed angle in degrees (cone)

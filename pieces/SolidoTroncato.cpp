@@ -13,6 +13,18 @@
 #include <cmath>
 
 namespace {
+std::optional<FigureOfficina> FigureDellaProiezione(const FigureSviluppo &f)
+{
+    // The projection as the validation reads it, on the typed surface: no plate to move it.
+    StatoSviluppo s;
+    static_cast<FigureSviluppo &>(s) = f;
+    s.TestoSpessore = QString();
+    ValidaDati(s);
+    if (s.ErroreDati != 0)
+        return std::nullopt;
+    return OfficinaDaProiezione({s.LatoAC, s.BaseAB, s.LatoBD, s.Alfa, s.Beta});
+}
+
 // Axes equal within this fraction: a circle (a projection typed by texts leaves a trace of a cut).
 constexpr double k_TolleranzaCerchio = 1e-9;
 } // namespace
@@ -77,18 +89,12 @@ double SolidoTroncato::Area() const
     return 2 * meta * std::sqrt(1 + m_b * m_b);
 }
 
-std::optional<FigureOfficina> FigureDelLavoro(const FigureSviluppo &f)
+std::optional<FigureOfficina> FigureDelLavoro(const FigureSviluppo &f, bool cono)
 {
-    if (f.Officina)
-        return f.Officina;
-    // The projection as the validation reads it, on the typed surface: no plate to move it.
-    StatoSviluppo s;
-    static_cast<FigureSviluppo &>(s) = f;
-    s.TestoSpessore = QString();
-    ValidaDati(s);
-    if (s.ErroreDati != 0)
-        return std::nullopt;
-    return OfficinaDaProiezione({s.LatoAC, s.BaseAB, s.LatoBD, s.Alfa, s.Beta});
+    std::optional<FigureOfficina> figure = f.Officina ? f.Officina : FigureDellaProiezione(f);
+    if (figure && !cono)
+        figure->D1 = figure->D2 = (figure->D1 + figure->D2) / 2;
+    return figure;
 }
 
 FigureOfficina FigureMedie(const FigureSviluppo &f, const FigureOfficina &digitate)

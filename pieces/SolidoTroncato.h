@@ -40,7 +40,8 @@ private:
 
 // The workshop figures of a job (as typed, on the surface `Quote` names): its own when it keeps
 // them, else those of its validated projection. Empty when the figures are no truncated solid.
-std::optional<FigureOfficina> FigureDelLavoro(const FigureSviluppo &f);
+// `cono`: what the development made of it; sides it took for parallel make a cylinder here too.
+std::optional<FigureOfficina> FigureDelLavoro(const FigureSviluppo &f, bool cono);
 
 // The same solid on the plate's mean surface, the blank's: each diameter moved by the plate.
 FigureOfficina FigureMedie(const FigureSviluppo &f, const FigureOfficina &digitate);

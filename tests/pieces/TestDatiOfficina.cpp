@@ -160,7 +160,7 @@ private slots:
                  QStringLiteral("Larghezza sviluppata (mm): 2010.62"));
         QCOMPARE(RigheDati({riga(dati, QStringLiteral("Peso (kg)"))}).front(), QStringLiteral("Peso (kg): 47.35"));
         QCOMPARE(riga(dati, QStringLiteral("Materiale")).modello.left(7), QStringLiteral("Acciaio"));
-        QVERIFY(std::fabs(valore(dati, QStringLiteral("Raggi di calandratura sulla giunzione (mm)")) - 320) < 1e-9);
+        QVERIFY(std::fabs(valore(dati, QStringLiteral("Raggi di calandratura sulla giunzione AC (mm)")) - 320) < 1e-9);
     }
 
     void riduzione600300()
