@@ -23,7 +23,9 @@ const QString k_LayerPieghe = QStringLiteral("PIEGHE");
 // blank, so that a small blank keeps legible letters and a large one no huge ones.
 constexpr double k_Altezze[] = {2.5, 3.5, 5, 7, 10};
 constexpr double k_Interlinea = 1.6;
-constexpr double k_LarghezzaCarattere = 0.8; // as the writer reckons a text's extent
+// A character's width over the height, generously: CAD fonts run wider than the writer's estimate
+// of the extents, and the columns must not touch in any of them.
+constexpr double k_LarghezzaCarattere = 1.0;
 
 QString due(double valore) { return QString::number(valore, 'f', 2); }
 
