@@ -1,6 +1,7 @@
 // The batch commands: export a .tnt development or a .vorna job as DXF, CSV or tiled PDF, help and version; no display needed.
 #include "app/RigaDiComando.h"
 
+#include "app/InfoCommessa.h"
 #include "app/NomiDellaRiga.h"
 #include "app/NuovoCono.h"
 #include "app/PiattaformaConsole.h"
@@ -17,6 +18,7 @@
 #include "exports/FormatiEsportazione.h"
 #include "fogli/MessaggiFogli.h"
 #include "pieces/PezzoDelTronco.h"
+#include "pieces/PiegheTronco.h"
 #include "platform/TestoFisso.h"
 
 #include <QGuiApplication>
@@ -34,12 +36,15 @@ enum : int { UscitaRiuscita = 0, UscitaDatiRifiutati = 1, UscitaErroreFile = 2 }
 
 const char k_Uso[] =
     "Uso: vorna [FILE.tnt ... | --export-dxf [--arcs] [--generators] FILE.tnt OUT.dxf |\n"
-    "            --export-csv FILE.tnt OUT.csv | --export-pdf FILE.tnt OUT.pdf [OPZIONI] | --help | --version]\n"
+    "            --export-csv FILE.tnt OUT.csv | --export-pdf FILE.tnt OUT.pdf [OPZIONI] |\n"
+    "            --info FILE.tnt [--json] | --help | --version]\n"
     "Senza argomenti apre la finestra del programma; i file .tnt nominati si aprono ciascuno in una\n"
     "finestra. Al posto di FILE.tnt si può dare una commessa FILE.vorna: se ne usa il primo pezzo.\n"
     "  --export-dxf FILE.tnt OUT.dxf  esporta lo sviluppo in DXF (R12) a grandezza reale, in mm\n"
     "    --arcs                       i bordi circolari come archi esatti della polilinea\n"
     "    --generators                 le generatrici sul layer GENERATRICI, per la marcatura\n"
+    "    --bends N                    N linee di piega sul layer PIEGHE (0: nessuna), al posto di quelle\n"
+    "                                 salvate nel file\n"
     "  --export-csv FILE.tnt OUT.csv  esporta la tabella delle ordinate dello sviluppo in CSV\n"
     "    dopo i due file del DXF o del CSV:\n"
     "      --thickness MM             spessore della lamiera (0: nessuno)\n"
@@ -52,6 +57,8 @@ const char k_Uso[] =
     "      --overlap MM                         sovrapposizione tra fogli, da 0 a 30 mm (10)\n"
     "      --calibration NOME                   applica la taratura NOME di Taratura.dat, su fogli\n"
     "                                           orizzontali come la griglia (senza: nessuna correzione)\n"
+    "  --info FILE.tnt [--json]       scrive i dati di officina dello sviluppo, righe \"chiave: valore\"\n"
+    "                                 o, con --json, un oggetto JSON\n"
     "  --help                         mostra questo aiuto\n"
     "  --version                      mostra la versione\n"
     "Uscita: 0 riuscita, 1 dati dello sviluppo non validi o sviluppo troppo grande, 2 file non\n"
@@ -61,7 +68,8 @@ const char k_Uso[] =
 struct OpzioniRiga {
     OpzioniEsportazione esportazione;
     OpzioniLamiera lamiera;
-    QString taratura; // the calibration named; empty: none
+    QString taratura;          // the calibration named; empty: none
+    std::optional<int> pieghe; // --bends, over the job's own
 };
 
 int usoSbagliato(const QString &motivo)
@@ -204,6 +212,42 @@ std::optional<int> leggiOpzioniPdf(const QStringList &argomenti, OpzioniRiga &ri
     return std::nullopt;
 }
 
+// --bends N anywhere after the command, taken out of `argomenti`; or the exit code of a wrong one.
+std::optional<int> leggiPieghe(QStringList &argomenti, std::optional<int> &pieghe)
+{
+    const qsizetype i = argomenti.indexOf(QStringLiteral("--bends"));
+    if (i < 0)
+        return std::nullopt;
+    bool numero = false;
+    const int n = i + 1 < argomenti.size() ? argomenti[i + 1].toInt(&numero) : 0;
+    if (!numero || !PiegheAmmesse(n))
+        return usoSbagliato(MessaggioPieghe());
+    pieghe = n;
+    argomenti.remove(i, 2);
+    return std::nullopt;
+}
+
+// `vorna --info FILE [--json]`: the job read as the exports read it.
+int info(QStringList argomenti, const NomiDellaRiga &nomi)
+{
+    const bool json = argomenti.removeAll(QStringLiteral("--json")) > 0;
+    if (argomenti.size() != 1)
+        return usoSbagliato(QStringLiteral("Numero di argomenti errato per --info"));
+    if (!EstensioneCommessa(argomenti[0]))
+        return errore(QStringLiteral("Il file deve avere estensione .tnt o .vorna: ") + argomenti[0]);
+    FileDellaRiga da;
+    if (const int numero = nomi.Trova(argomenti[0], false, da))
+        return errore(MessaggioApertura(argomenti[0], EsitoFile::Fallito(MotivoNome(numero))));
+    FigureSviluppo figure;
+    QString avviso;
+    if (const auto uscita = leggiFigure(da, figure, avviso))
+        return *uscita;
+    const ConsoleInstallata console;
+    if (!avviso.isEmpty())
+        MsgBox(avviso);
+    return StampaDatiOfficina(figure, json);
+}
+
 // The plate's options of the DXF and the CSV, or the exit code of a wrong one.
 std::optional<int> leggiOpzioniLamiera(const QStringList &argomenti, OpzioniRiga &riga)
 {
@@ -263,6 +307,8 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
     if (formato.estensione == QLatin1String(".dxf")) {
         riga.esportazione.dxf.archi = argomenti.removeAll(QStringLiteral("--arcs")) > 0;
         riga.esportazione.dxf.generatrici = argomenti.removeAll(QStringLiteral("--generators")) > 0;
+        if (const auto uscita = leggiPieghe(argomenti, riga.pieghe))
+            return *uscita;
     }
     if (argomenti.size() < 2)
         return usoSbagliato(QStringLiteral("Numero di argomenti errato per ") + formato.opzione);
@@ -279,6 +325,8 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
     if (const auto uscita = leggiFigure(da, figure, avviso))
         return *uscita;
     ApplicaOpzioniLamiera(riga.lamiera, figure);
+    if (riga.pieghe)
+        figure.Pieghe = *riga.pieghe;
     const ConsoleInstallata console;
     if (!avviso.isEmpty() && !riga.lamiera.spessore)
         MsgBox(avviso);
@@ -318,6 +366,8 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
         return esporta(*formato, argomenti.mid(1), nomi, argv[0]);
     if (comando == QLatin1String("--new-cone"))
         return NuovoCono(argomenti.mid(1), nomi);
+    if (comando == QLatin1String("--info"))
+        return info(argomenti.mid(1), nomi);
     const bool aiuto = comando == QLatin1String("--help"), versione = comando == QLatin1String("--version");
     if (!aiuto && !versione) {
         // Plain names are left to the windows; an option nobody knows must not open them.

@@ -44,6 +44,16 @@ void PaginaGrafico::paintEvent(QPaintEvent *)
     if (area.isEmpty())
         return;
     pittore.fillRect(area, Qt::white);
+    // A window with nothing drawn yet tells how to start; on screen only, never in the list
+    // that prints and exports.
+    if (m_elenco.elementi().empty()) {
+        pittore.setPen(Qt::gray);
+        QFont carattere = pittore.font();
+        carattere.setPointSizeF(carattere.pointSizeF() * 1.5);
+        pittore.setFont(carattere);
+        pittore.drawText(area, Qt::AlignCenter, QStringLiteral("Nuovo sviluppo: Ctrl+N"));
+        return;
+    }
     pittore.translate(area.topLeft());
     pittore.scale(area.width() / k_Larghezza, area.height() / k_Altezza);
     pittore.setClipRect(QRectF(0, 0, k_Larghezza, k_Altezza));

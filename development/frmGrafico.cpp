@@ -1,4 +1,5 @@
 // The development window's commands, its unsaved checks, and opening and saving its job.
+#include "pieces/PiegheTronco.h"
 #include "development/frmGrafico.h"
 
 #include "exports/Esportazione.h"
@@ -109,6 +110,9 @@ void frmGrafico::creaMenu()
             this, &frmGrafico::mnuEsportaArchi_Click);
     connect(voce(file, QStringLiteral("Tabella delle &generatrici..."), "mnuTabellaGeneratrici"), &QAction::triggered,
             this, &frmGrafico::mnuTabellaGeneratrici_Click);
+    connect(voce(file, QStringLiteral("Pie&ghe..."), "mnuPieghe"), &QAction::triggered, this,
+            &frmGrafico::mnuPieghe_Click);
+
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     connect(voce(file, QStringLiteral("&Esci"), "mnuEsci"), &QAction::triggered, this, &frmGrafico::mnuEsci_Click);
 
@@ -259,17 +263,47 @@ void frmGrafico::mnuNuovoSviluppo_Click()
     m_guscio.Foglio().Mostra();
 }
 
-void frmGrafico::mnuModificaSviluppo_Click()
+frmGrafico *frmGrafico::sviluppoDaModificare()
 {
     frmGrafico *attiva = m_guscio.FigliaAttiva();
     if (!attiva)
         attiva = this;
     if (attiva->CommessaMostrata().salvataggio == Salvataggio::Nessuno) {
         MsgBox(QStringLiteral("Nessun sviluppo da modificare! Premere OK per continuare"));
-        return;
+        return nullptr;
     }
+    return attiva;
+}
+
+void frmGrafico::mnuModificaSviluppo_Click()
+{
+    frmGrafico *attiva = sviluppoDaModificare();
+    if (!attiva)
+        return;
     // The piece's own figures: the labels hold only the texts, not the workshop figures.
     m_guscio.ModificaFigure(attiva->pezzoMostrato().tronco);
+}
+
+// The press-brake bends of the development shown: the data and the DXF lay them out.
+void frmGrafico::mnuPieghe_Click()
+{
+    frmGrafico *attiva = sviluppoDaModificare();
+    if (!attiva)
+        return;
+    FigureSviluppo &figure = attiva->pezzoMostrato().tronco;
+    const std::optional<int> pieghe = Piattaforma::corrente().ChiediNumero(
+        QStringLiteral("Numero di pieghe alla pressa piegatrice (0: nessuna, da %1 a %2):")
+            .arg(k_PiegheMinime)
+            .arg(k_PiegheMassime),
+        QStringLiteral("Pieghe"), figure.Pieghe, 0, k_PiegheMassime);
+    if (!pieghe || *pieghe == figure.Pieghe)
+        return;
+    if (!PiegheAmmesse(*pieghe)) {
+        MsgBox(MessaggioPieghe(), Pulsanti::OK, QStringLiteral("Errore su Pieghe"));
+        return;
+    }
+    figure.Pieghe = *pieghe;
+    attiva->ImpostaSalvataggio(Salvataggio::DaSalvare);
 }
 
 void frmGrafico::mnuApri_Click()

@@ -79,6 +79,7 @@ public:
     void mnuEsporta_Click();
     void mnuEsportaArchi_Click();
     void mnuTabellaGeneratrici_Click();
+    void mnuPieghe_Click();
     void mnuEsci_Click();
     void mnuManager_Tarature_Click();
     void mnuCascata_Click();
@@ -113,6 +114,8 @@ private:
     QAction *voce(QMenu *menu, const QString &didascalia, const char *nome);
     void elencaFinestre();
     bool chiediSalvataggio();
+    // The active development window, or none after telling that there is no development.
+    frmGrafico *sviluppoDaModificare();
     void esportaDxf(const OpzioniDxf &opzioni);
 
     Guscio &m_guscio;

@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -67,10 +68,18 @@ frmOrdinate::frmOrdinate(const Pezzo &pezzo, QWidget *genitore)
         pulsanti->addWidget(p);
     auto *colonna = new QVBoxLayout(this);
     colonna->addWidget(figura);
-    colonna->addWidget(m_tabella);
+    // The workshop data beside the table, selectable for copying.
+    auto *dati = new QPlainTextEdit(m_modello->Tabella().dati.join(QLatin1Char('\n')), this);
+    dati->setObjectName(QStringLiteral("txtDatiOfficina"));
+    dati->setReadOnly(true);
+    dati->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto *affiancati = new QHBoxLayout;
+    affiancati->addWidget(m_tabella, 3);
+    affiancati->addWidget(dati, 2);
+    colonna->addLayout(affiancati);
     colonna->addWidget(somme);
     colonna->addLayout(pulsanti);
-    resize(720, 600);
+    resize(1180, 600);
 }
 
 frmOrdinate *frmOrdinate::Mostra(const Pezzo &pezzo, QWidget *genitore)

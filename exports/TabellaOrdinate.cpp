@@ -2,6 +2,7 @@
 #include "exports/TabellaOrdinate.h"
 
 #include "geometry/Lamiera.h"
+#include "pieces/DatiOfficina.h"
 #include "pieces/PezzoDelTronco.h"
 #include "platform/TestoFisso.h"
 
@@ -28,6 +29,7 @@ TabellaOrdinate TabellaDelPezzo(const Pezzo &pezzo)
     t.righe = pezzo.righe;
     t.SommaAB = v.SommaAB;
     t.SommaCD = v.SommaCD;
+    t.dati = BloccoDatiOfficina(DatiOfficinaDelPezzo(pezzo));
     return t;
 }
 

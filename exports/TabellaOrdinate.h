@@ -16,6 +16,7 @@ struct TabellaOrdinate {
     bool facce = false; // the rows carry the faces' generators
     std::vector<RigaOrdinate> righe;
     double SommaAB = 0, SommaCD = 0;
+    QStringList dati; // the workshop data block, the bends included
 };
 
 // The column titles, units included; `facce`: with the two faces' generators.

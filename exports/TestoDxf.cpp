@@ -2,6 +2,8 @@
 #include "exports/EsportaDxf.h"
 
 #include "pieces/ContornoSviluppo.h"
+#include "pieces/DatiOfficina.h"
+#include "pieces/PiegheTronco.h"
 #include "exports/ContornoSviluppoAdattivo.h"
 #include "exports/ScrittoreDxf.h"
 #include "exports/TestoDxfPosti.h"
@@ -16,10 +18,14 @@ namespace {
 const QString k_LayerTaglio = QStringLiteral("TAGLIO");
 const QString k_LayerTesti = QStringLiteral("TESTI");
 const QString k_LayerGeneratrici = QStringLiteral("GENERATRICI");
+const QString k_LayerPieghe = QStringLiteral("PIEGHE");
 // The standard heights of technical lettering (mm): the largest one within a hundredth of the
 // blank, so that a small blank keeps legible letters and a large one no huge ones.
 constexpr double k_Altezze[] = {2.5, 3.5, 5, 7, 10};
 constexpr double k_Interlinea = 1.6;
+// A character's width over the height, generously: CAD fonts run wider than the writer's estimate
+// of the extents, and the columns must not touch in any of them.
+constexpr double k_LarghezzaCarattere = 1.0;
 
 QString due(double valore) { return QString::number(valore, 'f', 2); }
 
@@ -93,6 +99,33 @@ void generatrici(ScrittoreDxf &dxf, const Pezzo &pezzo)
     }
 }
 
+// The press-brake's bend lines, for marking.
+void pieghe(ScrittoreDxf &dxf, const std::vector<Piega> &linee)
+{
+    for (const Piega &p : linee)
+        dxf.Linea(p.ab, p.cd, k_LayerPieghe);
+}
+
+// The workshop data in columns to the right of the legend, none taller than it.
+void datiOfficina(ScrittoreDxf &dxf, const Pezzo &pezzo, const QStringList &legenda, PuntoPiano inizio, double altezza)
+{
+    const QStringList dati = BloccoDatiOfficina(DatiOfficinaDelPezzo(pezzo));
+    const auto larghezza = [altezza](const QStringList &righe) {
+        qsizetype caratteri = 0;
+        for (const QString &r : righe)
+            caratteri = std::max(caratteri, r.size());
+        return double(caratteri) * altezza * k_LarghezzaCarattere;
+    };
+    const qsizetype perColonna = std::max<qsizetype>(legenda.size(), 1);
+    double x = inizio.x + larghezza(legenda) + 2 * altezza;
+    for (qsizetype primo = 0; primo < dati.size(); primo += perColonna) {
+        const QStringList colonna = dati.mid(primo, perColonna);
+        for (qsizetype i = 0; i < colonna.size(); ++i)
+            dxf.Testo(colonna[i], {x, inizio.y - double(i) * k_Interlinea * altezza}, altezza, false, k_LayerTesti);
+        x += larghezza(colonna) + 2 * altezza;
+    }
+}
+
 // The corner letters outside the material, each clear of the outline and of the others; returns
 // their boxes.
 std::vector<RiquadroTesto> lettere(ScrittoreDxf &dxf, const std::vector<PuntoPiano> &denso, const ContornoTaglio &c,
@@ -121,6 +154,11 @@ QByteArray TestoDxf(const Pezzo &pezzo, const ProfiloSviluppo &profilo, const Op
     contorno(dxf, c);
     if (opzioni.generatrici)
         generatrici(dxf, pezzo);
+    const FigureSviluppo &figure = pezzo.valori.figure;
+    if (const std::vector<Piega> linee = PiegheDelTronco(figure, figure.Pieghe); !linee.empty()) {
+        dxf.Layer(k_LayerPieghe, 6);
+        pieghe(dxf, linee);
+    }
     const std::vector<PuntoPiano> denso = ContornoChiuso(profilo);
     RiquadroTesto tutto = RiquadroDei(denso);
     const double altezza = altezzaTesti(tutto);
@@ -132,6 +170,7 @@ QByteArray TestoDxf(const Pezzo &pezzo, const ProfiloSviluppo &profilo, const Op
     for (int i = 0; i < righe.size(); ++i)
         dxf.Testo(righe[i], {tutto.maxX + 2 * altezza, tutto.maxY - altezza - i * k_Interlinea * altezza}, altezza,
                   false, k_LayerTesti);
+    datiOfficina(dxf, pezzo, righe, {tutto.maxX + 2 * altezza, tutto.maxY - altezza}, altezza);
     if (riepilogo)
         *riepilogo = {int(c.vertici.size()), c.archi, c.tolleranza};
     return dxf.Documento();

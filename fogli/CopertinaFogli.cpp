@@ -162,10 +162,17 @@ ElencoVisualizzazione primaPagina(const ImpaginazioneFogli &r, int pagine, bool 
 {
     ElencoVisualizzazione e;
     const QStringList righe = testi(r, pagine);
-    for (int i = 0; i < righe.size(); ++i)
+    double larghe = 0;
+    for (int i = 0; i < righe.size(); ++i) {
         e.Testo(k_Margine, k_Margine + i * k_Riga, righe[i], k_Nero);
-    QRectF posto(k_Margine, k_Margine + righe.size() * k_Riga + k_Stacco, r.larghezzaFoglio - 2 * k_Margine,
-                 r.altezzaFoglio - 2 * k_Margine - righe.size() * k_Riga - k_Stacco);
+        larghe = std::max(larghe, MisuraTesto(righe[i]).width());
+    }
+    // The workshop data in a column of their own beside the texts.
+    for (int i = 0; i < r.dati.size(); ++i)
+        e.Testo(k_Margine + larghe + k_Stacco, k_Margine + i * k_Riga, r.dati[i], k_Nero);
+    const auto colonna = std::max(righe.size(), r.dati.size());
+    QRectF posto(k_Margine, k_Margine + colonna * k_Riga + k_Stacco, r.larghezzaFoglio - 2 * k_Margine,
+                 r.altezzaFoglio - 2 * k_Margine - colonna * k_Riga - k_Stacco);
     if (r.scaleInCopertina) {
         // At true size, beside the picture or above it, whichever leaves it more room.
         DisegnaScale(e, posto.topLeft(), {1, 1});

@@ -271,6 +271,7 @@ ImpaginazioneFogli ImpaginaFogli(const SagomaFogli &sagoma, const CartaFogli &ca
     risultato.sagoma = std::move(sagomaScelta);
     segniRuotati(risultato, sagoma);
     risultato.legenda = sagoma.legenda;
+    risultato.dati = sagoma.dati;
     risultato.intestazione = intestazione;
     if (!risultato.intestazione.data.isValid())
         risultato.intestazione.data = QDate::currentDate();

@@ -66,6 +66,7 @@ struct ImpaginazioneFogli {
     std::vector<LetteraFoglio> angoli; // A to D, turned with the outline
     std::vector<QLineF> generatori;    // the 62 generators, turned with the outline
     QStringList legenda;
+    QStringList dati;               // the workshop data, beside the cover's texts
     IntestazioneFogli intestazione; // its date always valid
     std::vector<Foglio> fogli;      // row by row; DisegnaFoglio draws each when it is printed
     // No printed sheet has room for the scale bars clear of the material: the cover carries them.

@@ -2,6 +2,7 @@
 #include "fogli/SagomaFogli.h"
 
 #include "pieces/ContornoSviluppo.h"
+#include "pieces/DatiOfficina.h"
 #include "pieces/PezzoDelTronco.h"
 
 #include <cmath>
@@ -48,6 +49,7 @@ SagomaFogli SagomaDelPezzo(const Pezzo &pezzo, const ProfiloSviluppo &campionato
     for (const Generatrice &g : pezzo.generatrici)
         sagoma.generatori.push_back({g.ab, g.cd});
     sagoma.legenda = RigheLegenda(pezzo.valori);
+    sagoma.dati = BloccoDatiOfficina(DatiOfficinaDelPezzo(pezzo));
     return sagoma;
 }
 

@@ -26,6 +26,7 @@ struct SagomaFogli {
     // The generators of the 62 points, from edge AB to edge CD, numbered from 1 as in the ordinate table.
     std::vector<std::pair<PuntoPiano, PuntoPiano>> generatori;
     QStringList legenda; // the seven true-size legend lines; empty when only the outline is known
+    QStringList dati;    // the workshop data block, for the cover
 };
 
 // The outline of `profilo` with its chord A-B and, for a cone, the middle generator: the sector's

@@ -33,6 +33,9 @@ public:
     virtual std::optional<QString> DialogoSalva(const RichiestaFile &richiesta) = 0;
     // Lets the user choose and set up the printer; false when cancelled.
     virtual bool DialogoStampante(QPrinter &stampante) = 0;
+    // Asks a whole number from `minimo` to `massimo`, `iniziale` offered; empty when cancelled.
+    // Where nobody can answer (a batch run), nothing is asked.
+    virtual std::optional<int> ChiediNumero(const QString &, const QString &, int, int, int) { return std::nullopt; }
 
     // The implementation in use: the Qt one in the program, a scripted double in tests.
     static Piattaforma &corrente();

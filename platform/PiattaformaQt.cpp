@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -112,6 +113,15 @@ bool PiattaformaQt::DialogoStampante(QPrinter &stampante)
 {
     QPrintDialog dialogo(&stampante, QApplication::activeWindow());
     return dialogo.exec() == QDialog::Accepted;
+}
+
+std::optional<int> PiattaformaQt::ChiediNumero(const QString &prompt, const QString &titolo, int iniziale, int minimo,
+                                               int massimo)
+{
+    bool accettato = false;
+    const int numero =
+        QInputDialog::getInt(QApplication::activeWindow(), titolo, prompt, iniziale, minimo, massimo, 1, &accettato);
+    return accettato ? std::optional(numero) : std::nullopt;
 }
 
 void CaricaTraduzioniQt()

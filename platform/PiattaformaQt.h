@@ -12,6 +12,8 @@ public:
     std::optional<QString> DialogoApri(const RichiestaFile &richiesta) override;
     std::optional<QString> DialogoSalva(const RichiestaFile &richiesta) override;
     bool DialogoStampante(QPrinter &stampante) override;
+    std::optional<int> ChiediNumero(const QString &prompt, const QString &titolo, int iniziale, int minimo,
+                                    int massimo) override;
 };
 
 // "(*.tnt)|*.tnt|All Files (*.*)|*.*" as Qt's name filters.

@@ -3,8 +3,11 @@
 
 #include "plot/ErroreEsecuzione.h"
 #include "geometry/MisureSviluppo.h"
+#include "pieces/DatiOfficina.h"
 #include "pieces/LegendaPezzo.h"
+#include "pieces/PezzoDelTronco.h"
 #include "platform/Piattaforma.h"
+#include "platform/TestoNumerico.h"
 
 #include <QStringList>
 
@@ -22,6 +25,7 @@ constexpr double k_PaginaX = k_LarghezzaDisegno; // the page's right edge, mm
 constexpr double k_PaginaY = k_AltezzaDisegno;   // the page's bottom edge, mm
 constexpr double k_Su = -6.0;                    // a corner letter stands above its corner
 constexpr double k_Giu = 1.0;                    // or below it
+constexpr double k_RigaDati = 4.0;               // the workshop data's line spacing
 
 struct VarianteStampa {
     const QString &nome;
@@ -165,6 +169,31 @@ void ScriviLettere(const StatoSviluppo &s, const VarianteStampa &v, SuperficieDi
     }
 }
 
+bool FigureNumeriche(const StatoSviluppo &s)
+{
+    for (const TestoFisso *t : {&s.TestoAC, &s.TestoAB, &s.TestoBD, &s.TestoAlfa, &s.TestoBeta})
+        if (!ENumerico(*t) || !(ValoreDi(*t) > 0))
+            return false;
+    return true;
+}
+
+// The workshop data under the legend, closer set: they are read, not looked up from afar.
+void ScriviDatiOfficina(const StatoSviluppo &s, double y, SuperficieDisegno &superficie)
+{
+    // A drawing made from points alone (no figures behind them) has no such data.
+    if (s.ErroreDati != 0 || !FigureNumeriche(s))
+        return;
+    const auto pezzo = PezzoDelTronco(s);
+    if (!pezzo)
+        return;
+    for (const QString &riga : BloccoDatiOfficina(DatiOfficinaDelPezzo(*pezzo), FormatoPagina(s.Scala))) {
+        superficie.ImpostaCurrentX(5);
+        superficie.ImpostaCurrentY(y);
+        superficie.Print(riga);
+        y += k_RigaDati;
+    }
+}
+
 void ScriviLegenda(const StatoSviluppo &s, const VarianteStampa &v, SuperficieDisegno &superficie)
 {
     const QStringList righe = RigheLegenda(ValoriLegendaDelloStato(s, v.cono), FormatoPagina(s.Scala));
@@ -175,6 +204,7 @@ void ScriviLegenda(const StatoSviluppo &s, const VarianteStampa &v, SuperficieDi
         superficie.Print(riga);
         y += 7;
     }
+    ScriviDatiOfficina(s, y, superficie);
 }
 
 // Leaves the arrays holding the drawn positions in twips, for the print correction.

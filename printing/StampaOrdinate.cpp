@@ -49,7 +49,8 @@ int DisegnaOrdinate(QPagedPaintDevice &dispositivo, const TabellaOrdinate &tabel
     // At least one row a page, however small the paper.
     const int perPagina = std::max(1, int(std::floor(altezza / riga)) - k_RigheIntestazione);
     const ModelloOrdinate modello(tabella);
-    const int righe = modello.rowCount() + 1; // the sums
+    const int dati = int(tabella.dati.size());
+    const int righe = modello.rowCount() + dati + 1; // the workshop data, then the sums
     const int pagine = (righe + perPagina - 1) / perPagina;
     const double colonna = larghezza / modello.columnCount();
     for (int pagina = 0; pagina < pagine; ++pagina) {
@@ -59,10 +60,14 @@ int DisegnaOrdinate(QPagedPaintDevice &dispositivo, const TabellaOrdinate &tabel
         for (int i = 0; i < perPagina; ++i) {
             const int r = pagina * perPagina + i;
             const double y = (k_RigheIntestazione + i) * riga;
-            if (r == modello.rowCount())
-                p.drawText(QRectF(0, y, larghezza, riga), Qt::AlignLeft | Qt::AlignVCenter, TestoSomme(tabella));
-            if (r >= modello.rowCount())
+            if (r >= righe)
                 break;
+            if (r >= modello.rowCount()) {
+                const int d = r - modello.rowCount();
+                p.drawText(QRectF(0, y, larghezza, riga), Qt::AlignLeft | Qt::AlignVCenter,
+                           d < dati ? tabella.dati[d] : TestoSomme(tabella));
+                continue;
+            }
             for (int c = 0; c < modello.columnCount(); ++c)
                 p.drawText(QRectF(c * colonna, y, colonna, riga), Qt::AlignRight | Qt::AlignVCenter,
                            modello.Cella(r, c));

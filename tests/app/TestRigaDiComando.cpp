@@ -5,10 +5,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
 
 namespace {
 QByteArray campo(const QByteArray &testo, int larghezza) { return testo.left(larghezza).leftJustified(larghezza, ' '); }
@@ -348,6 +352,43 @@ private slots:
         QVERIFY(e.errori.contains(QStringLiteral("--export-csv FILE.tnt OUT.csv")));
         // Nothing written where it was started, not even Taratura.dat.
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+    // The workshop data of a real job file, as lines and as JSON read back: a cylinder OD 650 in
+    // 10 mm plate, 300 high, is 2010.62 mm round its mean surface and weighs 47.35 kg in steel.
+    void datiDiOfficina()
+    {
+        QTemporaryDir dir;
+        const QString commessa = dir.filePath(QStringLiteral("tubo.vorna"));
+        QVERIFY(ScriviTutto(commessa, R"({"formato": "vorna-commessa", "versione": 1, "nome": "Tubo", "pezzi": [
+            {"solido": "tronco", "nome": "Tubo", "AC": "300", "AB": "650", "BD": "300", "Alfa": "90", "Beta": "90",
+             "chiusura": "AC", "lamiera": {"spessore": "10", "quote": "esterne"}}]})"));
+        const Esito righe = vorna({QStringLiteral("--info"), commessa});
+        QCOMPARE(righe.codice, 0);
+        QCOMPARE(righe.errori, QString());
+        QVERIFY2(righe.uscita.contains(QStringLiteral("\nLarghezza sviluppata (mm): 2010.62\n")),
+                 qPrintable(righe.uscita));
+        QVERIFY(righe.uscita.contains(QStringLiteral("\nPeso (kg): 47.35\n")));
+        QVERIFY(righe.uscita.startsWith(QStringLiteral("D1 esterno (mm): 650.00\n")));
+
+        const Esito json = vorna({QStringLiteral("--info"), commessa, QStringLiteral("--json")});
+        QCOMPARE(json.codice, 0);
+        QJsonParseError errore;
+        const QJsonObject o = QJsonDocument::fromJson(json.uscita.toUtf8(), &errore).object();
+        QCOMPARE(errore.error, QJsonParseError::NoError);
+        QVERIFY(std::fabs(o.value(QStringLiteral("Larghezza sviluppata (mm)")).toDouble() - M_PI * 640) < 1e-9);
+        QVERIFY(std::fabs(o.value(QStringLiteral("Area (m²)")).toDouble() - M_PI * 0.640 * 0.300) < 1e-12);
+        QCOMPARE(o.value(QStringLiteral("Estremo AB (mm)")).toObject().value(QStringLiteral("diametro")).toDouble(),
+                 640.0);
+        QCOMPARE(o.value(QStringLiteral("Materiale")).toObject().value(QStringLiteral("densita")).toDouble(), 7.85);
+
+        // Refused figures: exit 1 with the program's message; a missing file: exit 2.
+        const QString storto = dir.filePath(QStringLiteral("storto.tnt"));
+        QVERIFY(ScriviTutto(storto, record("0", "60", "60", "60", "60")));
+        const Esito rifiutato = vorna({QStringLiteral("--info"), storto});
+        QCOMPARE(rifiutato.codice, 1);
+        QCOMPARE(rifiutato.uscita, QString());
+        QCOMPARE(rifiutato.errori, QStringLiteral("AC deve essere un numero > 0!\n"));
+        QCOMPARE(vorna({QStringLiteral("--info"), dir.filePath(QStringLiteral("manca.tnt"))}).codice, 2);
     }
 };
 

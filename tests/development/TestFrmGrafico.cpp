@@ -147,7 +147,7 @@ private slots:
         QCOMPARE(nomi, (QStringList{"mnuNuovoFoglioDiLavoro", "mnuNuovoSviluppo", "mnuModificaSviluppo", "mnuDivisione",
                                     "mnuApri", "mnuSalvaNome", "cmdChiudi", "mnuDivisione3", "mnuStampa",
                                     "mnuStampaNaturale", "mnuSep1", "mnuEsporta", "mnuEsportaArchi",
-                                    "mnuTabellaGeneratrici", "mnuSep2", "mnuEsci"}));
+                                    "mnuTabellaGeneratrici", "mnuPieghe", "mnuSep2", "mnuEsci"}));
         for (const char *separatore : {"mnuDivisione", "mnuDivisione3", "mnuSep1", "mnuSep2"})
             QVERIFY(file->findChild<QAction *>(QLatin1String(separatore))->isSeparator());
         VERIFICA_COPIONE(finta);

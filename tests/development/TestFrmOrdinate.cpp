@@ -4,6 +4,8 @@
 #include "exports/ModelloOrdinate.h"
 #include "printing/StampaOrdinate.h"
 #include "development/frmOrdinate.h"
+#include "development/frmGrafico.h"
+#include "pieces/PiegheTronco.h"
 #include "tests/app/FinestreDiProva.h"
 #include "tests/support/GuscioDiProva.h"
 #include "tests/support/FileDiProva.h"
@@ -13,6 +15,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPdfWriter>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTest>
 
@@ -126,6 +129,34 @@ private slots:
         const QByteArray testo = LeggiTutto(dxf);
         QVERIFY(testo.count("\r\n42\r\n") >= 4);
         QVERIFY(testo.count("VERTEX") <= 8);
+        VERIFICA_COPIONE(finta);
+    }
+
+    // "Pieghe..." sets the job's bends, marks it unsaved, and the table window lists them.
+    void pieghe()
+    {
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        Calcola(frame, ConoDiProva());
+        frmGrafico *finestra = frame.FigliaAttiva();
+        finestra->ImpostaSalvataggio(Salvataggio::Salvato);
+        finta.attendiNumero(2); // folds no closed shape
+        finta.attendiBox(MessaggioPieghe(), Pulsanti::OK, QStringLiteral("Errore su Pieghe"));
+        finestra->mnuPieghe_Click();
+        QCOMPARE(finestra->CommessaMostrata().salvataggio, Salvataggio::Salvato);
+        finta.attendiNumero(8);
+        finestra->mnuPieghe_Click();
+        QCOMPARE(finestra->CommessaMostrata().pezzi.front().tronco.Pieghe, 8);
+        QCOMPARE(finestra->CommessaMostrata().salvataggio, Salvataggio::DaSalvare);
+        finestra->mnuTabellaGeneratrici_Click();
+        frmOrdinate *tabella = tabellaAperta();
+        QVERIFY(tabella);
+        const QString dati = tabella->findChild<QPlainTextEdit *>(QStringLiteral("txtDatiOfficina"))->toPlainText();
+        QVERIFY2(dati.contains(QStringLiteral("\nPiega 8: ")) && !dati.contains(QStringLiteral("Piega 9")),
+                 qPrintable(dati));
+        QVERIFY(dati.startsWith(QStringLiteral("Dati di officina\n")));
+        tabella->cmdChiudi_Click();
         VERIFICA_COPIONE(finta);
     }
 };

@@ -123,19 +123,21 @@ private slots:
             contenuti << t.valore(1);
         }
         QCOMPARE(contenuti.mid(0, 4), QStringList({"A", "B", "C", "D"}));
-        QCOMPARE(contenuti.mid(4), QStringList({
-                                       QStringLiteral("Cilindro: Tubo"),
-                                       QStringLiteral("CA (mm): 80.00; AB: 100.00; BD: 80.00"),
-                                       QStringLiteral("Alfa (°): 90.00; Beta: 90.00"),
-                                       QStringLiteral("Scala 1:1, unità di misura: mm"),
-                                       QStringLiteral("Somma AB, 62 corde (mm): 314.16"),
-                                       QStringLiteral("Somma CD, 62 corde (mm): 314.16"),
-                                       QStringLiteral("CD (mm): 100.00"),
-                                       QStringLiteral("Bordo AB tracciato (mm): 314.16"),
-                                       QStringLiteral("Bordo CD tracciato (mm): 314.16"),
-                                       QStringLiteral("Diametro (mm): 100.00"),
-                                       QStringLiteral("Tolleranza del contorno (mm): 0.005"),
-                                   }));
+        // The legend, then the workshop data in columns beside it.
+        QCOMPARE(contenuti.value(15), QStringLiteral("Dati di officina"));
+        QCOMPARE(contenuti.mid(4, 11), QStringList({
+                                           QStringLiteral("Cilindro: Tubo"),
+                                           QStringLiteral("CA (mm): 80.00; AB: 100.00; BD: 80.00"),
+                                           QStringLiteral("Alfa (°): 90.00; Beta: 90.00"),
+                                           QStringLiteral("Scala 1:1, unità di misura: mm"),
+                                           QStringLiteral("Somma AB, 62 corde (mm): 314.16"),
+                                           QStringLiteral("Somma CD, 62 corde (mm): 314.16"),
+                                           QStringLiteral("CD (mm): 100.00"),
+                                           QStringLiteral("Bordo AB tracciato (mm): 314.16"),
+                                           QStringLiteral("Bordo CD tracciato (mm): 314.16"),
+                                           QStringLiteral("Diametro (mm): 100.00"),
+                                           QStringLiteral("Tolleranza del contorno (mm): 0.005"),
+                                       }));
         // Each letter sits beside its own corner.
         const PuntoPiano angoli[] = {{0, 0}, {k_Giro, 0}, {0, k_Altezza}, {k_Giro, k_Altezza}};
         for (int i = 0; i < 4; ++i) {
@@ -143,7 +145,7 @@ private slots:
             QVERIFY(std::hypot(p.x - angoli[i].x, p.y - angoli[i].y) < 10);
         }
         // The legend reads top to bottom beside the outline.
-        for (int i = 5; i < testi.size(); ++i)
+        for (int i = 5; i < 15; ++i)
             QVERIFY(puntoDi(testi[i]).y < puntoDi(testi[i - 1]).y);
         for (int i = 4; i < testi.size(); ++i)
             QVERIFY(puntoDi(testi[i]).x > k_Giro);

@@ -20,13 +20,13 @@ def record(nome, ac, ab, bd, alfa, beta, chiudi):
     return b"".join(v.encode("cp1252")[:w].ljust(w, b" ") for v, w in zip(valori, CAMPI))
 
 
-def esporta(vorna, cartella, nome, rec):
+def esporta(vorna, cartella, nome, rec, opzioni=()):
     tnt = os.path.join(cartella, nome + ".tnt")
     dxf = os.path.join(cartella, nome + ".dxf")
     with open(tnt, "wb") as f:
         f.write(rec)
     ambiente = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "QT_QPA_PLATFORM", "WAYLAND_DISPLAY")}
-    esito = subprocess.run([vorna, "--export-dxf", tnt, dxf], env=ambiente, capture_output=True, timeout=120)
+    esito = subprocess.run([vorna, "--export-dxf", tnt, dxf, *opzioni], env=ambiente, capture_output=True, timeout=120)
     assert esito.returncode == 0, (nome, esito.returncode, esito.stderr)
     return dxf
 
@@ -38,7 +38,7 @@ def controlla(percorso):
     assert not revisione.has_errors, [str(e) for e in revisione.errors]
     assert doc.header.get("$INSUNITS") == 4
     msp = doc.modelspace()
-    assert {e.dxftype() for e in msp} <= {"POLYLINE", "TEXT", "ARC"}
+    assert {e.dxftype() for e in msp if e.dxf.layer != "PIEGHE"} <= {"POLYLINE", "TEXT", "ARC"}
     taglio = [e for e in msp if e.dxf.layer == "TAGLIO"]
     assert len(taglio) == 1 and taglio[0].dxftype() == "POLYLINE", taglio
     assert taglio[0].is_closed
@@ -56,6 +56,42 @@ def controlla(percorso):
     assert emin[0] >= min(xs) - margine and emin[1] >= min(ys) - margine
     assert emax[1] <= max(ys) + margine + 8 * 1.6 * max(t.dxf.height for t in testi)
     return punti, testi
+
+
+def distanza(p, a, b):
+    dx, dy = b[0] - a[0], b[1] - a[1]
+    t = max(0.0, min(1.0, ((p[0] - a[0]) * dx + (p[1] - a[1]) * dy) / (dx * dx + dy * dy or 1)))
+    return math.hypot(p[0] - a[0] - t * dx, p[1] - a[1] - t * dy)
+
+
+def controllaPieghe(vorna, cartella):
+    """Bend lines on their own layer: generators of the blank, from edge to edge, evenly spread."""
+    for nome, rec, n in [("piegato", record("Piegato", "60.", "120.", "60.", "60.", "60.", "T"), 8),
+                         ("obliquo piegato", record("Obl", "300.", "200.", "200.", "60.", "120.", "F"), 5)]:
+        dxf = esporta(vorna, cartella, nome, rec, ("--bends", str(n)))
+        punti, _ = controlla(dxf)
+        msp = ezdxf.readfile(dxf).modelspace()
+        linee = [e for e in msp if e.dxf.layer == "PIEGHE"]
+        assert len(linee) == n and all(e.dxftype() == "LINE" for e in linee), linee
+        lati = list(zip(punti, punti[1:] + punti[:1]))
+        for linea in linee:
+            for estremo in (linea.dxf.start, linea.dxf.end):
+                assert min(distanza((estremo[0], estremo[1]), a, b) for a, b in lati) < 0.01, estremo
+        if nome == "piegato":
+            # The cone's lines point at the apex, the origin, at equal angles.
+            angoli = sorted(math.atan2(l.dxf.start[1], l.dxf.start[0]) % (2 * math.pi) for l in linee)
+            for l in linee:
+                assert abs(math.atan2(l.dxf.end[1], l.dxf.end[0]) - math.atan2(l.dxf.start[1], l.dxf.start[0])) < 1e-6
+            passi = [b - a for a, b in zip(angoli, angoli[1:])]
+            assert max(passi) - min(passi) < 1e-6, passi
+        else:
+            xs = sorted(l.dxf.start[0] for l in linee)
+            passi = [b - a for a, b in zip(xs, xs[1:])]
+            assert max(passi) - min(passi) < 1e-6, passi
+            assert all(abs(l.dxf.start[0] - l.dxf.end[0]) < 1e-9 for l in linee)
+    # Without --bends, no such layer.
+    doc = ezdxf.readfile(esporta(vorna, cartella, "liscio", record("Liscio", "60.", "120.", "60.", "60.", "60.", "T")))
+    assert not [e for e in doc.modelspace() if e.dxf.layer == "PIEGHE"]
 
 
 def main():
@@ -82,6 +118,7 @@ def main():
                                   "50% %", "%" * 40]):
             _, testi = controlla(esporta(vorna, cartella, "nome%d" % i, record(nome, "80.", "100.", "80.", "90.", "90.", "T")))
             assert testi[4].plain_text() == "Cilindro: " + nome, (nome, testi[4].dxf.text, testi[4].plain_text())
+        controllaPieghe(vorna, cartella)
     print("ok")
 
 

@@ -103,6 +103,19 @@ std::optional<QString> PiattaformaFinta::DialogoApri(const RichiestaFile &richie
     return prossimoFile(m_apri, richiesta, "open");
 }
 
+std::optional<int> PiattaformaFinta::ChiediNumero(const QString &prompt, const QString &, int, int minimo, int massimo)
+{
+    if (m_numeri.empty()) {
+        m_errori << QStringLiteral("unexpected number asked: ") + prompt;
+        return std::nullopt;
+    }
+    const std::optional<int> risposta = m_numeri.front();
+    m_numeri.pop_front();
+    if (risposta && (*risposta < minimo || *risposta > massimo))
+        m_errori << QStringLiteral("scripted number outside %1-%2").arg(minimo).arg(massimo);
+    return risposta;
+}
+
 std::optional<QString> PiattaformaFinta::DialogoSalva(const RichiestaFile &richiesta)
 {
     m_richiesteSalva.push_back(richiesta);
@@ -124,7 +137,7 @@ bool PiattaformaFinta::DialogoStampante(QPrinter &stampante)
 
 bool PiattaformaFinta::copioneEsaurito() const
 {
-    return m_box.empty() && m_apri.empty() && m_salva.empty() && m_stampante.empty();
+    return m_box.empty() && m_apri.empty() && m_salva.empty() && m_stampante.empty() && m_numeri.empty();
 }
 
 void PiattaformaFinta::verifica(const char *file, int riga) const

@@ -32,12 +32,16 @@ public:
     void attendiSalva(std::optional<QString> risposta);
     // The next printer dialog: accepted or cancelled; `prepara` may set the printer up (a PDF file).
     void attendiStampante(bool accetta, std::function<void(QPrinter &)> prepara = {});
+    // The next number asked: this answer (nullopt: cancelled).
+    void attendiNumero(std::optional<int> risposta) { m_numeri.push_back(risposta); }
 
     int MsgBox(const QString &prompt, Pulsanti pulsanti, const QString &titolo) override;
     void Beep() override { ++m_beep; }
     std::optional<QString> DialogoApri(const RichiestaFile &richiesta) override;
     std::optional<QString> DialogoSalva(const RichiestaFile &richiesta) override;
     bool DialogoStampante(QPrinter &stampante) override;
+    std::optional<int> ChiediNumero(const QString &prompt, const QString &titolo, int iniziale, int minimo,
+                                    int massimo) override;
 
     const QList<Box> &boxMostrati() const { return m_mostrati; }
     const QList<RichiestaFile> &richiesteApri() const { return m_richiesteApri; }
@@ -70,6 +74,7 @@ private:
 
     std::deque<AttesaFile> m_apri, m_salva;
     std::deque<AttesaStampante> m_stampante;
+    std::deque<std::optional<int>> m_numeri;
     QList<Box> m_mostrati;
     QList<RichiestaFile> m_richiesteApri, m_richiesteSalva;
     QStringList m_errori;
