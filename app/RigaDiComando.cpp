@@ -17,6 +17,8 @@
 #include "exports/EsportaPdf.h"
 #include "exports/FormatiEsportazione.h"
 #include "fogli/MessaggiFogli.h"
+#include "exports/PezzoDellaCommessa.h"
+#include "geometry/ValidaConoObliquo.h"
 #include "pieces/PezzoDelTronco.h"
 #include "pieces/PiegheTronco.h"
 #include "platform/TestoFisso.h"
@@ -98,13 +100,41 @@ std::optional<int> nomiRifiutati(const QString &origine, const QString &destinaz
 
 // The figures of the first piece of the job in `origine`, with the notice of what was not read in
 // `avviso`, or the exit code of a file that cannot be read (already told).
-std::optional<int> leggiFigure(const FileDellaRiga &origine, FigureSviluppo &figure, QString &avviso)
+std::optional<int> leggiFigure(const FileDellaRiga &origine, SorgentePezzo &pezzo, QString &avviso)
 {
     Commessa commessa;
     if (const EsitoFile esito = ApriCommessa(origine.percorso, commessa, &avviso, origine.mostrato); !esito)
         return errore(MessaggioApertura(origine.mostrato, esito));
-    figure = commessa.pezzi.front().tronco;
+    pezzo = commessa.pezzi.front();
     return std::nullopt;
+}
+
+// The options' plate over the piece's own; an eccentric reducer's is checked again as the
+// worksheet checks it (told), false when refused.
+bool applicaLamiera(const OpzioniLamiera &lamiera, SorgentePezzo &pezzo)
+{
+    switch (pezzo.solido) {
+    case TipoSolido::Tronco:
+        ApplicaOpzioniLamiera(lamiera, pezzo.tronco);
+        return true;
+    case TipoSolido::Eccentrico:
+        break;
+    }
+    if (!lamiera.spessore && !lamiera.quote)
+        return true;
+    ConoObliquo &c = pezzo.eccentrico.cono;
+    const auto testo = [](double v) { return QString::number(v, 'g', 17); };
+    const TestiConoObliquo testi{testo(c.D1),
+                                 testo(c.D2),
+                                 testo(c.H),
+                                 testo(c.Scostamento),
+                                 lamiera.spessore.value_or(testo(c.Spessore)),
+                                 lamiera.quote.value_or(c.Quote)};
+    CampoConoObliquo campo = CampoConoObliquo::Nessuno;
+    const auto cono = ValidaConoObliquo(testi, campo);
+    if (cono)
+        c = *cono;
+    return cono.has_value();
 }
 
 // The two files of an export as the system names them, or the exit code of one that cannot be
@@ -238,14 +268,17 @@ int info(QStringList argomenti, const NomiDellaRiga &nomi)
     FileDellaRiga da;
     if (const int numero = nomi.Trova(argomenti[0], false, da))
         return errore(MessaggioApertura(argomenti[0], EsitoFile::Fallito(MotivoNome(numero))));
-    FigureSviluppo figure;
+    SorgentePezzo sorgente;
     QString avviso;
-    if (const auto uscita = leggiFigure(da, figure, avviso))
+    if (const auto uscita = leggiFigure(da, sorgente, avviso))
         return *uscita;
+    if (sorgente.solido != TipoSolido::Tronco)
+        return errore(QStringLiteral("I dati di officina di una riduzione eccentrica non sono ancora disponibili: ") +
+                      argomenti[0]);
     const ConsoleInstallata console;
     if (!avviso.isEmpty())
         MsgBox(avviso);
-    return StampaDatiOfficina(figure, json);
+    return StampaDatiOfficina(sorgente.tronco, json);
 }
 
 // The plate's options of the DXF and the CSV, or the exit code of a wrong one.
@@ -287,11 +320,11 @@ int uscitaFogli(ErroreFogli errore, const OpzioniPdf &opzioni)
 }
 
 // The piece of the figures written in `formato`; a lack of memory on the way is a failed write.
-EsitoScrittura scriviFigure(const FormatoEsportazione &formato, const FigureSviluppo &figure,
+EsitoScrittura scriviFigure(const FormatoEsportazione &formato, const SorgentePezzo &sorgente,
                             const OpzioniEsportazione &opzioni, const QString &percorso, const QString &origine)
 {
     try {
-        if (const auto pezzo = PezzoDelTronco(figure))
+        if (const auto pezzo = PezzoDellaSorgente(sorgente))
             return ScriviPezzo(formato, *pezzo, opzioni, percorso, origine);
         return {EsitoEsportazione::DatiRifiutati, percorso, {}, ErroreFogli::Nessuno, {}};
     } catch (const std::bad_alloc &) {
@@ -320,14 +353,15 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
     FileDellaRiga da, a;
     if (const auto uscita = trovaFile(nomi, origine, destinazione, da, a))
         return *uscita;
-    FigureSviluppo figure;
+    SorgentePezzo sorgente;
     QString avviso;
-    if (const auto uscita = leggiFigure(da, figure, avviso))
+    if (const auto uscita = leggiFigure(da, sorgente, avviso))
         return *uscita;
-    ApplicaOpzioniLamiera(riga.lamiera, figure);
-    if (riga.pieghe)
-        figure.Pieghe = *riga.pieghe;
+    if (riga.pieghe && sorgente.solido == TipoSolido::Tronco)
+        sorgente.tronco.Pieghe = *riga.pieghe;
     const ConsoleInstallata console;
+    if (!applicaLamiera(riga.lamiera, sorgente))
+        return UscitaDatiRifiutati;
     if (!avviso.isEmpty() && !riga.lamiera.spessore)
         MsgBox(avviso);
     OpzioniPdf &pdf = riga.esportazione.pdf;
@@ -345,7 +379,7 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
         applicazione.emplace(argc, argv);
     }
-    const EsitoScrittura esito = scriviFigure(formato, figure, riga.esportazione, a.percorso, da.percorso);
+    const EsitoScrittura esito = scriviFigure(formato, sorgente, riga.esportazione, a.percorso, da.percorso);
     if (esito.fogli != ErroreFogli::Nessuno)
         return uscitaFogli(esito.fogli, pdf);
     return uscitaEsportazione(esito.esito, a.mostrato, esito.motivo);

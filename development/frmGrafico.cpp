@@ -14,6 +14,7 @@
 #include "documents/EtichetteCommessa.h"
 #include "documents/ScartoArrotondamento.h"
 #include "platform/Piattaforma.h"
+#include "plot/DisegnaPezzo.h"
 
 #include <QCloseEvent>
 #include <QKeySequence>
@@ -221,6 +222,40 @@ void frmGrafico::ImpostaFigure(const FigureSviluppo &figure)
     MostraDocumento();
 }
 
+bool frmGrafico::altroSolido() const
+{
+    return !m_commessa.pezzi.empty() && m_commessa.pezzi.front().solido != TipoSolido::Tronco;
+}
+
+QString frmGrafico::nomeMostrato() const { return altroSolido() ? m_commessa.nome : TrimBlank(Etichette().lblNome); }
+
+bool frmGrafico::disegnaPezzo()
+{
+    const auto pezzo = PezzoDellaCommessa(m_commessa);
+    if (!pezzo)
+        return false;
+    ElencoVisualizzazione &elenco = m_pagina->Elenco();
+    elenco.Cls();
+    return DisegnaPezzo(*pezzo, elenco) > 0;
+}
+
+bool frmGrafico::MostraEccentrico(const FigureEccentrico &figure)
+{
+    const Commessa prima = m_commessa;
+    SorgentePezzo sorgente;
+    sorgente.solido = TipoSolido::Eccentrico;
+    sorgente.eccentrico = figure;
+    m_commessa.pezzi = {sorgente};
+    m_commessa.nome = TrimBlank(figure.nome);
+    if (!disegnaPezzo()) {
+        m_commessa = prima;
+        return false;
+    }
+    setWindowTitle(k_Didascalia + QLatin1Char(' ') + m_commessa.nome + QLatin1Char('*'));
+    ImpostaSalvataggio(Salvataggio::DaSalvare);
+    return true;
+}
+
 SuperficieDisegno &frmGrafico::Superficie() { return m_pagina->Elenco(); }
 
 void frmGrafico::ImpostaSalvato(const QString &didascalia) { ImpostaSalvataggio(SalvataggioDi(didascalia)); }
@@ -365,10 +400,15 @@ void frmGrafico::SelezionaFile()
     attiva->CalcolaQui([&] {
         attiva->m_commessa = commessa;
         attiva->MostraDocumento();
-        StatoSviluppo &stato = m_guscio.Stato();
-        CaricaPezzoNelloStato(commessa.pezzi.front(), stato);
-        ContestoCalcolo contesto{stato, attiva, m_guscio.FoglioCaricato()};
-        const bool sviluppato = CalcolaSviluppo(contesto);
+        bool sviluppato = false;
+        if (attiva->altroSolido()) {
+            sviluppato = attiva->disegnaPezzo();
+        } else {
+            StatoSviluppo &stato = m_guscio.Stato();
+            CaricaPezzoNelloStato(commessa.pezzi.front(), stato);
+            ContestoCalcolo contesto{stato, attiva, m_guscio.FoglioCaricato()};
+            sviluppato = CalcolaSviluppo(contesto);
+        }
         // Refused figures stay in the labels, to be corrected with "Modifica sviluppo"; the
         // drawing of the development they replace must not stay beside them.
         if (!sviluppato)
@@ -393,17 +433,19 @@ bool frmGrafico::mnuSalvaNome_Click()
     richiesta.filtro = QStringLiteral("(*.tnt)|*.tnt|(*.vorna)|*.vorna|All Files (*.*)|*.*");
     richiesta.indiceFiltro = 1;
     // The name without its padding; no name, no proposal.
-    richiesta.nomePredefinito = TrimBlank(attiva->Etichette().lblNome);
+    richiesta.nomePredefinito = attiva->nomeMostrato();
     richiesta.chiediSovrascrittura = true;
     // The dialog adds the extension itself, so that its overwrite question names the real file.
-    richiesta.estensionePredefinita = QStringLiteral("tnt");
+    // A .tnt holds only the projection's solid.
+    richiesta.estensionePredefinita = attiva->altroSolido() ? QStringLiteral("vorna") : QStringLiteral("tnt");
     // A cancelled dialog leaves the preset name in it and ends the save quietly, even for a
     // name that happens to end in ".tnt": the user chose not to save.
     const auto scelto = Piattaforma::corrente().DialogoSalva(richiesta);
     m_nomeFileDialogo = scelto.value_or(richiesta.nomePredefinito);
     if (!scelto)
         return false;
-    const auto nome = NomeConEstensione(*scelto, QStringLiteral(".tnt"));
+    const auto nome =
+        NomeConEstensione(*scelto, attiva->altroSolido() ? QStringLiteral(".vorna") : QStringLiteral(".tnt"));
     if (!nome)
         return false;
     m_nomeFileDialogo = *nome;
@@ -447,7 +489,16 @@ void frmGrafico::cmdChiudi_Click()
         attiva->Chiudi();
 }
 
-void frmGrafico::mnuStampa_Click() { m_guscio.StampaSviluppo(*this); }
+void frmGrafico::mnuStampa_Click()
+{
+    // The scaled printout follows the projection's plot; another solid would print the last one.
+    if (altroSolido()) {
+        MsgBox(QStringLiteral("La stampa in scala di questo pezzo non è disponibile: usare \"Stampa a grandezza "
+                              "naturale...\" o l'esportazione!"));
+        return;
+    }
+    m_guscio.StampaSviluppo(*this);
+}
 
 void frmGrafico::mnuStampaNaturale_Click() { m_guscio.StampaGrandezzaNaturale(*this); }
 
@@ -469,8 +520,8 @@ void frmGrafico::esportaDxf(const OpzioniDxf &opzioni)
     OpzioniEsportazione scelte;
     scelte.dxf = opzioni;
     const auto esito = ComandoEsporta(
-        FormatoPerEstensione(QStringLiteral(".dxf")), TrimBlank(Etichette().lblNome),
-        [this] { return PezzoDellaCommessa(m_commessa); }, scelte);
+        FormatoPerEstensione(QStringLiteral(".dxf")), nomeMostrato(), [this] { return PezzoDellaCommessa(m_commessa); },
+        scelte);
     if (esito && esito->esito == EsitoEsportazione::Ok)
         m_guscio.Avviso(AvvisoEsportato(*esito));
 }

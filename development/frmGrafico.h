@@ -55,6 +55,9 @@ public:
     void ImpostaSalvataggio(Salvataggio stato);
     // The worksheet hands over the figures of a calculation: they become the piece shown, as stored.
     void ImpostaFigure(const FigureSviluppo &figure);
+    // The worksheet hands over an eccentric reducer: developed and drawn, it becomes the job shown,
+    // to be saved. False when it cannot be developed (nothing changed).
+    bool MostraEccentrico(const FigureEccentrico &figure);
     // The piece shown, as the labels would hold it.
     void ScriviEtichette(const EtichetteSviluppo &etichette);
 
@@ -117,6 +120,10 @@ private:
     // The active development window, or none after telling that there is no development.
     frmGrafico *sviluppoDaModificare();
     void esportaDxf(const OpzioniDxf &opzioni);
+    // A job of another solid than the projection's, drawn from its piece; false when it cannot be.
+    bool disegnaPezzo();
+    bool altroSolido() const;
+    QString nomeMostrato() const;
 
     Guscio &m_guscio;
     PaginaGrafico *const m_pagina;

@@ -67,3 +67,34 @@ QString LeggiScelta(const QJsonObject &oggetto, const QString &chiave, const QSt
     scelta = int(posizione);
     return {};
 }
+
+namespace {
+const QString k_Materiale = QStringLiteral("materiale");
+const QString k_Densita = QStringLiteral("densita");
+} // namespace
+
+void ScriviMateriale(const Materiale &materiale, QJsonObject &lamiera)
+{
+    const Materiale predefinito;
+    if (materiale.nome != predefinito.nome || materiale.densita != predefinito.densita) {
+        lamiera.insert(k_Materiale, materiale.nome);
+        lamiera.insert(k_Densita, materiale.densita);
+    }
+}
+
+QString LeggiMateriale(const QJsonObject &lamiera, Materiale &materiale)
+{
+    // Older files name no material: the default one stays.
+    if (!lamiera.contains(k_Materiale))
+        return {};
+    const QJsonValue nome = lamiera.value(k_Materiale);
+    if (!nome.isString() || nome.toString().trimmed().isEmpty())
+        return QStringLiteral("\"materiale\" non è un nome");
+    double densita = 0;
+    if (QString errore = LeggiNumero(lamiera, k_Densita, densita); !errore.isEmpty())
+        return errore;
+    if (!(densita > 0 && densita < 100))
+        return QStringLiteral("\"densita\" deve essere tra 0 e 100 kg/dm³, esclusi");
+    materiale = {nome.toString(), densita};
+    return {};
+}

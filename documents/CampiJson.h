@@ -1,6 +1,7 @@
 // The typed texts of a job file: JSON strings holding what a fixed-width field holds, unpadded.
 #pragma once
 
+#include "geometry/Materiale.h"
 #include "platform/TestoFisso.h"
 
 #include <QJsonObject>
@@ -19,3 +20,8 @@ QString LeggiTesto(const QJsonObject &oggetto, const QString &chiave, TestoFisso
 QString LeggiNumero(const QJsonObject &oggetto, const QString &chiave, double &numero);
 // One of the texts `ammessi`: its position in the list.
 QString LeggiScelta(const QJsonObject &oggetto, const QString &chiave, const QStringList &ammessi, int &scelta);
+
+// The plate's "materiale" and "densita", written only when not the default one; a file without
+// them keeps the default.
+void ScriviMateriale(const Materiale &materiale, QJsonObject &lamiera);
+QString LeggiMateriale(const QJsonObject &lamiera, Materiale &materiale);

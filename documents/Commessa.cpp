@@ -21,6 +21,23 @@ bool stesseFigure(const FigureSviluppo &a, const FigureSviluppo &b)
            officina(a) == officina(b) && a.MaterialeLamiera.nome == b.MaterialeLamiera.nome &&
            a.MaterialeLamiera.densita == b.MaterialeLamiera.densita && a.Pieghe == b.Pieghe;
 }
+
+bool stessoEccentrico(const FigureEccentrico &a, const FigureEccentrico &b)
+{
+    const auto numeri = [](const FigureEccentrico &e) {
+        return QList<double>{e.cono.D1,
+                             e.cono.D2,
+                             e.cono.H,
+                             e.cono.Scostamento,
+                             e.cono.Spessore,
+                             double(e.cono.Quote),
+                             double(e.cucitura.tipo),
+                             e.cucitura.gradi,
+                             e.materiale.densita,
+                             double(e.generatori)};
+    };
+    return a.nome.testo() == b.nome.testo() && a.materiale.nome == b.materiale.nome && numeri(a) == numeri(b);
+}
 } // namespace
 
 bool SpessoreDigitato(const FigureSviluppo &f) { return !TrimBlank(f.TestoSpessore).isEmpty(); }
@@ -34,6 +51,8 @@ bool StessaSorgente(const SorgentePezzo &a, const SorgentePezzo &b)
     switch (a.solido) {
     case TipoSolido::Tronco:
         return stesseFigure(a.tronco, b.tronco);
+    case TipoSolido::Eccentrico:
+        return stessoEccentrico(a.eccentrico, b.eccentrico);
     }
     return false;
 }

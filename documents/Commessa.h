@@ -2,7 +2,9 @@
 #pragma once
 
 #include "documents/Salvataggio.h"
+#include "geometry/ConoObliquo.h"
 #include "geometry/FigureSviluppo.h"
+#include "geometry/Materiale.h"
 
 #include <QString>
 
@@ -10,8 +12,20 @@
 
 // The solid a piece is developed from. Each kind keeps its figures as typed, in a struct of its own.
 enum class TipoSolido {
-    Tronco, // a right cone or cylinder cut by two planes, typed as its side projection
+    Tronco,     // a right cone or cylinder cut by two planes, typed as its side projection
+    Eccentrico, // an oblique cone or cylinder between round parallel ends
 };
+
+// An eccentric reducer as typed: its figures in mm with the plate, where the blank is closed, what
+// the plate is made of, and how many generators its table lists.
+struct FigureEccentrico {
+    TestoFisso nome{40};
+    ConoObliquo cono;
+    Cucitura cucitura;
+    Materiale materiale;
+    int generatori = 24;
+};
+constexpr int k_MassimiGeneratori = 3600;
 
 // How the development drew a piece, as the window's labels and a .tnt record name it. A .tnt keeps
 // it as read, so that a file opened and saved again keeps its bytes; a .vorna does not, since the
@@ -26,6 +40,7 @@ struct DisegnoPezzo {
 struct SorgentePezzo {
     TipoSolido solido = TipoSolido::Tronco;
     FigureSviluppo tronco; // with the plate it is rolled from
+    FigureEccentrico eccentrico;
     DisegnoPezzo disegno;
 };
 

@@ -2,6 +2,7 @@
 #include "documents/FileCommessa.h"
 
 #include "documents/CampiJson.h"
+#include "documents/JsonEccentrico.h"
 #include "documents/JsonTronco.h"
 
 #include <QJsonArray>
@@ -20,7 +21,7 @@ const QString k_Pezzi = QStringLiteral("pezzi");
 const QString k_Solido = QStringLiteral("solido");
 
 // In the order of TipoSolido.
-const QStringList k_NomiSolidi = {QStringLiteral("tronco")};
+const QStringList k_NomiSolidi = {QStringLiteral("tronco"), QStringLiteral("eccentrico")};
 
 QString troppoGrande()
 {
@@ -33,6 +34,9 @@ QJsonObject pezzoInJson(const SorgentePezzo &pezzo)
     switch (pezzo.solido) {
     case TipoSolido::Tronco:
         oggetto = TroncoInJson(pezzo.tronco);
+        break;
+    case TipoSolido::Eccentrico:
+        oggetto = EccentricoInJson(pezzo.eccentrico);
         break;
     }
     oggetto.insert(k_Solido, k_NomiSolidi.at(int(pezzo.solido)));
@@ -51,6 +55,8 @@ QString pezzoDaJson(const QJsonValue &valore, SorgentePezzo &pezzo)
     switch (pezzo.solido) {
     case TipoSolido::Tronco:
         return TroncoDaJson(oggetto, pezzo.tronco);
+    case TipoSolido::Eccentrico:
+        return EccentricoDaJson(oggetto, pezzo.eccentrico);
     }
     return {};
 }

@@ -13,8 +13,6 @@ const QString k_Lamiera = QStringLiteral("lamiera");
 const QString k_Spessore = QStringLiteral("spessore");
 const QString k_Quote = QStringLiteral("quote");
 const QString k_Chiusura = QStringLiteral("chiusura");
-const QString k_Materiale = QStringLiteral("materiale");
-const QString k_Densita = QStringLiteral("densita");
 const QString k_Officina = QStringLiteral("officina");
 const QString k_Pieghe = QStringLiteral("pieghe");
 constexpr int k_MassimePieghe = 360;
@@ -55,30 +53,14 @@ QString leggiLamiera(const QJsonObject &pezzo, FigureSviluppo &figure)
     if (QString errore = LeggiScelta(lamiera.toObject(), k_Quote, k_NomiQuote, quote); !errore.isEmpty())
         return errore;
     figure.Quote = QuoteLamiera(quote);
-    // Older files name no material: the default one stays.
-    if (!lamiera.toObject().contains(k_Materiale))
-        return {};
-    const QJsonValue nome = lamiera.toObject().value(k_Materiale);
-    if (!nome.isString() || nome.toString().trimmed().isEmpty())
-        return QStringLiteral("\"materiale\" non è un nome");
-    double densita = 0;
-    if (QString errore = LeggiNumero(lamiera.toObject(), k_Densita, densita); !errore.isEmpty())
-        return errore;
-    if (!(densita > 0 && densita < 100))
-        return QStringLiteral("\"densita\" deve essere tra 0 e 100 kg/dm³, esclusi");
-    figure.MaterialeLamiera = {nome.toString(), densita};
-    return {};
+    return LeggiMateriale(lamiera.toObject(), figure.MaterialeLamiera);
 }
 
 QJsonObject lamieraInJson(const FigureSviluppo &figure)
 {
     QJsonObject lamiera{{k_Spessore, TestoDigitato(figure.TestoSpessore)},
                         {k_Quote, k_NomiQuote.at(int(figure.Quote))}};
-    const Materiale predefinito;
-    if (figure.MaterialeLamiera.nome != predefinito.nome || figure.MaterialeLamiera.densita != predefinito.densita) {
-        lamiera.insert(k_Materiale, figure.MaterialeLamiera.nome);
-        lamiera.insert(k_Densita, figure.MaterialeLamiera.densita);
-    }
+    ScriviMateriale(figure.MaterialeLamiera, lamiera);
     return lamiera;
 }
 

@@ -34,6 +34,47 @@ double Ingombro(const ConoObliquo &c)
 }
 } // namespace
 
+std::optional<RifiutoConoObliquo> ControllaConoObliquo(const ConoObliquo &c)
+{
+    const auto positivo = [](double v) { return std::isfinite(v) && v > 0; };
+    const struct {
+        double valore;
+        CampoConoObliquo campo;
+        const char *nome;
+    } lunghezze[] = {
+        {c.D1, CampoConoObliquo::D1, "D1"}, {c.D2, CampoConoObliquo::D2, "D2"}, {c.H, CampoConoObliquo::H, "H"}};
+    for (const auto &l : lunghezze)
+        if (!positivo(l.valore))
+            return RifiutoConoObliquo{l.campo, QLatin1String(l.nome),
+                                      QStringLiteral("%1 deve essere un numero >0 (mm)!").arg(QLatin1String(l.nome))};
+    if (!std::isfinite(c.Scostamento))
+        return RifiutoConoObliquo{CampoConoObliquo::Scostamento, QStringLiteral("Scostamento"),
+                                  QStringLiteral("Scostamento deve essere un numero (mm)!")};
+    if (!(std::isfinite(c.Spessore) && c.Spessore >= 0))
+        return RifiutoConoObliquo{CampoConoObliquo::Spessore, QStringLiteral("Spessore"),
+                                  QStringLiteral("Spessore deve essere un numero >=0!")};
+    const double ingombro = Ingombro(c);
+    for (const auto &l : {lunghezze[0], lunghezze[1]})
+        if (c.Spessore > 0 && !(l.valore > ingombro))
+            return RifiutoConoObliquo{l.campo, QLatin1String(l.nome),
+                                      QStringLiteral("%1 deve essere maggiore di %2 mm con questo spessore!")
+                                          .arg(QLatin1String(l.nome), QString::number(ingombro, 'g', 10))};
+    const ConoObliquo media = SuperficieMedia(c);
+    // No finite offset tilts a generator parallel to the ends, but a huge one comes close enough
+    // to leave floating point.
+    if (SviluppaConoObliquo(media, 0, k_PuntiBordo).generatori.empty())
+        return RifiutoConoObliquo{CampoConoObliquo::Scostamento, QStringLiteral("Scostamento"),
+                                  QStringLiteral("Scostamento troppo grande per H: le generatrici sarebbero quasi "
+                                                 "parallele alle basi!")};
+    if (c.Spessore > 0 && !(RaggioCurvaturaMinimo(media) > c.Spessore / 2))
+        return RifiutoConoObliquo{
+            CampoConoObliquo::Scostamento, QStringLiteral("Scostamento"),
+            QStringLiteral("Con questo scostamento la lamiera di %1 mm si ripiegherebbe su se stessa: "
+                           "lo scostamento deve essere minore o H maggiore!")
+                .arg(QString::number(c.Spessore, 'g', 10))};
+    return std::nullopt;
+}
+
 std::optional<ConoObliquo> ValidaConoObliquo(const TestiConoObliquo &testi, CampoConoObliquo &campo)
 {
     campo = CampoConoObliquo::Nessuno;
@@ -58,23 +99,7 @@ std::optional<ConoObliquo> ValidaConoObliquo(const TestiConoObliquo &testi, Camp
     if (!Numero(testi.Spessore, c.Spessore, true, [](double v) { return v >= 0; }))
         return Rifiuta(campo, CampoConoObliquo::Spessore, QStringLiteral("Spessore"),
                        QStringLiteral("Spessore deve essere un numero >=0!"));
-    const double ingombro = Ingombro(c);
-    for (const auto &l : {lunghezze[0], lunghezze[1]})
-        if (c.Spessore > 0 && !(l.valore > ingombro))
-            return Rifiuta(campo, l.campo, QLatin1String(l.nome),
-                           QStringLiteral("%1 deve essere maggiore di %2 mm con questo spessore!")
-                               .arg(QLatin1String(l.nome), QString::number(ingombro, 'g', 10)));
-    const ConoObliquo media = SuperficieMedia(c);
-    // No finite offset tilts a generator parallel to the ends, but a huge one comes close enough
-    // to leave floating point.
-    if (SviluppaConoObliquo(media, 0, k_PuntiBordo).generatori.empty())
-        return Rifiuta(campo, CampoConoObliquo::Scostamento, QStringLiteral("Scostamento"),
-                       QStringLiteral("Scostamento troppo grande per H: le generatrici sarebbero quasi parallele "
-                                      "alle basi!"));
-    if (c.Spessore > 0 && !(RaggioCurvaturaMinimo(media) > c.Spessore / 2))
-        return Rifiuta(campo, CampoConoObliquo::Scostamento, QStringLiteral("Scostamento"),
-                       QStringLiteral("Con questo scostamento la lamiera di %1 mm si ripiegherebbe su se stessa: "
-                                      "lo scostamento deve essere minore o H maggiore!")
-                           .arg(QString::number(c.Spessore, 'g', 10)));
+    if (const auto rifiuto = ControllaConoObliquo(c))
+        return Rifiuta(campo, rifiuto->campo, rifiuto->nome, rifiuto->messaggio);
     return c;
 }

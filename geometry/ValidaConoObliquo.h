@@ -15,6 +15,14 @@ struct TestiConoObliquo {
     QuoteLamiera Quote = QuoteLamiera::Esterne;
 };
 
+// Why the figures `c` (lengths in mm, plate) cannot be developed: the field at fault, its name and
+// the message; nothing when they can. No message box: a file read refuses them in its own words.
+struct RifiutoConoObliquo {
+    CampoConoObliquo campo = CampoConoObliquo::Nessuno;
+    QString nome, messaggio;
+};
+std::optional<RifiutoConoObliquo> ControllaConoObliquo(const ConoObliquo &c);
+
 // On a refusal one message box names the field and what it allows, `campo` points at it and the
 // result is empty; nothing is developed.
 std::optional<ConoObliquo> ValidaConoObliquo(const TestiConoObliquo &testi, CampoConoObliquo &campo);

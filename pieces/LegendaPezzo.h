@@ -7,12 +7,22 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <optional>
+
+// An eccentric reducer's figures as typed (mm) and where its seam stands (degrees of the base).
+struct FigureLegendaObliquo {
+    double D1 = 0, D2 = 0, H = 0, Scostamento = 0, gradiCucitura = 0;
+};
+
 // What the solid was and what its development measures.
 struct ValoriLegenda {
     bool cono = false;
-    FigureSviluppo figure; // as typed, the plate included
+    FigureSviluppo figure; // as typed, the plate included; for another solid its name and plate
     double SommaAB = 0, SommaCD = 0;
     double CD = 0; // the seam C-D
+    // Set for an eccentric reducer: its own figures stand in the place of the projection's, and
+    // the edges and the seam generator are told by their exact lengths.
+    std::optional<FigureLegendaObliquo> obliquo;
 };
 
 // The values of a state just developed (its arrays in mm) or plotted.

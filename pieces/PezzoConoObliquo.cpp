@@ -38,7 +38,7 @@ BordoPezzo Bordo(const std::shared_ptr<SviluppoCampionato> &sviluppo, PuntoPiano
 }
 } // namespace
 
-std::optional<Pezzo> PezzoConoObliquo(const ConoObliquo &c, const Cucitura &cucitura, const QString &nome)
+std::optional<Pezzo> PezzoConoObliquo(const ConoObliquo &c, const Cucitura &cucitura, const QString &nome, int righe)
 {
     const ConoObliquo media = SuperficieMedia(c);
     const auto sviluppo = std::make_shared<SviluppoCampionato>(media, AngoloCucitura(media, cucitura));
@@ -47,15 +47,22 @@ std::optional<Pezzo> PezzoConoObliquo(const ConoObliquo &c, const Cucitura &cuci
         return std::nullopt;
     Pezzo pezzo;
     pezzo.settore = tabella.settore;
-    int k = 0;
-    for (const GeneratoreSviluppato &g : tabella.generatori) {
+    for (const GeneratoreSviluppato &g : tabella.generatori)
         pezzo.generatrici.push_back({g.ab, g.cd});
-        pezzo.righe.push_back({++k, g.ab.x, g.ab.y, g.cd.x, g.cd.y, g.lunghezza});
+    // The closing generator is the seam's again: a table of equal steps leaves it out.
+    const SviluppoObliquo segnate =
+        righe > 0 ? SviluppaConoObliquo(media, AngoloCucitura(media, cucitura), righe + 1) : tabella;
+    const int contate = righe > 0 ? righe : int(segnate.generatori.size());
+    for (int k = 0; k < contate && k < int(segnate.generatori.size()); ++k) {
+        const GeneratoreSviluppato &g = segnate.generatori[size_t(k)];
+        pezzo.righe.push_back({k + 1, g.ab.x, g.ab.y, g.cd.x, g.cd.y, g.lunghezza});
     }
     pezzo.valori.cono = tabella.cono;
     pezzo.valori.figure.Nome = nome;
     pezzo.valori.figure.TestoSpessore = c.Spessore > 0 ? QString::number(c.Spessore, 'g', 10) : QString();
     pezzo.valori.figure.Quote = c.Quote;
+    pezzo.valori.obliquo =
+        FigureLegendaObliquo{c.D1, c.D2, c.H, c.Scostamento, AngoloCucitura(media, cucitura) * 180 / k_Pi};
     // The edges are the ends' circumferences unrolled: exactly their lengths.
     pezzo.valori.SommaAB = k_Pi * media.D1;
     pezzo.valori.SommaCD = k_Pi * media.D2;

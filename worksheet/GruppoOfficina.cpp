@@ -8,9 +8,8 @@
 #include <QLineEdit>
 #include <QLocale>
 
-namespace {
-QLineEdit *campo(QWidget *genitore, const char *nome, const char *etichetta, const QString &unita,
-                 const QString &suggerimento, int sinistra, int alto)
+QLineEdit *CampoConUnita(QWidget *genitore, const char *nome, const char *etichetta, const QString &unita,
+                         const QString &suggerimento, int sinistra, int alto)
 {
     auto *testo = new QLabel(QString::fromUtf8(etichetta), genitore);
     testo->setObjectName(QStringLiteral("lbl") + QLatin1String(nome + 3));
@@ -28,28 +27,32 @@ QLineEdit *campo(QWidget *genitore, const char *nome, const char *etichetta, con
     return riquadro;
 }
 
+namespace {
 // Shortest text that reads back as the same double.
 QString esatto(double valore) { return QString::number(valore, 'g', QLocale::FloatingPointShortest); }
 } // namespace
 
 GruppoOfficina::GruppoOfficina(QWidget *parent)
     : QGroupBox(QStringLiteral("Misure di officina (riempiono AC, AB, BD, Alfa e Beta)"), parent),
-      txtD1(campo(this, "txtD1", "D1:", QStringLiteral("mm"),
-                  QStringLiteral("Inserisci il diametro in mm del solido dove l'asse incontra il taglio di base"), 120,
-                  300)),
-      txtD2(campo(this, "txtD2", "D2:", QStringLiteral("mm"),
-                  QStringLiteral("Inserisci il diametro in mm del solido dove l'asse incontra il taglio superiore"),
-                  2640, 300)),
-      txtH(campo(this, "txtH", "H:", QStringLiteral("mm"),
-                 QStringLiteral("Inserisci l'altezza in mm lungo l'asse, tra i centri dei due tagli"), 5160, 300)),
-      txtTaglio1(campo(this, "txtTaglio1", "Taglio 1:", QStringLiteral("°"),
-                       QStringLiteral("Inserisci l'inclinazione in gradi del taglio di base (0 o vuoto: a squadro; "
-                                      "positiva: alza il lato B)"),
-                       120, 660)),
-      txtTaglio2(campo(this, "txtTaglio2", "Taglio 2:", QStringLiteral("°"),
-                       QStringLiteral("Inserisci l'inclinazione in gradi del taglio superiore (0 o vuoto: a "
-                                      "squadro; positiva: alza il lato D)"),
-                       2640, 660))
+      txtD1(CampoConUnita(
+          this, "txtD1", "D1:", QStringLiteral("mm"),
+          QStringLiteral("Inserisci il diametro in mm del solido dove l'asse incontra il taglio di base"), 120, 300)),
+      txtD2(CampoConUnita(
+          this, "txtD2", "D2:", QStringLiteral("mm"),
+          QStringLiteral("Inserisci il diametro in mm del solido dove l'asse incontra il taglio superiore"), 2640,
+          300)),
+      txtH(CampoConUnita(this, "txtH", "H:", QStringLiteral("mm"),
+                         QStringLiteral("Inserisci l'altezza in mm lungo l'asse, tra i centri dei due tagli"), 5160,
+                         300)),
+      txtTaglio1(
+          CampoConUnita(this, "txtTaglio1", "Taglio 1:", QStringLiteral("°"),
+                        QStringLiteral("Inserisci l'inclinazione in gradi del taglio di base (0 o vuoto: a squadro; "
+                                       "positiva: alza il lato B)"),
+                        120, 660)),
+      txtTaglio2(CampoConUnita(this, "txtTaglio2", "Taglio 2:", QStringLiteral("°"),
+                               QStringLiteral("Inserisci l'inclinazione in gradi del taglio superiore (0 o vuoto: a "
+                                              "squadro; positiva: alza il lato D)"),
+                               2640, 660))
 {
     setObjectName(QStringLiteral("fraOfficina"));
     for (QLineEdit *testo : Campi())

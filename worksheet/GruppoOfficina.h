@@ -7,6 +7,11 @@
 
 class QLineEdit;
 
+// A field of the worksheet's groups with its label before it and its unit after it, at twips
+// (`sinistra`, `alto`) of `genitore`; the labels are named after the field.
+QLineEdit *CampoConUnita(QWidget *genitore, const char *nome, const char *etichetta, const QString &unita,
+                         const QString &suggerimento, int sinistra, int alto);
+
 class GruppoOfficina final : public QGroupBox {
     Q_OBJECT
 public:

@@ -13,6 +13,7 @@
 #include "platform/FinestraFissa.h"
 #include "platform/PiattaformaSilenziosa.h"
 #include "platform/TestoNumerico.h"
+#include "worksheet/GruppoEccentrico.h"
 #include "worksheet/GruppoOfficina.h"
 
 #include <QComboBox>
@@ -32,7 +33,7 @@
 
 namespace {
 // The form's height without and with the workshop fields.
-constexpr int k_AltezzaForm = 3450, k_AltezzaConOfficina = 4530;
+constexpr int k_AltezzaForm = 3450, k_AltezzaConOfficina = 4530, k_AltezzaConEccentrico = 4890;
 
 // The last entry of cboMateriale, after MaterialiComuni().
 const QString k_Altro = QStringLiteral("Altro...");
@@ -145,6 +146,11 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
                                                    "tronco, come li misura l'officina"),
                                     DaTwips(5280, 3000, 2535, 255), QStringLiteral("Misure di &officina >>"))),
       fraOfficina(new GruppoOfficina(this)),
+      cboSolido(crea<QComboBox>(this, "cboSolido",
+                                QStringLiteral("Scegli il solido da sviluppare: un tronco dato dalla sua proiezione "
+                                               "o una riduzione eccentrica con le estremità tonde"),
+                                DaTwips(2400, 2445, 2775, 300))),
+      fraEccentrico(new GruppoEccentrico(this)),
       m_guscio(guscio)
 {
     setObjectName(QStringLiteral("frmCalvetra"));
@@ -197,6 +203,10 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
     cmdOfficina->setCheckable(true);
     fraOfficina->setGeometry(DaTwips(240, 3360, 7575, 1050));
     fraOfficina->hide();
+    // In the order of TipoSolido.
+    cboSolido->addItems({QStringLiteral("Tronco di cono"), QStringLiteral("Riduzione eccentrica")});
+    fraEccentrico->setGeometry(DaTwips(240, 3360, 7575, 1410));
+    fraEccentrico->hide();
 
     const QList<QWidget *> ordine = {txtNome,       txtAC,       txtAB,       txtBD,      txtALPHA,
                                      txtBETA,       optChiudiAC, optChiudiBD, cmdCalcola, cboNomeTara,
@@ -209,6 +219,7 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
     QList<QWidget *> nuovi = {cboQuote, cboMateriale, txtDensita, cmdOfficina};
     for (QLineEdit *campo : fraOfficina->Campi())
         nuovi << campo;
+    nuovi << cboSolido << fraEccentrico->Campi();
     for (qsizetype i = 0; i + 1 < nuovi.size(); ++i)
         setTabOrder(nuovi.at(i), nuovi.at(i + 1));
 
@@ -225,6 +236,7 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
     for (QLineEdit *proiezione : {txtAC, txtAB, txtBD, txtALPHA, txtBETA})
         connect(proiezione, &QLineEdit::textEdited, this, &frmCalvetra::txtProiezione_Change);
     connect(cboMateriale, &QComboBox::activated, this, &frmCalvetra::cboMateriale_Click);
+    connect(cboSolido, &QComboBox::currentIndexChanged, this, &frmCalvetra::cboSolido_Click);
     Form_Load();
 }
 
@@ -316,6 +328,10 @@ void frmCalvetra::LeggiFigure(FigureSviluppo &figure) const
 
 void frmCalvetra::cmdCalcola_Click()
 {
+    if (cboSolido->currentIndex() == int(TipoSolido::Eccentrico)) {
+        calcolaEccentrico();
+        return;
+    }
     frmGrafico *attiva = m_guscio.FigliaAttiva();
     StatoSviluppo &stato = m_guscio.Stato();
     FigureSviluppo lette;
@@ -372,7 +388,57 @@ void frmCalvetra::txtSpessore_Change()
 void frmCalvetra::cmdOfficina_Click(bool mostra)
 {
     fraOfficina->setVisible(mostra);
-    setFixedSize(DaTwips(0, 0, 7965, mostra ? k_AltezzaConOfficina : k_AltezzaForm).size());
+    adattaAltezza();
+}
+
+void frmCalvetra::adattaAltezza()
+{
+    const int altezza = fraEccentrico->isVisibleTo(this) ? k_AltezzaConEccentrico
+                        : fraOfficina->isVisibleTo(this) ? k_AltezzaConOfficina
+                                                         : k_AltezzaForm;
+    setFixedSize(DaTwips(0, 0, 7965, altezza).size());
+}
+
+void frmCalvetra::cboSolido_Click()
+{
+    const bool eccentrico = cboSolido->currentIndex() == int(TipoSolido::Eccentrico);
+    // The projection's own fields mean nothing for the other solid; name and plate serve both.
+    for (QWidget *proiezione :
+         std::initializer_list<QWidget *>{txtAC, txtAB, txtBD, txtALPHA, txtBETA, fraChiusura, cmdOfficina})
+        proiezione->setEnabled(!eccentrico);
+    if (eccentrico)
+        cmdOfficina->setChecked(false);
+    fraEccentrico->setVisible(eccentrico);
+    adattaAltezza();
+}
+
+void frmCalvetra::calcolaEccentrico()
+{
+    FigureSviluppo lette;
+    LeggiFigure(lette);
+    if (!materialeLetto(lette))
+        return;
+    // Refused, the worksheet stays open as typed, the field at fault selected.
+    bool spessoreErrato = false;
+    auto figure = fraEccentrico->Leggi(txtSpessore->text(), lette.Quote, spessoreErrato);
+    if (!figure) {
+        if (spessoreErrato)
+            seleziona(txtSpessore);
+        return;
+    }
+    figure->nome = txtNome->text();
+    figure->materiale = lette.MaterialeLamiera;
+    frmGrafico *attiva = m_guscio.FigliaAttiva();
+    if (!attiva)
+        attiva = m_guscio.NuovaFinestra();
+    if (!attiva)
+        return;
+    Nascondi();
+    if (!attiva->MostraEccentrico(*figure)) {
+        Mostra();
+        return;
+    }
+    m_guscio.Avviso(QString());
 }
 
 void frmCalvetra::txtOfficina_Change()

@@ -8,6 +8,7 @@
 #include <optional>
 
 class Guscio;
+class GruppoEccentrico;
 class GruppoOfficina;
 class QComboBox;
 class QGroupBox;
@@ -44,6 +45,7 @@ public:
     void txtOfficina_Change();
     void txtProiezione_Change();
     void cboMateriale_Click();
+    void cboSolido_Click();
 
     QLineEdit *const txtNome;
     QLineEdit *const txtAC;
@@ -69,6 +71,9 @@ public:
     // The workshop figures, shown on request below the others, after them in the tab order.
     QPushButton *const cmdOfficina;
     GruppoOfficina *const fraOfficina;
+    // The solid typed: today's by its projection, or an eccentric reducer by its own fields.
+    QComboBox *const cboSolido;
+    GruppoEccentrico *const fraEccentrico;
 
 protected:
     // Enter presses "Calcola", wherever the cursor stands.
@@ -82,6 +87,8 @@ private:
     void mostraMateriale(const Materiale &materiale);
     void mostraProiezione(const FigureSviluppo &figure);
     void seleziona(QLineEdit *campo);
+    void calcolaEccentrico();
+    void adattaAltezza();
 
     Guscio &m_guscio;
     bool m_collocato = false;

@@ -1,4 +1,5 @@
 // The .vorna job file: the documented example, round trips through real files, every refusal.
+#include "documents/ArchivioCommessa.h"
 #include "documents/FileCommessa.h"
 #include "tests/support/FileDiProva.h"
 
@@ -165,6 +166,51 @@ private slots:
         Commessa rifiutata;
         QCOMPARE(CommessaDaJson(QJsonDocument(ostile).toJson(), rifiutata),
                  QStringLiteral("pezzo 1: \"officina\" non descrive un tronco di cono o di cilindro"));
+    }
+
+    // An eccentric reducer through a real file: awkward doubles come back bit for bit; figures the
+    // worksheet would refuse are refused on reading; a .tnt cannot hold it and nothing is written.
+    void eccentricoSuDisco()
+    {
+        SorgentePezzo pezzo;
+        pezzo.solido = TipoSolido::Eccentrico;
+        FigureEccentrico &e = pezzo.eccentrico;
+        e.nome = QStringLiteral("Riduzione è 600/300");
+        e.cono = {600.0 / 7 * 7.000001, std::nextafter(300.0, 0.0), 0.1 + 0.2 + 400, 150.0 / 3.0001, 1.0 / 3,
+                  QuoteLamiera::Interne};
+        e.cucitura = {TipoCucitura::Angolo, -1.0 / 7};
+        e.materiale = {QStringLiteral("Inox"), 7.93};
+        e.generatori = 37;
+        QTemporaryDir cartella;
+        const QString percorso = cartella.filePath(QStringLiteral("eccentrica.vorna"));
+        QVERIFY(ScriviCommessa(percorso, commessa(QStringLiteral("Riduzione"), {pezzo})));
+        Commessa letta;
+        QVERIFY(LeggiCommessa(percorso, letta));
+        QVERIFY(letta.pezzi.front().solido == TipoSolido::Eccentrico);
+        const FigureEccentrico &r = letta.pezzi.front().eccentrico;
+        const double scritti[] = {e.cono.D1,          e.cono.D2,       e.cono.H,
+                                  e.cono.Scostamento, e.cono.Spessore, e.cucitura.gradi};
+        const double riletti[] = {r.cono.D1,          r.cono.D2,       r.cono.H,
+                                  r.cono.Scostamento, r.cono.Spessore, r.cucitura.gradi};
+        QCOMPARE(std::memcmp(scritti, riletti, sizeof scritti), 0);
+        QVERIFY(StessoContenuto(letta, commessa(QStringLiteral("Riduzione"), {pezzo})));
+        QCOMPARE(r.generatori, 37);
+
+        // Folding over: the thickness against the tightest curvature.
+        QJsonObject ostile = QJsonDocument::fromJson(CommessaInJson(letta)).object();
+        cambiaPezzo(ostile, 0, QStringLiteral("scostamento"), 1e6);
+        Commessa rifiutata;
+        QVERIFY(CommessaDaJson(QJsonDocument(ostile).toJson(), rifiutata)
+                    .startsWith(QStringLiteral("pezzo 1: riduzione eccentrica non valida: ")));
+        cambiaPezzo(ostile, 0, QStringLiteral("D2"), -300);
+        QCOMPARE(CommessaDaJson(QJsonDocument(ostile).toJson(), rifiutata),
+                 QStringLiteral("pezzo 1: riduzione eccentrica non valida: D2 deve essere un numero >0 (mm)!"));
+
+        const QString tnt = cartella.filePath(QStringLiteral("eccentrica.tnt"));
+        const EsitoFile esito = SalvaCommessa(tnt, letta);
+        QVERIFY(!esito);
+        QVERIFY2(esito.motivo.contains(QStringLiteral(".vorna")), qPrintable(esito.motivo));
+        QVERIFY(!QFile::exists(tnt));
     }
 
     void giroSuDisco_data()

@@ -4,6 +4,7 @@
 #include "documents/ArchivioCommessa.h"
 #include "documents/ScartoArrotondamento.h"
 #include "pieces/PezzoDelTronco.h"
+#include "worksheet/GruppoEccentrico.h"
 #include "worksheet/GruppoOfficina.h"
 #include "geometry/SceltaForma.h"
 #include "platform/TestoFisso.h"
@@ -13,6 +14,7 @@
 #include "tests/support/PiattaformaFinta.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
@@ -333,6 +335,56 @@ private slots:
         QVERIFY(frame.foglio()->isVisible());
         QCOMPARE(frame.foglio()->focusWidget(), frame.foglio()->txtAC);
         QCOMPARE(frame.foglio()->txtNome->text(), QStringLiteral("Tubo"));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // An eccentric reducer typed in its own fields: a refusal keeps the worksheet open on the field
+    // at fault and the window untouched; accepted, the window holds the job and draws its blank
+    // with the corner letters and its legend; saved, the .vorna reads back the same job.
+    void riduzioneEccentrica()
+    {
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        frmCalvetra &f = FoglioDi(frame);
+        f.Mostra();
+        f.cboSolido->setCurrentIndex(int(TipoSolido::Eccentrico));
+        f.txtNome->setText(QStringLiteral("Eccentrica"));
+        Digita(f.fraEccentrico->txtD1, QStringLiteral("600"));
+        Digita(f.fraEccentrico->txtD2, QStringLiteral("0"));
+        Digita(f.fraEccentrico->txtH, QStringLiteral("400"));
+        Digita(f.fraEccentrico->txtScostamento, QStringLiteral("150"));
+        finta.attendiBox(QStringLiteral("D2 deve essere un numero >0 (mm)!"), Pulsanti::OK,
+                         QStringLiteral("Errore su D2"));
+        f.cmdCalcola->click();
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.focusWidget(), f.fraEccentrico->txtD2);
+        QVERIFY(finestra->CommessaMostrata().pezzi.empty());
+
+        Digita(f.fraEccentrico->txtD2, QStringLiteral("300"));
+        f.cmdCalcola->click();
+        QVERIFY(!f.isVisible());
+        const Commessa commessa = finestra->CommessaMostrata();
+        QCOMPARE(commessa.pezzi.size(), size_t(1));
+        QVERIFY(commessa.pezzi.front().solido == TipoSolido::Eccentrico);
+        const ConoObliquo &c = commessa.pezzi.front().eccentrico.cono;
+        QCOMPARE(QList<double>({c.D1, c.D2, c.H, c.Scostamento}), QList<double>({600, 300, 400, 150}));
+        QCOMPARE(finestra->lblSalvato->text(), QStringLiteral("da salvare"));
+        const QStringList disegno = Impronta(*finestra);
+        for (const char *lettera : {"A", "B", "C", "D"})
+            QVERIFY(std::any_of(disegno.cbegin(), disegno.cend(), [&](const QString &e) {
+                return e.endsWith(QLatin1Char(' ') + QLatin1String(lettera));
+            }));
+        QVERIFY(disegno.filter(QStringLiteral("Riduzione eccentrica: Eccentrica")).size() == 1);
+        QVERIFY(disegno.size() > 100); // the outline's segments
+
+        const QString file = QDir::current().filePath(QStringLiteral("eccentrica.vorna"));
+        finta.attendiSalva(file);
+        QVERIFY(finestra->mnuSalvaNome_Click());
+        Commessa riletta;
+        QVERIFY(ApriCommessa(file, riletta));
+        QVERIFY(StessoContenuto(riletta, commessa));
         VERIFICA_COPIONE(finta);
     }
 

@@ -1,0 +1,75 @@
+// A piece drawn from its sampled edges, as the tiled sheets take it, at a whole scale.
+#include "plot/DisegnaPezzo.h"
+
+#include "plot/Pagina.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+constexpr double k_Margine = 4;         // mm round the page
+constexpr double k_PassoRiga = 7;       // mm between legend lines, as the projection's plot
+constexpr int k_GeneratoriPerMeta = 90; // a smooth outline at page size
+
+struct Riquadro {
+    double xMin = std::numeric_limits<double>::max(), yMin = xMin;
+    double xMax = std::numeric_limits<double>::lowest(), yMax = xMax;
+    void Aggiungi(const PuntoPiano &p)
+    {
+        xMin = std::min(xMin, p.x);
+        xMax = std::max(xMax, p.x);
+        yMin = std::min(yMin, p.y);
+        yMax = std::max(yMax, p.y);
+    }
+};
+} // namespace
+
+int DisegnaPezzo(const Pezzo &pezzo, SuperficieDisegno &superficie)
+{
+    const auto profilo = CampionaPezzo(pezzo, k_GeneratoriPerMeta);
+    if (!profilo || profilo->bordoAB.empty() || profilo->bordoCD.empty())
+        return 0;
+    Riquadro r;
+    for (const auto *bordo : {&profilo->bordoAB, &profilo->bordoCD})
+        for (const PuntoPiano &p : *bordo)
+            r.Aggiungi(p);
+    // The legend's lines, the scale's among them, take the top of the page.
+    const int righeLegenda = int(RigheLegenda(pezzo.valori, FormatoPagina(1)).size());
+    const double alto = k_Margine + righeLegenda * k_PassoRiga;
+    const double larghezza = k_LarghezzaPagina - 2 * k_Margine, altezza = k_AltezzaPagina - alto - k_Margine;
+    const int scala =
+        std::max(1, int(std::ceil(std::max((r.xMax - r.xMin) / larghezza, (r.yMax - r.yMin) / altezza) - 1e-9)));
+    // Centred in the free area, y down on the page.
+    const double cx = k_LarghezzaPagina / 2, cy = alto + altezza / 2;
+    const double mx = (r.xMin + r.xMax) / 2, my = (r.yMin + r.yMax) / 2;
+    const auto pagina = [&](const PuntoPiano &p) {
+        return PuntoPiano{cx + (p.x - mx) / scala, cy - (p.y - my) / scala};
+    };
+    const auto linea = [&](const PuntoPiano &a, const PuntoPiano &b) {
+        const PuntoPiano da = pagina(a), fino = pagina(b);
+        superficie.Line(da.x, da.y, fino.x, fino.y, k_BluScuro);
+    };
+    for (const auto *bordo : {&profilo->bordoAB, &profilo->bordoCD})
+        for (size_t i = 0; i + 1 < bordo->size(); ++i)
+            linea((*bordo)[i], (*bordo)[i + 1]);
+    linea(profilo->bordoAB.front(), profilo->bordoCD.front());
+    linea(profilo->bordoAB.back(), profilo->bordoCD.back());
+
+    const PuntoPiano angoli[] = {profilo->bordoAB.front(), profilo->bordoAB.back(), profilo->bordoCD.front(),
+                                 profilo->bordoCD.back()};
+    for (int k = 0; k < 4; ++k) {
+        const PuntoPiano p = pagina(angoli[k]);
+        superficie.ImpostaCurrentX(p.x - 1.0);
+        superficie.ImpostaCurrentY(p.y + 1.0);
+        superficie.Print(QString(QLatin1Char("ABCD"[k])));
+    }
+    double y = 0;
+    for (const QString &riga : RigheLegenda(pezzo.valori, FormatoPagina(scala))) {
+        superficie.ImpostaCurrentX(5);
+        superficie.ImpostaCurrentY(y);
+        superficie.Print(riga);
+        y += k_PassoRiga;
+    }
+    return scala;
+}
