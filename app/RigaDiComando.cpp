@@ -1,6 +1,7 @@
 // The batch commands: export a .tnt development or a .vorna job as DXF, CSV or tiled PDF, help and version; no display needed.
 #include "app/RigaDiComando.h"
 
+#include "app/DividiLamiere.h"
 #include "app/NomiDellaRiga.h"
 #include "app/NuovoCono.h"
 #include "app/PiattaformaConsole.h"
@@ -318,6 +319,8 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
         return esporta(*formato, argomenti.mid(1), nomi, argv[0]);
     if (comando == QLatin1String("--new-cone"))
         return NuovoCono(argomenti.mid(1), nomi);
+    if (comando == QLatin1String("--split"))
+        return DividiLamiere(argomenti.mid(1), nomi);
     const bool aiuto = comando == QLatin1String("--help"), versione = comando == QLatin1String("--version");
     if (!aiuto && !versione) {
         // Plain names are left to the windows; an option nobody knows must not open them.
@@ -332,6 +335,7 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
     if (aiuto) {
         std::fputs(k_Uso, stdout);
         std::fputs(k_UsoNuovoCono, stdout);
+        std::fputs(k_UsoDividi, stdout);
         return UscitaRiuscita;
     }
     std::fputs(qPrintable(QStringLiteral("Vorna ") + VersioneApplicazione() + QLatin1Char('\n')), stdout);
