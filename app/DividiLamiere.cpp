@@ -102,8 +102,13 @@ int scrivi(const OpzioneDivisione &scelta, const QString &cartella)
         }
     }
     // Plates of an earlier, longer run would be cut too.
-    for (int n = int(scelta.lamiere.size()) + 1; QFileInfo::exists(QDir(cartella).filePath(NomeDxfLamiera(n))); ++n)
-        QFile::remove(QDir(cartella).filePath(NomeDxfLamiera(n)));
+    const QDir dir(cartella);
+    for (const QString &nome : dir.entryList({QStringLiteral("lamiera-*.dxf")}, QDir::Files)) {
+        bool numero = false;
+        const int n = nome.mid(8, nome.size() - 12).toInt(&numero);
+        if (numero && n > int(scelta.lamiere.size()) && nome == NomeDxfLamiera(n))
+            QFile::remove(dir.filePath(nome));
+    }
     return Riuscita;
 }
 } // namespace
@@ -123,6 +128,9 @@ int DividiLamiere(const QStringList &argomenti, const NomiDellaRiga &nomi)
         if (const auto rifiuto = leggiOpzione(resto[i], resto[i + 1].trimmed(), opzioni))
             return sbagliata(*rifiuto);
     }
+    // A split named in part is named whole: the count not given is 1.
+    RichiestaDivisione &r = opzioni.richiesta;
+    r.partiFisse = r.corsiFissi = r.partiFisse || r.corsiFissi;
     if (!opzioni.lamiere) {
         QString motivo;
         opzioni.lamiere = LeggiLamiere(k_FileLamiere, &motivo);
