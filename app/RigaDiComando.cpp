@@ -2,6 +2,7 @@
 #include "app/RigaDiComando.h"
 
 #include "app/InfoCommessa.h"
+#include "app/DividiLamiere.h"
 #include "app/NomiDellaRiga.h"
 #include "app/NuovoCono.h"
 #include "app/PiattaformaConsole.h"
@@ -402,6 +403,8 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
         return NuovoCono(argomenti.mid(1), nomi);
     if (comando == QLatin1String("--info"))
         return info(argomenti.mid(1), nomi);
+    if (comando == QLatin1String("--split"))
+        return DividiLamiere(argomenti.mid(1), nomi);
     const bool aiuto = comando == QLatin1String("--help"), versione = comando == QLatin1String("--version");
     if (!aiuto && !versione) {
         // Plain names are left to the windows; an option nobody knows must not open them.
@@ -416,6 +419,7 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
     if (aiuto) {
         std::fputs(k_Uso, stdout);
         std::fputs(k_UsoNuovoCono, stdout);
+        std::fputs(k_UsoDividi, stdout);
         return UscitaRiuscita;
     }
     std::fputs(qPrintable(QStringLiteral("Vorna ") + VersioneApplicazione() + QLatin1Char('\n')), stdout);

@@ -1,0 +1,209 @@
+// Splitting a developed blank: along generators by half-plane cuts of its outline, across the
+// axis by developing each course as a solid of its own.
+#include "plates/DividiPezzo.h"
+
+#include "geometry/TestiOfficina.h"
+#include "pieces/PezzoDelTronco.h"
+#include "platform/TestoNumerico.h"
+
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// The seam line at coordinate `c`: an angle (apex at the origin) or a width across the generators.
+struct Linea {
+    PuntoPiano punto, direzione, normale; // normale towards larger coordinates
+};
+
+Linea lineaDelGiunto(bool settore, PuntoPiano generatrice, double c)
+{
+    if (settore)
+        return {{0, 0}, {std::cos(c), std::sin(c)}, {-std::sin(c), std::cos(c)}};
+    const PuntoPiano normale{-generatrice.y, generatrice.x};
+    return {{normale.x * c, normale.y * c}, generatrice, normale};
+}
+
+// The coordinates of the outline across the generators, from `riferimento` for an angle so that
+// a sector never wraps past the half turn.
+std::vector<double> coordinate(const Poligono &p, bool settore, PuntoPiano generatrice, double riferimento)
+{
+    std::vector<double> c;
+    for (const PuntoPiano &q : p) {
+        if (settore) {
+            double a = std::atan2(q.y, q.x) - riferimento;
+            a = std::remainder(a, 2 * M_PI);
+            c.push_back(a + riferimento);
+        } else {
+            c.push_back(-generatrice.y * q.x + generatrice.x * q.y);
+        }
+    }
+    return c;
+}
+
+// The two ends of the piece's seam edge on `linea` moved by `scostamento` into it.
+void aggiungiTacche(PezzoLamiera &pezzo, const Linea &linea, double scostamento, PuntoPiano verso, int numero)
+{
+    std::vector<PuntoPiano> sulGiunto;
+    for (const PuntoPiano &q : pezzo.contorno) {
+        const double d = (q.x - linea.punto.x) * linea.normale.x + (q.y - linea.punto.y) * linea.normale.y;
+        if (std::abs(std::abs(d) - scostamento) < 1e-6)
+            sulGiunto.push_back(q);
+    }
+    if (sulGiunto.size() < 2)
+        return;
+    const auto lungo = [&](PuntoPiano q) { return q.x * linea.direzione.x + q.y * linea.direzione.y; };
+    const auto [primo, ultimo] = std::minmax_element(sulGiunto.begin(), sulGiunto.end(),
+                                                     [&](PuntoPiano a, PuntoPiano b) { return lungo(a) < lungo(b); });
+    pezzo.tacche.push_back({*primo, verso, numero});
+    pezzo.tacche.push_back({*ultimo, verso, numero});
+}
+} // namespace
+
+std::optional<Blank> BlankDelTronco(const FigureSviluppo &figure)
+{
+    const auto pezzo = PezzoDelTronco(figure);
+    const auto campionato = pezzo ? CampionaPerTaglio(*pezzo) : std::nullopt;
+    if (!campionato)
+        return std::nullopt;
+    const ProfiloSviluppo &profilo = campionato->profilo;
+    Blank blank;
+    blank.contorno = profilo.bordoAB;
+    blank.contorno.insert(blank.contorno.end(), profilo.bordoCD.rbegin(), profilo.bordoCD.rend());
+    if (AreaConSegno(blank.contorno) < 0)
+        std::reverse(blank.contorno.begin(), blank.contorno.end());
+    blank.settore = profilo.cono;
+    const PuntoPiano a = profilo.bordoAB.front(), c = profilo.bordoCD.front();
+    blank.chiusura = std::hypot(c.x - a.x, c.y - a.y);
+    blank.generatrice =
+        blank.chiusura > 0 ? PuntoPiano{(c.x - a.x) / blank.chiusura, (c.y - a.y) / blank.chiusura} : PuntoPiano{0, 1};
+    for (size_t i = 1; i < profilo.bordoAB.size(); ++i)
+        blank.bordoAB += std::hypot(profilo.bordoAB[i].x - profilo.bordoAB[i - 1].x,
+                                    profilo.bordoAB[i].y - profilo.bordoAB[i - 1].y);
+    return blank;
+}
+
+std::vector<PezzoLamiera> DividiLungoGeneratrici(const Poligono &blank, bool settore, PuntoPiano generatrice, int parti,
+                                                 double luce, int primaTacca, std::vector<double> *giunti)
+{
+    double riferimento = 0;
+    if (settore) {
+        // The middle of the sector: the mean direction of its points.
+        double sx = 0, sy = 0;
+        for (const PuntoPiano &q : blank) {
+            const double r = std::hypot(q.x, q.y);
+            if (r > 0) {
+                sx += q.x / r;
+                sy += q.y / r;
+            }
+        }
+        riferimento = std::atan2(sy, sx);
+    }
+    const std::vector<double> c = coordinate(blank, settore, generatrice, riferimento);
+    const double da = *std::min_element(c.begin(), c.end()), a = *std::max_element(c.begin(), c.end());
+    std::vector<PezzoLamiera> pezzi;
+    for (int i = 0; i < parti; ++i) {
+        PezzoLamiera pezzo;
+        pezzo.parte = i + 1;
+        pezzo.contorno = blank;
+        if (i > 0) {
+            const Linea l = lineaDelGiunto(settore, generatrice, da + (a - da) * i / parti);
+            pezzo.contorno = TagliaSemipiano(pezzo.contorno, l.punto, l.normale, luce / 2);
+        }
+        if (i + 1 < parti) {
+            const Linea l = lineaDelGiunto(settore, generatrice, da + (a - da) * (i + 1) / parti);
+            pezzo.contorno = TagliaSemipiano(pezzo.contorno, l.punto, {-l.normale.x, -l.normale.y}, luce / 2);
+        }
+        pezzi.push_back(std::move(pezzo));
+    }
+    for (int i = 1; i < parti; ++i) {
+        const Linea l = lineaDelGiunto(settore, generatrice, da + (a - da) * i / parti);
+        const double lunghezza = CordaInterna(blank, l.punto, l.direzione);
+        if (giunti)
+            giunti->push_back(lunghezza);
+        pezzi[i - 1].saldatura += lunghezza / 2;
+        pezzi[i].saldatura += lunghezza / 2;
+        aggiungiTacche(pezzi[i - 1], l, luce / 2, {-l.normale.x, -l.normale.y}, primaTacca + i - 1);
+        aggiungiTacche(pezzi[i], l, luce / 2, l.normale, primaTacca + i - 1);
+    }
+    return pezzi;
+}
+
+std::optional<FigureOfficina> OfficinaDelTronco(const FigureSviluppo &figure)
+{
+    if (figure.Officina)
+        return figure.Officina;
+    const TestoFisso *testi[] = {&figure.TestoAC, &figure.TestoAB, &figure.TestoBD, &figure.TestoAlfa,
+                                 &figure.TestoBeta};
+    if (!std::all_of(std::begin(testi), std::end(testi), [](const TestoFisso *t) { return ENumerico(*t); }))
+        return std::nullopt;
+    return OfficinaDaProiezione({ValoreNumerico(figure.TestoAC), ValoreNumerico(figure.TestoAB),
+                                 ValoreNumerico(figure.TestoBD), qDegreesToRadians(ValoreNumerico(figure.TestoAlfa)),
+                                 qDegreesToRadians(ValoreNumerico(figure.TestoBeta))});
+}
+
+std::optional<std::vector<FigureSviluppo>> CorsiDelTronco(const FigureSviluppo &figure, int corsi)
+{
+    if (corsi <= 1)
+        return std::vector<FigureSviluppo>{figure};
+    const auto tutto = OfficinaDelTronco(figure);
+    if (!tutto)
+        return std::nullopt;
+    const FigureOfficina &f = *tutto;
+    const auto diametro = [&](double h) { return f.D1 + (f.D2 - f.D1) * h / f.H; };
+    // An inclined end cut reaches this far along the axis from its centre.
+    const double basso = f.D1 / 2 * std::abs(std::tan(qDegreesToRadians(f.Taglio1)));
+    const double alto = f.D2 / 2 * std::abs(std::tan(qDegreesToRadians(f.Taglio2)));
+    std::vector<FigureSviluppo> elenco;
+    for (int j = 0; j < corsi; ++j) {
+        const double h0 = f.H * j / corsi, h1 = f.H * (j + 1) / corsi;
+        if ((j > 0 && h0 <= basso) || (j + 1 < corsi && f.H - h1 <= alto))
+            return std::nullopt;
+        FigureOfficina corso{diametro(h0), diametro(h1), h1 - h0, j == 0 ? f.Taglio1 : 0,
+                             j + 1 == corsi ? f.Taglio2 : 0};
+        FigureSviluppo pezzo = figure;
+        ImpostaOfficina(pezzo, corso);
+        elenco.push_back(pezzo);
+    }
+    return elenco;
+}
+
+std::optional<BlankDiviso> DividiTronco(const FigureSviluppo &figure, const Divisione &divisione)
+{
+    const auto corsi = CorsiDelTronco(figure, divisione.corsi);
+    const auto intero = BlankDelTronco(figure);
+    if (!corsi || !intero)
+        return std::nullopt;
+    BlankDiviso diviso;
+    double saldatura = 0;
+    for (int j = 0; j < int(corsi->size()); ++j) {
+        const auto blank = j == 0 && corsi->size() == 1 ? intero : BlankDelTronco((*corsi)[size_t(j)]);
+        if (!blank)
+            return std::nullopt;
+        std::vector<double> giunti;
+        auto pezzi = DividiLungoGeneratrici(blank->contorno, blank->settore, blank->generatrice, divisione.parti,
+                                            divisione.luce, j * divisione.parti + 1, &giunti);
+        // Every course closes on its own seam; each but the first is welded to the one below
+        // along its base edge, a share of it on each piece of both courses.
+        saldatura += blank->chiusura;
+        if (j > 0) {
+            saldatura += blank->bordoAB;
+            const double quota = blank->bordoAB / divisione.parti / 2;
+            for (PezzoLamiera &p : pezzi)
+                p.saldatura += quota;
+            for (size_t i = diviso.pezzi.size() - size_t(divisione.parti); i < diviso.pezzi.size(); ++i)
+                diviso.pezzi[i].saldatura += quota;
+        }
+        for (const double g : giunti)
+            saldatura += g;
+        for (PezzoLamiera &p : pezzi) {
+            p.corso = j + 1;
+            p.nome = divisione.corsi > 1 ? QStringLiteral("C%1 P%2").arg(j + 1).arg(p.parte)
+                                         : QStringLiteral("P%1").arg(p.parte);
+            diviso.pezzi.push_back(std::move(p));
+        }
+    }
+    diviso.saldaturaAggiunta = saldatura - intero->chiusura;
+    return diviso;
+}

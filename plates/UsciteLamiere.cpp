@@ -1,0 +1,128 @@
+// The plate outputs, from the nested option.
+#include "plates/UsciteLamiere.h"
+
+#include "exports/ScrittoreDxf.h"
+
+#include <QLocale>
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+// Texts of the marks and labels, mm: readable on a plate, small beside a piece.
+constexpr double k_AltezzaTesto = 30, k_AltezzaTacca = 20;
+
+QString numero(double valore, int decimali) { return QLocale::c().toString(valore, 'f', decimali); }
+
+PuntoPiano baricentro(const Poligono &p)
+{
+    double a = 0, cx = 0, cy = 0;
+    for (size_t i = 0; i < p.size(); ++i) {
+        const PuntoPiano q = p[i], r = p[(i + 1) % p.size()];
+        const double c = q.x * r.y - r.x * q.y;
+        a += c;
+        cx += (q.x + r.x) * c;
+        cy += (q.y + r.y) * c;
+    }
+    return std::abs(a) > 0 ? PuntoPiano{cx / (3 * a), cy / (3 * a)} : p.front();
+}
+
+struct Totali {
+    double area = 0, taglio = 0, saldatura = 0;
+};
+
+Totali totaliDi(const LamieraPosata &lamiera, const std::vector<PezzoLamiera> &pezzi)
+{
+    Totali t;
+    for (const PezzoPosato &posato : lamiera.pezzi) {
+        const PezzoLamiera &p = pezzi[size_t(posato.pezzo)];
+        t.area += std::abs(AreaConSegno(p.contorno));
+        t.taglio += Perimetro(p.contorno);
+        t.saldatura += p.saldatura;
+    }
+    return t;
+}
+} // namespace
+
+QString NomeDxfLamiera(int numero) { return QStringLiteral("lamiera-%1.dxf").arg(numero); }
+
+QByteArray DxfDellaLamiera(const LamieraPosata &lamiera, const std::vector<PezzoLamiera> &pezzi)
+{
+    ScrittoreDxf dxf;
+    const QString strato = QStringLiteral("LAMIERA"), taglio = QStringLiteral("TAGLIO"),
+                  testi = QStringLiteral("TESTI"), marcatura = QStringLiteral("MARCATURA");
+    dxf.Layer(strato, 8);
+    dxf.Layer(taglio, 7);
+    dxf.Layer(testi, 3);
+    dxf.Layer(marcatura, 1);
+    const double w = lamiera.lamiera.larghezza, h = lamiera.lamiera.altezza;
+    dxf.PolilineaChiusa({{0, 0}, {w, 0}, {w, h}, {0, h}}, strato);
+    for (const PezzoPosato &posato : lamiera.pezzi) {
+        const PezzoLamiera &pezzo = pezzi[size_t(posato.pezzo)];
+        const Poligono contorno = ContornoPosato(pezzo, posato);
+        dxf.PolilineaChiusa(contorno, taglio);
+        dxf.Testo(pezzo.nome, baricentro(contorno), k_AltezzaTesto, true, testi);
+        const double c = std::cos(posato.angolo), s = std::sin(posato.angolo);
+        for (const Tacca &t : pezzo.tacche) {
+            const PuntoPiano v{c * t.versoInterno.x - s * t.versoInterno.y,
+                               s * t.versoInterno.x + c * t.versoInterno.y};
+            const PuntoPiano a = Posiziona({t.punto}, posato.angolo, posato.dx, posato.dy).front();
+            // A short tick square to the seam, its number just inside the piece.
+            dxf.Linea(a, {a.x + v.x * k_AltezzaTacca, a.y + v.y * k_AltezzaTacca}, marcatura);
+            dxf.Testo(QString::number(t.numero), {a.x + v.x * 2.5 * k_AltezzaTacca, a.y + v.y * 2.5 * k_AltezzaTacca},
+                      k_AltezzaTacca, true, marcatura);
+        }
+    }
+    return dxf.Documento();
+}
+
+QByteArray CsvDelleLamiere(const OpzioneDivisione &opzione)
+{
+    QByteArray csv = "Lamiera,Larghezza (mm),Altezza (mm),Pezzi,Uso (%),Taglio (m),Saldatura (m)\r\n";
+    Totali tutto;
+    double areaLamiere = 0;
+    for (size_t n = 0; n < opzione.lamiere.size(); ++n) {
+        const LamieraPosata &l = opzione.lamiere[n];
+        const Totali t = totaliDi(l, opzione.diviso.pezzi);
+        QStringList nomi;
+        for (const PezzoPosato &p : l.pezzi)
+            nomi << opzione.diviso.pezzi[size_t(p.pezzo)].nome;
+        const double area = l.lamiera.larghezza * l.lamiera.altezza;
+        csv += QStringList{QString::number(n + 1),       numero(l.lamiera.larghezza, 0), numero(l.lamiera.altezza, 0),
+                           nomi.join(QLatin1Char(' ')),  numero(100 * t.area / area, 1), numero(t.taglio / 1000, 3),
+                           numero(t.saldatura / 1000, 3)}
+                   .join(QLatin1Char(','))
+                   .toUtf8() +
+               "\r\n";
+        tutto.area += t.area;
+        tutto.taglio += t.taglio;
+        tutto.saldatura += t.saldatura;
+        areaLamiere += area;
+    }
+    csv += QStringList{QStringLiteral("Totale"),
+                       QString(),
+                       QString(),
+                       QString::number(opzione.diviso.pezzi.size()),
+                       numero(areaLamiere > 0 ? 100 * tutto.area / areaLamiere : 0, 1),
+                       numero(tutto.taglio / 1000, 3),
+                       numero(tutto.saldatura / 1000, 3)}
+               .join(QLatin1Char(','))
+               .toUtf8() +
+           "\r\n";
+    return csv;
+}
+
+QString RigaClassifica(int posto, const OpzioneDivisione &o)
+{
+    return QStringLiteral("%1. %2 pezzi (%3 x %4 corsi) su %5 lamiere %6: uso %7%, saldatura aggiunta %8 m, "
+                          "%9 pezzi per lamiera")
+        .arg(posto)
+        .arg(o.diviso.pezzi.size())
+        .arg(o.divisione.parti)
+        .arg(o.divisione.corsi)
+        .arg(o.lamiere.size())
+        .arg(o.lamiere.empty() ? QString() : TestoMisura(o.lamiere.front().lamiera))
+        .arg(numero(o.usoPercento, 1))
+        .arg(numero(o.diviso.saldaturaAggiunta / 1000, 2))
+        .arg(numero(o.pezziPerLamiera, 1));
+}
