@@ -1,5 +1,6 @@
 // The development window's commands, its unsaved checks, and opening and saving its job.
 #include "pieces/PiegheTronco.h"
+#include "plates/ui/frmLamiere.h"
 #include "development/frmGrafico.h"
 
 #include "exports/Esportazione.h"
@@ -121,6 +122,8 @@ void frmGrafico::creaMenu()
     taratura->setObjectName(QStringLiteral("mnuTaratura"));
     connect(voce(taratura, QStringLiteral("&Manager Tarature"), "mnuManager_Tarature"), &QAction::triggered, this,
             &frmGrafico::mnuManager_Tarature_Click);
+    connect(voce(taratura, QStringLiteral("&Lamiere..."), "mnuLamiere"), &QAction::triggered, this,
+            &frmGrafico::mnuLamiere_Click);
 
     m_menuFinestre = new QMenu(QStringLiteral("Fi&nestre"), this);
     m_menuFinestre->setObjectName(QStringLiteral("mnuFinestre"));
@@ -542,6 +545,15 @@ void frmGrafico::mnuTabellaGeneratrici_Click()
 void frmGrafico::mnuEsci_Click() { m_guscio.ChiudiFrame(); }
 
 void frmGrafico::mnuManager_Tarature_Click() { m_guscio.ManagerTarature(); }
+
+frmLamiere *frmGrafico::mnuLamiere_Click()
+{
+    auto *finestra = new frmLamiere(k_FileLamiere, this);
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    finestra->setWindowFlag(Qt::Window);
+    finestra->show();
+    return finestra;
+}
 
 void frmGrafico::mnuCascata_Click() { m_guscio.Cascata(); }
 

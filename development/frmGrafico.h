@@ -15,6 +15,7 @@
 class Guscio;
 class PaginaGrafico;
 class QAction;
+class frmLamiere;
 struct OpzioniDxf;
 class QLabel;
 class QMenu;
@@ -85,6 +86,8 @@ public:
     void mnuPieghe_Click();
     void mnuEsci_Click();
     void mnuManager_Tarature_Click();
+    // The stock plates window, on its own.
+    frmLamiere *mnuLamiere_Click();
     void mnuCascata_Click();
     void mnuGuidaInLinea_Click();
     void mnuInfo_Click();

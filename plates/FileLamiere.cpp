@@ -11,16 +11,6 @@ namespace {
 // Lines of up to some 60 characters: anything much larger is not this file.
 constexpr qint64 k_MassimoByte = qint64(k_MassimoLamiere) * 100;
 
-std::optional<double> spessoreDi(const QString &testo)
-{
-    if (testo.trimmed().isEmpty())
-        return 0.0;
-    bool numero = false;
-    const double valore = QLocale::c().toDouble(testo.trimmed(), &numero);
-    if (!numero || valore < 0 || valore > 500)
-        return std::nullopt;
-    return valore;
-}
 } // namespace
 
 std::vector<Lamiera> LamiereDiPartenza()
@@ -47,7 +37,7 @@ std::optional<std::vector<Lamiera>> LeggiLamiere(const QString &percorso, QStrin
         const QStringList campi = riga.split(QLatin1Char(';'));
         QString perche;
         auto lamiera = campi.size() <= 3 ? LeggiMisuraLamiera(campi[0], &perche) : std::nullopt;
-        const auto spessore = campi.size() > 1 ? spessoreDi(campi[1]) : std::optional<double>(0.0);
+        const auto spessore = campi.size() > 1 ? LeggiSpessoreLamiera(campi[1]) : std::optional<double>(0.0);
         if (!lamiera || !spessore || int(lamiere.size()) >= k_MassimoLamiere) {
             if (motivo)
                 *motivo = QStringLiteral("Il file %1 è danneggiato alla riga %2: %3")

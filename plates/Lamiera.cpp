@@ -50,6 +50,17 @@ std::optional<std::vector<Lamiera>> LeggiElencoLamiere(const QString &testo, QSt
     return elenco;
 }
 
+std::optional<double> LeggiSpessoreLamiera(const QString &testo)
+{
+    if (testo.trimmed().isEmpty())
+        return 0.0;
+    bool numero = false;
+    const double valore = QLocale::c().toDouble(testo.trimmed(), &numero);
+    if (!numero || valore < 0 || valore > 500)
+        return std::nullopt;
+    return valore;
+}
+
 QString TestoMisura(const Lamiera &lamiera)
 {
     return numero(lamiera.larghezza) + QStringLiteral(" x ") + numero(lamiera.altezza);

@@ -22,5 +22,8 @@ std::optional<Lamiera> LeggiMisuraLamiera(const QString &testo, QString *motivo 
 // "3000x1500,6000x2000": every size of the list, or none with the reason of the first refused.
 std::optional<std::vector<Lamiera>> LeggiElencoLamiere(const QString &testo, QString *motivo = nullptr);
 
+// A plate's thickness in mm from 0 to 500; blank is 0 (any thickness).
+std::optional<double> LeggiSpessoreLamiera(const QString &testo);
+
 // "3000 x 1500" as the program writes a size.
 QString TestoMisura(const Lamiera &lamiera);
