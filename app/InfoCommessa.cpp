@@ -60,10 +60,19 @@ int StampaDatiCommessa(const Commessa &commessa, bool json)
         testo << QString() << nome << righe(dati);
         elenco.append(oggetto);
     }
+    QJsonObject radice{{QStringLiteral("commessa"), commessa.nome}, {QStringLiteral("pezzi"), elenco}};
+    // A constant elbow nests on one strip: what it takes and what it saves.
+    if (const auto s = StrisciaDellaCommessa(commessa, *pezzi)) {
+        tabella << QStringLiteral("Striscia annidata (mm): %1 x %2").arg(mm(s->larghezza), mm(s->lunghezza))
+                << QStringLiteral("Lamiera risparmiata rispetto ai pezzi separati (m²): %1")
+                       .arg(QString::number(s->areaSeparata - s->areaStriscia, 'f', 4));
+        radice.insert(QStringLiteral("striscia"),
+                      QJsonObject{{QStringLiteral("larghezza"), s->larghezza},
+                                  {QStringLiteral("lunghezza"), s->lunghezza},
+                                  {QStringLiteral("risparmio"), s->areaSeparata - s->areaStriscia}});
+    }
     if (json)
-        return scrivi(
-            QJsonDocument(QJsonObject{{QStringLiteral("commessa"), commessa.nome}, {QStringLiteral("pezzi"), elenco}})
-                .toJson(QJsonDocument::Indented));
+        return scrivi(QJsonDocument(radice).toJson(QJsonDocument::Indented));
     if (!tabella.isEmpty())
         tabella.prepend(QStringLiteral("Tabella dei tagli"));
     return scrivi((tabella + testo).join(QLatin1Char('\n')).toLocal8Bit() + '\n');

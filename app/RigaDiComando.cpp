@@ -46,6 +46,7 @@ const char k_Uso[] =
     "Senza argomenti apre la finestra del programma; i file .tnt nominati si aprono ciascuno in una\n"
     "finestra. Al posto di FILE.tnt si può dare una commessa FILE.vorna: se ne usa il primo pezzo.\n"
     "  --export-dxf FILE.tnt OUT.dxf  esporta lo sviluppo in DXF (R12) a grandezza reale, in mm\n"
+    "      --strip                              di un gomito a diametro costante, la striscia annidata\n"
     "    --arcs                       i bordi circolari come archi esatti della polilinea\n"
     "    --generators                 le generatrici sul layer GENERATRICI, per la marcatura\n"
     "    --bends N                    N linee di piega sul layer PIEGHE (0: nessuna), al posto di quelle\n"
@@ -75,6 +76,7 @@ struct OpzioniRiga {
     OpzioniLamiera lamiera;
     QString taratura;          // the calibration named; empty: none
     std::optional<int> pieghe; // --bends, over the job's own
+    bool striscia = false;     // --strip: an elbow's nested strip
 };
 
 int usoSbagliato(const QString &motivo)
@@ -279,7 +281,7 @@ int info(QStringList argomenti, const NomiDellaRiga &nomi)
     Commessa commessa;
     if (const auto uscita = leggiFigure(da, sorgente, avviso, &commessa))
         return *uscita;
-    if (commessa.pezzi.size() > 1) {
+    if (commessa.gomito) {
         const ConsoleInstallata console;
         return StampaDatiCommessa(commessa, json);
     }
@@ -351,6 +353,7 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
     if (formato.estensione == QLatin1String(".dxf")) {
         riga.esportazione.dxf.archi = argomenti.removeAll(QStringLiteral("--arcs")) > 0;
         riga.esportazione.dxf.generatrici = argomenti.removeAll(QStringLiteral("--generators")) > 0;
+        riga.striscia = argomenti.removeAll(QStringLiteral("--strip")) > 0;
         if (const auto uscita = leggiPieghe(argomenti, riga.pieghe))
             return *uscita;
     }
@@ -370,8 +373,9 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
     if (const auto uscita = leggiFigure(da, sorgente, avviso, &commessa))
         return *uscita;
     const ConsoleInstallata console;
-    // A job of several pieces is written whole, each piece with the options' plate.
-    if (commessa.pezzi.size() > 1) {
+    // An elbow's job is written whole, each piece with the options' plate; other jobs of several
+    // pieces still give their first piece, as they always did.
+    if (commessa.gomito || riga.striscia) {
         for (SorgentePezzo &pezzo : commessa.pezzi) {
             if (riga.pieghe && pezzo.solido == TipoSolido::Tronco)
                 pezzo.tronco.Pieghe = *riga.pieghe;
@@ -379,7 +383,7 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
                 return UscitaDatiRifiutati;
         }
         const EsitoScrittura esito =
-            ScriviPezziDellaCommessa(formato, commessa, riga.esportazione, a.percorso, da.percorso);
+            ScriviPezziDellaCommessa(formato, commessa, riga.esportazione, a.percorso, da.percorso, riga.striscia);
         return uscitaEsportazione(esito.esito, a.mostrato, esito.motivo);
     }
     if (riga.pieghe && sorgente.solido == TipoSolido::Tronco)

@@ -89,6 +89,37 @@ std::optional<QByteArray> DxfDeiPezzi(const std::vector<Pezzo> &pezzi, const Opz
     return dxf.Documento();
 }
 
+std::optional<StrisciaGomito> StrisciaDellaCommessa(const Commessa &commessa, const std::vector<Pezzo> &pezzi)
+{
+    if (!commessa.gomito || pezzi.empty() || pezzi.front().diametro <= 0)
+        return std::nullopt;
+    const FigureGomito &g = commessa.gomito->figure;
+    const double diametro = pezzi.front().diametro;
+    // Chords of the cosine wave within the tolerance: its sagitta is about a k² h² / 8.
+    const double k = 2 / diametro, ampiezza = diametro / 2 * std::tan(g.Angolo * M_PI / 180 / (2 * (g.Pezzi - 1)));
+    const double passo = std::sqrt(8 * k_TolleranzaDxf / std::max(ampiezza * k * k, 1e-12));
+    const int punti = std::clamp(int(std::ceil(M_PI * diametro / passo)) + 1, 2, 100000);
+    return StrisciaDelGomito(g, diametro, punti);
+}
+
+QByteArray DxfDellaStriscia(const StrisciaGomito &striscia)
+{
+    ScrittoreDxf dxf;
+    dxf.Layer(k_LayerTaglio, 1);
+    dxf.Layer(k_LayerTesti, 5);
+    const double w = striscia.larghezza, l = striscia.lunghezza;
+    dxf.PolilineaChiusa({{0, 0}, {w, 0}, {w, l}, {0, l}}, k_LayerTaglio);
+    for (const std::vector<PuntoPiano> &taglio : striscia.tagli)
+        dxf.PolilineaAperta(taglio, k_LayerTaglio);
+    double inizio = 0;
+    for (std::size_t i = 0; i <= striscia.tagli.size(); ++i) {
+        const double fine = i < striscia.tagli.size() ? striscia.tagli[i][striscia.tagli[i].size() / 2].y : l;
+        dxf.Testo(QStringLiteral("Pezzo %1").arg(i + 1), {w / 2, (inizio + fine) / 2}, k_Altezza, true, k_LayerTesti);
+        inizio = fine;
+    }
+    return dxf.Documento();
+}
+
 QByteArray CsvDeiPezzi(const std::vector<Pezzo> &pezzi)
 {
     QByteArray testo;
@@ -105,10 +136,22 @@ QByteArray CsvDeiPezzi(const std::vector<Pezzo> &pezzi)
 
 EsitoScrittura ScriviPezziDellaCommessa(const FormatoEsportazione &formato, const Commessa &commessa,
                                         const OpzioniEsportazione &opzioni, const QString &percorso,
-                                        const QString &origine)
+                                        const QString &origine, bool striscia)
 {
     EsitoScrittura esito;
     esito.percorso = percorso;
+    if (striscia) {
+        const auto pezzi = formato.estensione == QLatin1String(".dxf") ? PezziDellaCommessa(commessa) : std::nullopt;
+        const auto s = pezzi ? StrisciaDellaCommessa(commessa, *pezzi) : std::nullopt;
+        if (!s) {
+            esito.esito = EsitoEsportazione::Vietata;
+            esito.motivo = QStringLiteral("perché la striscia annidata si esporta in DXF e solo per un gomito a "
+                                          "diametro costante");
+            return esito;
+        }
+        esito.esito = ScriviEsportazione(percorso, DxfDellaStriscia(*s), origine, &esito.motivo);
+        return esito;
+    }
     const bool dxf = formato.estensione == QLatin1String(".dxf"), csv = formato.estensione == QLatin1String(".csv");
     if (!dxf && !csv) {
         esito.esito = EsitoEsportazione::Vietata;

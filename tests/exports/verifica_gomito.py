@@ -92,6 +92,40 @@ def controlla_gomito(vorna, cartella):
     assert f"Pezzo 2: gola {GOLA:.2f} mm; dorso {DORSO:.2f} mm" in info, info
 
 
+def controlla_striscia(vorna, cartella):
+    """The nested strip: pieces turned half a turn in turn, so at the seam line (x = 0) they show
+    throat, back, throat, back; the strip as long as the elbow's centre line between its ends."""
+    job = os.path.join(cartella, "throat.vorna")
+    dxf = os.path.join(cartella, "striscia.dxf")
+    esegui(vorna, "--export-dxf", job, dxf, "--strip")
+    doc = ezdxf.readfile(dxf)
+    assert not doc.audit().has_errors
+    linee = list(doc.modelspace().query("POLYLINE"))
+    chiuse = [p for p in linee if p.is_closed]
+    tagli = sorted(([(v.dxf.location.x, v.dxf.location.y) for v in p.vertices] for p in linee if not p.is_closed),
+                   key=lambda t: t[0][1])
+    assert len(chiuse) == 1 and len(tagli) == 3, (len(chiuse), len(tagli))
+    bordo = [(v.dxf.location.x, v.dxf.location.y) for v in chiuse[0].vertices]
+    larghezza = max(p[0] for p in bordo) - min(p[0] for p in bordo)
+    lunghezza = max(p[1] for p in bordo) - min(p[1] for p in bordo)
+    t = math.tan(math.radians(15))
+    assert abs(larghezza - math.pi * D) < 0.01, larghezza
+    assert abs(lunghezza - 3 * 2 * R * t) < 0.01, lunghezza
+    quote = [0.0] + [taglio[0][1] for taglio in tagli] + [lunghezza]
+    altezze = [b - a for a, b in zip(quote, quote[1:])]
+    attese = [(R - D / 2) * t, DORSO, GOLA, (R + D / 2) * t]
+    assert all(abs(a - b) < 0.01 for a, b in zip(altezze, attese)), (altezze, attese)
+    for taglio in tagli:
+        assert abs(taglio[0][0]) < 1e-9 and abs(taglio[-1][0] - larghezza) < 1e-6
+    # Apart, each piece takes a plate as long as its back.
+    risparmio = math.pi * D * (2 * (R + D / 2) * t + 2 * DORSO - lunghezza) * 1e-6
+    info = esegui(vorna, "--info", job).stdout.decode()
+    assert f"(m²): {risparmio:.4f}" in info, (risparmio, info)
+
+    esito = esegui(vorna, "--export-dxf", os.path.join(cartella, "riduzione.vorna"), dxf, "--strip", codice=2)
+    assert "diametro costante" in esito.stderr.decode()
+
+
 def controlla_rifiuti(vorna, cartella):
     job = os.path.join(cartella, "stretto.vorna")
     esito = esegui(vorna, "--new-elbow", job, "--d", "300", "--radius", "140", "--angle", "90", "--pieces", "4",
@@ -121,6 +155,7 @@ def main():
         controlla_gomito(vorna, cartella)
         controlla_rifiuti(vorna, cartella)
         controlla_riduzione(vorna, cartella)
+        controlla_striscia(vorna, cartella)
     print("gomito: ok")
 
 
