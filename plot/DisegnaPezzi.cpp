@@ -63,7 +63,9 @@ int DisegnaPezzi(const std::vector<Pezzo> &pezzi, const QString &nome, Superfici
         };
         TracciaProfilo(d.profilo, pagina, superficie);
         const PuntoPiano centro = pagina({(d.riquadro.xMin + d.riquadro.xMax) / 2, my});
-        scriviCentrato(superficie, QString::number(i + 1), centro);
+        // The number above the blank: its middle may be the throat's or the back's place.
+        const PuntoPiano sopra = pagina({(d.riquadro.xMin + d.riquadro.xMax) / 2, d.riquadro.yMax});
+        scriviCentrato(superficie, QString::number(i + 1), {sopra.x, sopra.y - 4});
         if (d.misure) {
             // Inside the blank, a little towards its middle, off the cut.
             const auto segno = [&](PuntoPiano p) {
