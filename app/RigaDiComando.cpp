@@ -5,6 +5,7 @@
 #include "app/DividiLamiere.h"
 #include "app/NomiDellaRiga.h"
 #include "app/NuovoCono.h"
+#include "app/NuovoGomito.h"
 #include "app/PiattaformaConsole.h"
 #include "calibration/ControlliTara.h"
 #include "calibration/FileTaratura.h"
@@ -15,6 +16,7 @@
 #include "calibration/TaraturaCarta.h"
 #include "app/ValoreOpzione.h"
 #include "documents/ArchivioCommessa.h"
+#include "exports/EsportaCommessa.h"
 #include "exports/EsportaPdf.h"
 #include "exports/FormatiEsportazione.h"
 #include "fogli/MessaggiFogli.h"
@@ -44,6 +46,7 @@ const char k_Uso[] =
     "Senza argomenti apre la finestra del programma; i file .tnt nominati si aprono ciascuno in una\n"
     "finestra. Al posto di FILE.tnt si può dare una commessa FILE.vorna: se ne usa il primo pezzo.\n"
     "  --export-dxf FILE.tnt OUT.dxf  esporta lo sviluppo in DXF (R12) a grandezza reale, in mm\n"
+    "      --strip                              di un gomito a diametro costante, la striscia annidata\n"
     "    --arcs                       i bordi circolari come archi esatti della polilinea\n"
     "    --generators                 le generatrici sul layer GENERATRICI, per la marcatura\n"
     "    --bends N                    N linee di piega sul layer PIEGHE (0: nessuna), al posto di quelle\n"
@@ -73,6 +76,7 @@ struct OpzioniRiga {
     OpzioniLamiera lamiera;
     QString taratura;          // the calibration named; empty: none
     std::optional<int> pieghe; // --bends, over the job's own
+    bool striscia = false;     // --strip: an elbow's nested strip
 };
 
 int usoSbagliato(const QString &motivo)
@@ -101,12 +105,15 @@ std::optional<int> nomiRifiutati(const QString &origine, const QString &destinaz
 
 // The figures of the first piece of the job in `origine`, with the notice of what was not read in
 // `avviso`, or the exit code of a file that cannot be read (already told).
-std::optional<int> leggiFigure(const FileDellaRiga &origine, SorgentePezzo &pezzo, QString &avviso)
+std::optional<int> leggiFigure(const FileDellaRiga &origine, SorgentePezzo &pezzo, QString &avviso,
+                               Commessa *tutta = nullptr)
 {
     Commessa commessa;
     if (const EsitoFile esito = ApriCommessa(origine.percorso, commessa, &avviso, origine.mostrato); !esito)
         return errore(MessaggioApertura(origine.mostrato, esito));
     pezzo = commessa.pezzi.front();
+    if (tutta)
+        *tutta = std::move(commessa);
     return std::nullopt;
 }
 
@@ -271,8 +278,13 @@ int info(QStringList argomenti, const NomiDellaRiga &nomi)
         return errore(MessaggioApertura(argomenti[0], EsitoFile::Fallito(MotivoNome(numero))));
     SorgentePezzo sorgente;
     QString avviso;
-    if (const auto uscita = leggiFigure(da, sorgente, avviso))
+    Commessa commessa;
+    if (const auto uscita = leggiFigure(da, sorgente, avviso, &commessa))
         return *uscita;
+    if (commessa.gomito) {
+        const ConsoleInstallata console;
+        return StampaDatiCommessa(commessa, json);
+    }
     if (sorgente.solido != TipoSolido::Tronco)
         return errore(QStringLiteral("I dati di officina di una riduzione eccentrica non sono ancora disponibili: ") +
                       argomenti[0]);
@@ -341,6 +353,7 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
     if (formato.estensione == QLatin1String(".dxf")) {
         riga.esportazione.dxf.archi = argomenti.removeAll(QStringLiteral("--arcs")) > 0;
         riga.esportazione.dxf.generatrici = argomenti.removeAll(QStringLiteral("--generators")) > 0;
+        riga.striscia = argomenti.removeAll(QStringLiteral("--strip")) > 0;
         if (const auto uscita = leggiPieghe(argomenti, riga.pieghe))
             return *uscita;
     }
@@ -356,11 +369,25 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
         return *uscita;
     SorgentePezzo sorgente;
     QString avviso;
-    if (const auto uscita = leggiFigure(da, sorgente, avviso))
+    Commessa commessa;
+    if (const auto uscita = leggiFigure(da, sorgente, avviso, &commessa))
         return *uscita;
+    const ConsoleInstallata console;
+    // An elbow's job is written whole, each piece with the options' plate; other jobs of several
+    // pieces still give their first piece, as they always did.
+    if (commessa.gomito || riga.striscia) {
+        for (SorgentePezzo &pezzo : commessa.pezzi) {
+            if (riga.pieghe && pezzo.solido == TipoSolido::Tronco)
+                pezzo.tronco.Pieghe = *riga.pieghe;
+            if (!applicaLamiera(riga.lamiera, pezzo))
+                return UscitaDatiRifiutati;
+        }
+        const EsitoScrittura esito =
+            ScriviPezziDellaCommessa(formato, commessa, riga.esportazione, a.percorso, da.percorso, riga.striscia);
+        return uscitaEsportazione(esito.esito, a.mostrato, esito.motivo);
+    }
     if (riga.pieghe && sorgente.solido == TipoSolido::Tronco)
         sorgente.tronco.Pieghe = *riga.pieghe;
-    const ConsoleInstallata console;
     if (!applicaLamiera(riga.lamiera, sorgente))
         return UscitaDatiRifiutati;
     if (!avviso.isEmpty() && !riga.lamiera.spessore)
@@ -401,6 +428,8 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
         return esporta(*formato, argomenti.mid(1), nomi, argv[0]);
     if (comando == QLatin1String("--new-cone"))
         return NuovoCono(argomenti.mid(1), nomi);
+    if (comando == QLatin1String("--new-elbow"))
+        return NuovoGomito(argomenti.mid(1), nomi);
     if (comando == QLatin1String("--info"))
         return info(argomenti.mid(1), nomi);
     if (comando == QLatin1String("--split"))
@@ -419,6 +448,7 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
     if (aiuto) {
         std::fputs(k_Uso, stdout);
         std::fputs(k_UsoNuovoCono, stdout);
+        std::fputs(k_UsoNuovoGomito, stdout);
         std::fputs(k_UsoDividi, stdout);
         return UscitaRiuscita;
     }

@@ -6,6 +6,7 @@
 #include "exports/Esportazione.h"
 #include "development/frmOrdinate.h"
 #include "exports/ComandoEsporta.h"
+#include "exports/EsportaCommessa.h"
 #include "exports/PezzoDellaCommessa.h"
 #include "platform/NomeConEstensione.h"
 #include "development/Guscio.h"
@@ -15,6 +16,7 @@
 #include "documents/EtichetteCommessa.h"
 #include "documents/ScartoArrotondamento.h"
 #include "platform/Piattaforma.h"
+#include "plot/DisegnaPezzi.h"
 #include "plot/DisegnaPezzo.h"
 
 #include <QCloseEvent>
@@ -227,13 +229,20 @@ void frmGrafico::ImpostaFigure(const FigureSviluppo &figure)
 
 bool frmGrafico::altroSolido() const
 {
-    return !m_commessa.pezzi.empty() && m_commessa.pezzi.front().solido != TipoSolido::Tronco;
+    return m_commessa.gomito || (!m_commessa.pezzi.empty() && m_commessa.pezzi.front().solido != TipoSolido::Tronco);
 }
 
 QString frmGrafico::nomeMostrato() const { return altroSolido() ? m_commessa.nome : TrimBlank(Etichette().lblNome); }
 
 bool frmGrafico::disegnaPezzo()
 {
+    if (m_commessa.gomito) {
+        const auto pezzi = PezziDellaCommessa(m_commessa);
+        if (!pezzi)
+            return false;
+        m_pagina->Elenco().Cls();
+        return DisegnaPezzi(*pezzi, m_commessa.nome, m_pagina->Elenco()) > 0;
+    }
     const auto pezzo = PezzoDellaCommessa(m_commessa);
     if (!pezzo)
         return false;

@@ -57,8 +57,20 @@ bool StessaSorgente(const SorgentePezzo &a, const SorgentePezzo &b)
     return false;
 }
 
+bool StessoGomito(const std::optional<GomitoCommessa> &a, const std::optional<GomitoCommessa> &b)
+{
+    if (!a || !b)
+        return !a && !b;
+    const auto numeri = [](const GomitoCommessa &g) {
+        const FigureGomito &f = g.figure;
+        return QList<double>{
+            f.D1, f.D2, f.R, f.Angolo, double(f.Pezzi), f.Tratto, double(g.cucitura), double(g.sfalsata)};
+    };
+    return numeri(*a) == numeri(*b);
+}
+
 bool StessoContenuto(const Commessa &a, const Commessa &b)
 {
-    return a.nome == b.nome &&
+    return a.nome == b.nome && StessoGomito(a.gomito, b.gomito) &&
            std::equal(a.pezzi.begin(), a.pezzi.end(), b.pezzi.begin(), b.pezzi.end(), StessaSorgente);
 }

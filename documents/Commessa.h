@@ -4,10 +4,12 @@
 #include "documents/Salvataggio.h"
 #include "geometry/ConoObliquo.h"
 #include "geometry/FigureSviluppo.h"
+#include "geometry/Gomito.h"
 #include "geometry/Materiale.h"
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // The solid a piece is developed from. Each kind keeps its figures as typed, in a struct of its own.
@@ -44,11 +46,22 @@ struct SorgentePezzo {
     DisegnoPezzo disegno;
 };
 
+// Where an elbow's pieces are closed: on the throat (AC) or on the back (BD); staggered, every
+// other piece the other way, so that the seams do not line up.
+enum class CucituraGomito { Gola, Dorso };
+struct GomitoCommessa {
+    FigureGomito figure;
+    CucituraGomito cucitura = CucituraGomito::Gola;
+    bool sfalsata = false;
+};
+
 struct Commessa {
     QString nome;
     QString percorso; // empty until the job is saved or opened
     Salvataggio salvataggio = Salvataggio::Nessuno;
     std::vector<SorgentePezzo> pezzi; // in cutting order
+    // An elbow's figures, kept to be edited again; its pieces are `pezzi`, rolled from the first one's plate.
+    std::optional<GomitoCommessa> gomito;
 };
 
 // Anything but blanks typed as the thickness, even a 0: a job keeps the plate as typed. Without it
@@ -60,5 +73,7 @@ bool ChiudeSuAC(const FigureSviluppo &f);
 
 // The same solid with the same texts (padding included), closing side and plate.
 bool StessaSorgente(const SorgentePezzo &a, const SorgentePezzo &b);
+// The same elbow figures, or neither is an elbow.
+bool StessoGomito(const std::optional<GomitoCommessa> &a, const std::optional<GomitoCommessa> &b);
 // The same name and the same pieces in the same order; where the job is kept does not count.
 bool StessoContenuto(const Commessa &a, const Commessa &b);

@@ -3,6 +3,8 @@
 
 #include "documents/CampiJson.h"
 #include "documents/JsonEccentrico.h"
+#include "documents/JsonGomito.h"
+#include "documents/PezziGomito.h"
 #include "documents/JsonTronco.h"
 
 #include <QJsonArray>
@@ -19,6 +21,7 @@ const QString k_Versione = QStringLiteral("versione");
 const QString k_Nome = QStringLiteral("nome");
 const QString k_Pezzi = QStringLiteral("pezzi");
 const QString k_Solido = QStringLiteral("solido");
+const QString k_Gomito = QStringLiteral("gomito");
 
 // In the order of TipoSolido.
 const QStringList k_NomiSolidi = {QStringLiteral("tronco"), QStringLiteral("eccentrico")};
@@ -104,8 +107,10 @@ QByteArray CommessaInJson(const Commessa &commessa)
     QJsonArray pezzi;
     for (const SorgentePezzo &pezzo : commessa.pezzi)
         pezzi.append(pezzoInJson(pezzo));
-    const QJsonObject radice{
+    QJsonObject radice{
         {k_Formato, k_NomeFormato}, {k_Versione, k_VersioneCommessa}, {k_Nome, commessa.nome}, {k_Pezzi, pezzi}};
+    if (commessa.gomito)
+        radice.insert(k_Gomito, GomitoInJson(*commessa.gomito));
     return QJsonDocument(radice).toJson(QJsonDocument::Indented);
 }
 
@@ -124,8 +129,20 @@ QString CommessaDaJson(const QByteArray &json, Commessa &commessa)
         return motivo;
     if (QString motivo = leggiPezzi(radice.value(k_Pezzi), pezzi); !motivo.isEmpty())
         return motivo;
-    commessa.nome = nome;
-    commessa.pezzi = std::move(pezzi);
+    std::optional<GomitoCommessa> gomito;
+    if (radice.contains(k_Gomito))
+        if (QString motivo = GomitoDaJson(radice.value(k_Gomito), gomito.emplace()); !motivo.isEmpty())
+            return motivo;
+    Commessa letta;
+    letta.nome = nome;
+    letta.pezzi = std::move(pezzi);
+    letta.gomito = gomito;
+    // Pieces edited apart from their elbow would be cut unlike the elbow shown.
+    if (gomito && !PezziDelGomitoCoerenti(letta))
+        return QStringLiteral("i pezzi non corrispondono alle misure del gomito");
+    commessa.nome = letta.nome;
+    commessa.pezzi = std::move(letta.pezzi);
+    commessa.gomito = gomito;
     return {};
 }
 

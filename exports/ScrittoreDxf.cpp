@@ -94,11 +94,22 @@ void ScrittoreDxf::Layer(const QString &nome, int colore) { m_layer.emplace_back
 void ScrittoreDxf::PolilineaChiusa(const std::vector<PuntoPiano> &vertici, const QString &layer,
                                    const std::vector<double> &bulge)
 {
+    polilinea(vertici, layer, bulge, true);
+}
+
+void ScrittoreDxf::PolilineaAperta(const std::vector<PuntoPiano> &vertici, const QString &layer)
+{
+    polilinea(vertici, layer, {}, false);
+}
+
+void ScrittoreDxf::polilinea(const std::vector<PuntoPiano> &vertici, const QString &layer,
+                             const std::vector<double> &bulge, bool chiusa)
+{
     gruppo(0, QStringLiteral("POLYLINE"));
     gruppo(8, layer);
     gruppo(66, QStringLiteral("1"));
     punto(10, {});
-    gruppo(70, QStringLiteral("1"));
+    gruppo(70, chiusa ? QStringLiteral("1") : QStringLiteral("0"));
     for (std::size_t i = 0; i < vertici.size(); ++i) {
         const PuntoPiano &v = vertici[i];
         gruppo(0, QStringLiteral("VERTEX"));

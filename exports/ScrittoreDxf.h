@@ -17,6 +17,8 @@ public:
     // each vertex the bulge of the segment leaving it (0 straight).
     void PolilineaChiusa(const std::vector<PuntoPiano> &vertici, const QString &layer,
                          const std::vector<double> &bulge = {});
+    // One open POLYLINE of straight segments: a cut line that is no outline of its own.
+    void PolilineaAperta(const std::vector<PuntoPiano> &vertici, const QString &layer);
     void Linea(PuntoPiano a, PuntoPiano b, const QString &layer);
     // A TEXT of height `altezza`, centred on `punto` or with its bottom left corner there; readers
     // show `testo` as it stands, but for control characters, written as "?".
@@ -29,6 +31,8 @@ private:
     void gruppo(int codice, double valore);
     void punto(int codiceX, PuntoPiano p);
     void estendi(double x, double y);
+    void polilinea(const std::vector<PuntoPiano> &vertici, const QString &layer, const std::vector<double> &bulge,
+                   bool chiusa);
     void sezione(const char *nome);
     void tabella(const char *nome, int voci);
     void layer(const QString &nome, int colore);

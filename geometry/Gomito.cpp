@@ -134,6 +134,10 @@ std::vector<PezzoGomito> PezziDelGomito(const FigureGomito &g)
         if (!officina)
             return {};
         pezzo.officina = *officina;
+        // A free end is square by construction: no rounding left as a "-0.000" cut.
+        for (double *taglio : {&pezzo.officina.Taglio1, &pezzo.officina.Taglio2})
+            if (std::fabs(*taglio) < 1e-9)
+                *taglio = 0;
         pezzo.gola = pezzo.proiezione.AC;
         pezzo.dorso = pezzo.proiezione.BD;
         pezzi.push_back(pezzo);

@@ -12,6 +12,7 @@
 // Angolo degrees. D1 at the first free end, D2 at the last (equal: a constant elbow; otherwise the
 // diameter goes linearly with the bend angle, joined by the common-sphere method). Two end pieces,
 // each with a straight length Tratto beyond the bend, and Pezzi - 2 full gores.
+constexpr int k_PezziMassimiGomito = 64;
 struct FigureGomito {
     double D1 = 0, D2 = 0, R = 0, Angolo = 90;
     int Pezzi = 4;

@@ -8,8 +8,6 @@
 #include <cmath>
 
 namespace {
-constexpr int k_PezziMassimi = 64;
-
 std::nullopt_t Rifiuta(CampoGomito &campo, CampoGomito quale, const QString &nome, const QString &prompt)
 {
     campo = quale;
@@ -51,9 +49,9 @@ std::optional<FigureGomito> ValidaGomito(const TestiGomito &testi, double spesso
         return Rifiuta(campo, CampoGomito::Angolo, QStringLiteral("Angolo"),
                        QStringLiteral("L'angolo del gomito deve essere un numero di gradi oltre 0 e fino a 180!"));
     double pezzi = 0;
-    if (!Numero(testi.Pezzi, pezzi) || pezzi != std::floor(pezzi) || pezzi < 2 || pezzi > k_PezziMassimi)
+    if (!Numero(testi.Pezzi, pezzi) || pezzi != std::floor(pezzi) || pezzi < 2 || pezzi > k_PezziMassimiGomito)
         return Rifiuta(campo, CampoGomito::Pezzi, QStringLiteral("Pezzi"),
-                       QStringLiteral("I pezzi devono essere un numero intero da 2 a %1!").arg(k_PezziMassimi));
+                       QStringLiteral("I pezzi devono essere un numero intero da 2 a %1!").arg(k_PezziMassimiGomito));
     g.Pezzi = int(pezzi);
     if (!Numero(testi.Tratto, g.Tratto, 0.0) || !(g.Tratto >= 0))
         return Rifiuta(campo, CampoGomito::Tratto, QStringLiteral("Tratto diritto"),

@@ -2,27 +2,15 @@
 #include "plot/DisegnaPezzo.h"
 
 #include "plot/Pagina.h"
+#include "plot/ProfiloSullaPagina.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 constexpr double k_Margine = 4;         // mm round the page
 constexpr double k_PassoRiga = 7;       // mm between legend lines, as the projection's plot
 constexpr int k_GeneratoriPerMeta = 90; // a smooth outline at page size
-
-struct Riquadro {
-    double xMin = std::numeric_limits<double>::max(), yMin = xMin;
-    double xMax = std::numeric_limits<double>::lowest(), yMax = xMax;
-    void Aggiungi(const PuntoPiano &p)
-    {
-        xMin = std::min(xMin, p.x);
-        xMax = std::max(xMax, p.x);
-        yMin = std::min(yMin, p.y);
-        yMax = std::max(yMax, p.y);
-    }
-};
 } // namespace
 
 int DisegnaPezzo(const Pezzo &pezzo, SuperficieDisegno &superficie)
@@ -30,10 +18,7 @@ int DisegnaPezzo(const Pezzo &pezzo, SuperficieDisegno &superficie)
     const auto profilo = CampionaPezzo(pezzo, k_GeneratoriPerMeta);
     if (!profilo || profilo->bordoAB.empty() || profilo->bordoCD.empty())
         return 0;
-    Riquadro r;
-    for (const auto *bordo : {&profilo->bordoAB, &profilo->bordoCD})
-        for (const PuntoPiano &p : *bordo)
-            r.Aggiungi(p);
+    const RiquadroProfilo r = RiquadroDelProfilo(*profilo);
     // The legend's lines, the scale's among them, take the top of the page.
     const int righeLegenda = int(RigheLegenda(pezzo.valori, FormatoPagina(1)).size());
     const double alto = k_Margine + righeLegenda * k_PassoRiga;
@@ -46,15 +31,7 @@ int DisegnaPezzo(const Pezzo &pezzo, SuperficieDisegno &superficie)
     const auto pagina = [&](const PuntoPiano &p) {
         return PuntoPiano{cx + (p.x - mx) / scala, cy - (p.y - my) / scala};
     };
-    const auto linea = [&](const PuntoPiano &a, const PuntoPiano &b) {
-        const PuntoPiano da = pagina(a), fino = pagina(b);
-        superficie.Line(da.x, da.y, fino.x, fino.y, k_BluScuro);
-    };
-    for (const auto *bordo : {&profilo->bordoAB, &profilo->bordoCD})
-        for (size_t i = 0; i + 1 < bordo->size(); ++i)
-            linea((*bordo)[i], (*bordo)[i + 1]);
-    linea(profilo->bordoAB.front(), profilo->bordoCD.front());
-    linea(profilo->bordoAB.back(), profilo->bordoCD.back());
+    TracciaProfilo(*profilo, pagina, superficie);
 
     const PuntoPiano angoli[] = {profilo->bordoAB.front(), profilo->bordoAB.back(), profilo->bordoCD.front(),
                                  profilo->bordoCD.back()};
