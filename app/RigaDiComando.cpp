@@ -5,6 +5,7 @@
 #include "app/DividiLamiere.h"
 #include "app/NomiDellaRiga.h"
 #include "app/NuovoCono.h"
+#include "app/NuovoEccentrico.h"
 #include "app/PiattaformaConsole.h"
 #include "calibration/ControlliTara.h"
 #include "calibration/FileTaratura.h"
@@ -401,6 +402,8 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
         return esporta(*formato, argomenti.mid(1), nomi, argv[0]);
     if (comando == QLatin1String("--new-cone"))
         return NuovoCono(argomenti.mid(1), nomi);
+    if (comando == QLatin1String("--new-eccentric"))
+        return NuovoEccentrico(argomenti.mid(1), nomi);
     if (comando == QLatin1String("--info"))
         return info(argomenti.mid(1), nomi);
     if (comando == QLatin1String("--split"))
@@ -419,6 +422,7 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
     if (aiuto) {
         std::fputs(k_Uso, stdout);
         std::fputs(k_UsoNuovoCono, stdout);
+        std::fputs(k_UsoNuovoEccentrico, stdout);
         std::fputs(k_UsoDividi, stdout);
         return UscitaRiuscita;
     }
