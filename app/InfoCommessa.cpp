@@ -1,16 +1,16 @@
 // The workshop data for scripts and the shop's ERP.
 #include "app/InfoCommessa.h"
 
+#include "exports/PezzoDellaCommessa.h"
 #include "pieces/DatiOfficina.h"
-#include "pieces/PezzoDelTronco.h"
 
 #include <QJsonDocument>
 
 #include <cstdio>
 
-int StampaDatiOfficina(const FigureSviluppo &figure, bool json)
+int StampaDatiOfficina(const SorgentePezzo &sorgente, bool json)
 {
-    const auto pezzo = PezzoDelTronco(figure);
+    const auto pezzo = PezzoDellaSorgente(sorgente);
     if (!pezzo)
         return 1;
     const DatiOfficina dati = DatiOfficinaDelPezzo(*pezzo);

@@ -274,13 +274,10 @@ int info(QStringList argomenti, const NomiDellaRiga &nomi)
     QString avviso;
     if (const auto uscita = leggiFigure(da, sorgente, avviso))
         return *uscita;
-    if (sorgente.solido != TipoSolido::Tronco)
-        return errore(QStringLiteral("I dati di officina di una riduzione eccentrica non sono ancora disponibili: ") +
-                      argomenti[0]);
     const ConsoleInstallata console;
     if (!avviso.isEmpty())
         MsgBox(avviso);
-    return StampaDatiOfficina(sorgente.tronco, json);
+    return StampaDatiOfficina(sorgente, json);
 }
 
 // The plate's options of the DXF and the CSV, or the exit code of a wrong one.
