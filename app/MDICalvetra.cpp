@@ -187,10 +187,10 @@ VistaFoglio &MDICalvetra::Foglio()
 
 VistaFoglio *MDICalvetra::FoglioCaricato() { return foglio(); }
 
-void MDICalvetra::ModificaFigure(const FigureSviluppo &figure)
+void MDICalvetra::ModificaFigure(const SorgentePezzo &pezzo)
 {
     Foglio();
-    m_foglio->MostraFigure(figure);
+    m_foglio->MostraPezzo(pezzo);
 }
 
 void MDICalvetra::Avviso(const QString &testo) { statusBar()->showMessage(testo); }

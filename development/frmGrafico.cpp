@@ -316,7 +316,7 @@ void frmGrafico::mnuModificaSviluppo_Click()
     if (!attiva)
         return;
     // The piece's own figures: the labels hold only the texts, not the workshop figures.
-    m_guscio.ModificaFigure(attiva->pezzoMostrato().tronco);
+    m_guscio.ModificaFigure(attiva->pezzoMostrato());
 }
 
 // The press-brake bends of the development shown: the data and the DXF lay them out.
