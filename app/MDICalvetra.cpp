@@ -218,7 +218,7 @@ void MDICalvetra::StampaSviluppo(frmGrafico &finestra)
                                   DidascaliaSalvataggio(finestra.CommessaMostrata().salvataggio),
                                   m_taratura.Indice())) {
     case EsitoStampa::Stampato:
-        Avviso(QStringLiteral("Stampato lo sviluppo ") + TrimBlank(finestra.Etichette().lblNome));
+        Avviso(QStringLiteral("Stampato lo sviluppo ") + finestra.nomeMostrato());
         break;
     case EsitoStampa::ErroreStampante:
         MsgBox(QStringLiteral("Errore nella stampa dello sviluppo: la stampante non ha accettato la pagina!"));

@@ -491,12 +491,7 @@ void frmGrafico::cmdChiudi_Click()
 
 void frmGrafico::mnuStampa_Click()
 {
-    // The scaled printout follows the projection's plot; another solid would print the last one.
-    if (altroSolido()) {
-        MsgBox(QStringLiteral("La stampa in scala di questo pezzo non è disponibile: usare \"Stampa a grandezza "
-                              "naturale...\" o l'esportazione!"));
-        return;
-    }
+    // Every solid prints the page the window draws.
     m_guscio.StampaSviluppo(*this);
 }
 

@@ -418,6 +418,14 @@ private slots:
         f.cmdCalcola->click();
         QVERIFY(!f.isVisible());
         QVERIFY(StessoContenuto(finestra->CommessaMostrata(), prima));
+
+        // "Stampa" prints the page the window draws: the reducer's outline and legend, no refusal.
+        finestra->mnuStampa_Click();
+        QCOMPARE(frame.stampe.size(), 1);
+        QCOMPARE(frame.stampe.front(), finestra);
+        const QStringList pagina = Impronta(*finestra);
+        QVERIFY(pagina.filter(QStringLiteral("Riduzione eccentrica: Eccentrica 7")).size() == 1);
+        QVERIFY(pagina.size() > 100);
         VERIFICA_COPIONE(finta);
     }
 
