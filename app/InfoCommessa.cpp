@@ -4,7 +4,7 @@
 #include "exports/EsportaCommessa.h"
 #include "pieces/DatiOfficina.h"
 #include "pieces/MisurePezzoGomito.h"
-#include "pieces/PezzoDelTronco.h"
+#include "exports/PezzoDellaCommessa.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,9 +25,9 @@ QStringList righe(const DatiOfficina &dati) { return RigheDati(dati.righe) + Rig
 QString mm(double valore) { return QString::number(valore, 'f', 2); }
 } // namespace
 
-int StampaDatiOfficina(const FigureSviluppo &figure, bool json)
+int StampaDatiOfficina(const SorgentePezzo &sorgente, bool json)
 {
-    const auto pezzo = PezzoDelTronco(figure);
+    const auto pezzo = PezzoDellaSorgente(sorgente);
     if (!pezzo)
         return 1;
     const DatiOfficina dati = DatiOfficinaDelPezzo(*pezzo);

@@ -2,11 +2,10 @@
 #pragma once
 
 #include "documents/Commessa.h"
-#include "geometry/FigureSviluppo.h"
 
-// Develops `figure` (refusals on stderr) and prints its "chiave: valore" lines, or one JSON
-// object with `json`. Returns 0, or 1 when the figures are refused.
-int StampaDatiOfficina(const FigureSviluppo &figure, bool json);
+// Develops the piece `sorgente` (refusals on stderr) and prints its "chiave: valore" lines, or one
+// JSON object with `json`. Returns 0, or 1 when the figures are refused.
+int StampaDatiOfficina(const SorgentePezzo &sorgente, bool json);
 
 // The same for a job of several pieces: with workshop figures first the cut-back table (each
 // piece's throat and back, cuts and developed width), then each piece's data under its name.

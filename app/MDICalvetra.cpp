@@ -187,10 +187,10 @@ VistaFoglio &MDICalvetra::Foglio()
 
 VistaFoglio *MDICalvetra::FoglioCaricato() { return foglio(); }
 
-void MDICalvetra::ModificaFigure(const FigureSviluppo &figure)
+void MDICalvetra::ModificaFigure(const SorgentePezzo &pezzo)
 {
     Foglio();
-    m_foglio->MostraFigure(figure);
+    m_foglio->MostraPezzo(pezzo);
 }
 
 void MDICalvetra::Avviso(const QString &testo) { statusBar()->showMessage(testo); }
@@ -218,7 +218,7 @@ void MDICalvetra::StampaSviluppo(frmGrafico &finestra)
                                   DidascaliaSalvataggio(finestra.CommessaMostrata().salvataggio),
                                   m_taratura.Indice())) {
     case EsitoStampa::Stampato:
-        Avviso(QStringLiteral("Stampato lo sviluppo ") + TrimBlank(finestra.Etichette().lblNome));
+        Avviso(QStringLiteral("Stampato lo sviluppo ") + finestra.nomeMostrato());
         break;
     case EsitoStampa::ErroreStampante:
         MsgBox(QStringLiteral("Errore nella stampa dello sviluppo: la stampante non ha accettato la pagina!"));

@@ -6,6 +6,7 @@
 #include "app/NomiDellaRiga.h"
 #include "app/NuovoCono.h"
 #include "app/NuovoGomito.h"
+#include "app/NuovoEccentrico.h"
 #include "app/PiattaformaConsole.h"
 #include "calibration/ControlliTara.h"
 #include "calibration/FileTaratura.h"
@@ -285,13 +286,10 @@ int info(QStringList argomenti, const NomiDellaRiga &nomi)
         const ConsoleInstallata console;
         return StampaDatiCommessa(commessa, json);
     }
-    if (sorgente.solido != TipoSolido::Tronco)
-        return errore(QStringLiteral("I dati di officina di una riduzione eccentrica non sono ancora disponibili: ") +
-                      argomenti[0]);
     const ConsoleInstallata console;
     if (!avviso.isEmpty())
         MsgBox(avviso);
-    return StampaDatiOfficina(sorgente.tronco, json);
+    return StampaDatiOfficina(sorgente, json);
 }
 
 // The plate's options of the DXF and the CSV, or the exit code of a wrong one.
@@ -430,6 +428,8 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
         return NuovoCono(argomenti.mid(1), nomi);
     if (comando == QLatin1String("--new-elbow"))
         return NuovoGomito(argomenti.mid(1), nomi);
+    if (comando == QLatin1String("--new-eccentric"))
+        return NuovoEccentrico(argomenti.mid(1), nomi);
     if (comando == QLatin1String("--info"))
         return info(argomenti.mid(1), nomi);
     if (comando == QLatin1String("--split"))
@@ -449,6 +449,7 @@ std::optional<int> EseguiRigaDiComando(int argc, char *argv[])
         std::fputs(k_Uso, stdout);
         std::fputs(k_UsoNuovoCono, stdout);
         std::fputs(k_UsoNuovoGomito, stdout);
+        std::fputs(k_UsoNuovoEccentrico, stdout);
         std::fputs(k_UsoDividi, stdout);
         return UscitaRiuscita;
     }

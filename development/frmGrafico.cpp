@@ -328,7 +328,7 @@ void frmGrafico::mnuModificaSviluppo_Click()
     if (!attiva)
         return;
     // The piece's own figures: the labels hold only the texts, not the workshop figures.
-    m_guscio.ModificaFigure(attiva->pezzoMostrato().tronco);
+    m_guscio.ModificaFigure(attiva->pezzoMostrato());
 }
 
 // The press-brake bends of the development shown: the data and the DXF lay them out.
@@ -503,12 +503,7 @@ void frmGrafico::cmdChiudi_Click()
 
 void frmGrafico::mnuStampa_Click()
 {
-    // The scaled printout follows the projection's plot; another solid would print the last one.
-    if (altroSolido()) {
-        MsgBox(QStringLiteral("La stampa in scala di questo pezzo non è disponibile: usare \"Stampa a grandezza "
-                              "naturale...\" o l'esportazione!"));
-        return;
-    }
+    // Every solid prints the page the window draws.
     m_guscio.StampaSviluppo(*this);
 }
 

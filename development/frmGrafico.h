@@ -75,6 +75,8 @@ public:
     frmGrafico *mnuNuovoFoglioDiLavoro_Click();
     void mnuNuovoSviluppo_Click();
     void mnuModificaSviluppo_Click();
+    // The development's name: the job's, or the projection's label.
+    QString nomeMostrato() const;
     void mnuApri_Click();
     bool mnuSalvaNome_Click();
     void cmdChiudi_Click();
@@ -126,7 +128,6 @@ private:
     // A job of another solid than the projection's, drawn from its piece; false when it cannot be.
     bool disegnaPezzo();
     bool altroSolido() const;
-    QString nomeMostrato() const;
 
     Guscio &m_guscio;
     PaginaGrafico *const m_pagina;

@@ -13,10 +13,10 @@ QByteArray riga(const QStringList &celle) { return celle.join(QLatin1Char(',')).
 
 QByteArray TestoCsv(const Pezzo &pezzo)
 {
-    QByteArray testo = riga(IntestazioneOrdinate(pezzo.facce));
+    QByteArray testo = riga(IntestazioneOrdinate(pezzo.facce, pezzo.colonne));
     for (const RigaOrdinate &r : pezzo.righe) {
         QStringList celle{QString::number(r.k)};
-        for (double valore : r.Valori(pezzo.facce))
+        for (double valore : r.Valori(pezzo.facce, pezzo.colonne))
             celle << NumeroEsportato(valore);
         testo += riga(celle);
     }

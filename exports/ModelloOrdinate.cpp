@@ -18,7 +18,7 @@ int ModelloOrdinate::rowCount(const QModelIndex &genitore) const
 
 int ModelloOrdinate::columnCount(const QModelIndex &genitore) const
 {
-    return genitore.isValid() ? 0 : int(IntestazioneOrdinate(m_tabella.facce).size());
+    return genitore.isValid() ? 0 : int(IntestazioneOrdinate(m_tabella.facce, m_tabella.colonne).size());
 }
 
 QString ModelloOrdinate::Cella(int riga, int colonna) const
@@ -28,7 +28,8 @@ QString ModelloOrdinate::Cella(int riga, int colonna) const
     const RigaOrdinate &r = m_tabella.righe[std::size_t(riga)];
     if (colonna == 0)
         return QString::number(r.k);
-    return QString::number(r.Valori(m_tabella.facce)[std::size_t(colonna - 1)], 'f', 2);
+    const int decimali = DecimaliColonna(IntestazioneOrdinate(m_tabella.facce, m_tabella.colonne).value(colonna));
+    return QString::number(r.Valori(m_tabella.facce, m_tabella.colonne)[std::size_t(colonna - 1)], 'f', decimali);
 }
 
 QVariant ModelloOrdinate::data(const QModelIndex &indice, int ruolo) const
@@ -44,7 +45,7 @@ QVariant ModelloOrdinate::headerData(int sezione, Qt::Orientation verso, int ruo
 {
     if (ruolo != Qt::DisplayRole || verso != Qt::Horizontal)
         return {};
-    return IntestazioneOrdinate(m_tabella.facce).value(sezione);
+    return IntestazioneOrdinate(m_tabella.facce, m_tabella.colonne).value(sezione);
 }
 
 QString ModelloOrdinate::TestoCopiato(const QModelIndexList &indici) const
@@ -57,7 +58,7 @@ QString ModelloOrdinate::TestoCopiato(const QModelIndexList &indici) const
     }
     QStringList titoli, linee;
     for (int c : colonne)
-        titoli << IntestazioneOrdinate(m_tabella.facce).value(c);
+        titoli << IntestazioneOrdinate(m_tabella.facce, m_tabella.colonne).value(c);
     linee << titoli.join(QLatin1Char('\t'));
     for (const auto &[riga, scelte] : righe) {
         QStringList celle;

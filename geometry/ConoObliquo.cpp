@@ -39,7 +39,9 @@ std::vector<double> Cumulato(const std::function<double(double)> &f, const std::
 void PosaCono(const ConoObliquo &c, SviluppoObliquo &sviluppo, const std::vector<double> &teta)
 {
     const Vettore3 V = Apice(c);
-    const double r1 = c.D1 / 2, k = c.D2 / c.D1;
+    // k - 1 from the diameters' difference: rounded from k it would lose the seam's length on a
+    // cone so nearly a cylinder that its apex lies millions of kilometres away.
+    const double r1 = c.D1 / 2, k = c.D2 / c.D1, kMenoUno = (c.D2 - c.D1) / c.D1;
     const double fisso = r1 * r1 + V.x * V.x + V.z * V.z;
     auto rho = [&](double t) { return std::sqrt(fisso - 2 * r1 * V.x * std::cos(t)); };
     const std::vector<double> phi = Cumulato(
@@ -58,7 +60,7 @@ void PosaCono(const ConoObliquo &c, SviluppoObliquo &sviluppo, const std::vector
         const double corda = 2 * rho0 * Quadrato(std::sin(phi[i] / 2));
         g.sviluppo = phi[i];
         g.ab = {dr * std::cos(phi[i]) - corda + origine, r * std::sin(phi[i])};
-        g.cd = {(k * dr + (k - 1) * rho0) * std::cos(phi[i]) - corda + origine, k * r * std::sin(phi[i])};
+        g.cd = {(dr + kMenoUno * (dr + rho0)) * std::cos(phi[i]) - corda + origine, k * r * std::sin(phi[i])};
     }
 }
 
@@ -114,6 +116,17 @@ Vettore3 Apice(const ConoObliquo &c)
     return {s * c.Scostamento, 0, s * c.H};
 }
 
+double AreaConoObliquo(const ConoObliquo &c)
+{
+    // Between P and Q = P + w, a cone's strip narrows in the ratio of the ends along w, a
+    // cylinder's does not: dA = (1 + k) / 2 |P' x w| dteta.
+    const double k = c.D2 / c.D1;
+    const auto striscia = [&](double t) {
+        return (1 + k) / 2 * Modulo(Vettoriale(DerivataBase(c, t), PuntoCima(c, t) - PuntoBase(c, t)));
+    };
+    return Integra(striscia, 0, k_Pi) + Integra(striscia, k_Pi, 2 * k_Pi);
+}
+
 double AngoloCucitura(const ConoObliquo &c, const Cucitura &cucitura)
 {
     if (cucitura.tipo == TipoCucitura::Angolo)
@@ -145,16 +158,19 @@ SviluppoObliquo SviluppaConoObliquo(const ConoObliquo &c, double teta0, int punt
     return sviluppo;
 }
 
+RigaGeneratore RigaDelGeneratore(const GeneratoreSviluppato &g, bool cono)
+{
+    double gradi = std::fmod(g.teta * 180 / k_Pi, 360.0);
+    if (gradi < 0)
+        gradi += 360;
+    return {gradi, g.lunghezza, cono ? g.sviluppo * 180 / k_Pi : g.sviluppo};
+}
+
 std::vector<RigaGeneratore> TabellaGeneratori(const ConoObliquo &c, double teta0, int n)
 {
     const SviluppoObliquo sviluppo = SviluppaConoObliquo(c, teta0, std::max(n, 1) + 1);
     std::vector<RigaGeneratore> righe;
-    for (std::size_t i = 0; i + 1 < sviluppo.generatori.size(); ++i) {
-        const GeneratoreSviluppato &g = sviluppo.generatori[i];
-        double gradi = std::fmod(g.teta * 180 / k_Pi, 360.0);
-        if (gradi < 0)
-            gradi += 360;
-        righe.push_back({gradi, g.lunghezza, sviluppo.cono ? g.sviluppo * 180 / k_Pi : g.sviluppo});
-    }
+    for (std::size_t i = 0; i + 1 < sviluppo.generatori.size(); ++i)
+        righe.push_back(RigaDelGeneratore(sviluppo.generatori[i], sviluppo.cono));
     return righe;
 }

@@ -27,6 +27,9 @@ Vettore3 DerivataSecondaBase(const ConoObliquo &c, double teta);
 // The apex (a cone only).
 Vettore3 Apice(const ConoObliquo &c);
 
+// The area of the surface between the ends (mm²), by quadrature: the blank's area.
+double AreaConoObliquo(const ConoObliquo &c);
+
 // Where the blank is closed: on the shortest generator, the longest, or at a base angle in degrees.
 // Where all generators are equally long, the shortest is at 0 degrees and the longest at 180.
 enum class TipoCucitura { Corta, Lunga, Angolo };
@@ -67,4 +70,6 @@ struct RigaGeneratore {
     // Cone: the developed angle from the seam, degrees. Cylinder: mm along the section.
     double sviluppo = 0;
 };
+// The row of the generator `g` of a cone's (`cono`) or a cylinder's development.
+RigaGeneratore RigaDelGeneratore(const GeneratoreSviluppato &g, bool cono);
 std::vector<RigaGeneratore> TabellaGeneratori(const ConoObliquo &c, double teta0, int n);

@@ -94,6 +94,9 @@ ConoObliquo SuperficieMedia(const ConoObliquo &c)
         media.D1 += c.D1 - Perimetro(f.base) / k_Pi;
         media.D2 += c.D2 - Perimetro(f.cima) / k_Pi;
     }
+    // A cylinder's two ends are alike: rounding must not make it a cone.
+    if (CilindroObliquo(c))
+        media.D2 = media.D1;
     return media;
 }
 
@@ -103,21 +106,25 @@ OvalizzazioneFacce OvalizzazioneFacciaEsterna(const ConoObliquo &c)
     return {Calibro(f.base), Calibro(f.cima)};
 }
 
+double RaggioTrasversale(const ConoObliquo &c, double teta, bool cima)
+{
+    // At distance r from the apex along direction w: r |w x P'|³ / (|det(w, P', P'')| |w|³), which
+    // for the cylinder (w its unit axis, r = |w|) is the radius of the section square to it.
+    const double rapporto = CilindroObliquo(c) || !cima ? 1 : c.D2 / c.D1;
+    Vettore3 w = Direzione(c, teta);
+    if (CilindroObliquo(c))
+        w = (1 / Modulo(w)) * w;
+    const Vettore3 wxp = Vettoriale(w, DerivataBase(c, teta));
+    const double det = std::fabs(Scalare(wxp, DerivataSecondaBase(c, teta)));
+    const double m = Modulo(wxp), l = Modulo(w);
+    return rapporto * m * m * m / (det * l * l);
+}
+
 double RaggioCurvaturaMinimo(const ConoObliquo &c)
 {
-    // Across the generators, at distance r from the apex along direction w: r |w x P'|³ / (|det(w, P', P'')| |w|³),
-    // which for the cylinder (w its unit axis, r = |w|) is the radius of the section square to it.
-    const double rapporto = CilindroObliquo(c) ? 1 : std::min(1.0, c.D2 / c.D1);
+    const bool cima = !CilindroObliquo(c) && c.D2 < c.D1;
     double minimo = std::numeric_limits<double>::infinity();
-    for (int i = 0; i < k_Generatori; ++i) {
-        const double t = Teta(i);
-        Vettore3 w = Direzione(c, t);
-        if (CilindroObliquo(c))
-            w = (1 / Modulo(w)) * w;
-        const Vettore3 wxp = Vettoriale(w, DerivataBase(c, t));
-        const double det = std::fabs(Scalare(wxp, DerivataSecondaBase(c, t)));
-        const double m = Modulo(wxp), l = Modulo(w);
-        minimo = std::min(minimo, rapporto * m * m * m / (det * l * l));
-    }
+    for (int i = 0; i < k_Generatori; ++i)
+        minimo = std::min(minimo, RaggioTrasversale(c, Teta(i), cima));
     return minimo;
 }

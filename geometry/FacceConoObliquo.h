@@ -25,6 +25,10 @@ struct OvalizzazioneFacce {
 // the widths measured across in 360 directions over 3600 generators.
 OvalizzazioneFacce OvalizzazioneFacciaEsterna(const ConoObliquo &c);
 
+// The radius of curvature across the generator at base angle `teta` of the surface `c`, at its
+// base end or at its top end: what the rolls are set to there.
+double RaggioTrasversale(const ConoObliquo &c, double teta, bool cima);
+
 // The smallest radius of curvature across the generators of the surface `c`, at either end: a
 // plate folds over on its inner face when half its thickness reaches it.
 double RaggioCurvaturaMinimo(const ConoObliquo &c);

@@ -1,6 +1,7 @@
 // The rows of the workshop data, from the solid's closed forms and the developed outline.
 #include "pieces/DatiOfficina.h"
 
+#include "geometry/FacceConoObliquo.h"
 #include "geometry/Lamiera.h"
 #include "pieces/ContornoSviluppo.h"
 #include "pieces/PiegheTronco.h"
@@ -95,6 +96,76 @@ void lamiera(const Pezzo &pezzo, std::vector<RigaDati> &righe)
         numero(QStringLiteral("Lamiera minima, inclinazione del lato lungo (°)"), gradi(r.angolo * 180 / M_PI)));
 }
 
+// The blank's area (mm²) and, with a plate `spessore` mm thick, its material and weight.
+void areaEPeso(double area, double spessore, const Materiale &m, std::vector<RigaDati> &righe)
+{
+    righe.push_back({QStringLiteral("Area (m²)"), QStringLiteral("%1"), {{QString(), area / 1e6, 4}}});
+    if (!(spessore > 0))
+        return;
+    righe.push_back({QStringLiteral("Materiale"),
+                     m.nome + QStringLiteral(", %1 kg/dm³"),
+                     {{QStringLiteral("densita"), m.densita, 2}}});
+    // mm² x mm = 1e-6 dm³.
+    righe.push_back(numero(QStringLiteral("Peso (kg)"), mm(area * spessore * m.densita * 1e-6)));
+}
+
+// An eccentric reducer: its figures, the developed radii or generators, the plate, the rolling
+// radii at the seam and how far the outer face's ends are from round.
+DatiOfficina datiObliquo(const Pezzo &pezzo, const FigureLegendaObliquo &o)
+{
+    const ConoObliquo &c = o.cono;
+    const bool lamieraVera = c.Spessore > 0;
+    const QString quote = lamieraVera ? superficie(c.Quote) : QString();
+    const ConoObliquo media = SuperficieMedia(c);
+    DatiOfficina dati;
+    auto &righe = dati.righe;
+    righe.push_back(numero(QStringLiteral("D1%1 (mm)").arg(quote), mm(c.D1)));
+    righe.push_back(numero(QStringLiteral("D2%1 (mm)").arg(quote), mm(c.D2)));
+    righe.push_back(numero(QStringLiteral("H (mm)"), mm(c.H)));
+    righe.push_back(numero(QStringLiteral("Scostamento (mm)"), mm(c.Scostamento)));
+    righe.push_back(numero(QStringLiteral("Cucitura (°)"), gradi(o.gradiCucitura)));
+    if (lamieraVera) {
+        righe.push_back(numero(QStringLiteral("D1 fibra media (mm)"), mm(media.D1)));
+        righe.push_back(numero(QStringLiteral("D2 fibra media (mm)"), mm(media.D2)));
+    }
+    // Lengths from the apex and along the generators are extreme in the drawing plane.
+    const auto lunghezza = [&](double teta) { return Modulo(PuntoCima(media, teta) - PuntoBase(media, teta)); };
+    if (pezzo.settore) {
+        const Vettore3 V = Apice(media);
+        const double k = media.D2 / media.D1;
+        const double r0 = Modulo(PuntoBase(media, 0) - V), rPi = Modulo(PuntoBase(media, M_PI) - V);
+        righe.push_back(intervallo(QStringLiteral("Raggi dal vertice AB (mm)"), r0, rPi));
+        righe.push_back(intervallo(QStringLiteral("Raggi dal vertice CD (mm)"), k * r0, k * rPi));
+        righe.push_back(numero(QStringLiteral("Angolo del settore (°)"), gradi(pezzo.angoloSettore)));
+    } else if (!pezzo.valori.cono) {
+        // The section square to the generators, unrolled.
+        const double larghezza = SviluppaConoObliquo(media, 0, 2).generatori.back().sviluppo;
+        righe.push_back(numero(QStringLiteral("Larghezza sviluppata (mm)"), mm(larghezza)));
+    }
+    righe.push_back(intervallo(QStringLiteral("Generatrici (mm)"), lunghezza(0), lunghezza(M_PI)));
+    lamiera(pezzo, righe);
+    areaEPeso(AreaConoObliquo(media), c.Spessore, pezzo.valori.figure.MaterialeLamiera, righe);
+    const double cucitura = o.gradiCucitura * M_PI / 180;
+    righe.push_back({QStringLiteral("Raggi di calandratura sulla giunzione (mm)"),
+                     QStringLiteral("lato AB %1; lato CD %2"),
+                     {mm(RaggioTrasversale(media, cucitura, false), QStringLiteral("lato AB")),
+                      mm(RaggioTrasversale(media, cucitura, true), QStringLiteral("lato CD"))}});
+    if (lamieraVera) {
+        const OvalizzazioneFacce facce = OvalizzazioneFacciaEsterna(c);
+        for (const auto &[lato, o] : {std::pair{QStringLiteral("AB"), facce.base}, {QStringLiteral("CD"), facce.cima}})
+            righe.push_back({QStringLiteral("Faccia esterna, estremo %1 (mm)").arg(lato),
+                             QStringLiteral("Ø %1 - %2, fuori tondo %3"),
+                             {mm(o.diametroMinimo, QStringLiteral("minimo")),
+                              mm(o.diametroMassimo, QStringLiteral("massimo")),
+                              {QStringLiteral("fuori tondo"), o.Scarto(), 3}}});
+        righe.push_back({QStringLiteral("Nota"),
+                         QStringLiteral("le facce interna ed esterna di un cono obliquo non sono esattamente coni: "
+                                        "sviluppato sulla fibra media"),
+                         {}});
+    }
+    return dati;
+}
+
 std::vector<RigaDati> righePieghe(const FigureSviluppo &f, bool cono)
 {
     std::vector<RigaDati> righe;
@@ -153,6 +224,8 @@ QJsonValue jsonRiga(const RigaDati &r, const FormatoLegenda &formato)
 
 DatiOfficina DatiOfficinaDelPezzo(const Pezzo &pezzo)
 {
+    if (pezzo.valori.obliquo)
+        return datiObliquo(pezzo, *pezzo.valori.obliquo);
     const FigureSviluppo &f = pezzo.valori.figure;
     const auto digitate = FigureDelLavoro(f, pezzo.settore);
     if (!digitate)
@@ -198,16 +271,7 @@ DatiOfficina DatiOfficinaDelPezzo(const Pezzo &pezzo)
         righe.push_back(intervallo(QStringLiteral("Generatrici (mm)"), solido.Generatrice(-1), solido.Generatrice(1)));
     }
     lamiera(pezzo, righe);
-    const double area = solido.Area();
-    righe.push_back({QStringLiteral("Area (m²)"), QStringLiteral("%1"), {{QString(), area / 1e6, 4}}});
-    if (lamieraVera) {
-        const Materiale &m = f.MaterialeLamiera;
-        righe.push_back({QStringLiteral("Materiale"),
-                         m.nome + QStringLiteral(", %1 kg/dm³"),
-                         {{QStringLiteral("densita"), m.densita, 2}}});
-        // mm² x mm = 1e-6 dm³.
-        righe.push_back(numero(QStringLiteral("Peso (kg)"), mm(area * ValoreSpessore(f) * m.densita * 1e-6)));
-    }
+    areaEPeso(solido.Area(), lamieraVera ? ValoreSpessore(f) : 0, f.MaterialeLamiera, righe);
     righe.push_back({QStringLiteral("Raggi di calandratura sulla giunzione %1 (mm)")
                          .arg(suAC ? QStringLiteral("AC") : QStringLiteral("BD")),
                      QStringLiteral("lato AB %1; lato CD %2"),

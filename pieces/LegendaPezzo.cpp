@@ -15,9 +15,9 @@ QStringList righeObliquo(const FigureLegendaObliquo &o, const ValoriLegenda &v, 
 {
     return {
         QStringLiteral("Riduzione eccentrica: ") + nome,
-        QStringLiteral("D1 (mm): ") + numero(o.D1) + QStringLiteral("; D2: ") + numero(o.D2) + QStringLiteral("; H: ") +
-            numero(o.H),
-        QStringLiteral("Scostamento (mm): ") + numero(o.Scostamento) + QStringLiteral("; cucitura a (°): ") +
+        QStringLiteral("D1 (mm): ") + numero(o.cono.D1) + QStringLiteral("; D2: ") + numero(o.cono.D2) +
+            QStringLiteral("; H: ") + numero(o.cono.H),
+        QStringLiteral("Scostamento (mm): ") + numero(o.cono.Scostamento) + QStringLiteral("; cucitura a (°): ") +
             numero(o.gradiCucitura),
         scala,
         QStringLiteral("Bordo AB (mm): ") + numero(v.SommaAB),

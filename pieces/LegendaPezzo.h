@@ -1,6 +1,7 @@
 // The legend of a piece: one set of values, written for the page or for the true-size outputs.
 #pragma once
 
+#include "geometry/ConoObliquo.h"
 #include "geometry/FigureSviluppo.h"
 #include "geometry/StatoSviluppo.h"
 
@@ -9,9 +10,11 @@
 
 #include <optional>
 
-// An eccentric reducer's figures as typed (mm) and where its seam stands (degrees of the base).
+// An eccentric reducer's figures as typed (mm, with the plate) and where its seam stands (degrees
+// of the base).
 struct FigureLegendaObliquo {
-    double D1 = 0, D2 = 0, H = 0, Scostamento = 0, gradiCucitura = 0;
+    ConoObliquo cono;
+    double gradiCucitura = 0;
 };
 
 // What the solid was and what its development measures.

@@ -33,6 +33,7 @@ struct Pezzo {
     // The ordinate table; `facce`: its rows carry the generators of the plate's two faces.
     std::vector<RigaOrdinate> righe;
     bool facce = false;
+    ColonneOrdinate colonne = ColonneOrdinate::Punti;
 };
 
 // The piece's edges with 2 x `generatoriPerMeta` points each, arcs marked; empty when an edge

@@ -55,14 +55,15 @@ std::optional<Pezzo> PezzoConoObliquo(const ConoObliquo &c, const Cucitura &cuci
     const int contate = righe > 0 ? righe : int(segnate.generatori.size());
     for (int k = 0; k < contate && k < int(segnate.generatori.size()); ++k) {
         const GeneratoreSviluppato &g = segnate.generatori[size_t(k)];
-        pezzo.righe.push_back({k + 1, g.ab.x, g.ab.y, g.cd.x, g.cd.y, g.lunghezza});
+        const RigaGeneratore r = RigaDelGeneratore(g, segnate.cono);
+        pezzo.righe.push_back({k + 1, g.ab.x, g.ab.y, g.cd.x, g.cd.y, g.lunghezza, 0, 0, r.gradiBase, r.sviluppo});
     }
+    pezzo.colonne = segnate.cono ? ColonneOrdinate::GeneratoriCono : ColonneOrdinate::GeneratoriCilindro;
     pezzo.valori.cono = tabella.cono;
     pezzo.valori.figure.Nome = nome;
     pezzo.valori.figure.TestoSpessore = c.Spessore > 0 ? QString::number(c.Spessore, 'g', 10) : QString();
     pezzo.valori.figure.Quote = c.Quote;
-    pezzo.valori.obliquo =
-        FigureLegendaObliquo{c.D1, c.D2, c.H, c.Scostamento, AngoloCucitura(media, cucitura) * 180 / k_Pi};
+    pezzo.valori.obliquo = FigureLegendaObliquo{c, AngoloCucitura(media, cucitura) * 180 / k_Pi};
     // The edges are the ends' circumferences unrolled: exactly their lengths.
     pezzo.valori.SommaAB = k_Pi * media.D1;
     pezzo.valori.SommaCD = k_Pi * media.D2;

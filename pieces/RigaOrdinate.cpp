@@ -3,8 +3,10 @@
 
 #include <cmath>
 
-std::vector<double> RigaOrdinate::Valori(bool facce) const
+std::vector<double> RigaOrdinate::Valori(bool facce, ColonneOrdinate colonne) const
 {
+    if (colonne != ColonneOrdinate::Punti)
+        return {gradiBase, generatore, sviluppo};
     std::vector<double> valori{XAB, YAB, XCD, YCD, generatore};
     if (facce)
         valori.insert(valori.end(), {interna, esterna});

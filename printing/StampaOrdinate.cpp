@@ -28,7 +28,7 @@ void intestazione(QPainter &p, const TabellaOrdinate &t, const QDate &data, int 
     const QString piede = QStringLiteral("Data: ") + data.toString(QStringLiteral("dd/MM/yyyy")) +
                           QStringLiteral("    Pagina %1 di %2").arg(pagina).arg(pagine);
     p.drawText(QPointF(0, su + 2 * riga), piede);
-    const QStringList titoli = IntestazioneOrdinate(t.facce);
+    const QStringList titoli = IntestazioneOrdinate(t.facce, t.colonne);
     const double colonna = larghezza / titoli.size();
     for (int c = 0; c < titoli.size(); ++c)
         p.drawText(QRectF(c * colonna, 3 * riga, colonna, riga), Qt::AlignRight | Qt::AlignVCenter, titoli[c]);

@@ -263,8 +263,26 @@ void frmCalvetra::Mostra()
 
 void frmCalvetra::Nascondi() { hide(); }
 
+void frmCalvetra::MostraPezzo(const SorgentePezzo &pezzo)
+{
+    if (pezzo.solido == TipoSolido::Tronco) {
+        MostraFigure(pezzo.tronco);
+        return;
+    }
+    const FigureEccentrico &e = pezzo.eccentrico;
+    cboSolido->setCurrentIndex(int(TipoSolido::Eccentrico));
+    txtNome->setText(TrimBlank(e.nome));
+    txtSpessore->setText(e.cono.Spessore > 0 ? QString::number(e.cono.Spessore, 'g', QLocale::FloatingPointShortest)
+                                             : QString());
+    cboQuote->setCurrentIndex(int(e.cono.Quote));
+    mostraMateriale(e.materiale);
+    fraEccentrico->Mostra(e);
+    Mostra();
+}
+
 void frmCalvetra::MostraFigure(const FigureSviluppo &figure)
 {
+    cboSolido->setCurrentIndex(int(TipoSolido::Tronco));
     txtNome->setText(TrimBlank(figure.Nome));
     txtAC->setText(TrimBlank(figure.TestoAC));
     txtAB->setText(TrimBlank(figure.TestoAB));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calcolo/ContestoCalcolo.h"
+#include "documents/Commessa.h"
 
 #include <QWidget>
 
@@ -29,6 +30,8 @@ public:
 
     // The figures and closing side of a development, to change them and press "Calcola" again.
     void MostraFigure(const FigureSviluppo &figure);
+    // The figures of either solid, the choice of solid set to it.
+    void MostraPezzo(const SorgentePezzo &pezzo);
     // Shown again after a refused calculation, with the field at fault (if one) selected.
     void MostraRifiuto(CampoFigura campo);
     // The figures, closing side and plate as the fields hold them.

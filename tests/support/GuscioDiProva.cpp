@@ -59,10 +59,10 @@ VistaFoglio &GuscioDiProva::Foglio()
 
 VistaFoglio *GuscioDiProva::FoglioCaricato() { return foglio(); }
 
-void GuscioDiProva::ModificaFigure(const FigureSviluppo &figure)
+void GuscioDiProva::ModificaFigure(const SorgentePezzo &pezzo)
 {
     Foglio();
-    m_foglio->MostraFigure(figure);
+    m_foglio->MostraPezzo(pezzo);
 }
 
 void GuscioDiProva::MostraHelp(bool modale)

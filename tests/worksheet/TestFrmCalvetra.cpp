@@ -388,6 +388,47 @@ private slots:
         VERIFICA_COPIONE(finta);
     }
 
+    // "Modifica sviluppo" of an eccentric job brings the worksheet back on that solid with its
+    // figures, plate and material, whatever it held from a cone: calculated again untouched, the
+    // window holds the very same job.
+    void modificaEccentrica()
+    {
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        frmCalvetra &f = FoglioDi(frame);
+        FigureEccentrico figure;
+        figure.nome = QStringLiteral("Eccentrica 7");
+        figure.cono = {1000, 500, 600, 250, 10, QuoteLamiera::Interne};
+        figure.cucitura = {TipoCucitura::Angolo, 37.5};
+        figure.materiale = {QStringLiteral("Inox"), 7.93};
+        figure.generatori = 36;
+        QVERIFY(finestra->MostraEccentrico(figure));
+        const Commessa prima = finestra->CommessaMostrata();
+        FigureSviluppo cono;
+        cono.Nome = QStringLiteral("Cono");
+        cono.TestoSpessore = QStringLiteral("3");
+        f.MostraFigure(cono);
+        f.Nascondi();
+
+        finestra->mnuModificaSviluppo_Click();
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.cboSolido->currentIndex(), int(TipoSolido::Eccentrico));
+        f.cmdCalcola->click();
+        QVERIFY(!f.isVisible());
+        QVERIFY(StessoContenuto(finestra->CommessaMostrata(), prima));
+
+        // "Stampa" prints the page the window draws: the reducer's outline and legend, no refusal.
+        finestra->mnuStampa_Click();
+        QCOMPARE(frame.stampe.size(), 1);
+        QCOMPARE(frame.stampe.front(), finestra);
+        const QStringList pagina = Impronta(*finestra);
+        QVERIFY(pagina.filter(QStringLiteral("Riduzione eccentrica: Eccentrica 7")).size() == 1);
+        QVERIFY(pagina.size() > 100);
+        VERIFICA_COPIONE(finta);
+    }
+
     // "Modifica sviluppo" of a saved job brings back its plate, whatever the worksheet held from
     // another job: calculated again untouched, it develops and saves the very same blank.
     void modificaConSpessore_data()
