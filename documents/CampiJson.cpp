@@ -98,3 +98,14 @@ QString LeggiMateriale(const QJsonObject &lamiera, Materiale &materiale)
     materiale = {nome.toString(), densita};
     return {};
 }
+
+QString LeggiIntero(const QJsonObject &oggetto, const QString &chiave, int minimo, int massimo, int &numero)
+{
+    double letto = 0;
+    if (QString errore = LeggiNumero(oggetto, chiave, letto); !errore.isEmpty())
+        return errore;
+    if (letto != std::floor(letto) || letto < minimo || letto > massimo)
+        return QStringLiteral("\"%1\" deve essere un numero intero da %2 a %3").arg(chiave).arg(minimo).arg(massimo);
+    numero = int(letto);
+    return {};
+}

@@ -18,6 +18,8 @@ QString TestoDigitato(const TestoFisso &campo);
 QString LeggiTesto(const QJsonObject &oggetto, const QString &chiave, TestoFisso &campo);
 // A finite JSON number.
 QString LeggiNumero(const QJsonObject &oggetto, const QString &chiave, double &numero);
+// A whole number from `minimo` to `massimo` under `chiave`; what is wrong with it, in Italian, or nothing.
+QString LeggiIntero(const QJsonObject &oggetto, const QString &chiave, int minimo, int massimo, int &numero);
 // One of the texts `ammessi`: its position in the list.
 QString LeggiScelta(const QJsonObject &oggetto, const QString &chiave, const QStringList &ammessi, int &scelta);
 

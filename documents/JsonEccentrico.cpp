@@ -57,13 +57,7 @@ QString leggiLamiera(const QJsonObject &pezzo, FigureEccentrico &figure)
 
 QString leggiGeneratori(const QJsonObject &pezzo, FigureEccentrico &figure)
 {
-    double generatori = 0;
-    if (QString errore = LeggiNumero(pezzo, k_Generatori, generatori); !errore.isEmpty())
-        return errore;
-    if (generatori != std::floor(generatori) || generatori < 2 || generatori > k_MassimiGeneratori)
-        return QStringLiteral("\"generatori\" deve essere un numero intero da 2 a %1").arg(k_MassimiGeneratori);
-    figure.generatori = int(generatori);
-    return {};
+    return LeggiIntero(pezzo, k_Generatori, 2, k_MassimiGeneratori, figure.generatori);
 }
 } // namespace
 

@@ -97,13 +97,7 @@ QString leggiPieghe(const QJsonObject &pezzo, FigureSviluppo &figure)
 {
     if (!pezzo.contains(k_Pieghe))
         return {};
-    double pieghe = 0;
-    if (QString errore = LeggiNumero(pezzo, k_Pieghe, pieghe); !errore.isEmpty())
-        return errore;
-    if (pieghe != std::floor(pieghe) || pieghe < 0 || pieghe > k_MassimePieghe)
-        return QStringLiteral("\"pieghe\" deve essere un numero intero da 0 a %1").arg(k_MassimePieghe);
-    figure.Pieghe = int(pieghe);
-    return {};
+    return LeggiIntero(pezzo, k_Pieghe, 0, k_MassimePieghe, figure.Pieghe);
 }
 } // namespace
 
