@@ -1,6 +1,7 @@
 // A piece drawn from its sampled edges, as the tiled sheets take it, at a whole scale.
 #include "plot/DisegnaPezzo.h"
 
+#include "pieces/DatiOfficina.h"
 #include "plot/Pagina.h"
 #include "plot/ProfiloSullaPagina.h"
 
@@ -11,6 +12,8 @@ namespace {
 constexpr double k_Margine = 4;         // mm round the page
 constexpr double k_PassoRiga = 7;       // mm between legend lines, as the projection's plot
 constexpr int k_GeneratoriPerMeta = 90; // a smooth outline at page size
+constexpr double k_RigaDati = 4;        // mm between the workshop data's lines
+constexpr double k_ColonnaDati = 135;   // mm the workshop data take on the left, under the legend
 } // namespace
 
 int DisegnaPezzo(const Pezzo &pezzo, SuperficieDisegno &superficie)
@@ -22,11 +25,14 @@ int DisegnaPezzo(const Pezzo &pezzo, SuperficieDisegno &superficie)
     // The legend's lines, the scale's among them, take the top of the page.
     const int righeLegenda = int(RigheLegenda(pezzo.valori, FormatoPagina(1)).size());
     const double alto = k_Margine + righeLegenda * k_PassoRiga;
-    const double larghezza = k_LarghezzaPagina - 2 * k_Margine, altezza = k_AltezzaPagina - alto - k_Margine;
+    // The workshop data stand in a column of their own, so the drawing never covers them.
+    const DatiOfficina dati = DatiOfficinaDelPezzo(pezzo);
+    const double colonna = dati.righe.empty() ? 0 : k_ColonnaDati;
+    const double larghezza = k_LarghezzaPagina - 2 * k_Margine - colonna, altezza = k_AltezzaPagina - alto - k_Margine;
     const int scala =
         std::max(1, int(std::ceil(std::max((r.xMax - r.xMin) / larghezza, (r.yMax - r.yMin) / altezza) - 1e-9)));
     // Centred in the free area, y down on the page.
-    const double cx = k_LarghezzaPagina / 2, cy = alto + altezza / 2;
+    const double cx = k_Margine + colonna + larghezza / 2, cy = alto + altezza / 2;
     const double mx = (r.xMin + r.xMax) / 2, my = (r.yMin + r.yMax) / 2;
     const auto pagina = [&](const PuntoPiano &p) {
         return PuntoPiano{cx + (p.x - mx) / scala, cy - (p.y - my) / scala};
@@ -47,6 +53,12 @@ int DisegnaPezzo(const Pezzo &pezzo, SuperficieDisegno &superficie)
         superficie.ImpostaCurrentY(y);
         superficie.Print(riga);
         y += k_PassoRiga;
+    }
+    for (const QString &riga : BloccoDatiOfficina(dati, FormatoPagina(scala))) {
+        superficie.ImpostaCurrentX(5);
+        superficie.ImpostaCurrentY(y);
+        superficie.Print(riga);
+        y += k_RigaDati;
     }
     return scala;
 }

@@ -377,6 +377,7 @@ private slots:
                 return e.endsWith(QLatin1Char(' ') + QLatin1String(lettera));
             }));
         QVERIFY(disegno.filter(QStringLiteral("Riduzione eccentrica: Eccentrica")).size() == 1);
+        QVERIFY(disegno.filter(QStringLiteral("Dati di officina")).size() == 1);
         QVERIFY(disegno.size() > 100); // the outline's segments
 
         const QString file = QDir::current().filePath(QStringLiteral("eccentrica.vorna"));
