@@ -1,6 +1,7 @@
 // Lamiere.dat: first-start list, a real file read back, malformed sizes and a failed write.
 #include "plates/FileLamiere.h"
 
+#include "tests/support/DiscoPieno.h"
 #include "tests/support/FileDiProva.h"
 
 #include <QTemporaryDir>
@@ -73,6 +74,22 @@ private slots:
         const EsitoFile esito = ScriviLamiere({{6000, 2000, 0, {}}, {4000, 2000, 0, {}}}, percorso);
         ImpostaGuastoSimulato({});
         QVERIFY(!esito);
+        QCOMPARE(LeggiTutto(percorso), prima);
+    }
+
+    // A real full disk: the reason is named and the old list stays.
+    void discoPienoLasciaIlVecchio()
+    {
+        DiscoPieno disco;
+        MONTA_DISCO_PIENO(disco);
+        const QString percorso = disco.percorso(k_FileLamiere);
+        QVERIFY(ScriviLamiere({{3000, 1500, 0, {}}}, percorso));
+        const QByteArray prima = LeggiTutto(percorso);
+        QVERIFY(disco.riempi());
+        std::vector<Lamiera> molte(400, Lamiera{6000, 2000, 0, {}});
+        const EsitoFile esito = ScriviLamiere(molte, percorso);
+        QVERIFY(!esito);
+        QCOMPARE(esito.motivo, QStringLiteral("disco pieno"));
         QCOMPARE(LeggiTutto(percorso), prima);
     }
 };
