@@ -63,6 +63,11 @@ private slots:
             const double d2 = pezzi.back().rovesciato ? pezzi.back().officina.D1 : pezzi.back().officina.D2;
             QCOMPARE_VICINO(d1, g.D1, 1e-9);
             QCOMPARE_VICINO(d2, g.D2, 1e-9);
+            // The axes turn at the joints only, each by the two cuts that meet there.
+            double giro = 0;
+            for (const PezzoGomito &p : pezzi)
+                giro += std::fabs(p.officina.Taglio1) + std::fabs(p.officina.Taglio2);
+            QCOMPARE_VICINO(giro, g.Angolo, 1e-9);
             for (std::size_t k = 0; k + 1 < pezzi.size(); ++k) {
                 const PezzoGomito &p = pezzi[k], &q = pezzi[k + 1];
                 // Piece k's far cut is piece k+1's near cut.
