@@ -14,6 +14,7 @@
 #include "calcolo/CalcolaSviluppo.h"
 #include "documents/ArchivioCommessa.h"
 #include "documents/EtichetteCommessa.h"
+#include "documents/PezziGomito.h"
 #include "documents/ScartoArrotondamento.h"
 #include "platform/Piattaforma.h"
 #include "plot/DisegnaPezzi.h"
@@ -220,7 +221,12 @@ void frmGrafico::ImpostaSalvataggio(Salvataggio stato)
 
 void frmGrafico::ImpostaFigure(const FigureSviluppo &figure)
 {
-    pezzoMostrato().tronco = figure;
+    // A cone calculated here replaces a job of another solid or of several pieces, not just its first.
+    pezzoMostrato();
+    m_commessa.gomito.reset();
+    m_commessa.pezzi.resize(1);
+    m_commessa.pezzi.front().solido = TipoSolido::Tronco;
+    m_commessa.pezzi.front().tronco = figure;
     // A job of one piece is known by that piece's name.
     if (m_commessa.pezzi.size() == 1)
         m_commessa.nome = TrimBlank(figure.Nome);
@@ -253,12 +259,27 @@ bool frmGrafico::disegnaPezzo()
 
 bool frmGrafico::MostraEccentrico(const FigureEccentrico &figure)
 {
-    const Commessa prima = m_commessa;
+    Commessa commessa;
     SorgentePezzo sorgente;
     sorgente.solido = TipoSolido::Eccentrico;
     sorgente.eccentrico = figure;
-    m_commessa.pezzi = {sorgente};
-    m_commessa.nome = TrimBlank(figure.nome);
+    commessa.pezzi = {sorgente};
+    commessa.nome = TrimBlank(figure.nome);
+    return mostraCommessa(commessa);
+}
+
+bool frmGrafico::MostraGomito(const QString &nome, const GomitoCommessa &gomito, const FigureSviluppo &lamiera)
+{
+    const auto commessa = CommessaDelGomito(nome, gomito, lamiera);
+    return commessa && mostraCommessa(*commessa);
+}
+
+bool frmGrafico::mostraCommessa(const Commessa &commessa)
+{
+    const Commessa prima = m_commessa;
+    m_commessa.pezzi = commessa.pezzi;
+    m_commessa.gomito = commessa.gomito;
+    m_commessa.nome = commessa.nome;
     if (!disegnaPezzo()) {
         m_commessa = prima;
         return false;
@@ -328,7 +349,8 @@ void frmGrafico::mnuModificaSviluppo_Click()
     if (!attiva)
         return;
     // The piece's own figures: the labels hold only the texts, not the workshop figures.
-    m_guscio.ModificaFigure(attiva->pezzoMostrato());
+    attiva->pezzoMostrato();
+    m_guscio.ModificaFigure(attiva->m_commessa);
 }
 
 // The press-brake bends of the development shown: the data and the DXF lay them out.

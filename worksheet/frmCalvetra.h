@@ -10,6 +10,7 @@
 
 class Guscio;
 class GruppoEccentrico;
+class GruppoGomito;
 class GruppoOfficina;
 class QComboBox;
 class QGroupBox;
@@ -32,6 +33,8 @@ public:
     void MostraFigure(const FigureSviluppo &figure);
     // The figures of either solid, the choice of solid set to it.
     void MostraPezzo(const SorgentePezzo &pezzo);
+    // The job's figures to change them: an elbow's own, or its first piece's.
+    void MostraCommessa(const Commessa &commessa);
     // Shown again after a refused calculation, with the field at fault (if one) selected.
     void MostraRifiuto(CampoFigura campo);
     // The figures, closing side and plate as the fields hold them.
@@ -74,9 +77,12 @@ public:
     // The workshop figures, shown on request below the others, after them in the tab order.
     QPushButton *const cmdOfficina;
     GruppoOfficina *const fraOfficina;
-    // The solid typed: today's by its projection, or an eccentric reducer by its own fields.
+    // The solid typed: today's by its projection, or an eccentric reducer or an elbow by their own
+    // fields. The elbow follows the kinds of TipoSolido in the list: it is a job of such pieces.
     QComboBox *const cboSolido;
     GruppoEccentrico *const fraEccentrico;
+    static constexpr int k_SceltaGomito = 2;
+    GruppoGomito *const fraGomito;
 
 protected:
     // Enter presses "Calcola", wherever the cursor stands.
@@ -91,6 +97,8 @@ private:
     void mostraProiezione(const FigureSviluppo &figure);
     void seleziona(QLineEdit *campo);
     void calcolaEccentrico();
+    void calcolaGomito();
+    void mostraLamiera(const QString &nome, const QString &spessore, QuoteLamiera quote, const Materiale &materiale);
     void adattaAltezza();
 
     Guscio &m_guscio;
