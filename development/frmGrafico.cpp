@@ -113,6 +113,8 @@ void frmGrafico::creaMenu()
     // Exact arcs only on request: several CAM readers still draw polyline bulges as chords.
     connect(voce(file, QStringLiteral("Esporta come *.dxf con a&rchi esatti"), "mnuEsportaArchi"), &QAction::triggered,
             this, &frmGrafico::mnuEsportaArchi_Click);
+    connect(voce(file, QStringLiteral("Esporta s&triscia *.dxf"), "mnuEsportaStriscia"), &QAction::triggered, this,
+            &frmGrafico::mnuEsportaStriscia_Click);
     connect(voce(file, QStringLiteral("Tabella delle &generatrici..."), "mnuTabellaGeneratrici"), &QAction::triggered,
             this, &frmGrafico::mnuTabellaGeneratrici_Click);
     connect(voce(file, QStringLiteral("Pie&ghe..."), "mnuPieghe"), &QAction::triggered, this,
@@ -548,9 +550,32 @@ void frmGrafico::esportaDxf(const OpzioniDxf &opzioni)
     }
     OpzioniEsportazione scelte;
     scelte.dxf = opzioni;
-    const auto esito = ComandoEsporta(
-        FormatoPerEstensione(QStringLiteral(".dxf")), nomeMostrato(), [this] { return PezzoDellaCommessa(m_commessa); },
-        scelte);
+    const FormatoEsportazione &formato = FormatoPerEstensione(QStringLiteral(".dxf"));
+    // A job of several pieces goes out whole, each piece beside the others.
+    const auto esito = m_commessa.pezzi.size() > 1
+                           ? ComandoEsporta(formato, nomeMostrato(),
+                                            [&](const QString &percorso) {
+                                                return ScriviPezziDellaCommessa(formato, m_commessa, scelte, percorso,
+                                                                                m_commessa.percorso);
+                                            })
+                           : ComandoEsporta(
+                                 formato, nomeMostrato(), [this] { return PezzoDellaCommessa(m_commessa); }, scelte);
+    if (esito && esito->esito == EsitoEsportazione::Ok)
+        m_guscio.Avviso(AvvisoEsportato(*esito));
+}
+
+void frmGrafico::mnuEsportaStriscia_Click()
+{
+    if (!m_commessa.gomito || m_commessa.gomito->figure.D1 != m_commessa.gomito->figure.D2) {
+        MsgBox(QStringLiteral("La striscia annidata si esporta solo per un gomito a diametro costante! Premere OK "
+                              "per continuare"));
+        return;
+    }
+    const FormatoEsportazione &formato = FormatoPerEstensione(QStringLiteral(".dxf"));
+    const auto esito =
+        ComandoEsporta(formato, nomeMostrato() + QStringLiteral(" striscia"), [&](const QString &percorso) {
+            return ScriviPezziDellaCommessa(formato, m_commessa, {}, percorso, m_commessa.percorso, true);
+        });
     if (esito && esito->esito == EsitoEsportazione::Ok)
         m_guscio.Avviso(AvvisoEsportato(*esito));
 }

@@ -86,6 +86,8 @@ public:
     void mnuStampaNaturale_Click();
     void mnuEsporta_Click();
     void mnuEsportaArchi_Click();
+    // The nested strip of a constant elbow, its shared cuts once.
+    void mnuEsportaStriscia_Click();
     void mnuTabellaGeneratrici_Click();
     void mnuPieghe_Click();
     void mnuEsci_Click();

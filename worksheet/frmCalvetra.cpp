@@ -517,7 +517,9 @@ void frmCalvetra::calcolaGomito()
     if (!attiva)
         return;
     Nascondi();
-    if (!attiva->MostraGomito(TrimBlank(txtNome->text()), *gomito, lamiera)) {
+    // A job without a name would be drawn and proposed for saving as a blank.
+    const QString nome = TrimBlank(txtNome->text());
+    if (!attiva->MostraGomito(nome.isEmpty() ? QStringLiteral("Gomito") : nome, *gomito, lamiera)) {
         Mostra();
         return;
     }
