@@ -10,10 +10,6 @@
 #include <QLineEdit>
 #include <QLocale>
 
-namespace {
-QString esatto(double valore) { return QString::number(valore, 'g', QLocale::FloatingPointShortest); }
-} // namespace
-
 GruppoGomito::GruppoGomito(QWidget *parent)
     : QGroupBox(QStringLiteral("Gomito a spicchi (asse ad arco, estremità tonde)"), parent),
       txtD1(CampoConUnita(this, "txtGomD1", "D1:", QStringLiteral("mm"),
@@ -91,13 +87,13 @@ std::optional<GomitoCommessa> GruppoGomito::Leggi(double spessore)
 void GruppoGomito::Mostra(const GomitoCommessa &gomito)
 {
     const FigureGomito &g = gomito.figure;
-    txtD1->setText(esatto(g.D1));
+    txtD1->setText(TestoEsatto(g.D1));
     // A constant elbow keeps its second diameter blank, as it was typed.
-    txtD2->setText(g.D2 == g.D1 ? QString() : esatto(g.D2));
-    txtRaggio->setText(esatto(g.R));
-    txtAngolo->setText(esatto(g.Angolo));
+    txtD2->setText(g.D2 == g.D1 ? QString() : TestoEsatto(g.D2));
+    txtRaggio->setText(TestoEsatto(g.R));
+    txtAngolo->setText(TestoEsatto(g.Angolo));
     txtPezzi->setText(QString::number(g.Pezzi));
-    txtTratto->setText(g.Tratto > 0 ? esatto(g.Tratto) : QString());
+    txtTratto->setText(g.Tratto > 0 ? TestoEsatto(g.Tratto) : QString());
     cboCucitura->setCurrentIndex(int(gomito.cucitura));
     chkSfalsata->setChecked(gomito.sfalsata);
 }

@@ -481,13 +481,18 @@ void frmCalvetra::calcolaEccentrico()
     }
     figure->nome = txtNome->text();
     figure->materiale = lette.MaterialeLamiera;
+    mostraInFinestra([&](frmGrafico &finestra) { return finestra.MostraEccentrico(*figure); });
+}
+
+void frmCalvetra::mostraInFinestra(const std::function<bool(frmGrafico &)> &mostra)
+{
     frmGrafico *attiva = m_guscio.FigliaAttiva();
     if (!attiva)
         attiva = m_guscio.NuovaFinestra();
     if (!attiva)
         return;
     Nascondi();
-    if (!attiva->MostraEccentrico(*figure)) {
+    if (!mostra(*attiva)) {
         Mostra();
         return;
     }
@@ -511,19 +516,11 @@ void frmCalvetra::calcolaGomito()
     const auto gomito = fraGomito->Leggi(ValoreSpessore(lamiera));
     if (!gomito)
         return;
-    frmGrafico *attiva = m_guscio.FigliaAttiva();
-    if (!attiva)
-        attiva = m_guscio.NuovaFinestra();
-    if (!attiva)
-        return;
-    Nascondi();
     // A job without a name would be drawn and proposed for saving as a blank.
     const QString nome = TrimBlank(txtNome->text());
-    if (!attiva->MostraGomito(nome.isEmpty() ? QStringLiteral("Gomito") : nome, *gomito, lamiera)) {
-        Mostra();
-        return;
-    }
-    m_guscio.Avviso(QString());
+    mostraInFinestra([&](frmGrafico &finestra) {
+        return finestra.MostraGomito(nome.isEmpty() ? QStringLiteral("Gomito") : nome, *gomito, lamiera);
+    });
 }
 
 void frmCalvetra::txtOfficina_Change()

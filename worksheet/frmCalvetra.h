@@ -6,9 +6,11 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class Guscio;
+class frmGrafico;
 class GruppoEccentrico;
 class GruppoGomito;
 class GruppoOfficina;
@@ -98,6 +100,9 @@ private:
     void seleziona(QLineEdit *campo);
     void calcolaEccentrico();
     void calcolaGomito();
+    // The job `mostra` puts in the active window (a new one when none), the worksheet hidden meanwhile
+    // and shown again when it could not.
+    void mostraInFinestra(const std::function<bool(frmGrafico &)> &mostra);
     void mostraLamiera(const QString &nome, const QString &spessore, QuoteLamiera quote, const Materiale &materiale);
     void adattaAltezza();
 
