@@ -187,10 +187,10 @@ VistaFoglio &MDICalvetra::Foglio()
 
 VistaFoglio *MDICalvetra::FoglioCaricato() { return foglio(); }
 
-void MDICalvetra::ModificaFigure(const SorgentePezzo &pezzo)
+void MDICalvetra::ModificaFigure(const Commessa &commessa)
 {
     Foglio();
-    m_foglio->MostraPezzo(pezzo);
+    m_foglio->MostraCommessa(commessa);
 }
 
 void MDICalvetra::Avviso(const QString &testo) { statusBar()->showMessage(testo); }

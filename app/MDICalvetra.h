@@ -43,7 +43,7 @@ public:
     void ChiudiFrame() override;
     VistaFoglio &Foglio() override;
     VistaFoglio *FoglioCaricato() override;
-    void ModificaFigure(const SorgentePezzo &pezzo) override;
+    void ModificaFigure(const Commessa &commessa) override;
     void Avviso(const QString &testo) override;
     void MostraHelp(bool modale) override;
     void MostraAbout() override;

@@ -1,6 +1,7 @@
 // The elbow's figures from the command line, checked as typed fields are, then saved as a job.
 #include "app/NuovoGomito.h"
 
+#include "app/NuovoPezzo.h"
 #include "app/OpzioniLamiera.h"
 #include "app/PiattaformaConsole.h"
 #include "app/ValoreOpzione.h"
@@ -18,6 +19,7 @@ const char k_UsoNuovoGomito[] =
     "  --new-elbow OUT.vorna --d MM [--d2 MM] --radius MM --angle GRADI --pieces N\n"
     "             [--straight MM] [--seam throat|back] [--stagger]\n"
     "             [--thickness MM --surface inside|outside|mean] [--name NOME]\n"
+    "             [--material NOME|DENSITA]\n"
     "                                 scrive la commessa di un gomito a spicchi, un pezzo per spicchio\n";
 
 namespace {
@@ -26,9 +28,7 @@ enum : int { Riuscita = 0, Rifiutata = 1, Sbagliata = 2 };
 struct OpzioniGomito {
     TestiGomito testi;
     GomitoCommessa gomito;
-    QStringList argomentiLamiera;
-    OpzioniLamiera lamiera;
-    std::optional<QString> nome;
+    OpzioniPezzo comuni; // the plate, the name and the material
 };
 
 int sbagliata(const QString &motivo)
@@ -49,14 +49,9 @@ std::optional<QString> leggiOpzione(const QString &nome, const QString &valore, 
             *campo = valore; // checked as a typed field is
             return std::nullopt;
         }
-    if (nome == QLatin1String("--thickness") || nome == QLatin1String("--surface")) {
-        opzioni.argomentiLamiera << nome << valore;
-        return std::nullopt;
-    }
-    if (nome == QLatin1String("--name")) {
-        opzioni.nome = valore;
-        return std::nullopt;
-    }
+    QString rifiuto;
+    if (OpzioneComune(nome, valore, opzioni.comuni, rifiuto))
+        return rifiuto.isEmpty() ? std::nullopt : std::optional(rifiuto);
     if (nome == QLatin1String("--seam")) {
         // A seam on the side would need a development opened at a generator it does not have.
         if (valore == QLatin1String("side"))
@@ -82,7 +77,7 @@ std::optional<QString> leggiOpzioni(QStringList argomenti, OpzioniGomito &opzion
         if (const auto rifiuto = leggiOpzione(argomenti.at(i), argomenti.at(i + 1).trimmed(), opzioni))
             return rifiuto;
     }
-    return LeggiOpzioniLamiera(opzioni.argomentiLamiera, opzioni.lamiera);
+    return LeggiOpzioniLamiera(opzioni.comuni.argomentiLamiera, opzioni.comuni.lamiera);
 }
 } // namespace
 
@@ -104,7 +99,8 @@ int NuovoGomito(const QStringList &argomenti, const NomiDellaRiga &nomi)
     }
 
     FigureSviluppo lamiera;
-    ApplicaOpzioniLamiera(opzioni.lamiera, lamiera);
+    ApplicaOpzioniLamiera(opzioni.comuni.lamiera, lamiera);
+    lamiera.MaterialeLamiera = opzioni.comuni.materiale;
     PiattaformaConsole console;
     Piattaforma::installa(&console);
     CampoGomito campo = CampoGomito::Nessuno;
@@ -113,7 +109,7 @@ int NuovoGomito(const QStringList &argomenti, const NomiDellaRiga &nomi)
     if (!figure)
         return Rifiutata;
     opzioni.gomito.figure = *figure;
-    const QString nome = opzioni.nome.value_or(QFileInfo(file.mostrato).completeBaseName());
+    const QString nome = opzioni.comuni.nome.value_or(QFileInfo(file.mostrato).completeBaseName());
     const auto commessa = CommessaDelGomito(nome, opzioni.gomito, lamiera);
     if (!commessa)
         return Rifiutata;

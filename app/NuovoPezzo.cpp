@@ -34,8 +34,9 @@ std::optional<Materiale> materialeDi(const QString &valore)
     return std::nullopt;
 }
 
-// One option every piece takes; false when it is not one of them.
-bool opzioneComune(const QString &nome, const QString &valore, OpzioniPezzo &opzioni, QString &rifiuto)
+} // namespace
+
+bool OpzioneComune(const QString &nome, const QString &valore, OpzioniPezzo &opzioni, QString &rifiuto)
 {
     if (nome == QLatin1String("--thickness") || nome == QLatin1String("--surface")) {
         opzioni.argomentiLamiera << nome << valore;
@@ -56,6 +57,8 @@ bool opzioneComune(const QString &nome, const QString &valore, OpzioniPezzo &opz
     return true;
 }
 
+namespace {
+
 std::optional<QString> leggiOpzioni(const QStringList &argomenti, const ComandoNuovoPezzo &comando,
                                     OpzioniPezzo &opzioni)
 {
@@ -66,7 +69,7 @@ std::optional<QString> leggiOpzioni(const QStringList &argomenti, const ComandoN
             return rifiuto;
         const QString valore = argomenti.at(i + 1).trimmed();
         QString rifiuto;
-        if (!opzioneComune(nome, valore, opzioni, rifiuto) && !comando.opzione(nome, valore, rifiuto))
+        if (!OpzioneComune(nome, valore, opzioni, rifiuto) && !comando.opzione(nome, valore, rifiuto))
             return QStringLiteral("Opzione sconosciuta: ") + nome;
         if (!rifiuto.isEmpty())
             return rifiuto;

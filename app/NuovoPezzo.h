@@ -18,6 +18,10 @@ struct OpzioniPezzo {
     Materiale materiale;
 };
 
+// One option every new job takes (--thickness, --surface, --name, --material) with its value:
+// false when it is not one of them; `rifiuto` is set when its value is wrong.
+bool OpzioneComune(const QString &nome, const QString &valore, OpzioniPezzo &opzioni, QString &rifiuto);
+
 // The name typed with --name, or the file's own name cut to the name's field.
 QString NomeDelPezzo(const OpzioniPezzo &opzioni, const QString &destinazione, int larghezza);
 

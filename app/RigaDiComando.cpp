@@ -34,6 +34,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <functional>
 #include <new>
 
 namespace {
@@ -48,6 +49,7 @@ const char k_Uso[] =
     "finestra. Al posto di FILE.tnt si può dare una commessa FILE.vorna: se ne usa il primo pezzo.\n"
     "  --export-dxf FILE.tnt OUT.dxf  esporta lo sviluppo in DXF (R12) a grandezza reale, in mm\n"
     "      --strip                              di un gomito a diametro costante, la striscia annidata\n"
+    "    --piece K                    di una commessa .vorna, il solo pezzo K (da 1 al numero di pezzi)\n"
     "    --arcs                       i bordi circolari come archi esatti della polilinea\n"
     "    --generators                 le generatrici sul layer GENERATRICI, per la marcatura\n"
     "    --bends N                    N linee di piega sul layer PIEGHE (0: nessuna), al posto di quelle\n"
@@ -78,6 +80,7 @@ struct OpzioniRiga {
     QString taratura;          // the calibration named; empty: none
     std::optional<int> pieghe; // --bends, over the job's own
     bool striscia = false;     // --strip: an elbow's nested strip
+    std::optional<int> pezzo;  // --piece: that piece alone, counted from 1
 };
 
 int usoSbagliato(const QString &motivo)
@@ -252,17 +255,27 @@ std::optional<int> leggiOpzioniPdf(const QStringList &argomenti, OpzioniRiga &ri
 }
 
 // --bends N anywhere after the command, taken out of `argomenti`; or the exit code of a wrong one.
-std::optional<int> leggiPieghe(QStringList &argomenti, std::optional<int> &pieghe)
+// The whole number after `opzione`, both taken out of `argomenti`: nothing when the option is not
+// there, false when its value is no whole number in the range `ammesso` allows.
+std::optional<bool> leggiIntero(QStringList &argomenti, const QString &opzione, const std::function<bool(int)> &ammesso,
+                                std::optional<int> &valore)
 {
-    const qsizetype i = argomenti.indexOf(QStringLiteral("--bends"));
+    const qsizetype i = argomenti.indexOf(opzione);
     if (i < 0)
         return std::nullopt;
     bool numero = false;
     const int n = i + 1 < argomenti.size() ? argomenti[i + 1].toInt(&numero) : 0;
-    if (!numero || !PiegheAmmesse(n))
-        return usoSbagliato(MessaggioPieghe());
-    pieghe = n;
+    if (!numero || !ammesso(n))
+        return false;
+    valore = n;
     argomenti.remove(i, 2);
+    return true;
+}
+
+std::optional<int> leggiPieghe(QStringList &argomenti, std::optional<int> &pieghe)
+{
+    if (leggiIntero(argomenti, QStringLiteral("--bends"), PiegheAmmesse, pieghe) == false)
+        return usoSbagliato(MessaggioPieghe());
     return std::nullopt;
 }
 
@@ -354,6 +367,13 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
         riga.striscia = argomenti.removeAll(QStringLiteral("--strip")) > 0;
         if (const auto uscita = leggiPieghe(argomenti, riga.pieghe))
             return *uscita;
+        // Its range waits for the job: the message names it.
+        if (leggiIntero(
+                argomenti, QStringLiteral("--piece"), [](int) { return true; }, riga.pezzo) == false)
+            return usoSbagliato(
+                QStringLiteral("--piece deve essere il numero di un pezzo della commessa, da 1 al numero di pezzi"));
+        if (riga.pezzo && riga.striscia)
+            return usoSbagliato(QStringLiteral("--piece e --strip non si usano insieme: la striscia ha tutti i pezzi"));
     }
     if (argomenti.size() < 2)
         return usoSbagliato(QStringLiteral("Numero di argomenti errato per ") + formato.opzione);
@@ -370,6 +390,14 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
     Commessa commessa;
     if (const auto uscita = leggiFigure(da, sorgente, avviso, &commessa))
         return *uscita;
+    if (riga.pezzo) {
+        if (*riga.pezzo < 1 || std::size_t(*riga.pezzo) > commessa.pezzi.size())
+            return errore(QStringLiteral("--piece deve essere il numero di un pezzo della commessa, da 1 a %1")
+                              .arg(commessa.pezzi.size()));
+        // The piece alone, as a job of that one piece would be written.
+        sorgente = commessa.pezzi[std::size_t(*riga.pezzo - 1)];
+        commessa.gomito.reset();
+    }
     const ConsoleInstallata console;
     // An elbow's job is written whole, each piece with the options' plate; other jobs of several
     // pieces still give their first piece, as they always did.

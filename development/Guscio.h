@@ -31,8 +31,8 @@ public:
     // The worksheet, loaded on first use; the second form does not load it.
     virtual VistaFoglio &Foglio() = 0;
     virtual VistaFoglio *FoglioCaricato() = 0;
-    // The worksheet shown with the piece's solid and figures, to change them.
-    virtual void ModificaFigure(const SorgentePezzo &pezzo) = 0;
+    // The worksheet shown with the job's solid and figures, to change them.
+    virtual void ModificaFigure(const Commessa &commessa) = 0;
 
     virtual void MostraHelp(bool modale) = 0;
     virtual void MostraAbout() = 0;

@@ -14,6 +14,7 @@
 #include "calcolo/CalcolaSviluppo.h"
 #include "documents/ArchivioCommessa.h"
 #include "documents/EtichetteCommessa.h"
+#include "documents/PezziGomito.h"
 #include "documents/ScartoArrotondamento.h"
 #include "platform/Piattaforma.h"
 #include "plot/DisegnaPezzi.h"
@@ -112,6 +113,8 @@ void frmGrafico::creaMenu()
     // Exact arcs only on request: several CAM readers still draw polyline bulges as chords.
     connect(voce(file, QStringLiteral("Esporta come *.dxf con a&rchi esatti"), "mnuEsportaArchi"), &QAction::triggered,
             this, &frmGrafico::mnuEsportaArchi_Click);
+    connect(voce(file, QStringLiteral("Esporta s&triscia *.dxf"), "mnuEsportaStriscia"), &QAction::triggered, this,
+            &frmGrafico::mnuEsportaStriscia_Click);
     connect(voce(file, QStringLiteral("Tabella delle &generatrici..."), "mnuTabellaGeneratrici"), &QAction::triggered,
             this, &frmGrafico::mnuTabellaGeneratrici_Click);
     connect(voce(file, QStringLiteral("Pie&ghe..."), "mnuPieghe"), &QAction::triggered, this,
@@ -220,7 +223,12 @@ void frmGrafico::ImpostaSalvataggio(Salvataggio stato)
 
 void frmGrafico::ImpostaFigure(const FigureSviluppo &figure)
 {
-    pezzoMostrato().tronco = figure;
+    // A cone calculated here replaces a job of another solid or of several pieces, not just its first.
+    pezzoMostrato();
+    m_commessa.gomito.reset();
+    m_commessa.pezzi.resize(1);
+    m_commessa.pezzi.front().solido = TipoSolido::Tronco;
+    m_commessa.pezzi.front().tronco = figure;
     // A job of one piece is known by that piece's name.
     if (m_commessa.pezzi.size() == 1)
         m_commessa.nome = TrimBlank(figure.Nome);
@@ -253,12 +261,27 @@ bool frmGrafico::disegnaPezzo()
 
 bool frmGrafico::MostraEccentrico(const FigureEccentrico &figure)
 {
-    const Commessa prima = m_commessa;
+    Commessa commessa;
     SorgentePezzo sorgente;
     sorgente.solido = TipoSolido::Eccentrico;
     sorgente.eccentrico = figure;
-    m_commessa.pezzi = {sorgente};
-    m_commessa.nome = TrimBlank(figure.nome);
+    commessa.pezzi = {sorgente};
+    commessa.nome = TrimBlank(figure.nome);
+    return mostraCommessa(commessa);
+}
+
+bool frmGrafico::MostraGomito(const QString &nome, const GomitoCommessa &gomito, const FigureSviluppo &lamiera)
+{
+    const auto commessa = CommessaDelGomito(nome, gomito, lamiera);
+    return commessa && mostraCommessa(*commessa);
+}
+
+bool frmGrafico::mostraCommessa(const Commessa &commessa)
+{
+    const Commessa prima = m_commessa;
+    m_commessa.pezzi = commessa.pezzi;
+    m_commessa.gomito = commessa.gomito;
+    m_commessa.nome = commessa.nome;
     if (!disegnaPezzo()) {
         m_commessa = prima;
         return false;
@@ -328,7 +351,8 @@ void frmGrafico::mnuModificaSviluppo_Click()
     if (!attiva)
         return;
     // The piece's own figures: the labels hold only the texts, not the workshop figures.
-    m_guscio.ModificaFigure(attiva->pezzoMostrato());
+    attiva->pezzoMostrato();
+    m_guscio.ModificaFigure(attiva->m_commessa);
 }
 
 // The press-brake bends of the development shown: the data and the DXF lay them out.
@@ -526,9 +550,32 @@ void frmGrafico::esportaDxf(const OpzioniDxf &opzioni)
     }
     OpzioniEsportazione scelte;
     scelte.dxf = opzioni;
-    const auto esito = ComandoEsporta(
-        FormatoPerEstensione(QStringLiteral(".dxf")), nomeMostrato(), [this] { return PezzoDellaCommessa(m_commessa); },
-        scelte);
+    const FormatoEsportazione &formato = FormatoPerEstensione(QStringLiteral(".dxf"));
+    // A job of several pieces goes out whole, each piece beside the others.
+    const auto esito = m_commessa.pezzi.size() > 1
+                           ? ComandoEsporta(formato, nomeMostrato(),
+                                            [&](const QString &percorso) {
+                                                return ScriviPezziDellaCommessa(formato, m_commessa, scelte, percorso,
+                                                                                m_commessa.percorso);
+                                            })
+                           : ComandoEsporta(
+                                 formato, nomeMostrato(), [this] { return PezzoDellaCommessa(m_commessa); }, scelte);
+    if (esito && esito->esito == EsitoEsportazione::Ok)
+        m_guscio.Avviso(AvvisoEsportato(*esito));
+}
+
+void frmGrafico::mnuEsportaStriscia_Click()
+{
+    if (!m_commessa.gomito || m_commessa.gomito->figure.D1 != m_commessa.gomito->figure.D2) {
+        MsgBox(QStringLiteral("La striscia annidata si esporta solo per un gomito a diametro costante! Premere OK "
+                              "per continuare"));
+        return;
+    }
+    const FormatoEsportazione &formato = FormatoPerEstensione(QStringLiteral(".dxf"));
+    const auto esito =
+        ComandoEsporta(formato, nomeMostrato() + QStringLiteral(" striscia"), [&](const QString &percorso) {
+            return ScriviPezziDellaCommessa(formato, m_commessa, {}, percorso, m_commessa.percorso, true);
+        });
     if (esito && esito->esito == EsitoEsportazione::Ok)
         m_guscio.Avviso(AvvisoEsportato(*esito));
 }

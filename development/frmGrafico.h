@@ -59,6 +59,8 @@ public:
     // The worksheet hands over an eccentric reducer: developed and drawn, it becomes the job shown,
     // to be saved. False when it cannot be developed (nothing changed).
     bool MostraEccentrico(const FigureEccentrico &figure);
+    // The same for an elbow named `nome`, its pieces rolled from the plate and material of `lamiera`.
+    bool MostraGomito(const QString &nome, const GomitoCommessa &gomito, const FigureSviluppo &lamiera);
     // The piece shown, as the labels would hold it.
     void ScriviEtichette(const EtichetteSviluppo &etichette);
 
@@ -84,6 +86,8 @@ public:
     void mnuStampaNaturale_Click();
     void mnuEsporta_Click();
     void mnuEsportaArchi_Click();
+    // The nested strip of a constant elbow, its shared cuts once.
+    void mnuEsportaStriscia_Click();
     void mnuTabellaGeneratrici_Click();
     void mnuPieghe_Click();
     void mnuEsci_Click();
@@ -128,6 +132,8 @@ private:
     // A job of another solid than the projection's, drawn from its piece; false when it cannot be.
     bool disegnaPezzo();
     bool altroSolido() const;
+    // The job becomes `commessa`, drawn; false leaves the one before (when it cannot be developed).
+    bool mostraCommessa(const Commessa &commessa);
 
     Guscio &m_guscio;
     PaginaGrafico *const m_pagina;

@@ -12,10 +12,6 @@
 
 #include <cmath>
 
-namespace {
-QString esatto(double valore) { return QString::number(valore, 'g', QLocale::FloatingPointShortest); }
-} // namespace
-
 GruppoEccentrico::GruppoEccentrico(QWidget *parent)
     : QGroupBox(QStringLiteral("Riduzione eccentrica (estremità tonde e parallele)"), parent),
       txtD1(CampoConUnita(this, "txtEccD1", "D1:", QStringLiteral("mm"),
@@ -95,12 +91,12 @@ std::optional<FigureEccentrico> GruppoEccentrico::Leggi(const QString &spessore,
 
 void GruppoEccentrico::Mostra(const FigureEccentrico &f)
 {
-    txtD1->setText(esatto(f.cono.D1));
-    txtD2->setText(esatto(f.cono.D2));
-    txtH->setText(esatto(f.cono.H));
-    txtScostamento->setText(esatto(f.cono.Scostamento));
+    txtD1->setText(TestoEsatto(f.cono.D1));
+    txtD2->setText(TestoEsatto(f.cono.D2));
+    txtH->setText(TestoEsatto(f.cono.H));
+    txtScostamento->setText(TestoEsatto(f.cono.Scostamento));
     cboCucitura->setCurrentIndex(int(f.cucitura.tipo));
-    txtGradiCucitura->setText(esatto(f.cucitura.gradi));
+    txtGradiCucitura->setText(TestoEsatto(f.cucitura.gradi));
     txtGeneratori->setText(QString::number(f.generatori));
 }
 

@@ -27,10 +27,7 @@ QLineEdit *CampoConUnita(QWidget *genitore, const char *nome, const char *etiche
     return riquadro;
 }
 
-namespace {
-// Shortest text that reads back as the same double.
-QString esatto(double valore) { return QString::number(valore, 'g', QLocale::FloatingPointShortest); }
-} // namespace
+QString TestoEsatto(double valore) { return QString::number(valore, 'g', QLocale::FloatingPointShortest); }
 
 GruppoOfficina::GruppoOfficina(QWidget *parent)
     : QGroupBox(QStringLiteral("Misure di officina (riempiono AC, AB, BD, Alfa e Beta)"), parent),
@@ -66,7 +63,7 @@ TestiOfficina GruppoOfficina::Testi() const
     return {txtD1->text(), txtD2->text(), txtH->text(), txtTaglio1->text(), txtTaglio2->text()};
 }
 
-void GruppoOfficina::MostraEsatte(const FigureOfficina &f) { mostra(f, esatto); }
+void GruppoOfficina::MostraEsatte(const FigureOfficina &f) { mostra(f, TestoEsatto); }
 
 void GruppoOfficina::MostraArrotondate(const std::optional<FigureOfficina> &f)
 {

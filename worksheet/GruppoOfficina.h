@@ -12,6 +12,9 @@ class QLineEdit;
 QLineEdit *CampoConUnita(QWidget *genitore, const char *nome, const char *etichetta, const QString &unita,
                          const QString &suggerimento, int sinistra, int alto);
 
+// The shortest text that reads back as the same number, for the fields of a job being edited.
+QString TestoEsatto(double valore);
+
 class GruppoOfficina final : public QGroupBox {
     Q_OBJECT
 public:

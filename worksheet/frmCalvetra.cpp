@@ -11,9 +11,11 @@
 #include "geometry/TestiOfficina.h"
 #include "platform/DisposizioneTwip.h"
 #include "platform/FinestraFissa.h"
+#include "platform/Piattaforma.h"
 #include "platform/PiattaformaSilenziosa.h"
 #include "platform/TestoNumerico.h"
 #include "worksheet/GruppoEccentrico.h"
+#include "worksheet/GruppoGomito.h"
 #include "worksheet/GruppoOfficina.h"
 
 #include <QComboBox>
@@ -147,10 +149,12 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
                                     DaTwips(5280, 3000, 2535, 255), QStringLiteral("Misure di &officina >>"))),
       fraOfficina(new GruppoOfficina(this)),
       cboSolido(crea<QComboBox>(this, "cboSolido",
-                                QStringLiteral("Scegli il solido da sviluppare: un tronco dato dalla sua proiezione "
-                                               "o una riduzione eccentrica con le estremità tonde"),
+                                QStringLiteral("Scegli il solido da sviluppare: un tronco dato dalla sua proiezione, "
+                                               "una riduzione eccentrica con le estremità tonde o un gomito a "
+                                               "spicchi"),
                                 DaTwips(2400, 2445, 2775, 300))),
       fraEccentrico(new GruppoEccentrico(this)),
+      fraGomito(new GruppoGomito(this)),
       m_guscio(guscio)
 {
     setObjectName(QStringLiteral("frmCalvetra"));
@@ -204,9 +208,12 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
     fraOfficina->setGeometry(DaTwips(240, 3360, 7575, 1050));
     fraOfficina->hide();
     // In the order of TipoSolido.
-    cboSolido->addItems({QStringLiteral("Tronco di cono"), QStringLiteral("Riduzione eccentrica")});
+    cboSolido->addItems(
+        {QStringLiteral("Tronco di cono"), QStringLiteral("Riduzione eccentrica"), QStringLiteral("Gomito a spicchi")});
     fraEccentrico->setGeometry(DaTwips(240, 3360, 7575, 1410));
     fraEccentrico->hide();
+    fraGomito->setGeometry(DaTwips(240, 3360, 7575, 1410));
+    fraGomito->hide();
 
     const QList<QWidget *> ordine = {txtNome,       txtAC,       txtAB,       txtBD,      txtALPHA,
                                      txtBETA,       optChiudiAC, optChiudiBD, cmdCalcola, cboNomeTara,
@@ -219,7 +226,7 @@ frmCalvetra::frmCalvetra(Guscio &guscio, QWidget *parent)
     QList<QWidget *> nuovi = {cboQuote, cboMateriale, txtDensita, cmdOfficina};
     for (QLineEdit *campo : fraOfficina->Campi())
         nuovi << campo;
-    nuovi << cboSolido << fraEccentrico->Campi();
+    nuovi << cboSolido << fraEccentrico->Campi() << fraGomito->Campi();
     for (qsizetype i = 0; i + 1 < nuovi.size(); ++i)
         setTabOrder(nuovi.at(i), nuovi.at(i + 1));
 
@@ -271,13 +278,35 @@ void frmCalvetra::MostraPezzo(const SorgentePezzo &pezzo)
     }
     const FigureEccentrico &e = pezzo.eccentrico;
     cboSolido->setCurrentIndex(int(TipoSolido::Eccentrico));
-    txtNome->setText(TrimBlank(e.nome));
-    txtSpessore->setText(e.cono.Spessore > 0 ? QString::number(e.cono.Spessore, 'g', QLocale::FloatingPointShortest)
-                                             : QString());
-    cboQuote->setCurrentIndex(int(e.cono.Quote));
-    mostraMateriale(e.materiale);
+    mostraLamiera(TrimBlank(e.nome),
+                  e.cono.Spessore > 0 ? QString::number(e.cono.Spessore, 'g', QLocale::FloatingPointShortest)
+                                      : QString(),
+                  e.cono.Quote, e.materiale);
     fraEccentrico->Mostra(e);
     Mostra();
+}
+
+void frmCalvetra::MostraCommessa(const Commessa &commessa)
+{
+    if (!commessa.gomito || commessa.pezzi.empty()) {
+        MostraPezzo(commessa.pezzi.empty() ? SorgentePezzo{} : commessa.pezzi.front());
+        return;
+    }
+    // The pieces are all rolled from the first one's plate.
+    const FigureSviluppo &lamiera = commessa.pezzi.front().tronco;
+    cboSolido->setCurrentIndex(k_SceltaGomito);
+    mostraLamiera(commessa.nome, TrimBlank(lamiera.TestoSpessore), lamiera.Quote, lamiera.MaterialeLamiera);
+    fraGomito->Mostra(*commessa.gomito);
+    Mostra();
+}
+
+void frmCalvetra::mostraLamiera(const QString &nome, const QString &spessore, QuoteLamiera quote,
+                                const Materiale &materiale)
+{
+    txtNome->setText(nome);
+    txtSpessore->setText(spessore);
+    cboQuote->setCurrentIndex(int(quote));
+    mostraMateriale(materiale);
 }
 
 void frmCalvetra::MostraFigure(const FigureSviluppo &figure)
@@ -350,6 +379,10 @@ void frmCalvetra::cmdCalcola_Click()
         calcolaEccentrico();
         return;
     }
+    if (cboSolido->currentIndex() == k_SceltaGomito) {
+        calcolaGomito();
+        return;
+    }
     frmGrafico *attiva = m_guscio.FigliaAttiva();
     StatoSviluppo &stato = m_guscio.Stato();
     FigureSviluppo lette;
@@ -411,22 +444,24 @@ void frmCalvetra::cmdOfficina_Click(bool mostra)
 
 void frmCalvetra::adattaAltezza()
 {
-    const int altezza = fraEccentrico->isVisibleTo(this) ? k_AltezzaConEccentrico
-                        : fraOfficina->isVisibleTo(this) ? k_AltezzaConOfficina
-                                                         : k_AltezzaForm;
+    const int altezza = fraEccentrico->isVisibleTo(this) || fraGomito->isVisibleTo(this) ? k_AltezzaConEccentrico
+                        : fraOfficina->isVisibleTo(this)                                 ? k_AltezzaConOfficina
+                                                                                         : k_AltezzaForm;
     setFixedSize(DaTwips(0, 0, 7965, altezza).size());
 }
 
 void frmCalvetra::cboSolido_Click()
 {
     const bool eccentrico = cboSolido->currentIndex() == int(TipoSolido::Eccentrico);
-    // The projection's own fields mean nothing for the other solid; name and plate serve both.
+    const bool gomito = cboSolido->currentIndex() == k_SceltaGomito;
+    // The projection's own fields mean nothing for the other solids; name and plate serve all.
     for (QWidget *proiezione :
          std::initializer_list<QWidget *>{txtAC, txtAB, txtBD, txtALPHA, txtBETA, fraChiusura, cmdOfficina})
-        proiezione->setEnabled(!eccentrico);
-    if (eccentrico)
+        proiezione->setEnabled(!eccentrico && !gomito);
+    if (eccentrico || gomito)
         cmdOfficina->setChecked(false);
     fraEccentrico->setVisible(eccentrico);
+    fraGomito->setVisible(gomito);
     adattaAltezza();
 }
 
@@ -446,17 +481,46 @@ void frmCalvetra::calcolaEccentrico()
     }
     figure->nome = txtNome->text();
     figure->materiale = lette.MaterialeLamiera;
+    mostraInFinestra([&](frmGrafico &finestra) { return finestra.MostraEccentrico(*figure); });
+}
+
+void frmCalvetra::mostraInFinestra(const std::function<bool(frmGrafico &)> &mostra)
+{
     frmGrafico *attiva = m_guscio.FigliaAttiva();
     if (!attiva)
         attiva = m_guscio.NuovaFinestra();
     if (!attiva)
         return;
     Nascondi();
-    if (!attiva->MostraEccentrico(*figure)) {
+    if (!mostra(*attiva)) {
         Mostra();
         return;
     }
     m_guscio.Avviso(QString());
+}
+
+void frmCalvetra::calcolaGomito()
+{
+    FigureSviluppo lamiera;
+    LeggiFigure(lamiera);
+    if (!materialeLetto(lamiera))
+        return;
+    // Refused, the worksheet stays open as typed, the field at fault selected.
+    if (!TrimBlank(lamiera.TestoSpessore).isEmpty() &&
+        !(ENumerico(lamiera.TestoSpessore) && ValoreNumerico(lamiera.TestoSpessore) >= 0)) {
+        MsgBox(QStringLiteral("Spessore deve essere un numero >=0!"), Pulsanti::OK,
+               QStringLiteral("Errore su Spessore"));
+        seleziona(txtSpessore);
+        return;
+    }
+    const auto gomito = fraGomito->Leggi(ValoreSpessore(lamiera));
+    if (!gomito)
+        return;
+    // A job without a name would be drawn and proposed for saving as a blank.
+    const QString nome = TrimBlank(txtNome->text());
+    mostraInFinestra([&](frmGrafico &finestra) {
+        return finestra.MostraGomito(nome.isEmpty() ? QStringLiteral("Gomito") : nome, *gomito, lamiera);
+    });
 }
 
 void frmCalvetra::txtOfficina_Change()

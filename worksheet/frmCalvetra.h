@@ -6,10 +6,13 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class Guscio;
+class frmGrafico;
 class GruppoEccentrico;
+class GruppoGomito;
 class GruppoOfficina;
 class QComboBox;
 class QGroupBox;
@@ -32,6 +35,8 @@ public:
     void MostraFigure(const FigureSviluppo &figure);
     // The figures of either solid, the choice of solid set to it.
     void MostraPezzo(const SorgentePezzo &pezzo);
+    // The job's figures to change them: an elbow's own, or its first piece's.
+    void MostraCommessa(const Commessa &commessa);
     // Shown again after a refused calculation, with the field at fault (if one) selected.
     void MostraRifiuto(CampoFigura campo);
     // The figures, closing side and plate as the fields hold them.
@@ -74,9 +79,12 @@ public:
     // The workshop figures, shown on request below the others, after them in the tab order.
     QPushButton *const cmdOfficina;
     GruppoOfficina *const fraOfficina;
-    // The solid typed: today's by its projection, or an eccentric reducer by its own fields.
+    // The solid typed: today's by its projection, or an eccentric reducer or an elbow by their own
+    // fields. The elbow follows the kinds of TipoSolido in the list: it is a job of such pieces.
     QComboBox *const cboSolido;
     GruppoEccentrico *const fraEccentrico;
+    static constexpr int k_SceltaGomito = 2;
+    GruppoGomito *const fraGomito;
 
 protected:
     // Enter presses "Calcola", wherever the cursor stands.
@@ -91,6 +99,11 @@ private:
     void mostraProiezione(const FigureSviluppo &figure);
     void seleziona(QLineEdit *campo);
     void calcolaEccentrico();
+    void calcolaGomito();
+    // The job `mostra` puts in the active window (a new one when none), the worksheet hidden meanwhile
+    // and shown again when it could not.
+    void mostraInFinestra(const std::function<bool(frmGrafico &)> &mostra);
+    void mostraLamiera(const QString &nome, const QString &spessore, QuoteLamiera quote, const Materiale &materiale);
     void adattaAltezza();
 
     Guscio &m_guscio;

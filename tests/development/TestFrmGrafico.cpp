@@ -2,6 +2,7 @@
 #include "development/PaginaGrafico.h"
 #include "development/frmOrdinate.h"
 #include "platform/TestoFisso.h"
+#include "tests/exports/LettoreDxf.h"
 #include "tests/app/FinestreDiProva.h"
 #include "tests/support/GuscioDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
@@ -17,6 +18,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 
 class TestFrmGrafico : public QObject {
     Q_OBJECT
@@ -147,7 +149,7 @@ private slots:
         QCOMPARE(nomi, (QStringList{"mnuNuovoFoglioDiLavoro", "mnuNuovoSviluppo", "mnuModificaSviluppo", "mnuDivisione",
                                     "mnuApri", "mnuSalvaNome", "cmdChiudi", "mnuDivisione3", "mnuStampa",
                                     "mnuStampaNaturale", "mnuSep1", "mnuEsporta", "mnuEsportaArchi",
-                                    "mnuTabellaGeneratrici", "mnuPieghe", "mnuSep2", "mnuEsci"}));
+                                    "mnuEsportaStriscia", "mnuTabellaGeneratrici", "mnuPieghe", "mnuSep2", "mnuEsci"}));
         for (const char *separatore : {"mnuDivisione", "mnuDivisione3", "mnuSep1", "mnuSep2"})
             QVERIFY(file->findChild<QAction *>(QLatin1String(separatore))->isSeparator());
         VERIFICA_COPIONE(finta);
@@ -739,6 +741,54 @@ private slots:
         if (!scritto.isEmpty())
             QVERIFY(contenuto(scritto).startsWith("0\r\nSECTION") || contenuto(scritto).startsWith("  0"));
         QCOMPARE(finestra->lblSalvato->text(), sviluppo ? QStringLiteral("da salvare") : QString());
+        VERIFICA_COPIONE(finta);
+    }
+
+    // A job of several pieces goes out whole from "Esporta come *.dxf": read back, one closed cutting
+    // outline per piece. A constant elbow's strip: one outline pi x D wide and as long as the pieces'
+    // axes, one open line per joint; a reducing elbow has no strip and says so without a dialog.
+    void esportaGomito()
+    {
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        GomitoCommessa gomito;
+        gomito.figure = {300, 300, 450, 90, 4, 0};
+        QVERIFY(finestra->MostraGomito(QStringLiteral("Gomito"), gomito, FigureSviluppo{}));
+        const auto polilinee = [](const QByteArray &dxf, const char *chiusa) {
+            const QList<EntitaDxf> entita = LeggiDxf(dxf).entita();
+            return std::count_if(entita.cbegin(), entita.cend(), [&](const EntitaDxf &e) {
+                return e.tipo == QLatin1String("POLYLINE") && e.valore(8) == QLatin1String("TAGLIO") &&
+                       e.valore(70) == QLatin1String(chiusa);
+            });
+        };
+        const QString tutti = m_cartella.percorso(QStringLiteral("gomito.dxf"));
+        finta.attendiSalva(tutti);
+        finestra->mnuEsporta_Click();
+        QCOMPARE(polilinee(contenuto(tutti), "1"), 4);
+
+        const QString striscia = m_cartella.percorso(QStringLiteral("striscia.dxf"));
+        finta.attendiSalva(striscia);
+        finestra->mnuEsportaStriscia_Click();
+        const QByteArray dxf = contenuto(striscia);
+        QCOMPARE(polilinee(dxf, "1"), 1);
+        QCOMPARE(polilinee(dxf, "0"), 3);
+        double larghezza = 0, lunghezza = 0;
+        for (const PuntoPiano &p : VerticiDxf(dxf)) {
+            larghezza = std::max(larghezza, p.x);
+            lunghezza = std::max(lunghezza, p.y);
+        }
+        // Two end pieces R tan 15 degrees long on their axis, two gores twice that.
+        QVERIFY(std::abs(larghezza - M_PI * 300) < 1e-3);
+        QVERIFY(std::abs(lunghezza - 6 * 450 * std::tan(M_PI / 12)) < 1e-3);
+
+        gomito.figure.D2 = 250;
+        QVERIFY(finestra->MostraGomito(QStringLiteral("Riduzione"), gomito, FigureSviluppo{}));
+        finta.attendiBox(QStringLiteral("La striscia annidata si esporta solo per un gomito a diametro costante! "
+                                        "Premere OK per continuare"));
+        finestra->mnuEsportaStriscia_Click();
+        QCOMPARE(finta.richiesteSalva().size(), 2);
         VERIFICA_COPIONE(finta);
     }
 

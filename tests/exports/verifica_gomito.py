@@ -126,6 +126,37 @@ def controlla_striscia(vorna, cartella):
     assert "diametro costante" in esito.stderr.decode()
 
 
+def controlla_pezzo(vorna, cartella):
+    """One piece of the job alone: a gore is one outline pi D wide whose seam edge is the throat; a
+    piece the job does not have is refused and nothing is written."""
+    job = os.path.join(cartella, "throat.vorna")
+    dxf = os.path.join(cartella, "pezzo2.dxf")
+    esegui(vorna, "--export-dxf", job, dxf, "--piece", "2")
+    contorni, _ = pezzi_del_dxf(dxf)
+    assert len(contorni) == 1, len(contorni)
+    xs = [p[0] for p in contorni[0]]
+    assert abs(max(xs) - min(xs) - math.pi * D) < 0.01, max(xs) - min(xs)
+    lati = lati_diritti(contorni[0], min(xs))
+    assert len(lati) == 1 and abs(lati[0] - GOLA) < 0.01, lati
+    for errato in ("5", "0", "due"):
+        manca = os.path.join(cartella, "manca.dxf")
+        esito = esegui(vorna, "--export-dxf", job, manca, "--piece", errato, codice=2)
+        assert "--piece" in esito.stderr.decode(), esito.stderr
+        assert not os.path.exists(manca)
+    esito = esegui(vorna, "--export-dxf", job, os.path.join(cartella, "manca.dxf"), "--piece", "9", codice=2)
+    assert "da 1 a 4" in esito.stderr.decode(), esito.stderr
+
+    # The material goes with every piece, for its weight: 2 mm stainless, outside diameter 300.
+    inox = os.path.join(cartella, "inox.vorna")
+    esegui(vorna, "--new-elbow", inox, "--d", "300", "--radius", "450", "--angle", "90", "--pieces", "4",
+           "--thickness", "2", "--material", "Inox")
+    info = esegui(vorna, "--info", inox).stdout.decode()
+    assert info.count("Materiale: Inox, 7.93 kg/dm³") == 4, info
+    esito = esegui(vorna, "--new-elbow", inox + "2.vorna", "--d", "300", "--radius", "450", "--angle", "90",
+                   "--pieces", "4", "--material", "Legno", codice=2)
+    assert "Materiale sconosciuto" in esito.stderr.decode(), esito.stderr
+
+
 def controlla_rifiuti(vorna, cartella):
     job = os.path.join(cartella, "stretto.vorna")
     esito = esegui(vorna, "--new-elbow", job, "--d", "300", "--radius", "140", "--angle", "90", "--pieces", "4",
@@ -156,6 +187,7 @@ def main():
         controlla_rifiuti(vorna, cartella)
         controlla_riduzione(vorna, cartella)
         controlla_striscia(vorna, cartella)
+        controlla_pezzo(vorna, cartella)
     print("gomito: ok")
 
 

@@ -59,10 +59,10 @@ VistaFoglio &GuscioDiProva::Foglio()
 
 VistaFoglio *GuscioDiProva::FoglioCaricato() { return foglio(); }
 
-void GuscioDiProva::ModificaFigure(const SorgentePezzo &pezzo)
+void GuscioDiProva::ModificaFigure(const Commessa &commessa)
 {
     Foglio();
-    m_foglio->MostraPezzo(pezzo);
+    m_foglio->MostraCommessa(commessa);
 }
 
 void GuscioDiProva::MostraHelp(bool modale)

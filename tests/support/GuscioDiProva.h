@@ -35,7 +35,7 @@ public:
     void ChiudiFrame() override { ++chiusureFrame; }
     VistaFoglio &Foglio() override;
     VistaFoglio *FoglioCaricato() override;
-    void ModificaFigure(const SorgentePezzo &pezzo) override;
+    void ModificaFigure(const Commessa &commessa) override;
     void MostraHelp(bool modale) override;
     void MostraAbout() override { m_about.show(); }
     TaraturaInUso &Taratura() override { return m_taratura; }

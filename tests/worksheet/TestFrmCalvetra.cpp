@@ -5,6 +5,9 @@
 #include "documents/ScartoArrotondamento.h"
 #include "pieces/PezzoDelTronco.h"
 #include "worksheet/GruppoEccentrico.h"
+#include "worksheet/GruppoGomito.h"
+#include "exports/EsportaCommessa.h"
+#include "pieces/MisurePezzoGomito.h"
 #include "worksheet/GruppoOfficina.h"
 #include "geometry/SceltaForma.h"
 #include "platform/TestoFisso.h"
@@ -13,6 +16,7 @@
 #include "tests/support/GuscioDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -386,6 +390,78 @@ private slots:
         Commessa riletta;
         QVERIFY(ApriCommessa(file, riletta));
         QVERIFY(StessoContenuto(riletta, commessa));
+        VERIFICA_COPIONE(finta);
+    }
+
+    // An elbow typed in its own fields: a radius inside the pipe is refused on its field and shows
+    // nothing; accepted, the window holds a job of every piece, each gore's throat and back as the
+    // bend's own trigonometry gives them. "Modifica sviluppo" brings the elbow back to the fields,
+    // and a cone calculated afterwards replaces the whole job, not only its first piece.
+    void gomitoASpicchi()
+    {
+        PiattaformaFinta finta;
+        GuscioDiProva frame;
+        frame.show();
+        frmGrafico *finestra = frame.FigliaAttiva();
+        frmCalvetra &f = FoglioDi(frame);
+        f.Mostra();
+        f.cboSolido->setCurrentIndex(frmCalvetra::k_SceltaGomito);
+        f.txtNome->setText(QStringLiteral("Gomito 300"));
+        GruppoGomito &g = *f.fraGomito;
+        Digita(g.txtD1, QStringLiteral("300"));
+        Digita(g.txtRaggio, QStringLiteral("140"));
+        Digita(g.txtAngolo, QStringLiteral("90"));
+        Digita(g.txtPezzi, QStringLiteral("4"));
+        finta.attendiBox(QStringLiteral("Il raggio di curvatura deve essere un numero maggiore di metà del diametro "
+                                        "(150 mm): la gola si incrocerebbe!"),
+                         Pulsanti::OK, QStringLiteral("Errore su Raggio"));
+        f.cmdCalcola->click();
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.focusWidget(), g.txtRaggio);
+        QVERIFY(finestra->CommessaMostrata().pezzi.empty());
+        QVERIFY(finestra->Pagina().Elenco().elementi().empty());
+
+        Digita(g.txtRaggio, QStringLiteral("450"));
+        g.chkSfalsata->setChecked(true);
+        f.cmdCalcola->click();
+        QVERIFY(!f.isVisible());
+        const Commessa commessa = finestra->CommessaMostrata();
+        QVERIFY(commessa.gomito.has_value());
+        QCOMPARE(commessa.pezzi.size(), size_t(4));
+        QCOMPARE(commessa.nome, QStringLiteral("Gomito 300"));
+        QCOMPARE(finestra->lblSalvato->text(), QStringLiteral("da salvare"));
+        QVERIFY(!finestra->Pagina().Elenco().elementi().empty());
+        const auto pezzi = PezziDellaCommessa(commessa);
+        QVERIFY(pezzi);
+        // Four pieces, three joints each cut 15 degrees from square: a gore spans 2 x 15 degrees.
+        const double tangente = std::tan(qDegreesToRadians(15.0));
+        for (std::size_t spicchio : {std::size_t(1), std::size_t(2)}) {
+            const auto misure = MisureDelPezzoGomito(pezzi->at(spicchio));
+            QVERIFY(misure);
+            QVERIFY(std::abs(misure->gola - 2 * (450 - 150) * tangente) < 1e-3);
+            QVERIFY(std::abs(misure->dorso - 2 * (450 + 150) * tangente) < 1e-3);
+        }
+        QCOMPARE(QString::number(MisureDelPezzoGomito(pezzi->at(1))->gola, 'f', 2), QStringLiteral("160.77"));
+
+        FigureSviluppo cono;
+        cono.Nome = QStringLiteral("Cono");
+        f.MostraFigure(cono);
+        f.Nascondi();
+        finestra->mnuModificaSviluppo_Click();
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.cboSolido->currentIndex(), frmCalvetra::k_SceltaGomito);
+        QCOMPARE(g.txtRaggio->text(), QStringLiteral("450"));
+        QVERIFY(g.txtD2->text().isEmpty());
+        f.cmdCalcola->click();
+        QVERIFY(!f.isVisible());
+        QVERIFY(StessoContenuto(finestra->CommessaMostrata(), commessa));
+        QVERIFY(StessoGomito(finestra->CommessaMostrata().gomito, commessa.gomito));
+
+        f.cboSolido->setCurrentIndex(int(TipoSolido::Tronco));
+        Calcola(frame, ConoDiProva());
+        QCOMPARE(finestra->CommessaMostrata().pezzi.size(), size_t(1));
+        QVERIFY(!finestra->CommessaMostrata().gomito);
+        QVERIFY(finestra->CommessaMostrata().pezzi.front().solido == TipoSolido::Tronco);
         VERIFICA_COPIONE(finta);
     }
 
