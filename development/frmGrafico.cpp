@@ -21,6 +21,8 @@
 #include "plot/DisegnaPezzo.h"
 
 #include <QCloseEvent>
+
+#include <algorithm>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLocale>
@@ -586,7 +588,18 @@ void frmGrafico::mnuTabellaGeneratrici_Click()
         MsgBox(QStringLiteral("Nessun sviluppo da esportare! Premere OK per continuare"));
         return;
     }
-    const auto pezzo = PezzoDellaCommessa(m_commessa);
+    // A job of several pieces has a table for each: the user says which.
+    std::size_t scelto = 0;
+    if (m_commessa.pezzi.size() > 1) {
+        const int pezzi = int(m_commessa.pezzi.size());
+        const std::optional<int> numero =
+            Piattaforma::corrente().ChiediNumero(QStringLiteral("Pezzo di cui mostrare la tabella (1-%1):").arg(pezzi),
+                                                 QStringLiteral("Tabella delle generatrici"), 1, 1, pezzi);
+        if (!numero)
+            return;
+        scelto = std::size_t(std::clamp(*numero, 1, pezzi) - 1);
+    }
+    const auto pezzo = m_commessa.pezzi.empty() ? std::nullopt : PezzoDellaSorgente(m_commessa.pezzi[scelto]);
     if (!pezzo)
         return;
     frmOrdinate *tabella = frmOrdinate::Mostra(*pezzo, this);

@@ -1,6 +1,7 @@
 // The development window: state labels, menus, unsaved checks, .tnt save and open, DXF export, drawing.
 #include "development/PaginaGrafico.h"
 #include "development/frmOrdinate.h"
+#include "exports/ModelloOrdinate.h"
 #include "platform/TestoFisso.h"
 #include "tests/exports/LettoreDxf.h"
 #include "tests/app/FinestreDiProva.h"
@@ -782,6 +783,16 @@ private slots:
         // Two end pieces R tan 15 degrees long on their axis, two gores twice that.
         QVERIFY(std::abs(larghezza - M_PI * 300) < 1e-3);
         QVERIFY(std::abs(lunghezza - 6 * 450 * std::tan(M_PI / 12)) < 1e-3);
+
+        // Each piece has its own generator table; the user picks which.
+        finta.attendiNumero(3);
+        finestra->mnuTabellaGeneratrici_Click();
+        const auto *tabella = finestra->findChild<frmOrdinate *>();
+        QVERIFY(tabella);
+        QCOMPARE(tabella->Modello().Tabella().nome, QStringLiteral("Pezzo 3"));
+        finta.attendiNumero(std::nullopt);
+        finestra->mnuTabellaGeneratrici_Click();
+        QCOMPARE(finestra->findChildren<frmOrdinate *>().size(), 1);
 
         gomito.figure.D2 = 250;
         QVERIFY(finestra->MostraGomito(QStringLiteral("Riduzione"), gomito, FigureSviluppo{}));
