@@ -111,7 +111,7 @@ EsitoFogli StampaFogliSuStampante(const SagomaFogli &sagoma, const SceltaFogli &
     const QSizeF area = AreaDisegnoFogli(stampante.pageLayout(), true);
     const CartaFogli carta{area.width(), area.height(), OrientamentoFogli::Orizzontale, scelta.sovrapposizione};
     const ImpaginazioneFogli impaginazione =
-        ImpaginaFogli(sagoma, carta, {NomeTaraturaFogli(taratura), stampante.pageLayout().pageSize().key(), {}});
+        ImpaginaFogli(sagoma, carta, {NomeTaraturaFogli(taratura), stampante.pageLayout().pageSize().key(), {}, {}});
     if (!ImpaginazioneAccettata(impaginazione, carta))
         return EsitoFogli::Rifiutato;
     stampante.setPageOrientation(OrientamentoPagina(impaginazione));

@@ -393,8 +393,10 @@ QString TestoIntervallo(const QRectF &r)
 
 QString TestoIntestazione(const IntestazioneFogli &i)
 {
-    QStringList parti{i.taratura.isEmpty() ? QStringLiteral("Nessuna taratura")
-                                           : QStringLiteral("Taratura: ") + i.taratura};
+    QStringList parti;
+    if (!i.pezzo.isEmpty())
+        parti << i.pezzo;
+    parti << (i.taratura.isEmpty() ? QStringLiteral("Nessuna taratura") : QStringLiteral("Taratura: ") + i.taratura);
     if (!i.carta.isEmpty())
         parti << QStringLiteral("carta ") + i.carta;
     parti << i.data.toString(QStringLiteral("dd/MM/yyyy"));
