@@ -104,24 +104,16 @@ EsitoEsportazione SalvaPdfDeiFogli(const std::vector<ImpaginazioneFogli> &pezzi,
 EsitoPdf EsportaPdf(const Pezzo &pezzo, const OpzioniPdf &opzioni, const QString &percorso, const QString &origine,
                     QString *motivo)
 {
-    EsitoPdf esito;
-    esito.esito = EsitoEsportazione::DatiRifiutati;
     try {
-        const auto sagoma = SagomaDelPezzo(pezzo);
-        if (!sagoma)
-            return esito;
-        const ImpaginazioneFogli impaginazione = ImpaginaPdf(*sagoma, opzioni);
-        esito.errore = impaginazione.errore;
-        if (impaginazione.errore != ErroreFogli::Nessuno)
-            return esito;
-        esito.fogli = impaginazione.stampati;
-        esito.esito = SalvaPdfDeiFogli(impaginazione, opzioni, percorso, origine, motivo);
+        if (auto sagoma = SagomaDelPezzo(pezzo))
+            return EsportaPdf(std::vector<PezzoDaStampare>{{std::move(*sagoma), {}}}, opzioni, percorso, origine,
+                              motivo);
     } catch (const std::bad_alloc &) {
         if (motivo)
             *motivo = MotivoMemoriaInsufficiente();
-        esito.esito = EsitoEsportazione::NonScrivibile;
+        return {EsitoEsportazione::NonScrivibile, ErroreFogli::Nessuno, 0};
     }
-    return esito;
+    return {EsitoEsportazione::DatiRifiutati, ErroreFogli::Nessuno, 0};
 }
 
 std::optional<std::vector<PezzoDaStampare>> PezziDaStampare(const std::vector<Pezzo> &pezzi)
@@ -155,18 +147,4 @@ EsitoPdf EsportaPdf(const std::vector<PezzoDaStampare> &pezzi, const OpzioniPdf 
         esito.esito = EsitoEsportazione::NonScrivibile;
     }
     return esito;
-}
-
-EsitoPdf EsportaPdf(const std::vector<Pezzo> &pezzi, const OpzioniPdf &opzioni, const QString &percorso,
-                    const QString &origine, QString *motivo)
-{
-    try {
-        if (const auto elenco = PezziDaStampare(pezzi))
-            return EsportaPdf(*elenco, opzioni, percorso, origine, motivo);
-    } catch (const std::bad_alloc &) {
-        if (motivo)
-            *motivo = MotivoMemoriaInsufficiente();
-        return {EsitoEsportazione::NonScrivibile, ErroreFogli::Nessuno, 0};
-    }
-    return {EsitoEsportazione::DatiRifiutati, ErroreFogli::Nessuno, 0};
 }

@@ -66,10 +66,7 @@ EsitoPdf EsportaPdf(const Pezzo &pezzo, const OpzioniPdf &opzioni, const QString
                     QString *motivo = nullptr);
 
 // The same for every piece of a job, each laid out on its own, in one PDF; each sheet names its
-// piece when there are several.
-EsitoPdf EsportaPdf(const std::vector<Pezzo> &pezzi, const OpzioniPdf &opzioni, const QString &percorso,
-                    const QString &origine = {}, QString *motivo = nullptr);
-// The same for outlines already sampled and titled.
+// piece when it is titled.
 EsitoPdf EsportaPdf(const std::vector<PezzoDaStampare> &pezzi, const OpzioniPdf &opzioni, const QString &percorso,
                     const QString &origine = {}, QString *motivo = nullptr);
 
