@@ -60,12 +60,14 @@ const char k_Uso[] =
     "      --surface inside|outside|mean  quote interne, esterne o medie\n"
     "                                 al posto di quelli salvati nel file\n"
     "  --export-pdf FILE.tnt OUT.pdf  esporta lo sviluppo a grandezza naturale in PDF, diviso in fogli\n"
-    "                                 da incollare, con una copertina; opzioni:\n"
+    "                                 da incollare, con una copertina (di una commessa di più pezzi,\n"
+    "                                 ogni pezzo con la sua copertina e i suoi fogli); opzioni:\n"
     "      --paper A4|A3|Letter                 carta (A4)\n"
     "      --orientation auto|portrait|landscape  orientamento dei fogli (auto: il minor numero)\n"
     "      --overlap MM                         sovrapposizione tra fogli, da 0 a 30 mm (10)\n"
     "      --calibration NOME                   applica la taratura NOME di Taratura.dat, su fogli\n"
     "                                           orizzontali come la griglia (senza: nessuna correzione)\n"
+    "      --wrap                               di una commessa (un gomito), le dime da avvolgere sul tubo\n"
     "  --info FILE.tnt [--json]       scrive i dati di officina dello sviluppo, righe \"chiave: valore\"\n"
     "                                 o, con --json, un oggetto JSON\n"
     "  --help                         mostra questo aiuto\n"
@@ -81,6 +83,7 @@ struct OpzioniRiga {
     std::optional<int> pieghe; // --bends, over the job's own
     bool striscia = false;     // --strip: an elbow's nested strip
     std::optional<int> pezzo;  // --piece: that piece alone, counted from 1
+    bool dime = false;         // --wrap: a job's wrap-around templates in place of its blanks
 };
 
 int usoSbagliato(const QString &motivo)
@@ -375,6 +378,8 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
         if (riga.pezzo && riga.striscia)
             return usoSbagliato(QStringLiteral("--piece e --strip non si usano insieme: la striscia ha tutti i pezzi"));
     }
+    if (formato.estensione == QLatin1String(".pdf"))
+        riga.dime = argomenti.removeAll(QStringLiteral("--wrap")) > 0;
     if (argomenti.size() < 2)
         return usoSbagliato(QStringLiteral("Numero di argomenti errato per ") + formato.opzione);
     if (const auto uscita = leggiOpzioni(formato, argomenti.mid(2), riga))
@@ -399,28 +404,36 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
         commessa.gomito.reset();
     }
     const ConsoleInstallata console;
-    // An elbow's job is written whole, each piece with the options' plate; other jobs of several
-    // pieces still give their first piece, as they always did.
-    if (commessa.gomito || riga.striscia) {
+    const bool pdf = formato.estensione == QLatin1String(".pdf");
+    // An elbow's job is written whole, each piece with the options' plate, and so is the PDF of
+    // any job of several pieces; other jobs of several pieces still give their first piece in a
+    // DXF or CSV, as they always did.
+    const bool tutti = commessa.gomito || riga.striscia || (pdf && commessa.pezzi.size() > 1);
+    if (riga.dime && !tutti)
+        return errore(QStringLiteral("--wrap vale per una commessa di più pezzi, come un gomito"));
+    if (tutti) {
         for (SorgentePezzo &pezzo : commessa.pezzi) {
             if (riga.pieghe && pezzo.solido == TipoSolido::Tronco)
                 pezzo.tronco.Pieghe = *riga.pieghe;
             if (!applicaLamiera(riga.lamiera, pezzo))
                 return UscitaDatiRifiutati;
         }
-        const EsitoScrittura esito =
-            ScriviPezziDellaCommessa(formato, commessa, riga.esportazione, a.percorso, da.percorso, riga.striscia);
-        return uscitaEsportazione(esito.esito, a.mostrato, esito.motivo);
+        if (!pdf) {
+            const EsitoScrittura esito =
+                ScriviPezziDellaCommessa(formato, commessa, riga.esportazione, a.percorso, da.percorso, riga.striscia);
+            return uscitaEsportazione(esito.esito, a.mostrato, esito.motivo);
+        }
+    } else {
+        if (riga.pieghe && sorgente.solido == TipoSolido::Tronco)
+            sorgente.tronco.Pieghe = *riga.pieghe;
+        if (!applicaLamiera(riga.lamiera, sorgente))
+            return UscitaDatiRifiutati;
+        if (!avviso.isEmpty() && !riga.lamiera.spessore)
+            MsgBox(avviso);
     }
-    if (riga.pieghe && sorgente.solido == TipoSolido::Tronco)
-        sorgente.tronco.Pieghe = *riga.pieghe;
-    if (!applicaLamiera(riga.lamiera, sorgente))
-        return UscitaDatiRifiutati;
-    if (!avviso.isEmpty() && !riga.lamiera.spessore)
-        MsgBox(avviso);
-    OpzioniPdf &pdf = riga.esportazione.pdf;
+    OpzioniPdf &opzioniPdf = riga.esportazione.pdf;
     if (!riga.taratura.isEmpty())
-        if (const auto uscita = correzioneDi(riga.taratura, pdf))
+        if (const auto uscita = correzioneDi(riga.taratura, opzioniPdf))
             return *uscita;
 
     // The PDF's texts need Qt's fonts, hence an application; never a display. Qt's own notices (no
@@ -428,14 +441,16 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
     std::optional<QGuiApplication> applicazione;
     int argc = 1;
     char *argv[] = {programma, nullptr};
-    if (formato.estensione == QLatin1String(".pdf")) {
+    if (pdf) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
         applicazione.emplace(argc, argv);
     }
-    const EsitoScrittura esito = scriviFigure(formato, sorgente, riga.esportazione, a.percorso, da.percorso);
+    const EsitoScrittura esito = tutti
+                                     ? ScriviPdfDellaCommessa(commessa, opzioniPdf, a.percorso, da.percorso, riga.dime)
+                                     : scriviFigure(formato, sorgente, riga.esportazione, a.percorso, da.percorso);
     if (esito.fogli != ErroreFogli::Nessuno)
-        return uscitaFogli(esito.fogli, pdf);
+        return uscitaFogli(esito.fogli, opzioniPdf);
     return uscitaEsportazione(esito.esito, a.mostrato, esito.motivo);
 }
 } // namespace

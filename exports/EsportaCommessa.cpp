@@ -2,6 +2,7 @@
 #include "exports/EsportaCommessa.h"
 
 #include "exports/ContornoSviluppoAdattivo.h"
+#include "exports/DimeDellaCommessa.h"
 #include "exports/EsportaCsv.h"
 #include "exports/PezzoDellaCommessa.h"
 #include "exports/ScrittoreDxf.h"
@@ -152,6 +153,8 @@ EsitoScrittura ScriviPezziDellaCommessa(const FormatoEsportazione &formato, cons
         esito.esito = ScriviEsportazione(percorso, DxfDellaStriscia(*s), origine, &esito.motivo);
         return esito;
     }
+    if (formato.estensione == QLatin1String(".pdf"))
+        return ScriviPdfDellaCommessa(commessa, opzioni.pdf, percorso, origine);
     const bool dxf = formato.estensione == QLatin1String(".dxf"), csv = formato.estensione == QLatin1String(".csv");
     if (!dxf && !csv) {
         esito.esito = EsitoEsportazione::Vietata;
@@ -166,5 +169,33 @@ EsitoScrittura ScriviPezziDellaCommessa(const FormatoEsportazione &formato, cons
     esito.esito = ScriviEsportazione(percorso, testo, origine, &esito.motivo);
     if (pezzi)
         esito.riepilogo = QStringLiteral("%1 pezzi").arg(pezzi->size());
+    return esito;
+}
+
+EsitoScrittura ScriviPdfDellaCommessa(const Commessa &commessa, const OpzioniPdf &opzioni, const QString &percorso,
+                                      const QString &origine, bool dime)
+{
+    EsitoScrittura esito;
+    esito.percorso = percorso;
+    esito.esito = EsitoEsportazione::DatiRifiutati;
+    const auto pezzi = PezziDellaCommessa(commessa);
+    if (!pezzi)
+        return esito;
+    const auto elenco = dime ? DimeDaStampare(commessa) : PezziDaStampare(*pezzi);
+    if (dime && !elenco) {
+        esito.esito = EsitoEsportazione::Vietata;
+        esito.motivo = QStringLiteral("perché le dime da avvolgere si fanno dei tagli di un gomito");
+        return esito;
+    }
+    if (!elenco)
+        return esito;
+    const EsitoPdf scritto = EsportaPdf(*elenco, opzioni, percorso, origine, &esito.motivo);
+    esito.esito = scritto.esito;
+    esito.fogli = scritto.errore;
+    if (scritto.esito == EsitoEsportazione::Ok)
+        esito.riepilogo = QStringLiteral("%1 %2, %3 fogli")
+                              .arg(elenco->size())
+                              .arg(dime ? QStringLiteral("dime") : QStringLiteral("pezzi"))
+                              .arg(scritto.fogli);
     return esito;
 }

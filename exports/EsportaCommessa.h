@@ -3,6 +3,7 @@
 
 #include "documents/Commessa.h"
 #include "exports/EsportaDxf.h"
+#include "exports/EsportaPdf.h"
 #include "exports/FormatiEsportazione.h"
 #include "pieces/Pezzo.h"
 #include "pieces/StrisciaGomito.h"
@@ -34,3 +35,8 @@ QByteArray CsvDeiPezzi(const std::vector<Pezzo> &pezzi);
 EsitoScrittura ScriviPezziDellaCommessa(const FormatoEsportazione &formato, const Commessa &commessa,
                                         const OpzioniEsportazione &opzioni, const QString &percorso,
                                         const QString &origine = {}, bool striscia = false);
+
+// Every piece of the job in one tiled PDF, each laid out on its own and named on its sheets; with
+// `dime` the wrap-around templates of every joint instead of the blanks. Needs a QGuiApplication.
+EsitoScrittura ScriviPdfDellaCommessa(const Commessa &commessa, const OpzioniPdf &opzioni, const QString &percorso,
+                                      const QString &origine = {}, bool dime = false);

@@ -5,6 +5,8 @@
 #include "exports/Esportazione.h"
 #include "exports/ComandoEsporta.h"
 #include "exports/PezzoDellaCommessa.h"
+#include "exports/DimeDellaCommessa.h"
+#include "exports/EsportaCommessa.h"
 #include "printing/StampaSviluppoCarta.h"
 #include "calibration/TaraturaCarta.h"
 #include "fogli/DisegnoFoglio.h"
@@ -19,12 +21,22 @@
 
 #include <algorithm>
 
-std::optional<SagomaFogli> SagomaDellaCommessa(const Commessa &commessa)
+std::optional<std::vector<PezzoDaStampare>> SagomeDellaCommessa(const Commessa &commessa, bool dime)
 {
     if (!SviluppoDaStampare(DidascaliaSalvataggio(commessa.salvataggio)))
         return std::nullopt;
-    const auto pezzo = PezzoDellaCommessa(commessa);
-    return pezzo ? SagomaDelPezzo(*pezzo) : std::nullopt;
+    if (dime)
+        return DimeDaStampare(commessa);
+    // A job of one piece keeps the window's own way of reading it.
+    if (commessa.pezzi.size() <= 1) {
+        const auto pezzo = PezzoDellaCommessa(commessa);
+        const auto sagoma = pezzo ? SagomaDelPezzo(*pezzo) : std::nullopt;
+        if (!sagoma)
+            return std::nullopt;
+        return std::vector<PezzoDaStampare>{{*sagoma, {}}};
+    }
+    const auto pezzi = PezziDellaCommessa(commessa);
+    return pezzi ? PezziDaStampare(*pezzi) : std::nullopt;
 }
 
 std::vector<QPageSize> CarteFogli()
@@ -79,17 +91,34 @@ QString TestoNumeroFogli(int fogli)
     return fogli == 1 ? QStringLiteral("1 foglio") : QStringLiteral("%1 fogli").arg(fogli);
 }
 
-bool ImpaginazioneAccettata(const ImpaginazioneFogli &impaginazione, const CartaFogli &carta)
+namespace {
+bool accettata(ErroreFogli errore, int stampati, const CartaFogli &carta)
 {
-    if (impaginazione.errore != ErroreFogli::Nessuno) {
-        MsgBox(MessaggioErroreFogli(impaginazione.errore, carta));
+    if (errore != ErroreFogli::Nessuno) {
+        MsgBox(MessaggioErroreFogli(errore, carta));
         return false;
     }
-    return impaginazione.stampati <= k_FogliDaChiedere ||
-           MsgBox(DomandaFogli(impaginazione.stampati), Pulsanti::SiNo) == RispostaSi;
+    return stampati <= k_FogliDaChiedere || MsgBox(DomandaFogli(stampati), Pulsanti::SiNo) == RispostaSi;
+}
+} // namespace
+
+bool ImpaginazioneAccettata(const ImpaginazioneFogli &impaginazione, const CartaFogli &carta)
+{
+    return accettata(impaginazione.errore, impaginazione.stampati, carta);
+}
+
+bool ImpaginazioneAccettata(const ImpaginazioneDeiPezzi &impaginazione, const CartaFogli &carta)
+{
+    return accettata(impaginazione.errore, impaginazione.stampati, carta);
 }
 
 EsitoFogli StampaFogliSuStampante(const SagomaFogli &sagoma, const SceltaFogli &scelta, const TaraturaInUso &taratura)
+{
+    return StampaFogliSuStampante(std::vector<PezzoDaStampare>{{sagoma, {}}}, scelta, taratura);
+}
+
+EsitoFogli StampaFogliSuStampante(const std::vector<PezzoDaStampare> &pezzi, const SceltaFogli &scelta,
+                                  const TaraturaInUso &taratura)
 {
     if (const QString rifiuto = RifiutoOrientamento(scelta, true); !rifiuto.isEmpty()) {
         MsgBox(rifiuto);
@@ -110,12 +139,12 @@ EsitoFogli StampaFogliSuStampante(const SagomaFogli &sagoma, const SceltaFogli &
     // The printer's own printable area, on the paper the user left in its dialog.
     const QSizeF area = AreaDisegnoFogli(stampante.pageLayout(), true);
     const CartaFogli carta{area.width(), area.height(), OrientamentoFogli::Orizzontale, scelta.sovrapposizione};
-    const ImpaginazioneFogli impaginazione =
-        ImpaginaFogli(sagoma, carta, {NomeTaraturaFogli(taratura), stampante.pageLayout().pageSize().key(), {}});
+    const ImpaginazioneDeiPezzi impaginazione =
+        ImpaginaPezzi(pezzi, carta, {NomeTaraturaFogli(taratura), stampante.pageLayout().pageSize().key(), {}, {}});
     if (!ImpaginazioneAccettata(impaginazione, carta))
         return EsitoFogli::Rifiutato;
-    stampante.setPageOrientation(OrientamentoPagina(impaginazione));
-    if (!StampaFogli(stampante, impaginazione, *correzione)) {
+    stampante.setPageOrientation(OrientamentoPagina(impaginazione.pezzi.front()));
+    if (!StampaFogli(stampante, impaginazione.pezzi, *correzione)) {
         MsgBox(QStringLiteral("Errore nella stampa dello sviluppo: la stampante non ha accettato i fogli!"));
         return EsitoFogli::Errore;
     }
@@ -124,6 +153,12 @@ EsitoFogli StampaFogliSuStampante(const SagomaFogli &sagoma, const SceltaFogli &
 
 EsitoFogli EsportaFogliPdf(const SagomaFogli &sagoma, const SceltaFogli &scelta, const TaraturaInUso &taratura,
                            const QString &nome)
+{
+    return EsportaFogliPdf(std::vector<PezzoDaStampare>{{sagoma, {}}}, scelta, taratura, nome);
+}
+
+EsitoFogli EsportaFogliPdf(const std::vector<PezzoDaStampare> &pezzi, const SceltaFogli &scelta,
+                           const TaraturaInUso &taratura, const QString &nome)
 {
     const bool tarata = scelta.taraturaNelPdf;
     if (const QString rifiuto = RifiutoOrientamento(scelta, tarata); !rifiuto.isEmpty()) {
@@ -137,7 +172,7 @@ EsitoFogli EsportaFogliPdf(const SagomaFogli &sagoma, const SceltaFogli &scelta,
             return EsitoFogli::Rifiutato;
         opzioni.correzione = *correzione;
     }
-    const ImpaginazioneFogli impaginazione = ImpaginaPdf(sagoma, opzioni);
+    const ImpaginazioneDeiPezzi impaginazione = ImpaginaPdf(pezzi, opzioni);
     if (!ImpaginazioneAccettata(impaginazione, CartaPdf(opzioni)))
         return EsitoFogli::Rifiutato;
 
@@ -145,7 +180,7 @@ EsitoFogli EsportaFogliPdf(const SagomaFogli &sagoma, const SceltaFogli &scelta,
     const auto esito =
         ComandoEsporta(FormatoPerEstensione(QStringLiteral(".pdf")), TrimBlank(nome), [&](const QString &percorso) {
             EsitoScrittura scritto;
-            scritto.esito = SalvaPdfDeiFogli(impaginazione, opzioni, percorso, {}, &scritto.motivo);
+            scritto.esito = SalvaPdfDeiFogli(impaginazione.pezzi, opzioni, percorso, {}, &scritto.motivo);
             return scritto;
         });
     if (!esito)

@@ -19,9 +19,11 @@ struct SceltaFogli {
 
 enum class EsitoFogli { Fatto, Rifiutato, Annullato, Errore };
 
-// The blank of a development window's job, as finely as the DXF; empty after the message when the
-// window holds no development or its figures are refused.
-std::optional<SagomaFogli> SagomaDellaCommessa(const Commessa &commessa);
+// The blanks of a development window's job, every piece of it, as finely as the DXF, titled when
+// there are several; with `dime` an elbow's wrap-around templates instead. Empty after the message
+// when the window holds no development or its figures are refused; empty with `dime` when the job
+// has no templates.
+std::optional<std::vector<PezzoDaStampare>> SagomeDellaCommessa(const Commessa &commessa, bool dime = false);
 
 // The papers offered: A4, A3 and Letter, then whatever else the default printer takes.
 std::vector<QPageSize> CarteFogli();
@@ -46,12 +48,20 @@ QString TestoNumeroFogli(int fogli);
 // False after its message when the layout on `carta` was refused, or when the user declines the
 // question asked past k_FogliDaChiedere sheets.
 bool ImpaginazioneAccettata(const ImpaginazioneFogli &impaginazione, const CartaFogli &carta);
+// The same for a job's pieces, their sheets counted together.
+bool ImpaginazioneAccettata(const ImpaginazioneDeiPezzi &impaginazione, const CartaFogli &carta);
 
 // "Stampa...": a damaged calibration refused with its first message before the printer dialog,
 // then the layout on the chosen printer's real printable area, through the calibration in use.
 EsitoFogli StampaFogliSuStampante(const SagomaFogli &sagoma, const SceltaFogli &scelta, const TaraturaInUso &taratura);
+// The same for every piece of a job, one after the other.
+EsitoFogli StampaFogliSuStampante(const std::vector<PezzoDaStampare> &pezzi, const SceltaFogli &scelta,
+                                  const TaraturaInUso &taratura);
 
 // "Esporta PDF...": the layout and its question before the save dialog, ".pdf" added to a name
 // without it, the file replaced only once whole; the calibration in use only when chosen.
 EsitoFogli EsportaFogliPdf(const SagomaFogli &sagoma, const SceltaFogli &scelta, const TaraturaInUso &taratura,
                            const QString &nome);
+// The same for every piece of a job, in one PDF.
+EsitoFogli EsportaFogliPdf(const std::vector<PezzoDaStampare> &pezzi, const SceltaFogli &scelta,
+                           const TaraturaInUso &taratura, const QString &nome);

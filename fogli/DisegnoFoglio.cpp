@@ -270,7 +270,11 @@ private:
     {
         const double m = inizioMarche(s);
         testo({m, m}, foglio.etichetta, k_Nero);
-        testo({m, m + k_Riga}, QStringLiteral("foglio %1 di %2").arg(foglio.numero).arg(imp.stampati), k_Nero);
+        // A sheet whose title strip finds no room still says which piece of a job it belongs to.
+        QString numero = QStringLiteral("foglio %1 di %2").arg(foglio.numero).arg(imp.stampati);
+        if (!imp.intestazione.pezzo.isEmpty())
+            numero += QStringLiteral(" \u00B7 ") + imp.intestazione.pezzo;
+        testo({m, m + k_Riga}, numero, k_Nero);
         testo({m, m + 2 * k_Riga}, TestoIntervallo(foglio.intervallo), k_Nero);
     }
 
@@ -393,8 +397,10 @@ QString TestoIntervallo(const QRectF &r)
 
 QString TestoIntestazione(const IntestazioneFogli &i)
 {
-    QStringList parti{i.taratura.isEmpty() ? QStringLiteral("Nessuna taratura")
-                                           : QStringLiteral("Taratura: ") + i.taratura};
+    QStringList parti;
+    if (!i.pezzo.isEmpty())
+        parti << i.pezzo;
+    parti << (i.taratura.isEmpty() ? QStringLiteral("Nessuna taratura") : QStringLiteral("Taratura: ") + i.taratura);
     if (!i.carta.isEmpty())
         parti << QStringLiteral("carta ") + i.carta;
     parti << i.data.toString(QStringLiteral("dd/MM/yyyy"));

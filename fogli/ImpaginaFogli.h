@@ -39,6 +39,7 @@ struct IntestazioneFogli {
     QString taratura; // the calibration applied to the sheets; empty: none
     QString carta;    // the paper's name, "A4"; empty: not named
     QDate data;       // the printout's date; invalid: today
+    QString pezzo;    // which piece of a job of several, "Pezzo 2 di 4 · nome"; empty: a job of one
 };
 
 struct LetteraFoglio {

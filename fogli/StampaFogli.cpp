@@ -28,10 +28,12 @@ QPageLayout::Orientation OrientamentoPagina(const ImpaginazioneFogli &impaginazi
                                                                         : QPageLayout::Portrait;
 }
 
-bool StampaFogli(QPagedPaintDevice &dispositivo, const ImpaginazioneFogli &impaginazione, const MappaPunti &correzione)
+namespace {
+bool stampa(QPagedPaintDevice &dispositivo, const std::vector<const ImpaginazioneFogli *> &pezzi,
+            const MappaPunti &correzione)
 {
     auto pittore = std::make_unique<QPainter>();
-    if (!pittore->begin(&dispositivo))
+    if (pezzi.empty() || !pittore->begin(&dispositivo))
         return false;
     bool prima = true;
     const auto pagina = [&](const ElencoVisualizzazione &elenco) {
@@ -42,10 +44,17 @@ bool StampaFogli(QPagedPaintDevice &dispositivo, const ImpaginazioneFogli &impag
         return true;
     };
     try {
-        bool riuscita = std::all_of(impaginazione.copertina.begin(), impaginazione.copertina.end(), pagina);
-        for (auto foglio = impaginazione.fogli.begin(); riuscita && foglio != impaginazione.fogli.end(); ++foglio)
-            if (foglio->stampato)
-                riuscita = pagina(DisegnaFoglio(impaginazione, *foglio));
+        bool riuscita = true;
+        for (const ImpaginazioneFogli *impaginazione : pezzi) {
+            // Taken by the next page: the first piece's orientation is the device's already.
+            if (impaginazione != pezzi.front())
+                riuscita = riuscita && dispositivo.setPageOrientation(OrientamentoPagina(*impaginazione));
+            riuscita =
+                riuscita && std::all_of(impaginazione->copertina.begin(), impaginazione->copertina.end(), pagina);
+            for (auto foglio = impaginazione->fogli.begin(); riuscita && foglio != impaginazione->fogli.end(); ++foglio)
+                if (foglio->stampato)
+                    riuscita = pagina(DisegnaFoglio(*impaginazione, *foglio));
+        }
         return pittore->end() && riuscita;
     } catch (const std::bad_alloc &) {
         // Left unfinished: ending it, as its destructor would, writes the document's tail and
@@ -53,4 +62,19 @@ bool StampaFogli(QPagedPaintDevice &dispositivo, const ImpaginazioneFogli &impag
         static_cast<void>(pittore.release());
         throw;
     }
+}
+} // namespace
+
+bool StampaFogli(QPagedPaintDevice &dispositivo, const ImpaginazioneFogli &impaginazione, const MappaPunti &correzione)
+{
+    return stampa(dispositivo, {&impaginazione}, correzione);
+}
+
+bool StampaFogli(QPagedPaintDevice &dispositivo, const std::vector<ImpaginazioneFogli> &pezzi,
+                 const MappaPunti &correzione)
+{
+    std::vector<const ImpaginazioneFogli *> elenco;
+    for (const ImpaginazioneFogli &impaginazione : pezzi)
+        elenco.push_back(&impaginazione);
+    return stampa(dispositivo, elenco, correzione);
 }

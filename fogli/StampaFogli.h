@@ -7,6 +7,8 @@
 #include <QPageLayout>
 #include <QSizeF>
 
+#include <vector>
+
 class QPagedPaintDevice;
 
 // The drawing area a sheet of this page layout offers: its whole printable area; through a
@@ -21,4 +23,9 @@ QPageLayout::Orientation OrientamentoPagina(const ImpaginazioneFogli &impaginazi
 // top-left corner, every point through `correzione` (none: a device-independent PDF). The device's
 // page orientation must already be OrientamentoPagina's. False when the device cannot be painted.
 bool StampaFogli(QPagedPaintDevice &dispositivo, const ImpaginazioneFogli &impaginazione,
+                 const MappaPunti &correzione = {});
+
+// The same for each piece of a job in turn, its cover then its sheets, each on pages of the
+// orientation its own layout chose.
+bool StampaFogli(QPagedPaintDevice &dispositivo, const std::vector<ImpaginazioneFogli> &pezzi,
                  const MappaPunti &correzione = {});

@@ -16,20 +16,23 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmStampaFogli::frmStampaFogli(SagomaFogli sagoma, QString nome, TaraturaInUso &taratura, QWidget *parent)
+frmStampaFogli::frmStampaFogli(std::vector<PezzoDaStampare> pezzi, QString nome, TaraturaInUso &taratura,
+                               std::vector<PezzoDaStampare> dime, QWidget *parent)
     : QDialog(parent),
       cboCarta(new QComboBox(this)),
       cboOrientamento(new QComboBox(this)),
       spnSovrapposizione(new QDoubleSpinBox(this)),
       lblTaratura(new QLabel(this)),
       chkTaraturaPdf(new QCheckBox(QStringLiteral("applica la taratura in uso"), this)),
+      chkDime(new QCheckBox(QStringLiteral("dime da avvolgere sul tubo, al posto degli sviluppi"), this)),
       anteprima(new AnteprimaFogli(this)),
       lblFogli(new QLabel(this)),
       lblArea(new QLabel(this)),
       cmdStampa(new QPushButton(QStringLiteral("Stampa..."), this)),
       cmdEsportaPdf(new QPushButton(QStringLiteral("Esporta PDF..."), this)),
       cmdAnnulla(new QPushButton(QStringLiteral("Annulla"), this)),
-      m_sagoma(std::move(sagoma)),
+      m_pezzi(std::move(pezzi)),
+      m_dime(std::move(dime)),
       m_nome(std::move(nome)),
       m_taratura(taratura),
       m_carte(CarteFogli())
@@ -58,6 +61,10 @@ frmStampaFogli::frmStampaFogli(SagomaFogli sagoma, QString nome, TaraturaInUso &
     campi->addRow(QStringLiteral("Sovrapposizione:"), spnSovrapposizione);
     campi->addRow(QStringLiteral("Taratura in uso:"), lblTaratura);
     campi->addRow(QStringLiteral("PDF:"), chkTaraturaPdf);
+    if (!m_dime.empty())
+        campi->addRow(QStringLiteral("Stampa:"), chkDime);
+    else
+        chkDime->hide();
     campi->addRow(QStringLiteral("Area di ogni foglio:"), lblArea);
     auto *pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
@@ -73,6 +80,7 @@ frmStampaFogli::frmStampaFogli(SagomaFogli sagoma, QString nome, TaraturaInUso &
     connect(cboOrientamento, &QComboBox::currentIndexChanged, this, &frmStampaFogli::aggiorna);
     connect(spnSovrapposizione, &QDoubleSpinBox::valueChanged, this, &frmStampaFogli::aggiorna);
     connect(chkTaraturaPdf, &QCheckBox::toggled, this, &frmStampaFogli::aggiorna);
+    connect(chkDime, &QCheckBox::toggled, this, &frmStampaFogli::aggiorna);
     connect(&m_taratura, &TaraturaInUso::ElencoCambiato, this, &frmStampaFogli::mostraTaratura);
     connect(&m_taratura, &TaraturaInUso::SceltaCambiata, this, &frmStampaFogli::mostraTaratura);
     connect(cmdStampa, &QPushButton::clicked, this, &frmStampaFogli::cmdStampa_Click);
@@ -84,10 +92,13 @@ frmStampaFogli::frmStampaFogli(SagomaFogli sagoma, QString nome, TaraturaInUso &
 
 frmStampaFogli *frmStampaFogli::Apri(const Commessa &commessa, TaraturaInUso &taratura, QWidget *parent)
 {
-    std::optional<SagomaFogli> sagoma = SagomaDellaCommessa(commessa);
-    if (!sagoma)
+    std::optional<std::vector<PezzoDaStampare>> pezzi = SagomeDellaCommessa(commessa);
+    if (!pezzi)
         return nullptr;
-    auto *dialogo = new frmStampaFogli(std::move(*sagoma), commessa.nome, taratura, parent);
+    std::vector<PezzoDaStampare> dime;
+    if (commessa.gomito)
+        dime = SagomeDellaCommessa(commessa, true).value_or(std::vector<PezzoDaStampare>{});
+    auto *dialogo = new frmStampaFogli(std::move(*pezzi), commessa.nome, taratura, std::move(dime), parent);
     dialogo->setAttribute(Qt::WA_DeleteOnClose);
     // Modeless: the calibration is chosen on the worksheet while the dialog stays open.
     dialogo->show();
@@ -110,14 +121,30 @@ void frmStampaFogli::aggiorna()
     const QString rifiuto = RifiutoOrientamento(scelta, scelta.taraturaNelPdf);
     const OpzioniPdf opzioni = OpzioniDellaScelta(scelta, scelta.taraturaNelPdf);
     lblArea->setText(TestoAreaFogli(CartaPdf(opzioni), opzioni.tarata));
-    m_impaginazione = rifiuto.isEmpty() ? ImpaginaPdf(m_sagoma, opzioni) : ImpaginazioneFogli();
-    anteprima->Mostra(rifiuto.isEmpty() ? &m_impaginazione : nullptr);
+    m_impaginazione = rifiuto.isEmpty() ? ImpaginaPdf(daStampare(), opzioni) : ImpaginazioneDeiPezzi();
+    anteprima->Mostra(m_impaginazione.pezzi.empty() ? nullptr : &m_impaginazione.pezzi.front());
     if (!rifiuto.isEmpty())
         lblFogli->setText(rifiuto);
     else if (m_impaginazione.errore != ErroreFogli::Nessuno)
         lblFogli->setText(MessaggioErroreFogli(m_impaginazione.errore, CartaPdf(opzioni)));
+    else if (m_impaginazione.pezzi.size() > 1)
+        lblFogli->setText(QStringLiteral("%1 in tutto, %2 %3; l'anteprima mostra il primo")
+                              .arg(TestoNumeroFogli(m_impaginazione.stampati))
+                              .arg(m_impaginazione.pezzi.size())
+                              .arg(chkDime->isChecked() ? QStringLiteral("dime") : QStringLiteral("pezzi")));
     else
         lblFogli->setText(TestoNumeroFogli(m_impaginazione.stampati));
+}
+
+const ImpaginazioneFogli &frmStampaFogli::Impaginazione() const noexcept
+{
+    static const ImpaginazioneFogli nessuna;
+    return m_impaginazione.pezzi.empty() ? nessuna : m_impaginazione.pezzi.front();
+}
+
+const std::vector<PezzoDaStampare> &frmStampaFogli::daStampare() const noexcept
+{
+    return chkDime->isChecked() && !m_dime.empty() ? m_dime : m_pezzi;
 }
 
 void frmStampaFogli::mostraTaratura()
@@ -128,7 +155,7 @@ void frmStampaFogli::mostraTaratura()
 
 void frmStampaFogli::cmdStampa_Click()
 {
-    if (StampaFogliSuStampante(m_sagoma, Scelta(), m_taratura) != EsitoFogli::Fatto)
+    if (StampaFogliSuStampante(daStampare(), Scelta(), m_taratura) != EsitoFogli::Fatto)
         return;
     emit Avviso(QStringLiteral("Stampato a grandezza naturale lo sviluppo ") + TrimBlank(m_nome));
     accept();
@@ -136,7 +163,7 @@ void frmStampaFogli::cmdStampa_Click()
 
 void frmStampaFogli::cmdEsportaPdf_Click()
 {
-    if (EsportaFogliPdf(m_sagoma, Scelta(), m_taratura, m_nome) != EsitoFogli::Fatto)
+    if (EsportaFogliPdf(daStampare(), Scelta(), m_taratura, m_nome) != EsitoFogli::Fatto)
         return;
     emit Avviso(QStringLiteral("Esportato in PDF a grandezza naturale lo sviluppo ") + TrimBlank(m_nome));
     accept();

@@ -17,23 +17,28 @@ class TaraturaInUso;
 class frmStampaFogli final : public QDialog {
     Q_OBJECT
 public:
-    // `nome` names the PDF offered; `taratura` is followed while the dialog is open.
-    frmStampaFogli(SagomaFogli sagoma, QString nome, TaraturaInUso &taratura, QWidget *parent = nullptr);
+    // `nome` names the PDF offered; `taratura` is followed while the dialog is open. `dime`, when
+    // the job has them, may be printed instead of the pieces.
+    frmStampaFogli(std::vector<PezzoDaStampare> pezzi, QString nome, TaraturaInUso &taratura,
+                   std::vector<PezzoDaStampare> dime = {}, QWidget *parent = nullptr);
 
     // The dialog for a development window's document, shown over `parent`; nullptr after the
     // message when there is nothing to print.
     static frmStampaFogli *Apri(const Commessa &commessa, TaraturaInUso &taratura, QWidget *parent);
 
     SceltaFogli Scelta() const;
-    // The layout the preview shows: the PDF's, landscape when the calibration applies to it, as it
-    // always does on a printer.
-    const ImpaginazioneFogli &Impaginazione() const noexcept { return m_impaginazione; }
+    // The layout the preview shows, the first piece's: the PDF's, landscape when the calibration
+    // applies to it, as it always does on a printer.
+    const ImpaginazioneFogli &Impaginazione() const noexcept;
+    // Every piece's layout; its sheets counted together.
+    const ImpaginazioneDeiPezzi &Impaginazioni() const noexcept { return m_impaginazione; }
 
     QComboBox *const cboCarta;
     QComboBox *const cboOrientamento;
     QDoubleSpinBox *const spnSovrapposizione;
     QLabel *const lblTaratura;
     QCheckBox *const chkTaraturaPdf;
+    QCheckBox *const chkDime; // shown only for a job with wrap-around templates
     AnteprimaFogli *const anteprima;
     QLabel *const lblFogli;
     QLabel *const lblArea;
@@ -52,9 +57,11 @@ private:
     void aggiorna();
     void mostraTaratura();
 
-    const SagomaFogli m_sagoma;
+    const std::vector<PezzoDaStampare> &daStampare() const noexcept;
+
+    const std::vector<PezzoDaStampare> m_pezzi, m_dime;
     const QString m_nome;
     TaraturaInUso &m_taratura;
     std::vector<QPageSize> m_carte;
-    ImpaginazioneFogli m_impaginazione;
+    ImpaginazioneDeiPezzi m_impaginazione;
 };

@@ -208,7 +208,7 @@ private slots:
         const auto sagoma = SagomaDelleFigure(figure);
         QVERIFY(sagoma);
         QCOMPARE(sagoma->generatori.size(), std::size_t(62));
-        const IntestazioneFogli intestazione{QStringLiteral("Lexmark"), QStringLiteral("A4"), QDate(2026, 3, 9)};
+        const IntestazioneFogli intestazione{QStringLiteral("Lexmark"), QStringLiteral("A4"), QDate(2026, 3, 9), {}};
         const auto r = ImpaginaFogli(*sagoma, {190, 277, OrientamentoFogli::Automatico, 10}, intestazione);
         QCOMPARE(r.errore, ErroreFogli::Nessuno);
         QCOMPARE(r.generatori.size(), std::size_t(62));

@@ -3,6 +3,7 @@
 #include "calibration/FileTaratura.h"
 #include "calibration/RecordTara.h"
 #include "calibration/TaraturaInUso.h"
+#include "documents/PezziGomito.h"
 #include "fogli/AnteprimaFogli.h"
 #include "fogli/MessaggiFogli.h"
 #include "fogli/frmStampaFogli.h"
@@ -257,6 +258,42 @@ private slots:
                                            : EsportaFogliPdf(sagoma, scelta, taratura, QStringLiteral("Pezzo"));
         QCOMPARE(esito, EsitoFogli::Rifiutato);
         VERIFICA_COPIONE(finta);
+    }
+
+    // An elbow of 4 pieces: the dialog lays out every piece and counts their sheets together, its
+    // PDF holds each piece's cover and sheets; its templates, chosen instead, six joint sides.
+    void gomito_ogniPezzoNelPdf()
+    {
+        PiattaformaFinta finta;
+        GomitoCommessa gomito;
+        gomito.figure = {300, 300, 450, 90, 4, 0};
+        auto commessa = CommessaDelGomito(QStringLiteral("Gomito"), gomito, FigureSviluppo());
+        QVERIFY(commessa);
+        commessa->salvataggio = Salvataggio::Salvato;
+        TaraturaInUso taratura;
+        frmStampaFogli *dialogo = frmStampaFogli::Apri(*commessa, taratura, nullptr);
+        QVERIFY(dialogo);
+        for (const bool dime : {false, true}) {
+            dialogo->chkDime->setChecked(dime);
+            const ImpaginazioneDeiPezzi &tutti = dialogo->Impaginazioni();
+            QCOMPARE(tutti.pezzi.size(), std::size_t(dime ? 6 : 4));
+            int fogli = 0, pagine = 0;
+            for (const ImpaginazioneFogli &pezzo : tutti.pezzi) {
+                fogli += pezzo.stampati;
+                pagine += int(pezzo.copertina.size()) + pezzo.stampati;
+            }
+            QVERIFY(dialogo->lblFogli->text().startsWith(TestoNumeroFogli(fogli) + QStringLiteral(" in tutto")));
+            const QString pdf = m_cartella.percorso(dime ? QStringLiteral("dime.pdf") : QStringLiteral("gomito.pdf"));
+            finta.attendiSalva(pdf);
+            dialogo->cmdEsportaPdf->click();
+            VERIFICA_COPIONE(finta);
+            QVERIFY(PdfInfo(pdf).contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pagine))));
+            if (!dime) {
+                dialogo = frmStampaFogli::Apri(*commessa, taratura, nullptr);
+                QVERIFY(dialogo);
+                QVERIFY(!dialogo->chkDime->isHidden());
+            }
+        }
     }
 
     // A write that fails names the file and the reason; the dialog stays open.

@@ -1,0 +1,24 @@
+// A job of several pieces on one set of sheets: each piece laid out on its own, each sheet naming it.
+#pragma once
+
+#include "fogli/ImpaginaFogli.h"
+
+#include <vector>
+
+struct PezzoDaStampare {
+    SagomaFogli sagoma;
+    QString titolo; // what its sheets say of it, TitoloPezzoFogli; empty for a job of one piece
+};
+
+// "Pezzo 2 di 4 · Gola" (the name left out when blank); empty when the job has one piece.
+QString TitoloPezzoFogli(int numero, int pezzi, const QString &nome);
+
+struct ImpaginazioneDeiPezzi {
+    ErroreFogli errore = ErroreFogli::Nessuno; // the first piece refused stops the rest
+    int stampati = 0;                          // printed sheets of all pieces, their covers not counted
+    std::vector<ImpaginazioneFogli> pezzi;     // in the job's order; DisegnaFoglio draws each sheet
+};
+
+// Each piece laid out by ImpaginaFogli on `carta`, its title strip naming it.
+ImpaginazioneDeiPezzi ImpaginaPezzi(const std::vector<PezzoDaStampare> &pezzi, const CartaFogli &carta,
+                                    const IntestazioneFogli &intestazione = {});
