@@ -6,6 +6,7 @@
 #include "app/ValoreOpzione.h"
 #include "documents/ArchivioCommessa.h"
 #include "plates/FileLamiere.h"
+#include "plates/ScritturaLamiere.h"
 #include "plates/UsciteLamiere.h"
 #include "platform/FileSicuro.h"
 
@@ -82,35 +83,6 @@ std::optional<QString> leggiOpzione(const QString &nome, const QString &valore, 
     return QStringLiteral("Opzione sconosciuta: ") + nome;
 }
 
-// Every file in memory first: a refusal or a failure to write leaves the folder as it was, as far
-// as one rename at a time allows.
-int scrivi(const OpzioneDivisione &scelta, const QString &cartella)
-{
-    if (!QDir().mkpath(cartella)) {
-        ScriviErrore(QStringLiteral("Impossibile creare la cartella ") + cartella);
-        return Sbagliata;
-    }
-    std::vector<std::pair<QString, QByteArray>> file;
-    for (size_t n = 0; n < scelta.lamiere.size(); ++n)
-        file.emplace_back(NomeDxfLamiera(int(n) + 1), DxfDellaLamiera(scelta.lamiere[n], scelta.diviso.pezzi));
-    file.emplace_back(k_CsvLamiere, CsvDelleLamiere(scelta));
-    for (const auto &[nome, contenuto] : file) {
-        const QString percorso = QDir(cartella).filePath(nome);
-        if (const EsitoFile esito = ScriviFileSicuro(percorso, contenuto); !esito) {
-            ScriviErrore(QStringLiteral("Impossibile scrivere il file %1: %2").arg(percorso, esito.motivo));
-            return Sbagliata;
-        }
-    }
-    // Plates of an earlier, longer run would be cut too.
-    const QDir dir(cartella);
-    for (const QString &nome : dir.entryList({QStringLiteral("lamiera-*.dxf")}, QDir::Files)) {
-        bool numero = false;
-        const int n = nome.mid(8, nome.size() - 12).toInt(&numero);
-        if (numero && n > int(scelta.lamiere.size()) && nome == NomeDxfLamiera(n))
-            QFile::remove(dir.filePath(nome));
-    }
-    return Riuscita;
-}
 } // namespace
 
 int DividiLamiere(const QStringList &argomenti, const NomiDellaRiga &nomi)
@@ -171,5 +143,9 @@ int DividiLamiere(const QStringList &argomenti, const NomiDellaRiga &nomi)
     if (!opzioni.richiesta.partiFisse && !opzioni.richiesta.corsiFissi)
         for (size_t n = 0; n < classifica.size(); ++n)
             std::fputs(qPrintable(RigaClassifica(int(n) + 1, classifica[n]) + QLatin1Char('\n')), stdout);
-    return scrivi(classifica.front(), a.percorso);
+    if (const auto rifiuto = ScriviUsciteLamiere(classifica.front(), a.percorso)) {
+        ScriviErrore(*rifiuto);
+        return Sbagliata;
+    }
+    return Riuscita;
 }

@@ -55,6 +55,15 @@ struct GomitoCommessa {
     bool sfalsata = false;
 };
 
+// How the user chose to cut the first piece's blank from stock plates: pieces along the
+// generators, courses, weld gap, trim allowance, kerf and margin (mm) and the plate's size.
+struct DivisioneCommessa {
+    int parti = 1, corsi = 1;
+    double luce = 0, sfrido = 0, kerf = 10, margine = 10;
+    double larghezza = 0, altezza = 0;
+    bool operator==(const DivisioneCommessa &altra) const;
+};
+
 struct Commessa {
     QString nome;
     QString percorso; // empty until the job is saved or opened
@@ -62,6 +71,7 @@ struct Commessa {
     std::vector<SorgentePezzo> pezzi; // in cutting order
     // An elbow's figures, kept to be edited again; its pieces are `pezzi`, rolled from the first one's plate.
     std::optional<GomitoCommessa> gomito;
+    std::optional<DivisioneCommessa> divisione;
 };
 
 // Anything but blanks typed as the thickness, even a 0: a job keeps the plate as typed. Without it

@@ -1,0 +1,12 @@
+// The files of a chosen split written into a folder: one DXF per plate and the plate list.
+#pragma once
+
+#include "plates/SceltaDivisione.h"
+
+#include <QString>
+
+#include <optional>
+
+// Empty when every file is written; else the reason, in Italian, naming the folder or the file.
+// Plates of an earlier, longer split in the same folder are removed, lest they be cut too.
+std::optional<QString> ScriviUsciteLamiere(const OpzioneDivisione &scelta, const QString &cartella);
