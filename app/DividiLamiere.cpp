@@ -18,13 +18,14 @@
 
 const char k_UsoDividi[] =
     "  --split FILE.tnt CARTELLA [--plates 3000x1500,6000x2000] [--gap MM] [--kerf MM] [--margin MM]\n"
-    "          [--pieces K] [--strakes S]\n"
+    "          [--pieces K] [--strakes S] [--trim MM] [--trim-edges base|top|both]\n"
     "                                 divide lo sviluppo in pezzi che entrano nelle lamiere (senza\n"
     "                                 --plates quelle di Lamiere.dat), li dispone e scrive nella\n"
     "                                 CARTELLA lamiera-1.dxf ... e lamiere.csv; luce di saldatura\n"
     "                                 --gap da 0 a 50 mm (0), distanza di taglio --kerf da 0 a 100 mm\n"
     "                                 (10), margine --margin da 0 a 200 mm (10); senza --pieces né\n"
-    "                                 --strakes sceglie la divisione migliore e stampa la classifica\n";
+    "                                 --strakes sceglie la divisione migliore e stampa la classifica;\n"
+    "                                 sfrido --trim da 0 a 200 mm (0) sui bordi --trim-edges (both)\n";
 
 namespace {
 enum : int { Riuscita = 0, Rifiutata = 1, Sbagliata = 2 };
@@ -76,6 +77,16 @@ std::optional<QString> leggiOpzione(const QString &nome, const QString &valore, 
         return misura(nome, valore, 100, r.regole.kerf);
     if (nome == QLatin1String("--margin"))
         return misura(nome, valore, 200, r.regole.margine);
+    if (nome == QLatin1String("--trim"))
+        return misura(nome, valore, 200, r.divisione.sfrido);
+    if (nome == QLatin1String("--trim-edges")) {
+        const bool base = valore == QLatin1String("base"), cima = valore == QLatin1String("top");
+        if (!base && !cima && valore != QLatin1String("both"))
+            return QStringLiteral("Valore non valido per %1 (base, top o both): %2").arg(nome, valore);
+        r.divisione.sfridoBase = !cima;
+        r.divisione.sfridoCima = !base;
+        return std::nullopt;
+    }
     if (nome == QLatin1String("--pieces"))
         return conta(nome, valore, k_MassimoParti, r.divisione.parti, r.partiFisse);
     if (nome == QLatin1String("--strakes"))
