@@ -72,13 +72,13 @@ std::optional<QString> leggiOpzione(const QString &nome, const QString &valore, 
         return o.lamiere ? std::nullopt : std::optional<QString>(motivo);
     }
     if (nome == QLatin1String("--gap"))
-        return misura(nome, valore, 50, r.divisione.luce);
+        return misura(nome, valore, k_LuceMassima, r.divisione.luce);
     if (nome == QLatin1String("--kerf"))
-        return misura(nome, valore, 100, r.regole.kerf);
+        return misura(nome, valore, k_KerfMassimo, r.regole.kerf);
     if (nome == QLatin1String("--margin"))
-        return misura(nome, valore, 200, r.regole.margine);
+        return misura(nome, valore, k_MargineMassimo, r.regole.margine);
     if (nome == QLatin1String("--trim"))
-        return misura(nome, valore, 200, r.divisione.sfrido);
+        return misura(nome, valore, k_SfridoMassimo, r.divisione.sfrido);
     if (nome == QLatin1String("--trim-edges")) {
         const bool base = valore == QLatin1String("base"), cima = valore == QLatin1String("top");
         if (!base && !cima && valore != QLatin1String("both"))

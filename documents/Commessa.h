@@ -55,6 +55,11 @@ struct GomitoCommessa {
     bool sfalsata = false;
 };
 
+// The most pieces along generators or courses a split has.
+constexpr int k_MassimoParti = 12, k_MassimoCorsi = 4;
+// The largest weld gap, kerf spacing, plate margin and trim allowance a split takes, mm.
+constexpr double k_LuceMassima = 50, k_KerfMassimo = 100, k_MargineMassimo = 200, k_SfridoMassimo = 200;
+
 // How the user chose to cut the first piece's blank from stock plates: pieces along the
 // generators, courses, weld gap, trim allowance, kerf and margin (mm) and the plate's size.
 struct DivisioneCommessa {

@@ -127,10 +127,10 @@ void frmDivisione::mostraClassifica()
 bool frmDivisione::cmdRicalcola_Click()
 {
     RichiestaDivisione r;
-    const auto luce = misura(m_luce, QStringLiteral("la luce di saldatura"), 50);
-    const auto kerf = luce ? misura(m_kerf, QStringLiteral("la distanza di taglio"), 100) : std::nullopt;
-    const auto margine = kerf ? misura(m_margine, QStringLiteral("il margine"), 200) : std::nullopt;
-    const auto sfrido = margine ? misura(m_sfrido, QStringLiteral("lo sfrido"), 200) : std::nullopt;
+    const auto luce = misura(m_luce, QStringLiteral("la luce di saldatura"), k_LuceMassima);
+    const auto kerf = luce ? misura(m_kerf, QStringLiteral("la distanza di taglio"), k_KerfMassimo) : std::nullopt;
+    const auto margine = kerf ? misura(m_margine, QStringLiteral("il margine"), k_MargineMassimo) : std::nullopt;
+    const auto sfrido = margine ? misura(m_sfrido, QStringLiteral("lo sfrido"), k_SfridoMassimo) : std::nullopt;
     if (!sfrido)
         return false;
     r.divisione.luce = *luce;

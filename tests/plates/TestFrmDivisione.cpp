@@ -2,11 +2,15 @@
 // and read back by a reader of its own, the list printed to a real PDF, a bad field refused.
 #include "plates/ui/frmDivisione.h"
 
+#include "documents/ArchivioCommessa.h"
+#include "documents/FileCommessa.h"
 #include "geometry/TestiOfficina.h"
 #include "plates/UsciteLamiere.h"
 #include "tests/support/FileDiProva.h"
 #include "tests/support/PiattaformaFinta.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
@@ -86,6 +90,62 @@ private slots:
         });
         QVERIFY(finestra.cmdStampa_Click());
         QVERIFY(LeggiTutto(pdf).startsWith("%PDF"));
+        VERIFICA_COPIONE(piattaforma);
+    }
+
+    // A choice other than the best, kept in a real job file: read back, and the window opened on
+    // it selects it again; a malformed split is refused like any malformed key.
+    void sceltaSalvataConLaCommessa()
+    {
+        PiattaformaFinta piattaforma;
+        frmDivisione finestra(tramoggia(), k_Stock);
+        QVERIFY(finestra.classifica()->count() > 3);
+        finestra.campoLuce()->setText(QStringLiteral("3"));
+        QVERIFY(finestra.cmdRicalcola_Click());
+        finestra.classifica()->setCurrentRow(3);
+        const OpzioneDivisione quarta = *finestra.scelta().OpzioneScelta();
+        const auto scelta = finestra.scelta().PerLaCommessa();
+        QVERIFY(scelta);
+        QCOMPARE(scelta->luce, 3.0);
+
+        Commessa commessa;
+        commessa.nome = QStringLiteral("Tramoggia");
+        commessa.pezzi.push_back({});
+        commessa.pezzi.front().tronco = tramoggia();
+        commessa.divisione = scelta;
+        QTemporaryDir dir;
+        const QString percorso = dir.filePath(QStringLiteral("tramoggia.vorna"));
+        QVERIFY(SalvaCommessa(percorso, commessa));
+        Commessa letta;
+        QVERIFY(ApriCommessa(percorso, letta));
+        QVERIFY(letta.divisione);
+        QVERIFY(*letta.divisione == *scelta);
+
+        frmDivisione riaperta(letta.pezzi.front().tronco, k_Stock, letta.divisione);
+        const OpzioneDivisione *ripresa = riaperta.scelta().OpzioneScelta();
+        QVERIFY(ripresa);
+        QCOMPARE(riaperta.classifica()->currentRow(), riaperta.scelta().Scelta());
+        QCOMPARE(ripresa->divisione.parti, quarta.divisione.parti);
+        QCOMPARE(ripresa->divisione.corsi, quarta.divisione.corsi);
+        QCOMPARE(ripresa->divisione.luce, 3.0);
+        QCOMPARE(ripresa->lamiere.size(), quarta.lamiere.size());
+        QCOMPARE(ripresa->lamiere.front().lamiera.larghezza, quarta.lamiere.front().lamiera.larghezza);
+        QCOMPARE(riaperta.campoLuce()->text(), QStringLiteral("3"));
+
+        // Without the key a job opens with no split; with a bad one it is refused whole.
+        QJsonObject radice = QJsonDocument::fromJson(CommessaInJson(letta)).object();
+        radice.remove(QStringLiteral("divisione"));
+        Commessa vecchia;
+        QCOMPARE(CommessaDaJson(QJsonDocument(radice).toJson(), vecchia), QString());
+        QVERIFY(!vecchia.divisione);
+        QJsonObject divisione =
+            QJsonDocument::fromJson(CommessaInJson(letta)).object()[QStringLiteral("divisione")].toObject();
+        divisione.insert(QStringLiteral("lamiera"), QStringLiteral("3000x"));
+        radice.insert(QStringLiteral("divisione"), divisione);
+        Commessa rifiutata;
+        QCOMPARE(CommessaDaJson(QJsonDocument(radice).toJson(), rifiutata),
+                 QStringLiteral("divisione: \"lamiera\" deve essere una misura come \"3000x1500\""));
+        QVERIFY(rifiutata.pezzi.empty());
         VERIFICA_COPIONE(piattaforma);
     }
 
