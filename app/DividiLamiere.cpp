@@ -12,20 +12,23 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 
 #include <cstdio>
 
 const char k_UsoDividi[] =
     "  --split FILE.tnt CARTELLA [--plates 3000x1500,6000x2000] [--gap MM] [--kerf MM] [--margin MM]\n"
-    "          [--pieces K] [--strakes S] [--trim MM] [--trim-edges base|top|both]\n"
+    "          [--pieces K] [--strakes S] [--trim MM] [--trim-edges base|top|both] [--tables] [--pdf]\n"
     "                                 divide lo sviluppo in pezzi che entrano nelle lamiere (senza\n"
     "                                 --plates quelle di Lamiere.dat), li dispone e scrive nella\n"
     "                                 CARTELLA lamiera-1.dxf ... e lamiere.csv; luce di saldatura\n"
     "                                 --gap da 0 a 50 mm (0), distanza di taglio --kerf da 0 a 100 mm\n"
     "                                 (10), margine --margin da 0 a 200 mm (10); senza --pieces né\n"
     "                                 --strakes sceglie la divisione migliore e stampa la classifica;\n"
-    "                                 sfrido --trim da 0 a 200 mm (0) sui bordi --trim-edges (both)\n";
+    "                                 sfrido --trim da 0 a 200 mm (0) sui bordi --trim-edges (both);\n"
+    "                                 --tables scrive pezzo-NOME.csv, i punti di ogni pezzo, --pdf\n"
+    "                                 pezzo-NOME.pdf, ogni pezzo a grandezza naturale in fogli A4\n";
 
 namespace {
 enum : int { Riuscita = 0, Rifiutata = 1, Sbagliata = 2 };
@@ -40,6 +43,7 @@ int sbagliata(const QString &motivo)
 struct OpzioniDividi {
     std::optional<std::vector<Lamiera>> lamiere;
     RichiestaDivisione richiesta;
+    UsciteFacoltative facoltative;
 };
 
 std::optional<QString> misura(const QString &nome, const QString &valore, double massimo, double &dove)
@@ -98,13 +102,16 @@ std::optional<QString> leggiOpzione(const QString &nome, const QString &valore, 
 
 int DividiLamiere(const QStringList &argomenti, const NomiDellaRiga &nomi)
 {
-    if (argomenti.size() < 2 || argomenti.size() % 2 != 0)
+    OpzioniDividi opzioni;
+    // The two switches take no value: out before the pairs are read.
+    QStringList resto = argomenti.mid(2);
+    opzioni.facoltative.tabelle = resto.removeAll(QStringLiteral("--tables")) > 0;
+    opzioni.facoltative.pdf = resto.removeAll(QStringLiteral("--pdf")) > 0;
+    if (argomenti.size() < 2 || resto.size() % 2 != 0)
         return sbagliata(QStringLiteral("Numero di argomenti errato per --split"));
     const QString &origine = argomenti[0], &cartella = argomenti[1];
     if (!EstensioneCommessa(origine))
         return sbagliata(QStringLiteral("Il file da dividere deve avere estensione .tnt o .vorna: ") + origine);
-    OpzioniDividi opzioni;
-    const QStringList resto = argomenti.mid(2);
     for (qsizetype i = 0; i < resto.size(); i += 2) {
         if (const auto rifiuto = ValoreRifiutato(resto, i))
             return sbagliata(*rifiuto);
@@ -154,7 +161,17 @@ int DividiLamiere(const QStringList &argomenti, const NomiDellaRiga &nomi)
     if (!opzioni.richiesta.partiFisse && !opzioni.richiesta.corsiFissi)
         for (size_t n = 0; n < classifica.size(); ++n)
             std::fputs(qPrintable(RigaClassifica(int(n) + 1, classifica[n]) + QLatin1Char('\n')), stdout);
-    if (const auto rifiuto = ScriviUsciteLamiere(classifica.front(), a.percorso)) {
+    // The PDF's texts need Qt's fonts, hence an application; never a display.
+    std::optional<QGuiApplication> applicazione;
+    int argc = 1;
+    char nome[] = "vorna";
+    char *argv[] = {nome, nullptr};
+    if (opzioni.facoltative.pdf) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        applicazione.emplace(argc, argv);
+    }
+    if (const auto rifiuto = ScriviUsciteLamiere(classifica.front(), a.percorso, opzioni.facoltative)) {
         ScriviErrore(*rifiuto);
         return Sbagliata;
     }
