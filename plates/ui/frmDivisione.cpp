@@ -57,6 +57,7 @@ frmDivisione::frmDivisione(const FigureSviluppo &figure, std::vector<Lamiera> st
       m_disegno(new DisegnoLamiere)
 {
     setWindowTitle(k_Titolo);
+    setWindowFlag(Qt::Window);
     auto *campi = new QFormLayout;
     campi->addRow(QStringLiteral("Luce di saldatura (mm):"), m_luce);
     campi->addRow(QStringLiteral("Distanza di taglio (mm):"), m_kerf);
