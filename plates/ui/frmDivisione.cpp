@@ -156,6 +156,8 @@ bool frmDivisione::cmdEsporta_Click()
     richiesta.filtro = QStringLiteral("Elenco lamiere (*.csv)|*.csv");
     richiesta.nomePredefinito = k_CsvLamiere;
     richiesta.estensionePredefinita = QStringLiteral("csv");
+    // The list of an earlier split there, and its plates, would be replaced.
+    richiesta.chiediSovrascrittura = true;
     const auto scelto = Piattaforma::corrente().DialogoSalva(richiesta);
     if (!scelto)
         return false;
