@@ -6,24 +6,29 @@
 #include "app/ValoreOpzione.h"
 #include "documents/ArchivioCommessa.h"
 #include "plates/FileLamiere.h"
+#include "plates/ScritturaLamiere.h"
 #include "plates/UsciteLamiere.h"
 #include "platform/FileSicuro.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 
 #include <cstdio>
 
 const char k_UsoDividi[] =
     "  --split FILE.tnt CARTELLA [--plates 3000x1500,6000x2000] [--gap MM] [--kerf MM] [--margin MM]\n"
-    "          [--pieces K] [--strakes S]\n"
+    "          [--pieces K] [--strakes S] [--trim MM] [--trim-edges base|top|both] [--tables] [--pdf]\n"
     "                                 divide lo sviluppo in pezzi che entrano nelle lamiere (senza\n"
     "                                 --plates quelle di Lamiere.dat), li dispone e scrive nella\n"
     "                                 CARTELLA lamiera-1.dxf ... e lamiere.csv; luce di saldatura\n"
     "                                 --gap da 0 a 50 mm (0), distanza di taglio --kerf da 0 a 100 mm\n"
     "                                 (10), margine --margin da 0 a 200 mm (10); senza --pieces né\n"
-    "                                 --strakes sceglie la divisione migliore e stampa la classifica\n";
+    "                                 --strakes sceglie la divisione migliore e stampa la classifica;\n"
+    "                                 sfrido --trim da 0 a 200 mm (0) sui bordi --trim-edges (both);\n"
+    "                                 --tables scrive pezzo-NOME.csv, i punti di ogni pezzo, --pdf\n"
+    "                                 pezzo-NOME.pdf, ogni pezzo a grandezza naturale in fogli A4\n";
 
 namespace {
 enum : int { Riuscita = 0, Rifiutata = 1, Sbagliata = 2 };
@@ -38,6 +43,7 @@ int sbagliata(const QString &motivo)
 struct OpzioniDividi {
     std::optional<std::vector<Lamiera>> lamiere;
     RichiestaDivisione richiesta;
+    UsciteFacoltative facoltative;
 };
 
 std::optional<QString> misura(const QString &nome, const QString &valore, double massimo, double &dove)
@@ -70,11 +76,21 @@ std::optional<QString> leggiOpzione(const QString &nome, const QString &valore, 
         return o.lamiere ? std::nullopt : std::optional<QString>(motivo);
     }
     if (nome == QLatin1String("--gap"))
-        return misura(nome, valore, 50, r.divisione.luce);
+        return misura(nome, valore, k_LuceMassima, r.divisione.luce);
     if (nome == QLatin1String("--kerf"))
-        return misura(nome, valore, 100, r.regole.kerf);
+        return misura(nome, valore, k_KerfMassimo, r.regole.kerf);
     if (nome == QLatin1String("--margin"))
-        return misura(nome, valore, 200, r.regole.margine);
+        return misura(nome, valore, k_MargineMassimo, r.regole.margine);
+    if (nome == QLatin1String("--trim"))
+        return misura(nome, valore, k_SfridoMassimo, r.divisione.sfrido);
+    if (nome == QLatin1String("--trim-edges")) {
+        const bool base = valore == QLatin1String("base"), cima = valore == QLatin1String("top");
+        if (!base && !cima && valore != QLatin1String("both"))
+            return QStringLiteral("Valore non valido per %1 (base, top o both): %2").arg(nome, valore);
+        r.divisione.sfridoBase = !cima;
+        r.divisione.sfridoCima = !base;
+        return std::nullopt;
+    }
     if (nome == QLatin1String("--pieces"))
         return conta(nome, valore, k_MassimoParti, r.divisione.parti, r.partiFisse);
     if (nome == QLatin1String("--strakes"))
@@ -82,46 +98,20 @@ std::optional<QString> leggiOpzione(const QString &nome, const QString &valore, 
     return QStringLiteral("Opzione sconosciuta: ") + nome;
 }
 
-// Every file in memory first: a refusal or a failure to write leaves the folder as it was, as far
-// as one rename at a time allows.
-int scrivi(const OpzioneDivisione &scelta, const QString &cartella)
-{
-    if (!QDir().mkpath(cartella)) {
-        ScriviErrore(QStringLiteral("Impossibile creare la cartella ") + cartella);
-        return Sbagliata;
-    }
-    std::vector<std::pair<QString, QByteArray>> file;
-    for (size_t n = 0; n < scelta.lamiere.size(); ++n)
-        file.emplace_back(NomeDxfLamiera(int(n) + 1), DxfDellaLamiera(scelta.lamiere[n], scelta.diviso.pezzi));
-    file.emplace_back(k_CsvLamiere, CsvDelleLamiere(scelta));
-    for (const auto &[nome, contenuto] : file) {
-        const QString percorso = QDir(cartella).filePath(nome);
-        if (const EsitoFile esito = ScriviFileSicuro(percorso, contenuto); !esito) {
-            ScriviErrore(QStringLiteral("Impossibile scrivere il file %1: %2").arg(percorso, esito.motivo));
-            return Sbagliata;
-        }
-    }
-    // Plates of an earlier, longer run would be cut too.
-    const QDir dir(cartella);
-    for (const QString &nome : dir.entryList({QStringLiteral("lamiera-*.dxf")}, QDir::Files)) {
-        bool numero = false;
-        const int n = nome.mid(8, nome.size() - 12).toInt(&numero);
-        if (numero && n > int(scelta.lamiere.size()) && nome == NomeDxfLamiera(n))
-            QFile::remove(dir.filePath(nome));
-    }
-    return Riuscita;
-}
 } // namespace
 
 int DividiLamiere(const QStringList &argomenti, const NomiDellaRiga &nomi)
 {
-    if (argomenti.size() < 2 || argomenti.size() % 2 != 0)
+    OpzioniDividi opzioni;
+    // The two switches take no value: out before the pairs are read.
+    QStringList resto = argomenti.mid(2);
+    opzioni.facoltative.tabelle = resto.removeAll(QStringLiteral("--tables")) > 0;
+    opzioni.facoltative.pdf = resto.removeAll(QStringLiteral("--pdf")) > 0;
+    if (argomenti.size() < 2 || resto.size() % 2 != 0)
         return sbagliata(QStringLiteral("Numero di argomenti errato per --split"));
     const QString &origine = argomenti[0], &cartella = argomenti[1];
     if (!EstensioneCommessa(origine))
         return sbagliata(QStringLiteral("Il file da dividere deve avere estensione .tnt o .vorna: ") + origine);
-    OpzioniDividi opzioni;
-    const QStringList resto = argomenti.mid(2);
     for (qsizetype i = 0; i < resto.size(); i += 2) {
         if (const auto rifiuto = ValoreRifiutato(resto, i))
             return sbagliata(*rifiuto);
@@ -171,5 +161,19 @@ int DividiLamiere(const QStringList &argomenti, const NomiDellaRiga &nomi)
     if (!opzioni.richiesta.partiFisse && !opzioni.richiesta.corsiFissi)
         for (size_t n = 0; n < classifica.size(); ++n)
             std::fputs(qPrintable(RigaClassifica(int(n) + 1, classifica[n]) + QLatin1Char('\n')), stdout);
-    return scrivi(classifica.front(), a.percorso);
+    // The PDF's texts need Qt's fonts, hence an application; never a display.
+    std::optional<QGuiApplication> applicazione;
+    int argc = 1;
+    char nome[] = "vorna";
+    char *argv[] = {nome, nullptr};
+    if (opzioni.facoltative.pdf) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        applicazione.emplace(argc, argv);
+    }
+    if (const auto rifiuto = ScriviUsciteLamiere(classifica.front(), a.percorso, opzioni.facoltative)) {
+        ScriviErrore(*rifiuto);
+        return Sbagliata;
+    }
+    return Riuscita;
 }

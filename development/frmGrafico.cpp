@@ -1,6 +1,7 @@
 // The development window's commands, its unsaved checks, and opening and saving its job.
 #include "pieces/PiegheTronco.h"
 #include "plates/ui/frmLamiere.h"
+#include "plates/ui/frmDivisione.h"
 #include "development/frmGrafico.h"
 
 #include "exports/Esportazione.h"
@@ -131,6 +132,8 @@ void frmGrafico::creaMenu()
             &frmGrafico::mnuManager_Tarature_Click);
     connect(voce(taratura, QStringLiteral("&Lamiere..."), "mnuLamiere"), &QAction::triggered, this,
             &frmGrafico::mnuLamiere_Click);
+    connect(voce(taratura, QStringLiteral("Dividi su &lamiere..."), "mnuDividiLamiere"), &QAction::triggered, this,
+            &frmGrafico::mnuDividiLamiere_Click);
 
     m_menuFinestre = new QMenu(QStringLiteral("Fi&nestre"), this);
     m_menuFinestre->setObjectName(QStringLiteral("mnuFinestre"));
@@ -615,6 +618,31 @@ frmLamiere *frmGrafico::mnuLamiere_Click()
     auto *finestra = new frmLamiere(k_FileLamiere, this);
     finestra->setAttribute(Qt::WA_DeleteOnClose);
     finestra->setWindowFlag(Qt::Window);
+    finestra->show();
+    return finestra;
+}
+
+frmDivisione *frmGrafico::mnuDividiLamiere_Click()
+{
+    if (altroSolido() || m_commessa.pezzi.empty()) {
+        MsgBox(QStringLiteral("La divisione su lamiere è possibile solo per un tronco di cono o un cilindro"));
+        return nullptr;
+    }
+    QString motivo;
+    const auto stock = LeggiLamiere(k_FileLamiere, &motivo);
+    if (!stock) {
+        MsgBox(motivo);
+        return nullptr;
+    }
+    auto *finestra = new frmDivisione(m_commessa.pezzi.front().tronco, *stock, m_commessa.divisione, this);
+    finestra->setAttribute(Qt::WA_DeleteOnClose);
+    connect(finestra, &QDialog::accepted, this, [this, finestra] {
+        const auto scelta = finestra->scelta().PerLaCommessa();
+        if (scelta && !(scelta == m_commessa.divisione)) {
+            m_commessa.divisione = scelta;
+            ImpostaSalvataggio(Salvataggio::DaSalvare);
+        }
+    });
     finestra->show();
     return finestra;
 }

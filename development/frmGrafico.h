@@ -16,6 +16,7 @@ class Guscio;
 class PaginaGrafico;
 class QAction;
 class frmLamiere;
+class frmDivisione;
 struct OpzioniDxf;
 class QLabel;
 class QMenu;
@@ -94,6 +95,9 @@ public:
     void mnuManager_Tarature_Click();
     // The stock plates window, on its own.
     frmLamiere *mnuLamiere_Click();
+    // The split of the blank on the stock plates; OK keeps the choice with the job. Null when the
+    // job is no single cone or cylinder or the stock list cannot be read (said).
+    frmDivisione *mnuDividiLamiere_Click();
     void mnuCascata_Click();
     void mnuGuidaInLinea_Click();
     void mnuInfo_Click();

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 bool stesseFigure(const FigureSviluppo &a, const FigureSviluppo &b)
@@ -69,8 +70,14 @@ bool StessoGomito(const std::optional<GomitoCommessa> &a, const std::optional<Go
     return numeri(*a) == numeri(*b);
 }
 
+bool DivisioneCommessa::operator==(const DivisioneCommessa &b) const
+{
+    return std::tie(parti, corsi, luce, sfrido, kerf, margine, larghezza, altezza) ==
+           std::tie(b.parti, b.corsi, b.luce, b.sfrido, b.kerf, b.margine, b.larghezza, b.altezza);
+}
+
 bool StessoContenuto(const Commessa &a, const Commessa &b)
 {
-    return a.nome == b.nome && StessoGomito(a.gomito, b.gomito) &&
+    return a.nome == b.nome && StessoGomito(a.gomito, b.gomito) && a.divisione == b.divisione &&
            std::equal(a.pezzi.begin(), a.pezzi.end(), b.pezzi.begin(), b.pezzi.end(), StessaSorgente);
 }

@@ -55,6 +55,20 @@ struct GomitoCommessa {
     bool sfalsata = false;
 };
 
+// The most pieces along generators or courses a split has.
+constexpr int k_MassimoParti = 12, k_MassimoCorsi = 4;
+// The largest weld gap, kerf spacing, plate margin and trim allowance a split takes, mm.
+constexpr double k_LuceMassima = 50, k_KerfMassimo = 100, k_MargineMassimo = 200, k_SfridoMassimo = 200;
+
+// How the user chose to cut the first piece's blank from stock plates: pieces along the
+// generators, courses, weld gap, trim allowance, kerf and margin (mm) and the plate's size.
+struct DivisioneCommessa {
+    int parti = 1, corsi = 1;
+    double luce = 0, sfrido = 0, kerf = 10, margine = 10;
+    double larghezza = 0, altezza = 0;
+    bool operator==(const DivisioneCommessa &altra) const;
+};
+
 struct Commessa {
     QString nome;
     QString percorso; // empty until the job is saved or opened
@@ -62,6 +76,7 @@ struct Commessa {
     std::vector<SorgentePezzo> pezzi; // in cutting order
     // An elbow's figures, kept to be edited again; its pieces are `pezzi`, rolled from the first one's plate.
     std::optional<GomitoCommessa> gomito;
+    std::optional<DivisioneCommessa> divisione;
 };
 
 // Anything but blanks typed as the thickness, even a 0: a job keeps the plate as typed. Without it

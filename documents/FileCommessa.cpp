@@ -3,6 +3,7 @@
 
 #include "documents/CampiJson.h"
 #include "documents/JsonEccentrico.h"
+#include "documents/JsonDivisione.h"
 #include "documents/JsonGomito.h"
 #include "documents/PezziGomito.h"
 #include "documents/JsonTronco.h"
@@ -22,6 +23,7 @@ const QString k_Nome = QStringLiteral("nome");
 const QString k_Pezzi = QStringLiteral("pezzi");
 const QString k_Solido = QStringLiteral("solido");
 const QString k_Gomito = QStringLiteral("gomito");
+const QString k_Divisione = QStringLiteral("divisione");
 
 // In the order of TipoSolido.
 const QStringList k_NomiSolidi = {QStringLiteral("tronco"), QStringLiteral("eccentrico")};
@@ -111,6 +113,8 @@ QByteArray CommessaInJson(const Commessa &commessa)
         {k_Formato, k_NomeFormato}, {k_Versione, k_VersioneCommessa}, {k_Nome, commessa.nome}, {k_Pezzi, pezzi}};
     if (commessa.gomito)
         radice.insert(k_Gomito, GomitoInJson(*commessa.gomito));
+    if (commessa.divisione)
+        radice.insert(k_Divisione, DivisioneInJson(*commessa.divisione));
     return QJsonDocument(radice).toJson(QJsonDocument::Indented);
 }
 
@@ -133,6 +137,10 @@ QString CommessaDaJson(const QByteArray &json, Commessa &commessa)
     if (radice.contains(k_Gomito))
         if (QString motivo = GomitoDaJson(radice.value(k_Gomito), gomito.emplace()); !motivo.isEmpty())
             return motivo;
+    std::optional<DivisioneCommessa> divisione;
+    if (radice.contains(k_Divisione))
+        if (QString motivo = DivisioneDaJson(radice.value(k_Divisione), divisione.emplace()); !motivo.isEmpty())
+            return motivo;
     Commessa letta;
     letta.nome = nome;
     letta.pezzi = std::move(pezzi);
@@ -143,6 +151,7 @@ QString CommessaDaJson(const QByteArray &json, Commessa &commessa)
     commessa.nome = letta.nome;
     commessa.pezzi = std::move(letta.pezzi);
     commessa.gomito = gomito;
+    commessa.divisione = divisione;
     return {};
 }
 

@@ -69,10 +69,9 @@ std::optional<Blank> BlankDelTronco(const FigureSviluppo &figure)
         return std::nullopt;
     const ProfiloSviluppo &profilo = campionato->profilo;
     Blank blank;
-    blank.contorno = profilo.bordoAB;
-    blank.contorno.insert(blank.contorno.end(), profilo.bordoCD.rbegin(), profilo.bordoCD.rend());
-    if (AreaConSegno(blank.contorno) < 0)
-        std::reverse(blank.contorno.begin(), blank.contorno.end());
+    blank.latoAB = profilo.bordoAB;
+    blank.latoCD = profilo.bordoCD;
+    blank.contorno = ContornoConSfrido(blank, 0, 0);
     blank.settore = profilo.cono;
     const PuntoPiano a = profilo.bordoAB.front(), c = profilo.bordoCD.front();
     blank.chiusura = std::hypot(c.x - a.x, c.y - a.y);
@@ -84,8 +83,26 @@ std::optional<Blank> BlankDelTronco(const FigureSviluppo &figure)
     return blank;
 }
 
+Poligono ContornoConSfrido(const Blank &blank, double base, double cima)
+{
+    // Each end moved away from the other end of its own generator.
+    const auto sposta = [](PuntoPiano q, PuntoPiano altro, double di) {
+        const double l = std::hypot(q.x - altro.x, q.y - altro.y);
+        return l > 0 && di != 0 ? PuntoPiano{q.x + (q.x - altro.x) / l * di, q.y + (q.y - altro.y) / l * di} : q;
+    };
+    Poligono contorno;
+    for (size_t i = 0; i < blank.latoAB.size(); ++i)
+        contorno.push_back(sposta(blank.latoAB[i], blank.latoCD[i], base));
+    for (size_t i = blank.latoCD.size(); i-- > 0;)
+        contorno.push_back(sposta(blank.latoCD[i], blank.latoAB[i], cima));
+    if (AreaConSegno(contorno) < 0)
+        std::reverse(contorno.begin(), contorno.end());
+    return contorno;
+}
+
 std::vector<PezzoLamiera> DividiLungoGeneratrici(const Poligono &blank, bool settore, PuntoPiano generatrice, int parti,
-                                                 double luce, int primaTacca, std::vector<double> *giunti)
+                                                 double luce, int primaTacca, std::vector<double> *giunti,
+                                                 const Poligono *vero)
 {
     double riferimento = 0;
     if (settore) {
@@ -119,7 +136,7 @@ std::vector<PezzoLamiera> DividiLungoGeneratrici(const Poligono &blank, bool set
     }
     for (int i = 1; i < parti; ++i) {
         const Linea l = lineaDelGiunto(settore, generatrice, da + (a - da) * i / parti);
-        const double lunghezza = CordaInterna(blank, l.punto, l.direzione);
+        const double lunghezza = CordaInterna(vero ? *vero : blank, l.punto, l.direzione);
         if (giunti)
             giunti->push_back(lunghezza);
         pezzi[i - 1].saldatura += lunghezza / 2;
@@ -182,8 +199,11 @@ std::optional<BlankDiviso> DividiTronco(const FigureSviluppo &figure, const Divi
         if (!blank)
             return std::nullopt;
         std::vector<double> giunti;
-        auto pezzi = DividiLungoGeneratrici(blank->contorno, blank->settore, blank->generatrice, divisione.parti,
-                                            divisione.luce, j * divisione.parti + 1, &giunti);
+        const bool primo = j == 0, ultimo = j + 1 == int(corsi->size());
+        const Poligono tagliato = ContornoConSfrido(*blank, primo && divisione.sfridoBase ? divisione.sfrido : 0,
+                                                    ultimo && divisione.sfridoCima ? divisione.sfrido : 0);
+        auto pezzi = DividiLungoGeneratrici(tagliato, blank->settore, blank->generatrice, divisione.parti,
+                                            divisione.luce, j * divisione.parti + 1, &giunti, &blank->contorno);
         // Every course closes on its own seam; each but the first is welded to the one below
         // along its base edge, a share of it on each piece of both courses.
         saldatura += blank->chiusura;

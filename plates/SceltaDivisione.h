@@ -1,6 +1,7 @@
 // The splits worth proposing for a blank and the stock plates, ranked.
 #pragma once
 
+#include "documents/Commessa.h"
 #include "plates/Annidamento.h"
 #include "plates/DividiPezzo.h"
 
@@ -27,6 +28,3 @@ struct RichiestaDivisione {
 // when none fits: `minimo` then receives the least plate (W x H) the smallest piece tried needs.
 std::vector<OpzioneDivisione> OpzioniDivisione(const FigureSviluppo &figure, const std::vector<Lamiera> &stock,
                                                const RichiestaDivisione &richiesta, Lamiera *minimo = nullptr);
-
-// The most pieces along generators or courses proposed.
-constexpr int k_MassimoParti = 12, k_MassimoCorsi = 4;

@@ -76,9 +76,11 @@ QByteArray DxfDellaLamiera(const LamieraPosata &lamiera, const std::vector<Pezzo
     return dxf.Documento();
 }
 
-QByteArray CsvDelleLamiere(const OpzioneDivisione &opzione)
+std::vector<QStringList> RigheLamiere(const OpzioneDivisione &opzione)
 {
-    QByteArray csv = "Lamiera,Larghezza (mm),Altezza (mm),Pezzi,Uso (%),Taglio (m),Saldatura (m)\r\n";
+    std::vector<QStringList> righe{{QStringLiteral("Lamiera"), QStringLiteral("Larghezza (mm)"),
+                                    QStringLiteral("Altezza (mm)"), QStringLiteral("Pezzi"), QStringLiteral("Uso (%)"),
+                                    QStringLiteral("Taglio (m)"), QStringLiteral("Saldatura (m)")}};
     Totali tutto;
     double areaLamiere = 0;
     for (size_t n = 0; n < opzione.lamiere.size(); ++n) {
@@ -88,28 +90,41 @@ QByteArray CsvDelleLamiere(const OpzioneDivisione &opzione)
         for (const PezzoPosato &p : l.pezzi)
             nomi << opzione.diviso.pezzi[size_t(p.pezzo)].nome;
         const double area = l.lamiera.larghezza * l.lamiera.altezza;
-        csv += QStringList{QString::number(n + 1),       numero(l.lamiera.larghezza, 0), numero(l.lamiera.altezza, 0),
-                           nomi.join(QLatin1Char(' ')),  numero(100 * t.area / area, 1), numero(t.taglio / 1000, 3),
-                           numero(t.saldatura / 1000, 3)}
-                   .join(QLatin1Char(','))
-                   .toUtf8() +
-               "\r\n";
+        righe.push_back({QString::number(n + 1), numero(l.lamiera.larghezza, 0), numero(l.lamiera.altezza, 0),
+                         nomi.join(QLatin1Char(' ')), numero(100 * t.area / area, 1), numero(t.taglio / 1000, 3),
+                         numero(t.saldatura / 1000, 3)});
         tutto.area += t.area;
         tutto.taglio += t.taglio;
         tutto.saldatura += t.saldatura;
         areaLamiere += area;
     }
-    csv += QStringList{QStringLiteral("Totale"),
-                       QString(),
-                       QString(),
-                       QString::number(opzione.diviso.pezzi.size()),
-                       numero(areaLamiere > 0 ? 100 * tutto.area / areaLamiere : 0, 1),
-                       numero(tutto.taglio / 1000, 3),
-                       numero(tutto.saldatura / 1000, 3)}
-               .join(QLatin1Char(','))
-               .toUtf8() +
-           "\r\n";
+    righe.push_back({QStringLiteral("Totale"), QString(), QString(), QString::number(opzione.diviso.pezzi.size()),
+                     numero(areaLamiere > 0 ? 100 * tutto.area / areaLamiere : 0, 1), numero(tutto.taglio / 1000, 3),
+                     numero(tutto.saldatura / 1000, 3)});
+    return righe;
+}
+
+QByteArray CsvDelleLamiere(const OpzioneDivisione &opzione)
+{
+    QByteArray csv;
+    for (const QStringList &riga : RigheLamiere(opzione))
+        csv += riga.join(QLatin1Char(',')).toUtf8() + "\r\n";
     return csv;
+}
+
+QString HtmlDelleLamiere(const OpzioneDivisione &opzione, const QString &titolo)
+{
+    QString html = QStringLiteral("<h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">")
+                       .arg(titolo.toHtmlEscaped());
+    const std::vector<QStringList> righe = RigheLamiere(opzione);
+    for (size_t r = 0; r < righe.size(); ++r) {
+        const QString cella = r == 0 ? QStringLiteral("th") : QStringLiteral("td");
+        html += QStringLiteral("<tr>");
+        for (const QString &testo : righe[r])
+            html += QStringLiteral("<%1>%2</%1>").arg(cella, testo.toHtmlEscaped());
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
 }
 
 QString RigaClassifica(int posto, const OpzioneDivisione &o)

@@ -4,6 +4,7 @@
 #include "plates/SceltaDivisione.h"
 
 #include <QByteArray>
+#include <QStringList>
 
 // The plate's outline on LAMIERA, each piece closed and counter-clockwise on TAGLIO where it
 // lies, its name on TESTI and its match marks on MARCATURA; mm, the plate's corner at the origin.
@@ -12,6 +13,10 @@ QByteArray DxfDellaLamiera(const LamieraPosata &lamiera, const std::vector<Pezzo
 // One row per plate: number, size, pieces, usage (%), cut length (m), weld length (m: half of
 // each seam on each side), then a total row.
 QByteArray CsvDelleLamiere(const OpzioneDivisione &opzione);
+// The same rows, the headings first, as texts.
+std::vector<QStringList> RigheLamiere(const OpzioneDivisione &opzione);
+// The same rows as an HTML table under `titolo`, for a printout.
+QString HtmlDelleLamiere(const OpzioneDivisione &opzione, const QString &titolo);
 
 // One line of the ranking: plates, size, pieces, usage, weld added.
 QString RigaClassifica(int posto, const OpzioneDivisione &opzione);

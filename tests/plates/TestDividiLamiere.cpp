@@ -57,6 +57,9 @@ private slots:
                               << QStringLiteral("--gap");
         QTest::newRow("kerf") << QStringList{QStringLiteral("--kerf"), QStringLiteral("-1")} << 2
                               << QStringLiteral("--kerf");
+        QTest::newRow("bordi dello sfrido") << QStringList{QStringLiteral("--trim"), QStringLiteral("5"),
+                                                           QStringLiteral("--trim-edges"), QStringLiteral("fianco")}
+                                            << 2 << QStringLiteral("--trim-edges");
         QTest::newRow("lamiera piccola") << QStringList{QStringLiteral("--plates"), QStringLiteral("500x300")} << 1
                                          << QStringLiteral("serve almeno una lamiera di");
     }

@@ -129,6 +129,41 @@ private slots:
         }
     }
 
+    // A cylinder's trim: each piece grows by the allowance times its base and top edges (exact for
+    // a cylinder), outward along the generators; its seams, their marks and its weld stay put.
+    void sfridoSuBaseECima()
+    {
+        const double d = 1200, h = 800, sfrido = 7;
+        const int parti = 3;
+        Divisione senza{parti, 1, 4};
+        const auto liscio = DividiTronco(tronco(d, d, h), senza);
+        QVERIFY(liscio);
+        const double bordo = M_PI * d / parti; // base and top edge of one piece, less its gaps
+        for (const auto &[base, cima] : {std::pair{true, true}, std::pair{true, false}, std::pair{false, true}}) {
+            Divisione con = senza;
+            con.sfrido = sfrido;
+            con.sfridoBase = base;
+            con.sfridoCima = cima;
+            const auto rifilato = DividiTronco(tronco(d, d, h), con);
+            QVERIFY(rifilato);
+            QCOMPARE(rifilato->saldaturaAggiunta, liscio->saldaturaAggiunta);
+            for (size_t i = 0; i < rifilato->pezzi.size(); ++i) {
+                const PezzoLamiera &a = liscio->pezzi[i], &b = rifilato->pezzi[i];
+                const double lati = (base ? 1 : 0) + (cima ? 1 : 0);
+                const double crescita = std::abs(AreaConSegno(b.contorno)) - std::abs(AreaConSegno(a.contorno));
+                const double larghezza = bordo - (i == 0 || i + 1 == rifilato->pezzi.size() ? 2 : 4);
+                QVERIFY2(std::abs(crescita - sfrido * lati * larghezza) < 1e-6 * larghezza,
+                         qPrintable(QString::number(crescita - sfrido * lati * larghezza)));
+                QCOMPARE(b.saldatura, a.saldatura);
+                // The generators are square to the seams: the piece is `lati` allowances longer
+                // along them and no wider across.
+                const Riquadro ra = RiquadroDi(a.contorno), rb = RiquadroDi(b.contorno);
+                QVERIFY(std::abs((rb.Altezza() + rb.Larghezza()) - (ra.Altezza() + ra.Larghezza()) - sfrido * lati) <
+                        1e-6);
+            }
+        }
+    }
+
     // Courses and generators: the weld added is the seams' true lengths, each generator seam the
     // slant height of its course, each joint between courses the circumference there.
     void saldatureVere()

@@ -4,8 +4,17 @@
 #include "tests/support/DiscoPieno.h"
 #include "tests/support/FileDiProva.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+// Where the unprivileged child run of this test writes: set by the parent run.
+const char k_VariabileFiglio[] = "VORNA_LAMIERE_SENZA_PERMESSO";
+} // namespace
 
 class TestFileLamiere : public QObject {
     Q_OBJECT
@@ -90,6 +99,62 @@ private slots:
         const EsitoFile esito = ScriviLamiere(molte, percorso);
         QVERIFY(!esito);
         QCOMPARE(esito.motivo, QStringLiteral("disco pieno"));
+        QCOMPARE(LeggiTutto(percorso), prima);
+    }
+
+    // A FIFO where the list should be: reading never waits for a writer, writing never replaces
+    // it, and both say why.
+    void fifoRifiutata()
+    {
+        QTemporaryDir dir;
+        const QString percorso = dir.filePath(k_FileLamiere);
+        QCOMPARE(::mkfifo(QFile::encodeName(percorso).constData(), 0644), 0);
+        QString motivo;
+        QVERIFY(!LeggiLamiere(percorso, &motivo));
+        QCOMPARE(motivo, QStringLiteral("Impossibile leggere il file %1: non è un file regolare").arg(percorso));
+        const EsitoFile esito = ScriviLamiere({{3000, 1500, 0, {}}}, percorso);
+        QVERIFY(!esito);
+        QCOMPARE(esito.motivo, QStringLiteral("non è un file regolare"));
+        struct stat info {};
+        QCOMPARE(::lstat(QFile::encodeName(percorso).constData(), &info), 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
+    }
+
+    // A user who may not write the list's folder: this test run again as nobody, a real
+    // unprivileged process; the reason names the permission and the list is left as it was.
+    void senzaPermessoDiScrittura()
+    {
+        if (qEnvironmentVariableIsSet(k_VariabileFiglio)) {
+            const QString percorso = qEnvironmentVariable(k_VariabileFiglio);
+            const EsitoFile esito = ScriviLamiere({{6000, 2000, 0, {}}}, percorso);
+            QVERIFY(!esito);
+            QVERIFY2(esito.motivo.contains(QStringLiteral("permesso negato")), qPrintable(esito.motivo));
+            const auto lette = LeggiLamiere(percorso);
+            QVERIFY(lette);
+            QCOMPARE(lette->size(), size_t(1));
+            return;
+        }
+        if (::geteuid() != 0)
+            QSKIP("needs root to run a child as another user");
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                      QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                                      QFile::ExeOther));
+        const QString percorso = dir.filePath(k_FileLamiere);
+        QVERIFY(ScriviLamiere({{3000, 1500, 0, {}}}, percorso));
+        const QByteArray prima = LeggiTutto(percorso);
+        QProcess figlio;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QString::fromLatin1(k_VariabileFiglio), percorso);
+        figlio.setProcessEnvironment(ambiente);
+        figlio.start(QStringLiteral("setpriv"),
+                     {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                      QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
+                      QStringLiteral("senzaPermessoDiScrittura")});
+        QVERIFY(figlio.waitForFinished(60000));
+        const QByteArray uscita = figlio.readAllStandardOutput() + figlio.readAllStandardError();
+        QVERIFY2(figlio.exitStatus() == QProcess::NormalExit && figlio.exitCode() == 0, uscita.constData());
+        QVERIFY2(uscita.contains("PASS   : TestFileLamiere::senzaPermessoDiScrittura()"), uscita.constData());
         QCOMPARE(LeggiTutto(percorso), prima);
     }
 };

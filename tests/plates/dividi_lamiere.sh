@@ -11,3 +11,7 @@ trap 'rm -rf "$cartella"' EXIT
 grep -q "^1\. " "$cartella/classifica.txt"
 test -s "$cartella/out/lamiere.csv"
 "$python" "$(dirname "$0")/controlla_lamiere.py" "$cartella/out" 12 20
+# With a trim, each piece's table of points and its true-size PDF.
+"$vorna" --split "$cartella/tramoggia.vorna" "$cartella/pezzi" --plates 3000x1500 --pieces 2 --strakes 2 --trim 5 --tables \
+    --pdf > /dev/null
+"$python" "$(dirname "$0")/controlla_pezzi.py" "$cartella/pezzi"
