@@ -29,6 +29,53 @@ double QuotaSulTaglio(double R, double mezzo, int pezzo, int vicino, double r, d
         punto(normale, centro) + r * (std::cos(a) * punto(normale, fuori) + std::sin(a) * punto(normale, su));
     return -resto / punto(normale, asse);
 }
+
+Vettore somma(const Vettore &a, const Vettore &b, double k)
+{
+    return {a[0] + k * b[0], a[1] + k * b[1], a[2] + k * b[2]};
+}
+
+// One piece's outer cone in space, built from its workshop figures alone: the axis is z, O1 at the
+// origin, the back towards +x. The plate lies outside the inner surface, so the outer cone is the
+// inner one moved out by `spessore` square to its side: same half angle, apex moved back along the
+// axis by spessore / sin.
+struct ConoEsterno {
+    Vettore apice, asse; // `asse` from the apex into the cone
+    double seno = 0, coseno = 0;
+    Vettore origine, normale; // the cut's plane
+
+    ConoEsterno(const FigureOfficina &f, double spessore, bool base)
+    {
+        const double k = (f.D2 - f.D1) / (2 * f.H), alfa = std::atan(std::fabs(k));
+        seno = std::sin(alfa);
+        coseno = std::cos(alfa);
+        asse = {0, 0, k > 0 ? 1.0 : -1.0};
+        apice = somma({0, 0, -f.D1 / (2 * k)}, asse, -spessore / seno);
+        const double taglio = (base ? f.Taglio1 : f.Taglio2) * M_PI / 180;
+        origine = {0, 0, base ? 0 : f.H};
+        normale = {-std::sin(taglio), 0, std::cos(taglio)}; // positive raises the back
+    }
+    Vettore generatrice(double a) const
+    {
+        return somma(Vettore{seno * std::cos(a), seno * std::sin(a), 0}, asse, coseno);
+    }
+    // The slant distance from the apex where the generator at `a` round the axis meets the cut.
+    double SulTaglio(double a) const
+    {
+        return punto(normale, somma(origine, apice, -1)) / punto(normale, generatrice(a));
+    }
+    // Which side of the cut the point at slant `s` on the generator at `a` lies: > 0 towards O2.
+    double lato(double a, double s) const
+    {
+        return punto(normale, somma(somma(apice, generatrice(a), s), origine, -1));
+    }
+};
+
+double AngoloSviluppato(const PuntoPiano &p)
+{
+    const double fi = std::atan2(p.y, p.x);
+    return fi < 0 ? fi + 2 * M_PI : fi;
+}
 } // namespace
 
 class TestDimeAvvolgenti : public QObject {
@@ -73,6 +120,62 @@ private slots:
             for (const PuntoPiano &p : d.dima.taglio) {
                 const double u = QuotaSulTaglio(450, mezzo, pezzo, vicino, r, p.x / r);
                 QCOMPARE_VICINO(p.y, std::fabs(u - riferimento), 1e-6);
+            }
+        }
+    }
+
+    // Ø400 -> Ø250 inside, a 3 mm plate, R 600, 90°, 5 pieces: every cut of every piece against its
+    // own outer cone in space, the cut met generator by generator and developed about the apex.
+    void gomitoRiduzione()
+    {
+        GomitoCommessa gomito;
+        gomito.figure = {400, 250, 600, 90, 5, 0};
+        FigureSviluppo lamiera;
+        lamiera.TestoSpessore = QStringLiteral("3");
+        lamiera.Quote = QuoteLamiera::Interne;
+        const auto commessa = CommessaDelGomito(QStringLiteral("Riduzione"), gomito, lamiera);
+        QVERIFY(commessa);
+        QCOMPARE(commessa->pezzi.size(), std::size_t(5));
+        const double margine = 30;
+        for (const SorgentePezzo &pezzo : commessa->pezzi) {
+            QVERIFY(pezzo.tronco.Officina);
+            const FigureOfficina &f = *pezzo.tronco.Officina;
+            for (const bool base : {true, false}) {
+                const auto dima =
+                    DimaDelTaglio(f, 3, QuoteLamiera::Interne, base ? TaglioDima::Base : TaglioDima::Cima);
+                QVERIFY(dima);
+                QVERIFY(dima->cono);
+                const ConoEsterno cono(f, 3, base);
+                const double giro = 2 * M_PI * cono.seno; // the developed angle of once round
+
+                QVERIFY(dima->taglio.size() > 100);
+                QCOMPARE(AngoloSviluppato(dima->taglio.front()), 0.0);
+                QCOMPARE_VICINO(AngoloSviluppato(dima->taglio.back()), giro, 1e-9);
+                double vicino = 1e300, lontano = 0, prima = -1;
+                for (const PuntoPiano &p : dima->taglio) {
+                    const double fi = AngoloSviluppato(p);
+                    QVERIFY(fi > prima);
+                    prima = fi;
+                    const double atteso = cono.SulTaglio(fi / cono.seno);
+                    QCOMPARE_VICINO(std::hypot(p.x, p.y), atteso, 1e-6);
+                    vicino = std::min(vicino, atteso);
+                    lontano = std::max(lontano, atteso);
+                }
+
+                // The reference: one arc, once round, on the piece's side, 30 mm past the cut.
+                const double raggio = dima->raggioRiferimento;
+                QCOMPARE_VICINO(std::min(std::fabs(raggio - vicino), std::fabs(raggio - lontano)), margine, 1e-6);
+                QCOMPARE_VICINO(dima->lunghezza, giro * raggio, 1e-6);
+                QCOMPARE_VICINO(AngoloSviluppato(dima->riferimento.back()), giro, 1e-9);
+                for (const PuntoPiano &p : dima->riferimento) {
+                    QCOMPARE_VICINO(std::hypot(p.x, p.y), raggio, 1e-6);
+                    const double lato = cono.lato(AngoloSviluppato(p) / cono.seno, raggio);
+                    QVERIFY2(base ? lato > 0 : lato < 0, "the reference lies outside the piece");
+                }
+                // Square to the axis at O the outer surface lies the plate's thickness out along
+                // the normal: 3 / cos of the half angle further out than the inner radius.
+                const double dentro = (base ? f.D1 : f.D2) / 2;
+                QCOMPARE_VICINO(dima->diametroEsterno, 2 * (dentro + 3 / cono.coseno), 1e-6);
             }
         }
     }
