@@ -7,7 +7,10 @@ QString TitoloPezzoFogli(int numero, int pezzi, const QString &nome)
         return {};
     const QString titolo = QStringLiteral("Pezzo %1 di %2").arg(numero).arg(pezzi);
     const QString pulito = nome.trimmed();
-    return pulito.isEmpty() ? titolo : titolo + QStringLiteral(" \u00B7 ") + pulito;
+    // A piece still under its default name would say its number twice.
+    if (pulito.isEmpty() || pulito == QStringLiteral("Pezzo %1").arg(numero))
+        return titolo;
+    return titolo + QStringLiteral(" \u00B7 ") + pulito;
 }
 
 ImpaginazioneDeiPezzi ImpaginaPezzi(const std::vector<PezzoDaStampare> &pezzi, const CartaFogli &carta,

@@ -10,7 +10,8 @@ struct PezzoDaStampare {
     QString titolo; // what its sheets say of it, TitoloPezzoFogli; empty for a job of one piece
 };
 
-// "Pezzo 2 di 4 · Gola" (the name left out when blank); empty when the job has one piece.
+// "Pezzo 2 di 4 · Gola" (the name left out when blank or the default "Pezzo 2"); empty when the job
+// has one piece.
 QString TitoloPezzoFogli(int numero, int pezzi, const QString &nome);
 
 struct ImpaginazioneDeiPezzi {

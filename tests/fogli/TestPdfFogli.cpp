@@ -19,10 +19,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineF>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <set>
 
 namespace {
 constexpr double k_TolleranzaMm = 0.1;
@@ -204,6 +206,17 @@ bool sToccano(const QRectF &a, const QRectF &b)
     if (stessaRiga && stessaColonna)
         return true;
     return stessaRiga && std::max(a.left(), b.left()) - std::min(a.right(), b.right()) < 1;
+}
+
+// The first two texts of a page that touch, named; empty when none does.
+QString testiCheSiToccano(const Pagina &p)
+{
+    for (std::size_t a = 0; a < p.testi.size(); ++a)
+        for (std::size_t b = a + 1; b < p.testi.size(); ++b)
+            if (sToccano(p.testi[a].first, p.testi[b].first))
+                return p.testi[a].second + QStringLiteral(" / ") + p.testi[b].second + QStringLiteral(" on ") +
+                       p.testo.section(QLatin1Char('\n'), 0, 0);
+    return {};
 }
 
 // Sets the working folder for the processes it starts, and back.
@@ -433,12 +446,9 @@ private slots:
             const auto nelMateriale = [&](QPointF punto) {
                 return DentroContorno(attesa.sagoma, punto - p.cornice + p.intervallo.topLeft());
             };
-            for (std::size_t a = 0; a < p.testi.size(); ++a) {
-                const auto &[box, testo] = p.testi[a];
-                for (std::size_t b = a + 1; b < p.testi.size(); ++b)
-                    QVERIFY2(!sToccano(box, p.testi[b].first),
-                             qPrintable(testo + QStringLiteral(" / ") + p.testi[b].second + QStringLiteral(" on ") +
-                                        p.testo.section(QLatin1Char('\n'), 0, 0)));
+            const QString toccano = testiCheSiToccano(p);
+            QVERIFY2(toccano.isEmpty(), qPrintable(toccano));
+            for (const auto &[box, testo] : p.testi) {
                 const bool segno = testo.size() == 1 || testo.toInt() > 0;
                 if (segno || testo.startsWith(QLatin1String("Cono:")))
                     QVERIFY2(!tocca(box, blu), qPrintable(testo + QStringLiteral(" on the outline")));
@@ -453,6 +463,65 @@ private slots:
                 }
         }
         QVERIFY(scale >= 2);
+    }
+
+    // A job's sheets carry a longer corner line, "foglio 3 di 8 · Pezzo 2 di 4", and a title
+    // naming the piece: on every sheet of every piece no two texts touch, and each sheet names its
+    // piece once. The same pieces as a job of their own, named at the field's full 40 characters.
+    void testiDeiFogliDiUnaCommessa_data()
+    {
+        QTest::addColumn<bool>("nomiLunghi");
+        QTest::newRow("gomito di 4 pezzi") << false;
+        QTest::newRow("nomi lunghi") << true;
+    }
+    void testiDeiFogliDiUnaCommessa()
+    {
+        QFETCH(bool, nomiLunghi);
+        const Cartella cartella;
+        const QString job = cartella(QStringLiteral("gomito.vorna"));
+        QCOMPARE(vorna({"--new-elbow", job, "--d", "300", "--radius", "450", "--angle", "90", "--pieces", "4"}).codice,
+                 0);
+        const auto nome = [&](int pezzo) {
+            return nomiLunghi ? QStringLiteral("Gomito-A lato caldaia, pezzo %1 di prova").arg(pezzo).left(40)
+                              : QString();
+        };
+        if (nomiLunghi) {
+            QJsonObject o = QJsonDocument::fromJson(LeggiTutto(job)).object();
+            o.remove(QStringLiteral("gomito"));
+            QJsonArray pezzi = o[QStringLiteral("pezzi")].toArray();
+            for (int i = 0; i < pezzi.size(); ++i) {
+                QJsonObject pezzo = pezzi[i].toObject();
+                pezzo[QStringLiteral("nome")] = nome(i + 1);
+                pezzi[i] = pezzo;
+            }
+            o[QStringLiteral("pezzi")] = pezzi;
+            QVERIFY(ScriviTutto(job, QJsonDocument(o).toJson()));
+        }
+        QCOMPARE(vorna({"--export-pdf", job, cartella("gomito.pdf")}).codice, 0);
+
+        const QRegularExpression angolo(QStringLiteral("^foglio \\d+ di \\d+ \u00B7 Pezzo (\\d) di 4(.*)$"));
+        const QRegularExpression ripetuto(QStringLiteral("Pezzo (\\d) di 4 \u00B7 Pezzo \\1(?!\\d)"));
+        std::set<int> pezzi;
+        int fogli = 0;
+        for (const Pagina &p : pagineDel(cartella("gomito.pdf"))) {
+            if (p.intervallo.isEmpty())
+                continue; // a cover
+            ++fogli;
+            const QString toccano = testiCheSiToccano(p);
+            QVERIFY2(toccano.isEmpty(), qPrintable(toccano));
+            QRegularExpressionMatch trovato;
+            for (const auto &[box, testo] : p.testi)
+                if (const auto t = angolo.match(testo); t.hasMatch())
+                    trovato = t;
+            QVERIFY2(trovato.hasMatch(), qPrintable(p.testo.left(300)));
+            const int pezzo = trovato.captured(1).toInt();
+            pezzi.insert(pezzo);
+            const QString resto = nomiLunghi ? QStringLiteral(" \u00B7 ") + nome(pezzo) : QString();
+            QCOMPARE(trovato.captured(2), resto);
+            QVERIFY2(!p.testo.contains(ripetuto), qPrintable(p.testo.left(300)));
+        }
+        QCOMPARE(pezzi, (std::set<int>{1, 2, 3, 4}));
+        QVERIFY(fogli > 4);
     }
 
     // Thousands of sheets under a real limit of the address space that the whole PDF held in memory
