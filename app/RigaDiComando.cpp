@@ -68,6 +68,7 @@ const char k_Uso[] =
     "      --calibration NOME                   applica la taratura NOME di Taratura.dat, su fogli\n"
     "                                           orizzontali come la griglia (senza: nessuna correzione)\n"
     "      --wrap                               di una commessa (un gomito), le dime da avvolgere sul tubo\n"
+    "      --piece K                            di una commessa, i fogli (o le dime) del solo pezzo K\n"
     "  --info FILE.tnt [--json]       scrive i dati di officina dello sviluppo, righe \"chiave: valore\"\n"
     "                                 o, con --json, un oggetto JSON\n"
     "  --help                         mostra questo aiuto\n"
@@ -370,6 +371,11 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
         riga.striscia = argomenti.removeAll(QStringLiteral("--strip")) > 0;
         if (const auto uscita = leggiPieghe(argomenti, riga.pieghe))
             return *uscita;
+    }
+    const bool pdf = formato.estensione == QLatin1String(".pdf");
+    if (pdf)
+        riga.dime = argomenti.removeAll(QStringLiteral("--wrap")) > 0;
+    if (pdf || formato.estensione == QLatin1String(".dxf")) {
         // Its range waits for the job: the message names it.
         if (leggiIntero(
                 argomenti, QStringLiteral("--piece"), [](int) { return true; }, riga.pezzo) == false)
@@ -378,8 +384,6 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
         if (riga.pezzo && riga.striscia)
             return usoSbagliato(QStringLiteral("--piece e --strip non si usano insieme: la striscia ha tutti i pezzi"));
     }
-    if (formato.estensione == QLatin1String(".pdf"))
-        riga.dime = argomenti.removeAll(QStringLiteral("--wrap")) > 0;
     if (argomenti.size() < 2)
         return usoSbagliato(QStringLiteral("Numero di argomenti errato per ") + formato.opzione);
     if (const auto uscita = leggiOpzioni(formato, argomenti.mid(2), riga))
@@ -399,12 +403,14 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
         if (*riga.pezzo < 1 || std::size_t(*riga.pezzo) > commessa.pezzi.size())
             return errore(QStringLiteral("--piece deve essere il numero di un pezzo della commessa, da 1 a %1")
                               .arg(commessa.pezzi.size()));
-        // The piece alone, as a job of that one piece would be written.
-        sorgente = commessa.pezzi[std::size_t(*riga.pezzo - 1)];
-        commessa.gomito.reset();
+        // The piece alone, as a job of that one piece would be written; in a PDF its sheets still
+        // name it within the job, as the whole printout did.
+        if (!pdf) {
+            sorgente = commessa.pezzi[std::size_t(*riga.pezzo - 1)];
+            commessa.gomito.reset();
+        }
     }
     const ConsoleInstallata console;
-    const bool pdf = formato.estensione == QLatin1String(".pdf");
     // An elbow's job is written whole, each piece with the options' plate, and so is the PDF of
     // any job of several pieces; other jobs of several pieces still give their first piece in a
     // DXF or CSV, as they always did.
@@ -446,9 +452,10 @@ int esporta(const FormatoEsportazione &formato, QStringList argomenti, const Nom
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
         applicazione.emplace(argc, argv);
     }
-    const EsitoScrittura esito = tutti
-                                     ? ScriviPdfDellaCommessa(commessa, opzioniPdf, a.percorso, da.percorso, riga.dime)
-                                     : scriviFigure(formato, sorgente, riga.esportazione, a.percorso, da.percorso);
+    const EsitoScrittura esito =
+        tutti ? ScriviPdfDellaCommessa(commessa, opzioniPdf, a.percorso, da.percorso, riga.dime,
+                                       riga.pezzo ? std::optional(*riga.pezzo - 1) : std::nullopt)
+              : scriviFigure(formato, sorgente, riga.esportazione, a.percorso, da.percorso);
     if (esito.fogli != ErroreFogli::Nessuno)
         return uscitaFogli(esito.fogli, opzioniPdf);
     return uscitaEsportazione(esito.esito, a.mostrato, esito.motivo);

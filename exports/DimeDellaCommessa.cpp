@@ -27,7 +27,8 @@ std::optional<std::vector<DimaDellaCommessa>> DimeDellaCommessa(const Commessa &
             const auto dima = DimaDelTaglio(*f.Officina, ValoreSpessore(f), f.Quote, taglio);
             if (!dima)
                 return std::nullopt;
-            dime.push_back({*dima, QStringLiteral("Pezzo %1 - taglio verso il pezzo %2").arg(i + 1).arg(vicino + 1)});
+            dime.push_back(
+                {*dima, QStringLiteral("Pezzo %1 - taglio verso il pezzo %2").arg(i + 1).arg(vicino + 1), i});
         }
     }
     return dime;
@@ -41,6 +42,6 @@ std::optional<std::vector<PezzoDaStampare>> DimeDaStampare(const Commessa &comme
     std::vector<PezzoDaStampare> elenco;
     for (std::size_t i = 0; i < dime->size(); ++i)
         elenco.push_back({SagomaDellaDima((*dime)[i].dima, (*dime)[i].nome),
-                          QStringLiteral("Dima %1 di %2").arg(i + 1).arg(dime->size())});
+                          QStringLiteral("Dima %1 di %2").arg(i + 1).arg(dime->size()), (*dime)[i].pezzo});
     return elenco;
 }

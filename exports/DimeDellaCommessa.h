@@ -10,7 +10,8 @@
 
 struct DimaDellaCommessa {
     DimaAvvolgente dima;
-    QString nome; // "Pezzo 2 - taglio verso il pezzo 3"
+    QString nome;  // "Pezzo 2 - taglio verso il pezzo 3"
+    int pezzo = 0; // the piece it is cut on, from 0
 };
 
 // Each piece's cuts towards its neighbours, in the job's order, on the plate's outer surface; the

@@ -173,7 +173,7 @@ EsitoScrittura ScriviPezziDellaCommessa(const FormatoEsportazione &formato, cons
 }
 
 EsitoScrittura ScriviPdfDellaCommessa(const Commessa &commessa, const OpzioniPdf &opzioni, const QString &percorso,
-                                      const QString &origine, bool dime)
+                                      const QString &origine, bool dime, std::optional<int> solo)
 {
     EsitoScrittura esito;
     esito.percorso = percorso;
@@ -181,7 +181,7 @@ EsitoScrittura ScriviPdfDellaCommessa(const Commessa &commessa, const OpzioniPdf
     const auto pezzi = PezziDellaCommessa(commessa);
     if (!pezzi)
         return esito;
-    const auto elenco = dime ? DimeDaStampare(commessa) : PezziDaStampare(*pezzi);
+    auto elenco = dime ? DimeDaStampare(commessa) : PezziDaStampare(*pezzi);
     if (dime && !elenco) {
         esito.esito = EsitoEsportazione::Vietata;
         esito.motivo = QStringLiteral("perché le dime da avvolgere si fanno dei tagli di un gomito");
@@ -189,13 +189,16 @@ EsitoScrittura ScriviPdfDellaCommessa(const Commessa &commessa, const OpzioniPdf
     }
     if (!elenco)
         return esito;
+    if (solo)
+        elenco = SoloIlPezzo(*elenco, *solo);
     const EsitoPdf scritto = EsportaPdf(*elenco, opzioni, percorso, origine, &esito.motivo);
     esito.esito = scritto.esito;
     esito.fogli = scritto.errore;
     if (scritto.esito == EsitoEsportazione::Ok)
         esito.riepilogo = QStringLiteral("%1 %2, %3 fogli")
                               .arg(elenco->size())
-                              .arg(dime ? QStringLiteral("dime") : QStringLiteral("pezzi"))
+                              .arg(dime ? (elenco->size() == 1 ? QStringLiteral("dima") : QStringLiteral("dime"))
+                                        : (elenco->size() == 1 ? QStringLiteral("pezzo") : QStringLiteral("pezzi")))
                               .arg(scritto.fogli);
     return esito;
 }

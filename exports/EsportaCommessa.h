@@ -37,6 +37,8 @@ EsitoScrittura ScriviPezziDellaCommessa(const FormatoEsportazione &formato, cons
                                         const QString &origine = {}, bool striscia = false);
 
 // Every piece of the job in one tiled PDF, each laid out on its own and named on its sheets; with
-// `dime` the wrap-around templates of every joint instead of the blanks. Needs a QGuiApplication.
+// `dime` the wrap-around templates of every joint instead of the blanks; with `solo` (from 0) only
+// that piece's, named as in the whole printout. Needs a QGuiApplication.
 EsitoScrittura ScriviPdfDellaCommessa(const Commessa &commessa, const OpzioniPdf &opzioni, const QString &percorso,
-                                      const QString &origine = {}, bool dime = false);
+                                      const QString &origine = {}, bool dime = false,
+                                      std::optional<int> solo = std::nullopt);

@@ -124,7 +124,8 @@ std::optional<std::vector<PezzoDaStampare>> PezziDaStampare(const std::vector<Pe
         if (!sagoma)
             return std::nullopt;
         elenco.push_back({std::move(*sagoma),
-                          TitoloPezzoFogli(int(i) + 1, int(pezzi.size()), TrimBlank(pezzi[i].valori.figure.Nome))});
+                          TitoloPezzoFogli(int(i) + 1, int(pezzi.size()), TrimBlank(pezzi[i].valori.figure.Nome)),
+                          int(i)});
     }
     return elenco;
 }

@@ -1,6 +1,9 @@
 // Laying out a job's pieces one after the other, with the piece named on every page.
 #include "fogli/FogliDeiPezzi.h"
 
+#include <algorithm>
+#include <iterator>
+
 QString TitoloPezzoFogli(int numero, int pezzi, const QString &nome)
 {
     if (pezzi <= 1)
@@ -11,6 +14,14 @@ QString TitoloPezzoFogli(int numero, int pezzi, const QString &nome)
     if (pulito.isEmpty() || pulito == QStringLiteral("Pezzo %1").arg(numero))
         return titolo;
     return titolo + QStringLiteral(" \u00B7 ") + pulito;
+}
+
+std::vector<PezzoDaStampare> SoloIlPezzo(const std::vector<PezzoDaStampare> &pezzi, int pezzo)
+{
+    std::vector<PezzoDaStampare> scelti;
+    std::copy_if(pezzi.begin(), pezzi.end(), std::back_inserter(scelti),
+                 [&](const PezzoDaStampare &p) { return p.pezzo == pezzo; });
+    return scelti;
 }
 
 ImpaginazioneDeiPezzi ImpaginaPezzi(const std::vector<PezzoDaStampare> &pezzi, const CartaFogli &carta,

@@ -8,7 +8,12 @@
 struct PezzoDaStampare {
     SagomaFogli sagoma;
     QString titolo; // what its sheets say of it, TitoloPezzoFogli; empty for a job of one piece
+    int pezzo = 0;  // the job's piece it belongs to, from 0
 };
+
+// Only what belongs to the job's piece `pezzo` (from 0), each keeping its title: a spoiled sheet
+// reprinted alone says what it said in the whole printout. Empty when that piece has nothing.
+std::vector<PezzoDaStampare> SoloIlPezzo(const std::vector<PezzoDaStampare> &pezzi, int pezzo);
 
 // "Pezzo 2 di 4 · Gola" (the name left out when blank or the default "Pezzo 2"); empty when the job
 // has one piece.

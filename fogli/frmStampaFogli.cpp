@@ -25,6 +25,7 @@ frmStampaFogli::frmStampaFogli(std::vector<PezzoDaStampare> pezzi, QString nome,
       lblTaratura(new QLabel(this)),
       chkTaraturaPdf(new QCheckBox(QStringLiteral("applica la taratura in uso"), this)),
       chkDime(new QCheckBox(QStringLiteral("dime da avvolgere sul tubo, al posto degli sviluppi"), this)),
+      cboPezzi(new QComboBox(this)),
       anteprima(new AnteprimaFogli(this)),
       lblFogli(new QLabel(this)),
       lblArea(new QLabel(this)),
@@ -65,6 +66,14 @@ frmStampaFogli::frmStampaFogli(std::vector<PezzoDaStampare> pezzi, QString nome,
         campi->addRow(QStringLiteral("Stampa:"), chkDime);
     else
         chkDime->hide();
+    // One piece alone reprints a spoiled sheet without the whole job.
+    cboPezzi->addItem(QStringLiteral("Tutti i pezzi"));
+    for (const PezzoDaStampare &pezzo : m_pezzi)
+        cboPezzi->addItem(pezzo.titolo);
+    if (m_pezzi.size() > 1)
+        campi->addRow(QStringLiteral("Pezzi:"), cboPezzi);
+    else
+        cboPezzi->hide();
     campi->addRow(QStringLiteral("Area di ogni foglio:"), lblArea);
     auto *pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
@@ -81,6 +90,7 @@ frmStampaFogli::frmStampaFogli(std::vector<PezzoDaStampare> pezzi, QString nome,
     connect(spnSovrapposizione, &QDoubleSpinBox::valueChanged, this, &frmStampaFogli::aggiorna);
     connect(chkTaraturaPdf, &QCheckBox::toggled, this, &frmStampaFogli::aggiorna);
     connect(chkDime, &QCheckBox::toggled, this, &frmStampaFogli::aggiorna);
+    connect(cboPezzi, &QComboBox::currentIndexChanged, this, &frmStampaFogli::aggiorna);
     connect(&m_taratura, &TaraturaInUso::ElencoCambiato, this, &frmStampaFogli::mostraTaratura);
     connect(&m_taratura, &TaraturaInUso::SceltaCambiata, this, &frmStampaFogli::mostraTaratura);
     connect(cmdStampa, &QPushButton::clicked, this, &frmStampaFogli::cmdStampa_Click);
@@ -142,9 +152,11 @@ const ImpaginazioneFogli &frmStampaFogli::Impaginazione() const noexcept
     return m_impaginazione.pezzi.empty() ? nessuna : m_impaginazione.pezzi.front();
 }
 
-const std::vector<PezzoDaStampare> &frmStampaFogli::daStampare() const noexcept
+std::vector<PezzoDaStampare> frmStampaFogli::daStampare() const
 {
-    return chkDime->isChecked() && !m_dime.empty() ? m_dime : m_pezzi;
+    const std::vector<PezzoDaStampare> &tutti = chkDime->isChecked() && !m_dime.empty() ? m_dime : m_pezzi;
+    const int pezzo = cboPezzi->currentIndex() - 1;
+    return pezzo < 0 || m_pezzi.size() <= 1 ? tutti : SoloIlPezzo(tutti, m_pezzi[std::size_t(pezzo)].pezzo);
 }
 
 void frmStampaFogli::mostraTaratura()

@@ -38,7 +38,8 @@ public:
     QDoubleSpinBox *const spnSovrapposizione;
     QLabel *const lblTaratura;
     QCheckBox *const chkTaraturaPdf;
-    QCheckBox *const chkDime; // shown only for a job with wrap-around templates
+    QCheckBox *const chkDime;  // shown only for a job with wrap-around templates
+    QComboBox *const cboPezzi; // "Tutti i pezzi" or one piece; shown only for a job of several
     AnteprimaFogli *const anteprima;
     QLabel *const lblFogli;
     QLabel *const lblArea;
@@ -57,7 +58,7 @@ private:
     void aggiorna();
     void mostraTaratura();
 
-    const std::vector<PezzoDaStampare> &daStampare() const noexcept;
+    std::vector<PezzoDaStampare> daStampare() const;
 
     const std::vector<PezzoDaStampare> m_pezzi, m_dime;
     const QString m_nome;

@@ -296,6 +296,45 @@ private slots:
         }
     }
 
+    // One piece of the job chosen alone, to reprint a spoiled sheet: its PDF holds that piece's
+    // cover and sheets only, as many pages as in the whole job's, each still naming it within the
+    // job; with the templates, only the two cut on it.
+    void gomito_unPezzoSolo()
+    {
+        PiattaformaFinta finta;
+        GomitoCommessa gomito;
+        gomito.figure = {300, 300, 450, 90, 4, 0};
+        auto commessa = CommessaDelGomito(QStringLiteral("Gomito"), gomito, FigureSviluppo());
+        QVERIFY(commessa);
+        commessa->salvataggio = Salvataggio::Salvato;
+        TaraturaInUso taratura;
+        frmStampaFogli *dialogo = frmStampaFogli::Apri(*commessa, taratura, nullptr);
+        QVERIFY(dialogo);
+        QVERIFY(!dialogo->cboPezzi->isHidden());
+        const ImpaginazioneFogli secondo = dialogo->Impaginazioni().pezzi.at(1);
+        dialogo->cboPezzi->setCurrentIndex(2);
+        QCOMPARE(dialogo->Impaginazioni().pezzi.size(), std::size_t(1));
+        dialogo->chkDime->setChecked(true);
+        QCOMPARE(dialogo->Impaginazioni().pezzi.size(), std::size_t(2));
+        dialogo->chkDime->setChecked(false);
+
+        const QString pdf = m_cartella.percorso(QStringLiteral("pezzo2.pdf"));
+        finta.attendiSalva(pdf);
+        dialogo->cmdEsportaPdf->click();
+        VERIFICA_COPIONE(finta);
+        QProcess testo;
+        testo.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(testo.waitForFinished(30000));
+        QStringList pagine = QString::fromUtf8(testo.readAllStandardOutput()).split(QLatin1Char('\f'));
+        pagine.removeAll(QString());
+        QCOMPARE(pagine.size(), int(secondo.copertina.size()) + secondo.stampati);
+        for (const QString &pagina : pagine) {
+            QVERIFY2(pagina.contains(QStringLiteral("Pezzo 2 di 4")), qPrintable(pagina.left(300)));
+            QVERIFY2(!pagina.contains(QRegularExpression(QStringLiteral("Pezzo [134] di 4"))),
+                     qPrintable(pagina.left(300)));
+        }
+    }
+
     // A write that fails names the file and the reason; the dialog stays open.
     void pdfNonScrivibile_messaggio()
     {

@@ -97,6 +97,19 @@ def controlla(vorna, cartella):
             assert "Pezzo %d di 4" % n in testo, testo[:300]
             assert not re.search(r"Pezzo %d di 4 \u00b7 Pezzo %d\b" % (n, n), testo), testo[:300]
 
+    # One piece alone, to reprint a spoiled sheet: page for page what the whole job gave it.
+    solo = esegui_pdf(vorna, job, cartella, "pezzo2.pdf", "--piece", "2")
+    solo = [p.get_text("text").replace("\t", " ") for p in fitz.open(solo)]
+    assert solo == [testo for _, testo in pezzi[2]], (len(solo), len(pezzi[2]))
+    dime_solo = esegui_pdf(vorna, job, cartella, "dime2.pdf", "--wrap", "--piece", "2")
+    testo = "".join(p.get_text("text").replace("\t", " ") for p in fitz.open(dime_solo))
+    nomi = set(re.findall(r"Dima (\d) di 6", testo))
+    tagli = set(re.findall(r"Pezzo (\d) - taglio verso il pezzo (\d)", testo))
+    assert nomi == {"2", "3"} and tagli == {("2", "1"), ("2", "3")}, (nomi, tagli)
+    fuori = os.path.join(cartella, "pezzo5.pdf")
+    esegui(vorna, "--export-pdf", job, fuori, "--piece", "5", codice=2)
+    assert not os.path.exists(fuori)
+
     # Six joint sides, each a band once round the Ø300 pipe.
     dime = os.path.join(cartella, "dime.pdf")
     esegui(vorna, "--export-pdf", job, dime, "--wrap")
