@@ -71,6 +71,17 @@ struct ConoEsterno {
     }
 };
 
+// The job of an elbow rolled from a 3 mm plate, its diameters inside.
+std::optional<Commessa> GomitoDaTreMillimetri(const FigureGomito &figure)
+{
+    GomitoCommessa gomito;
+    gomito.figure = figure;
+    FigureSviluppo lamiera;
+    lamiera.TestoSpessore = QStringLiteral("3");
+    lamiera.Quote = QuoteLamiera::Interne;
+    return CommessaDelGomito(QStringLiteral("Gomito"), gomito, lamiera);
+}
+
 double AngoloSviluppato(const PuntoPiano &p)
 {
     const double fi = std::atan2(p.y, p.x);
@@ -86,12 +97,7 @@ private slots:
     // each point's height above the straight edge the 3D cut's, the band once round the pipe.
     void gomitoCostante()
     {
-        GomitoCommessa gomito;
-        gomito.figure = {300, 300, 450, 90, 4, 0};
-        FigureSviluppo lamiera;
-        lamiera.TestoSpessore = QStringLiteral("3");
-        lamiera.Quote = QuoteLamiera::Interne;
-        const auto commessa = CommessaDelGomito(QStringLiteral("Gomito"), gomito, lamiera);
+        const auto commessa = GomitoDaTreMillimetri({300, 300, 450, 90, 4, 0});
         QVERIFY(commessa);
         const auto dime = DimeDellaCommessa(*commessa);
         QVERIFY(dime);
@@ -128,12 +134,7 @@ private slots:
     // own outer cone in space, the cut met generator by generator and developed about the apex.
     void gomitoRiduzione()
     {
-        GomitoCommessa gomito;
-        gomito.figure = {400, 250, 600, 90, 5, 0};
-        FigureSviluppo lamiera;
-        lamiera.TestoSpessore = QStringLiteral("3");
-        lamiera.Quote = QuoteLamiera::Interne;
-        const auto commessa = CommessaDelGomito(QStringLiteral("Riduzione"), gomito, lamiera);
+        const auto commessa = GomitoDaTreMillimetri({400, 250, 600, 90, 5, 0});
         QVERIFY(commessa);
         QCOMPARE(commessa->pezzi.size(), std::size_t(5));
         const double margine = 30;

@@ -261,7 +261,8 @@ private slots:
     }
 
     // An elbow of 4 pieces: the dialog lays out every piece and counts their sheets together, its
-    // PDF holds each piece's cover and sheets; its templates, chosen instead, six joint sides.
+    // PDF holds each piece's cover and sheets; its templates, chosen instead, six joint sides; or
+    // one piece alone.
     void gomito_ogniPezzoNelPdf()
     {
         PiattaformaFinta finta;
@@ -294,21 +295,11 @@ private slots:
                 QVERIFY(!dialogo->chkDime->isHidden());
             }
         }
-    }
 
-    // One piece of the job chosen alone, to reprint a spoiled sheet: its PDF holds that piece's
-    // cover and sheets only, as many pages as in the whole job's, each still naming it within the
-    // job; with the templates, only the two cut on it.
-    void gomito_unPezzoSolo()
-    {
-        PiattaformaFinta finta;
-        GomitoCommessa gomito;
-        gomito.figure = {300, 300, 450, 90, 4, 0};
-        auto commessa = CommessaDelGomito(QStringLiteral("Gomito"), gomito, FigureSviluppo());
-        QVERIFY(commessa);
-        commessa->salvataggio = Salvataggio::Salvato;
-        TaraturaInUso taratura;
-        frmStampaFogli *dialogo = frmStampaFogli::Apri(*commessa, taratura, nullptr);
+        // One piece chosen alone, to reprint a spoiled sheet: its PDF holds that piece's cover and
+        // sheets only, as many pages as in the whole job's, each still naming it within the job;
+        // with the templates, only the two cut on it.
+        dialogo = frmStampaFogli::Apri(*commessa, taratura, nullptr);
         QVERIFY(dialogo);
         QVERIFY(!dialogo->cboPezzi->isHidden());
         const ImpaginazioneFogli secondo = dialogo->Impaginazioni().pezzi.at(1);
@@ -318,12 +309,12 @@ private slots:
         QCOMPARE(dialogo->Impaginazioni().pezzi.size(), std::size_t(2));
         dialogo->chkDime->setChecked(false);
 
-        const QString pdf = m_cartella.percorso(QStringLiteral("pezzo2.pdf"));
-        finta.attendiSalva(pdf);
+        const QString pezzo2 = m_cartella.percorso(QStringLiteral("pezzo2.pdf"));
+        finta.attendiSalva(pezzo2);
         dialogo->cmdEsportaPdf->click();
         VERIFICA_COPIONE(finta);
         QProcess testo;
-        testo.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        testo.start(QStringLiteral("pdftotext"), {pezzo2, QStringLiteral("-")});
         QVERIFY(testo.waitForFinished(30000));
         QStringList pagine = QString::fromUtf8(testo.readAllStandardOutput()).split(QLatin1Char('\f'));
         pagine.removeAll(QString());
