@@ -2,6 +2,7 @@
 // found again on the blanks developed on their own, each piece's generators against the solid's
 // slant height, and the last plate of an option on a smaller size.
 #include "plates/ScritturaLamiere.h"
+#include "plates/UsciteLamiere.h"
 #include "plates/UscitePezzi.h"
 
 #include "geometry/TestiOfficina.h"
@@ -136,6 +137,53 @@ private slots:
                 QVERIFY(std::abs(c[5].toDouble() - obliqua) < 6e-4);
             }
         }
+    }
+
+    // The hopper on 6000 x 2000 and 3000 x 1500: an option of the larger size ends on a smaller
+    // plate, every piece still placed once and inside its own plate, the usage over the plates'
+    // real areas higher than on the larger size alone; the plate list written says each size.
+    void ultimaLamieraPiuPiccola()
+    {
+        const Lamiera grande{6000, 2000, 0, {}}, piccola{3000, 1500, 0, {}};
+        RichiestaDivisione richiesta;
+        richiesta.divisione.luce = 2;
+        const auto opzioni = OpzioniDivisione(tronco(2000, 600, 1500), {grande, piccola}, richiesta);
+        const auto mista = std::find_if(opzioni.begin(), opzioni.end(), [&](const OpzioneDivisione &o) {
+            return o.lamiere.size() > 1 && o.lamiere.back().lamiera.larghezza == piccola.larghezza;
+        });
+        QVERIFY(mista != opzioni.end());
+        const OpzioneDivisione &o = *mista;
+        std::vector<int> posati(o.diviso.pezzi.size(), 0);
+        double area = 0;
+        for (size_t n = 0; n < o.lamiere.size(); ++n) {
+            const LamieraPosata &l = o.lamiere[n];
+            const Lamiera &attesa = n + 1 < o.lamiere.size() ? grande : piccola;
+            QCOMPARE(l.lamiera.larghezza, attesa.larghezza);
+            QCOMPARE(l.lamiera.altezza, attesa.altezza);
+            for (const PezzoPosato &p : l.pezzi) {
+                ++posati[size_t(p.pezzo)];
+                const Poligono c = ContornoPosato(o.diviso.pezzi[size_t(p.pezzo)], p);
+                area += std::abs(AreaConSegno(c));
+                for (const PuntoPiano &q : c)
+                    QVERIFY(q.x >= 10 - 1e-9 && q.y >= 10 - 1e-9 && q.x <= l.lamiera.larghezza - 10 + 1e-9 &&
+                            q.y <= l.lamiera.altezza - 10 + 1e-9);
+            }
+        }
+        QVERIFY(std::all_of(posati.begin(), posati.end(), [](int n) { return n == 1; }));
+        const double soloGrandi = 100 * area / (grande.larghezza * grande.altezza * o.lamiere.size());
+        QVERIFY2(o.usoPercento > soloGrandi + 1,
+                 qPrintable(QStringLiteral("%1 %2").arg(o.usoPercento).arg(soloGrandi)));
+
+        QTemporaryDir dir;
+        QVERIFY(!ScriviUsciteLamiere(o, dir.path()));
+        QFile csv(dir.filePath(k_CsvLamiere));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> righe = csv.readAll().trimmed().split('\n');
+        QCOMPARE(righe.size(), qsizetype(o.lamiere.size() + 2));
+        const QList<QByteArray> ultima = righe[righe.size() - 2].trimmed().split(',');
+        QCOMPARE(ultima[1].toDouble(), piccola.larghezza);
+        QCOMPARE(ultima[2].toDouble(), piccola.altezza);
+        qInfo("%s", qPrintable(RigaClassifica(int(mista - opzioni.begin()) + 1, o)));
     }
 };
 
