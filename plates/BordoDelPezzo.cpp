@@ -8,15 +8,6 @@
 #include <optional>
 #include <utility>
 
-namespace {
-double distanzaDalSegmento(PuntoPiano p, PuntoPiano a, PuntoPiano b, double *t)
-{
-    const double abx = b.x - a.x, aby = b.y - a.y, l2 = abx * abx + aby * aby;
-    *t = l2 > 0 ? std::clamp(((p.x - a.x) * abx + (p.y - a.y) * aby) / l2, 0.0, 1.0) : 0.0;
-    return std::hypot(p.x - a.x - *t * abx, p.y - a.y - *t * aby);
-}
-} // namespace
-
 std::vector<PuntoSulBordo> PuntiSulBordo(const Poligono &contorno, const std::vector<PuntoPiano> &bordo)
 {
     std::map<std::pair<double, double>, size_t> indice;
@@ -48,7 +39,7 @@ std::vector<PuntoSulBordo> PuntiSulBordo(const Poligono &contorno, const std::ve
                 if (a + 1 >= bordo.size())
                     continue;
                 double t = 0;
-                if (distanzaDalSegmento(q, bordo[a], bordo[a + 1], &t) < 1e-6) {
+                if (DistanzaDalSegmento(q, bordo[a], bordo[a + 1], &t) < 1e-6) {
                     punti.push_back({q, lungo[a] + t * (lungo[a + 1] - lungo[a]), a, t, i, false});
                     trovato = true;
                     break;

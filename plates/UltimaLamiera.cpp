@@ -20,7 +20,8 @@ double areaDi(const Lamiera &l) { return l.larghezza * l.altezza; }
 bool UltimaSullaMinore(std::vector<LamieraPosata> &lamiere, const std::vector<PezzoLamiera> &pezzi,
                        const std::vector<Lamiera> &stock, const RegoleAnnidamento &regole)
 {
-    if (lamiere.empty())
+    // A single plate on a smaller size is the option of that size itself, already ranked.
+    if (lamiere.size() < 2)
         return false;
     const auto meno = std::min_element(lamiere.begin(), lamiere.end(), [&](const auto &a, const auto &b) {
         return areaSulla(a, pezzi) < areaSulla(b, pezzi);

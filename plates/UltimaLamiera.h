@@ -3,7 +3,7 @@
 
 #include "plates/Annidamento.h"
 
-// Puts the least filled plate of `lamiere` last and, when a smaller size of `stock` holds its
+// Of two or more plates, puts the least filled last and, when a smaller size of `stock` holds its
 // pieces alone, re-nests them on the smallest such size. True when the size changed.
 bool UltimaSullaMinore(std::vector<LamieraPosata> &lamiere, const std::vector<PezzoLamiera> &pezzi,
                        const std::vector<Lamiera> &stock, const RegoleAnnidamento &regole);
