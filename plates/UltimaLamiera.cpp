@@ -32,15 +32,18 @@ bool UltimaSullaMinore(std::vector<LamieraPosata> &lamiere, const std::vector<Pe
     std::vector<PezzoLamiera> suoi;
     for (const PezzoPosato &p : ultima.pezzi)
         suoi.push_back(pezzi[size_t(p.pezzo)]);
+    // Sizes whose room inside the margin could take the pieces' area at all.
+    const double area = areaSulla(ultima, pezzi);
     std::vector<Lamiera> minori;
     for (const Lamiera &l : stock)
-        if (areaDi(l) < areaDi(ultima.lamiera))
+        if (areaDi(l) < areaDi(ultima.lamiera) &&
+            (l.larghezza - 2 * regole.margine) * (l.altezza - 2 * regole.margine) >= area)
             minori.push_back(l);
     std::stable_sort(minori.begin(), minori.end(),
                      [](const Lamiera &a, const Lamiera &b) { return areaDi(a) < areaDi(b); });
     for (const Lamiera &l : minori) {
-        const auto posate = Annida(suoi, l, regole);
-        if (!posate || posate->size() != 1)
+        const auto posate = Annida(suoi, l, regole, 1);
+        if (!posate)
             continue;
         LamieraPosata nuova = posate->front();
         // Back to the indices of the whole split.
