@@ -85,7 +85,7 @@ std::optional<double> AngoloMigliore(const Poligono &contorno, double altezza)
 }
 
 std::optional<std::vector<LamieraPosata>> Annida(const std::vector<PezzoLamiera> &pezzi, const Lamiera &lamiera,
-                                                 const RegoleAnnidamento &regole)
+                                                 const RegoleAnnidamento &regole, size_t massimo)
 {
     const double margine = regole.margine + k_Semplificazione;
     const double distanza = regole.kerf + 2 * k_Semplificazione;
@@ -126,6 +126,8 @@ std::optional<std::vector<LamieraPosata>> Annida(const std::vector<PezzoLamiera>
         if (!scelto)
             return std::nullopt;
         if (dove == lamiere.size()) {
+            if (lamiere.size() == massimo)
+                return std::nullopt;
             lamiere.push_back({lamiera, {}});
             occupate.emplace_back();
         }

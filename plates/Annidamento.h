@@ -4,6 +4,7 @@
 #include "plates/Lamiera.h"
 #include "plates/PezzoLamiera.h"
 
+#include <limits>
 #include <optional>
 
 struct RegoleAnnidamento {
@@ -31,6 +32,7 @@ std::optional<double> AngoloMigliore(const Poligono &contorno, double altezza);
 
 // Every piece placed, the larger first, on as few plates as the greedy placement finds:
 // pieces alternate head to tail along the plate, each slid against the ones already there.
-// Empty when some piece fits no empty plate.
+// Empty when some piece fits no empty plate, or more than `massimo` plates would be needed.
 std::optional<std::vector<LamieraPosata>> Annida(const std::vector<PezzoLamiera> &pezzi, const Lamiera &lamiera,
-                                                 const RegoleAnnidamento &regole);
+                                                 const RegoleAnnidamento &regole,
+                                                 size_t massimo = std::numeric_limits<size_t>::max());

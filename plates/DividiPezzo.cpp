@@ -3,6 +3,7 @@
 #include "plates/DividiPezzo.h"
 
 #include "geometry/TestiOfficina.h"
+#include "plates/BordoDelPezzo.h"
 #include "pieces/PezzoDelTronco.h"
 #include "platform/TestoNumerico.h"
 
@@ -58,6 +59,53 @@ void aggiungiTacche(PezzoLamiera &pezzo, const Linea &linea, double scostamento,
                                                      [&](PuntoPiano a, PuntoPiano b) { return lungo(a) < lungo(b); });
     pezzo.tacche.push_back({*primo, verso, numero});
     pezzo.tacche.push_back({*ultimo, verso, numero});
+}
+
+// Where the seam edge from `angolo` towards `altro` meets the circle of radius `raggio` about the
+// apex: a sector's edge across the axis is an exact arc, and the piece's corner on its chord is
+// off it by up to the cutting tolerance, differently on the two courses a seam joins.
+PuntoPiano sulCerchio(PuntoPiano angolo, PuntoPiano altro, double raggio)
+{
+    const double l = std::hypot(altro.x - angolo.x, altro.y - angolo.y);
+    if (l == 0)
+        return angolo;
+    const PuntoPiano u{(altro.x - angolo.x) / l, (altro.y - angolo.y) / l};
+    const double b = angolo.x * u.x + angolo.y * u.y, c = angolo.x * angolo.x + angolo.y * angolo.y - raggio * raggio;
+    const double d = b * b - c;
+    if (d < 0)
+        return angolo;
+    const double t1 = -b - std::sqrt(d), t2 = -b + std::sqrt(d);
+    const double t = std::abs(t1) < std::abs(t2) ? t1 : t2;
+    return {angolo.x + t * u.x, angolo.y + t * u.y};
+}
+
+// The two ends of the piece's stretch of `bordo`, a seam across the axis, numbered `primo` and
+// `primo + 1` from the edge's first point; each tick along the generator, into the piece.
+void aggiungiTaccheDelCorso(PezzoLamiera &pezzo, const std::vector<PuntoPiano> &bordo,
+                            const std::vector<PuntoPiano> &opposto, bool settore, int primo)
+{
+    const std::vector<PuntoSulBordo> punti = PuntiSulBordo(pezzo.contorno, bordo);
+    if (punti.size() < 2)
+        return;
+    const auto [da, a] = std::minmax_element(
+        punti.begin(), punti.end(), [](const PuntoSulBordo &x, const PuntoSulBordo &y) { return x.lungo < y.lungo; });
+    const size_t n = pezzo.contorno.size();
+    for (const auto &[p, numero] : {std::make_pair(*da, primo), std::make_pair(*a, primo + 1)}) {
+        PuntoPiano punto = p.punto;
+        if (settore && !p.suGeneratrice) {
+            // The seam edge runs to the neighbour that is off this edge.
+            const PuntoPiano prima = pezzo.contorno[(p.vertice + n - 1) % n],
+                             dopo = pezzo.contorno[(p.vertice + 1) % n];
+            const bool primaSulBordo = std::any_of(punti.begin(), punti.end(), [&](const PuntoSulBordo &q) {
+                return q.vertice == (p.vertice + n - 1) % n;
+            });
+            punto = sulCerchio(p.punto, primaSulBordo ? dopo : prima, std::hypot(bordo.front().x, bordo.front().y));
+        }
+        const PuntoPiano verso{opposto[p.generatrice].x - bordo[p.generatrice].x,
+                               opposto[p.generatrice].y - bordo[p.generatrice].y};
+        const double l = std::hypot(verso.x, verso.y);
+        pezzo.tacche.push_back({punto, l > 0 ? PuntoPiano{verso.x / l, verso.y / l} : PuntoPiano{0, 0}, numero});
+    }
 }
 } // namespace
 
@@ -194,16 +242,39 @@ std::optional<BlankDiviso> DividiTronco(const FigureSviluppo &figure, const Divi
         return std::nullopt;
     BlankDiviso diviso;
     double saldatura = 0;
+    std::optional<Blank> sotto; // the course below
+    // Marks along generators take 1 .. corsi * parti - 1; those across the axis follow.
+    int taccaDelCorso = divisione.corsi * divisione.parti;
     for (int j = 0; j < int(corsi->size()); ++j) {
         const auto blank = j == 0 && corsi->size() == 1 ? intero : BlankDelTronco((*corsi)[size_t(j)]);
         if (!blank)
             return std::nullopt;
         std::vector<double> giunti;
         const bool primo = j == 0, ultimo = j + 1 == int(corsi->size());
-        const Poligono tagliato = ContornoConSfrido(*blank, primo && divisione.sfridoBase ? divisione.sfrido : 0,
-                                                    ultimo && divisione.sfridoCima ? divisione.sfrido : 0);
+        const double base = primo && divisione.sfridoBase ? divisione.sfrido : 0;
+        const double cima = ultimo && divisione.sfridoCima ? divisione.sfrido : 0;
+        const Poligono tagliato = ContornoConSfrido(*blank, base, cima);
         auto pezzi = DividiLungoGeneratrici(tagliato, blank->settore, blank->generatrice, divisione.parti,
                                             divisione.luce, j * divisione.parti + 1, &giunti, &blank->contorno);
+        // The generators are the blank's, so they are looked for on the pieces without trim.
+        const auto senzaSfrido = base == 0 && cima == 0
+                                     ? pezzi
+                                     : DividiLungoGeneratrici(blank->contorno, blank->settore, blank->generatrice,
+                                                              divisione.parti, divisione.luce, 0);
+        for (size_t i = 0; i < pezzi.size() && i < senzaSfrido.size(); ++i)
+            pezzi[i].generatrici = GeneratriciNelPezzo(*blank, senzaSfrido[i].contorno);
+        if (j > 0) {
+            // Piece i of this course sits on piece i of the one below: both stretches of the seam
+            // run the same length from the closing generator, so they share numbers.
+            const size_t primoSotto = diviso.pezzi.size() - size_t(divisione.parti);
+            for (size_t i = 0; i < pezzi.size(); ++i) {
+                aggiungiTaccheDelCorso(diviso.pezzi[primoSotto + i], sotto->latoCD, sotto->latoAB, sotto->settore,
+                                       taccaDelCorso);
+                aggiungiTaccheDelCorso(pezzi[i], blank->latoAB, blank->latoCD, blank->settore, taccaDelCorso);
+                taccaDelCorso += 2;
+            }
+        }
+        sotto = blank;
         // Every course closes on its own seam; each but the first is welded to the one below
         // along its base edge, a share of it on each piece of both courses.
         saldatura += blank->chiusura;

@@ -10,14 +10,6 @@ double prodotto(PuntoPiano a, PuntoPiano b) { return a.x * b.x + a.y * b.y; }
 double vettoriale(PuntoPiano a, PuntoPiano b) { return a.x * b.y - a.y * b.x; }
 PuntoPiano meno(PuntoPiano a, PuntoPiano b) { return {a.x - b.x, a.y - b.y}; }
 
-double distanzaPuntoSegmento(PuntoPiano p, PuntoPiano a, PuntoPiano b)
-{
-    const PuntoPiano ab = meno(b, a), ap = meno(p, a);
-    const double l2 = prodotto(ab, ab);
-    const double t = l2 > 0 ? std::clamp(prodotto(ap, ab) / l2, 0.0, 1.0) : 0.0;
-    return std::hypot(ap.x - t * ab.x, ap.y - t * ab.y);
-}
-
 bool siIncrociano(PuntoPiano a, PuntoPiano b, PuntoPiano c, PuntoPiano d)
 {
     const double d1 = vettoriale(meno(b, a), meno(c, a)), d2 = vettoriale(meno(b, a), meno(d, a));
@@ -29,8 +21,8 @@ double distanzaSegmenti(PuntoPiano a, PuntoPiano b, PuntoPiano c, PuntoPiano d)
 {
     if (siIncrociano(a, b, c, d))
         return 0;
-    return std::min({distanzaPuntoSegmento(a, c, d), distanzaPuntoSegmento(b, c, d), distanzaPuntoSegmento(c, a, b),
-                     distanzaPuntoSegmento(d, a, b)});
+    return std::min({DistanzaDalSegmento(a, c, d), DistanzaDalSegmento(b, c, d), DistanzaDalSegmento(c, a, b),
+                     DistanzaDalSegmento(d, a, b)});
 }
 
 void semplifica(const Poligono &p, size_t da, size_t a, double tolleranza, std::vector<bool> &tieni)
@@ -38,7 +30,7 @@ void semplifica(const Poligono &p, size_t da, size_t a, double tolleranza, std::
     double massima = -1;
     size_t indice = da;
     for (size_t i = da + 1; i < a; ++i)
-        if (const double d = distanzaPuntoSegmento(p[i], p[da], p[a]); d > massima) {
+        if (const double d = DistanzaDalSegmento(p[i], p[da], p[a]); d > massima) {
             massima = d;
             indice = i;
         }
@@ -49,6 +41,16 @@ void semplifica(const Poligono &p, size_t da, size_t a, double tolleranza, std::
     }
 }
 } // namespace
+
+double DistanzaDalSegmento(PuntoPiano p, PuntoPiano a, PuntoPiano b, double *t)
+{
+    const PuntoPiano ab = meno(b, a), ap = meno(p, a);
+    const double l2 = prodotto(ab, ab);
+    const double u = l2 > 0 ? std::clamp(prodotto(ap, ab) / l2, 0.0, 1.0) : 0.0;
+    if (t)
+        *t = u;
+    return std::hypot(ap.x - u * ab.x, ap.y - u * ab.y);
+}
 
 double AreaConSegno(const Poligono &p)
 {

@@ -8,6 +8,9 @@
 // Vertices in order, the last joined to the first (not repeated).
 using Poligono = std::vector<PuntoPiano>;
 
+// The distance of `p` from the segment a-b; `t` receives where the nearest point is, 0 at a, 1 at b.
+double DistanzaDalSegmento(PuntoPiano p, PuntoPiano a, PuntoPiano b, double *t = nullptr);
+
 // Positive for a counter-clockwise outline.
 double AreaConSegno(const Poligono &p);
 double Perimetro(const Poligono &p);

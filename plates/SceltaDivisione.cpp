@@ -1,6 +1,8 @@
 // Trying splits against the stock: each split developed once, nested on every stock size.
 #include "plates/SceltaDivisione.h"
 
+#include "plates/UltimaLamiera.h"
+
 #include <algorithm>
 #include <cmath>
 #include <tuple>
@@ -63,12 +65,16 @@ std::vector<OpzioneDivisione> OpzioniDivisione(const FigureSviluppo &figure, con
                 *minimo = boxMinimo(*diviso, richiesta.regole.margine);
             bool entra = false;
             for (const Lamiera &lamiera : stock) {
-                const auto lamiere = Annida(diviso->pezzi, lamiera, richiesta.regole);
+                auto lamiere = Annida(diviso->pezzi, lamiera, richiesta.regole);
                 if (!lamiere)
                     continue;
                 entra = true;
+                UltimaSullaMinore(*lamiere, diviso->pezzi, stock, richiesta.regole);
+                double areaLamiere = 0;
+                for (const LamieraPosata &l : *lamiere)
+                    areaLamiere += l.lamiera.larghezza * l.lamiera.altezza;
                 OpzioneDivisione o{divisione, *diviso, *lamiere, 0, 0};
-                o.usoPercento = 100 * areaPezzi(*diviso) / (lamiera.larghezza * lamiera.altezza * lamiere->size());
+                o.usoPercento = 100 * areaPezzi(*diviso) / areaLamiere;
                 o.pezziPerLamiera = double(diviso->pezzi.size()) / double(lamiere->size());
                 opzioni.push_back(std::move(o));
             }

@@ -8,7 +8,7 @@
 struct OpzioneDivisione {
     Divisione divisione;
     BlankDiviso diviso;
-    std::vector<LamieraPosata> lamiere; // all of one stock size
+    std::vector<LamieraPosata> lamiere; // of one stock size, the last maybe of a smaller one
     double usoPercento = 0;             // pieces' area over the plates' area
     double pezziPerLamiera = 0;
 };
@@ -24,7 +24,8 @@ struct RichiestaDivisione {
 };
 
 // The options found: the fewest pieces along generators that fit, and the next two counts, for
-// one to four courses (or the counts asked), on each stock size; ranked, the best first. Empty
+// one to four courses (or the counts asked), on each stock size, the least filled plate then on
+// the smallest size that holds its pieces; ranked, the best first. Empty
 // when none fits: `minimo` then receives the least plate (W x H) the smallest piece tried needs.
 std::vector<OpzioneDivisione> OpzioniDivisione(const FigureSviluppo &figure, const std::vector<Lamiera> &stock,
                                                const RichiestaDivisione &richiesta, Lamiera *minimo = nullptr);

@@ -18,8 +18,10 @@ std::optional<QString> ScriviUsciteLamiere(const OpzioneDivisione &scelta, const
         file.emplace_back(NomeDxfLamiera(int(n) + 1), DxfDellaLamiera(scelta.lamiere[n], scelta.diviso.pezzi));
     file.emplace_back(k_CsvLamiere, CsvDelleLamiere(scelta));
     if (facoltative.tabelle)
-        for (const PezzoLamiera &pezzo : scelta.diviso.pezzi)
+        for (const PezzoLamiera &pezzo : scelta.diviso.pezzi) {
             file.emplace_back(NomeFilePezzo(pezzo, QStringLiteral(".csv")), TabellaDelPezzo(pezzo));
+            file.emplace_back(NomeFileGeneratrici(pezzo), GeneratriciDelPezzo(pezzo));
+        }
     for (const auto &[nome, contenuto] : file) {
         const QString percorso = QDir(cartella).filePath(nome);
         if (const EsitoFile esito = ScriviFileSicuro(percorso, contenuto); !esito)

@@ -7,7 +7,8 @@
 
 #include <optional>
 
-// Besides the plates and their list, each piece's table of points and its true-size PDF.
+// Besides the plates and their list, each piece's tables (outline points, generators) and its
+// true-size PDF.
 struct UsciteFacoltative {
     bool tabelle = false, pdf = false; // the PDFs need a QGuiApplication
 };

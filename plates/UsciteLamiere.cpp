@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -25,6 +26,26 @@ PuntoPiano baricentro(const Poligono &p)
         cy += (q.y + r.y) * c;
     }
     return std::abs(a) > 0 ? PuntoPiano{cx / (3 * a), cy / (3 * a)} : p.front();
+}
+
+// "3000 x 1500" when the plates are all of a size, else "(2 da 6000 x 2000, 1 da 3000 x 1500)".
+QString misureDelleLamiere(const std::vector<LamieraPosata> &lamiere)
+{
+    std::vector<std::pair<QString, int>> misure;
+    for (const LamieraPosata &l : lamiere) {
+        const QString m = TestoMisura(l.lamiera);
+        const auto it = std::find_if(misure.begin(), misure.end(), [&](const auto &x) { return x.first == m; });
+        if (it == misure.end())
+            misure.emplace_back(m, 1);
+        else
+            ++it->second;
+    }
+    if (misure.size() == 1)
+        return misure.front().first;
+    QStringList parti;
+    for (const auto &[m, quante] : misure)
+        parti << QStringLiteral("%1 da %2").arg(quante).arg(m);
+    return QLatin1Char('(') + parti.join(QStringLiteral(", ")) + QLatin1Char(')');
 }
 
 struct Totali {
@@ -136,7 +157,7 @@ QString RigaClassifica(int posto, const OpzioneDivisione &o)
         .arg(o.divisione.parti)
         .arg(o.divisione.corsi)
         .arg(o.lamiere.size())
-        .arg(o.lamiere.empty() ? QString() : TestoMisura(o.lamiere.front().lamiera))
+        .arg(misureDelleLamiere(o.lamiere))
         .arg(numero(o.usoPercento, 1))
         .arg(numero(o.diviso.saldaturaAggiunta / 1000, 2))
         .arg(numero(o.pezziPerLamiera, 1));

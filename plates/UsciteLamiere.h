@@ -18,7 +18,7 @@ std::vector<QStringList> RigheLamiere(const OpzioneDivisione &opzione);
 // The same rows as an HTML table under `titolo`, for a printout.
 QString HtmlDelleLamiere(const OpzioneDivisione &opzione, const QString &titolo);
 
-// One line of the ranking: plates, size, pieces, usage, weld added.
+// One line of the ranking: plates, their sizes, pieces, usage, weld added.
 QString RigaClassifica(int posto, const OpzioneDivisione &opzione);
 
 // The file names of the outputs in the chosen folder.

@@ -6,21 +6,42 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <cmath>
+
 QString NomeFilePezzo(const PezzoLamiera &pezzo, const QString &estensione)
 {
     return QStringLiteral("pezzo-") + QString(pezzo.nome).replace(QLatin1Char(' '), QLatin1Char('-')) + estensione;
 }
+
+namespace {
+QString mm(double valore) { return QLocale::c().toString(valore, 'f', 3); }
+
+QByteArray riga(const QStringList &celle) { return celle.join(QLatin1Char(',')).toUtf8() + "\r\n"; }
+} // namespace
 
 QByteArray TabellaDelPezzo(const PezzoLamiera &pezzo)
 {
     QByteArray csv = "Punto,X (mm),Y (mm)\r\n";
     for (size_t i = 0; i < pezzo.contorno.size(); ++i) {
         const PuntoPiano &q = pezzo.contorno[i];
-        csv +=
-            QStringList{QString::number(i + 1), QLocale::c().toString(q.x, 'f', 3), QLocale::c().toString(q.y, 'f', 3)}
-                .join(QLatin1Char(','))
-                .toUtf8() +
-            "\r\n";
+        csv += riga({QString::number(i + 1), mm(q.x), mm(q.y)});
+    }
+    return csv;
+}
+
+QString NomeFileGeneratrici(const PezzoLamiera &pezzo)
+{
+    return QStringLiteral("generatrici-") + QString(pezzo.nome).replace(QLatin1Char(' '), QLatin1Char('-')) +
+           QStringLiteral(".csv");
+}
+
+QByteArray GeneratriciDelPezzo(const PezzoLamiera &pezzo)
+{
+    QByteArray csv = "Generatrice,X base (mm),Y base (mm),X cima (mm),Y cima (mm),Lunghezza (mm)\r\n";
+    for (size_t i = 0; i < pezzo.generatrici.size(); ++i) {
+        const Generatrice &g = pezzo.generatrici[i];
+        csv += riga({QString::number(i + 1), mm(g.ab.x), mm(g.ab.y), mm(g.cd.x), mm(g.cd.y),
+                     mm(std::hypot(g.cd.x - g.ab.x, g.cd.y - g.ab.y))});
     }
     return csv;
 }

@@ -1,5 +1,5 @@
-// What the shop gets for each piece of a split: its outline as a table of points, and its tiled
-// true-size sheets as a PDF.
+// What the shop gets for each piece of a split: its outline as a table of points, its generators
+// for the rolling, and its tiled true-size sheets as a PDF.
 #pragma once
 
 #include "plates/PezzoLamiera.h"
@@ -14,6 +14,13 @@ QString NomeFilePezzo(const PezzoLamiera &pezzo, const QString &estensione);
 
 // One row per outline point in cutting order: number, x, y (mm, as the piece lies unplaced).
 QByteArray TabellaDelPezzo(const PezzoLamiera &pezzo);
+
+// "generatrici-P2.csv" or "generatrici-C1-P2.csv".
+QString NomeFileGeneratrici(const PezzoLamiera &pezzo);
+
+// One row per generator of the piece: number, the ends on its base and top edge (x, y in mm, in
+// the frame of the outline table) and the length.
+QByteArray GeneratriciDelPezzo(const PezzoLamiera &pezzo);
 
 // The piece's outline, its name as the legend, laid on A4 sheets and written to `percorso`;
 // empty when written, else the reason. Needs a QGuiApplication.

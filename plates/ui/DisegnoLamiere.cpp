@@ -60,7 +60,9 @@ void DisegnoLamiere::paintEvent(QPaintEvent *)
         }
         const double uso = 100 * area / (l.lamiera.larghezza * l.lamiera.altezza);
         p.drawText(QRectF(x, base + 2, std::max(w, 120.0), testo), Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("Lamiera %1: uso %2%").arg(n + 1).arg(QLocale::c().toString(uso, 'f', 1)));
+                   QStringLiteral("Lamiera %1 (%2): uso %3%")
+                       .arg(n + 1)
+                       .arg(TestoMisura(l.lamiera), QLocale::c().toString(uso, 'f', 1)));
         x += w + spazio;
     }
 }
