@@ -150,13 +150,15 @@ QString HtmlDelleLamiere(const OpzioneDivisione &opzione, const QString &titolo)
 
 QString RigaClassifica(int posto, const OpzioneDivisione &o)
 {
-    return QStringLiteral("%1. %2 pezzi (%3 x %4 corsi) su %5 lamiere %6: uso %7%, saldatura aggiunta %8 m, "
-                          "%9 pezzi per lamiera")
+    return QStringLiteral("%1. %2 pezzi (%3 x %4 %5) su %6 %7 %8: uso %9%, saldatura aggiunta %10 m, "
+                          "%11 pezzi per lamiera")
         .arg(posto)
         .arg(o.diviso.pezzi.size())
         .arg(o.divisione.parti)
         .arg(o.divisione.corsi)
+        .arg(o.divisione.corsi == 1 ? QStringLiteral("corso") : QStringLiteral("corsi"))
         .arg(o.lamiere.size())
+        .arg(o.lamiere.size() == 1 ? QStringLiteral("lamiera") : QStringLiteral("lamiere"))
         .arg(misureDelleLamiere(o.lamiere))
         .arg(numero(o.usoPercento, 1))
         .arg(numero(o.diviso.saldaturaAggiunta / 1000, 2))
