@@ -80,22 +80,24 @@ PuntoPiano sulCerchio(PuntoPiano angolo, PuntoPiano altro, double raggio)
 }
 
 // The two ends of the piece's stretch of `bordo`, a seam across the axis, numbered `primo` and
-// `primo + 1` from the edge's first point; each tick along the generator, into the piece.
-void aggiungiTaccheDelCorso(PezzoLamiera &pezzo, const std::vector<PuntoPiano> &bordo,
-                            const std::vector<PuntoPiano> &opposto, bool settore, int primo)
+// `primo + 1` from the edge's first point; each tick along the generator, into the piece, and
+// moved `scostamento` along it. Taken on the piece cut to the full course, both sides of the seam
+// keep their marks on the same generators.
+std::vector<Tacca> taccheDelCorso(const Poligono &contorno, const std::vector<PuntoPiano> &bordo,
+                                  const std::vector<PuntoPiano> &opposto, bool settore, int primo, double scostamento)
 {
-    const std::vector<PuntoSulBordo> punti = PuntiSulBordo(pezzo.contorno, bordo);
+    const std::vector<PuntoSulBordo> punti = PuntiSulBordo(contorno, bordo);
     if (punti.size() < 2)
-        return;
+        return {};
     const auto [da, a] = std::minmax_element(
         punti.begin(), punti.end(), [](const PuntoSulBordo &x, const PuntoSulBordo &y) { return x.lungo < y.lungo; });
-    const size_t n = pezzo.contorno.size();
+    const size_t n = contorno.size();
+    std::vector<Tacca> tacche;
     for (const auto &[p, numero] : {std::make_pair(*da, primo), std::make_pair(*a, primo + 1)}) {
         PuntoPiano punto = p.punto;
         if (settore && !p.suGeneratrice) {
             // The seam edge runs to the neighbour that is off this edge.
-            const PuntoPiano prima = pezzo.contorno[(p.vertice + n - 1) % n],
-                             dopo = pezzo.contorno[(p.vertice + 1) % n];
+            const PuntoPiano prima = contorno[(p.vertice + n - 1) % n], dopo = contorno[(p.vertice + 1) % n];
             const bool primaSulBordo = std::any_of(punti.begin(), punti.end(), [&](const PuntoSulBordo &q) {
                 return q.vertice == (p.vertice + n - 1) % n;
             });
@@ -104,8 +106,17 @@ void aggiungiTaccheDelCorso(PezzoLamiera &pezzo, const std::vector<PuntoPiano> &
         const PuntoPiano verso{opposto[p.generatrice].x - bordo[p.generatrice].x,
                                opposto[p.generatrice].y - bordo[p.generatrice].y};
         const double l = std::hypot(verso.x, verso.y);
-        pezzo.tacche.push_back({punto, l > 0 ? PuntoPiano{verso.x / l, verso.y / l} : PuntoPiano{0, 0}, numero});
+        PuntoPiano u = l > 0 ? PuntoPiano{verso.x / l, verso.y / l} : PuntoPiano{0, 0};
+        // A sector's generator through the point is the line from the apex, not the one of the
+        // edge point before it.
+        const double r = std::hypot(punto.x, punto.y);
+        if (settore && r > 0) {
+            const double lato = u.x * punto.x + u.y * punto.y > 0 ? 1 : -1;
+            u = {lato * punto.x / r, lato * punto.y / r};
+        }
+        tacche.push_back({{punto.x + u.x * scostamento, punto.y + u.y * scostamento}, u, numero});
     }
+    return tacche;
 }
 } // namespace
 
@@ -131,21 +142,31 @@ std::optional<Blank> BlankDelTronco(const FigureSviluppo &figure)
     return blank;
 }
 
-Poligono ContornoConSfrido(const Blank &blank, double base, double cima)
+Blank BordiSpostati(const Blank &blank, double base, double cima)
 {
     // Each end moved away from the other end of its own generator.
     const auto sposta = [](PuntoPiano q, PuntoPiano altro, double di) {
         const double l = std::hypot(q.x - altro.x, q.y - altro.y);
         return l > 0 && di != 0 ? PuntoPiano{q.x + (q.x - altro.x) / l * di, q.y + (q.y - altro.y) / l * di} : q;
     };
-    Poligono contorno;
-    for (size_t i = 0; i < blank.latoAB.size(); ++i)
-        contorno.push_back(sposta(blank.latoAB[i], blank.latoCD[i], base));
-    for (size_t i = blank.latoCD.size(); i-- > 0;)
-        contorno.push_back(sposta(blank.latoCD[i], blank.latoAB[i], cima));
-    if (AreaConSegno(contorno) < 0)
-        std::reverse(contorno.begin(), contorno.end());
-    return contorno;
+    Blank spostato = blank;
+    for (size_t i = 0; i < blank.latoAB.size() && i < blank.latoCD.size(); ++i) {
+        spostato.latoAB[i] = sposta(blank.latoAB[i], blank.latoCD[i], base);
+        spostato.latoCD[i] = sposta(blank.latoCD[i], blank.latoAB[i], cima);
+    }
+    spostato.contorno.clear();
+    for (const PuntoPiano &q : spostato.latoAB)
+        spostato.contorno.push_back(q);
+    for (size_t i = spostato.latoCD.size(); i-- > 0;)
+        spostato.contorno.push_back(spostato.latoCD[i]);
+    if (AreaConSegno(spostato.contorno) < 0)
+        std::reverse(spostato.contorno.begin(), spostato.contorno.end());
+    return spostato;
+}
+
+Poligono ContornoConSfrido(const Blank &blank, double base, double cima)
+{
+    return BordiSpostati(blank, base, cima).contorno;
 }
 
 std::vector<PezzoLamiera> DividiLungoGeneratrici(const Poligono &blank, bool settore, PuntoPiano generatrice, int parti,
@@ -242,7 +263,8 @@ std::optional<BlankDiviso> DividiTronco(const FigureSviluppo &figure, const Divi
         return std::nullopt;
     BlankDiviso diviso;
     double saldatura = 0;
-    std::optional<Blank> sotto; // the course below
+    std::optional<Blank> sotto;            // the course below
+    std::vector<PezzoLamiera> interiSotto; // its pieces cut to the full course
     // Marks along generators take 1 .. corsi * parti - 1; those across the axis follow.
     int taccaDelCorso = divisione.corsi * divisione.parti;
     for (int j = 0; j < int(corsi->size()); ++j) {
@@ -253,27 +275,36 @@ std::optional<BlankDiviso> DividiTronco(const FigureSviluppo &figure, const Divi
         const bool primo = j == 0, ultimo = j + 1 == int(corsi->size());
         const double base = primo && divisione.sfridoBase ? divisione.sfrido : 0;
         const double cima = ultimo && divisione.sfridoCima ? divisione.sfrido : 0;
-        const Poligono tagliato = ContornoConSfrido(*blank, base, cima);
+        // An edge welded to the next course gives half the gap, along the generators as the trim.
+        const double meta = divisione.luce / 2;
+        const Blank ridotto = BordiSpostati(*blank, primo ? 0 : -meta, ultimo ? 0 : -meta);
+        const Poligono tagliato = ContornoConSfrido(ridotto, base, cima);
         auto pezzi = DividiLungoGeneratrici(tagliato, blank->settore, blank->generatrice, divisione.parti,
                                             divisione.luce, j * divisione.parti + 1, &giunti, &blank->contorno);
-        // The generators are the blank's, so they are looked for on the pieces without trim.
-        const auto senzaSfrido = base == 0 && cima == 0
-                                     ? pezzi
-                                     : DividiLungoGeneratrici(blank->contorno, blank->settore, blank->generatrice,
-                                                              divisione.parti, divisione.luce, 0);
+        const auto dividi = [&](const Poligono &contorno) {
+            return DividiLungoGeneratrici(contorno, blank->settore, blank->generatrice, divisione.parti, divisione.luce,
+                                          0);
+        };
+        // The generators are the blank's as cut, so they are looked for on the pieces without trim.
+        const auto senzaSfrido = base == 0 && cima == 0 ? pezzi : dividi(ridotto.contorno);
         for (size_t i = 0; i < pezzi.size() && i < senzaSfrido.size(); ++i)
-            pezzi[i].generatrici = GeneratriciNelPezzo(*blank, senzaSfrido[i].contorno);
+            pezzi[i].generatrici = GeneratriciNelPezzo(ridotto, senzaSfrido[i].contorno);
+        const auto interi = corsi->size() > 1 ? dividi(blank->contorno) : std::vector<PezzoLamiera>{};
         if (j > 0) {
             // Piece i of this course sits on piece i of the one below: both stretches of the seam
             // run the same length from the closing generator, so they share numbers.
             const size_t primoSotto = diviso.pezzi.size() - size_t(divisione.parti);
-            for (size_t i = 0; i < pezzi.size(); ++i) {
-                aggiungiTaccheDelCorso(diviso.pezzi[primoSotto + i], sotto->latoCD, sotto->latoAB, sotto->settore,
-                                       taccaDelCorso);
-                aggiungiTaccheDelCorso(pezzi[i], blank->latoAB, blank->latoCD, blank->settore, taccaDelCorso);
+            for (size_t i = 0; i < pezzi.size() && i < interi.size() && i < interiSotto.size(); ++i) {
+                for (const Tacca &t : taccheDelCorso(interiSotto[i].contorno, sotto->latoCD, sotto->latoAB,
+                                                     sotto->settore, taccaDelCorso, meta))
+                    diviso.pezzi[primoSotto + i].tacche.push_back(t);
+                for (const Tacca &t : taccheDelCorso(interi[i].contorno, blank->latoAB, blank->latoCD, blank->settore,
+                                                     taccaDelCorso, meta))
+                    pezzi[i].tacche.push_back(t);
                 taccaDelCorso += 2;
             }
         }
+        interiSotto = interi;
         sotto = blank;
         // Every course closes on its own seam; each but the first is welded to the one below
         // along its base edge, a share of it on each piece of both courses.

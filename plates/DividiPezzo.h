@@ -31,8 +31,11 @@ struct Blank {
     std::vector<PuntoPiano> latoAB, latoCD; // the base and top edges, one point per generator each
 };
 
-// The outline of `blank` with its base edge moved `base` mm and its top edge `cima` mm outward
-// along each generator; counter-clockwise.
+// `blank` with its base edge moved `base` mm and its top edge `cima` mm outward along each
+// generator (inward when negative), its outline counter-clockwise; true lengths kept.
+Blank BordiSpostati(const Blank &blank, double base, double cima);
+
+// The outline of `blank` with its edges moved as by `BordiSpostati`.
 Poligono ContornoConSfrido(const Blank &blank, double base, double cima);
 
 // Empty when the figures are refused (told through the platform).

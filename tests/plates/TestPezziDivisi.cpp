@@ -46,6 +46,23 @@ double dalContorno(PuntoPiano p, const Poligono &c)
     }
     return d;
 }
+
+// Where the line through `p` along the unit `u` crosses the outline: the distances from `p`.
+std::vector<double> incontri(PuntoPiano p, PuntoPiano u, const Poligono &c)
+{
+    std::vector<double> t;
+    for (size_t i = 0; i < c.size(); ++i) {
+        const PuntoPiano a = c[i], b = c[(i + 1) % c.size()];
+        const double dx = b.x - a.x, dy = b.y - a.y, det = u.x * -dy - u.y * -dx;
+        if (std::abs(det) < 1e-12)
+            continue;
+        const double rx = a.x - p.x, ry = a.y - p.y;
+        const double s = (u.x * ry - u.y * rx) / det;
+        if (s >= -1e-12 && s <= 1 + 1e-12)
+            t.push_back((rx * -dy - ry * -dx) / det);
+    }
+    return t;
+}
 } // namespace
 
 class TestPezziDivisi : public QObject {
@@ -82,13 +99,106 @@ private slots:
             const auto &alto = tacche[0].first->corso == 1 ? tacche[1] : tacche[0];
             QCOMPARE(alto.first->corso, 2);
             QCOMPARE(basso.first->parte, alto.first->parte);
-            const double a = lungoIlBordo(basso.second->punto, sotto->latoCD);
-            const double b = lungoIlBordo(alto.second->punto, sopra->latoAB);
+            // Each mark sits half the gap into its piece along the generator: taken back to the joint.
+            const auto sulGiunto = [](const Tacca *t) {
+                return PuntoPiano{t->punto.x - t->versoInterno.x * 2, t->punto.y - t->versoInterno.y * 2};
+            };
+            const double a = lungoIlBordo(sulGiunto(basso.second), sotto->latoCD);
+            const double b = lungoIlBordo(sulGiunto(alto.second), sopra->latoAB);
             QVERIFY2(a >= 0 && b >= 0, qPrintable(QString::number(numero)));
             QVERIFY2(std::abs(a - b) < 1e-6,
                      qPrintable(QStringLiteral("%1: %2 %3").arg(numero).arg(a, 0, 'g', 17).arg(a - b)));
         }
         QCOMPARE(traICorsi, 2 * 3);
+    }
+
+    // 2 courses x 3 pieces, 4 mm gap: along every generator the lower course's top edge and the
+    // upper course's base edge stand half the gap off the uncut joint, into their own pieces;
+    // the marks across the joint too, each pair at the same place along it.
+    void luceTraICorsi_data()
+    {
+        QTest::addColumn<double>("d1");
+        QTest::addColumn<double>("d2");
+        QTest::newRow("tramoggia") << 2000.0 << 600.0;
+        QTest::newRow("cilindro") << 1200.0 << 1200.0;
+    }
+    void luceTraICorsi()
+    {
+        QFETCH(double, d1);
+        QFETCH(double, d2);
+        const double luce = 4, h = 1500;
+        const FigureSviluppo figure = tronco(d1, d2, h);
+        const auto diviso = DividiTronco(figure, {3, 2, luce});
+        const auto corsi = CorsiDelTronco(figure, 2);
+        QVERIFY(diviso && corsi);
+        const auto sotto = BlankDelTronco((*corsi)[0]), sopra = BlankDelTronco((*corsi)[1]);
+        QVERIFY(sotto && sopra);
+        const bool settore = d1 != d2;
+        // Off the joint, measured along the generator into the piece; and where along the joint.
+        const auto dalGiunto = [&](PuntoPiano p, const std::vector<PuntoPiano> &giunto, PuntoPiano dentro) {
+            if (settore) {
+                const double r = std::hypot(giunto.front().x, giunto.front().y);
+                return (std::hypot(p.x, p.y) - r) * (std::hypot(dentro.x, dentro.y) > r ? 1 : -1);
+            }
+            const PuntoPiano a = giunto.front(), b = giunto.back();
+            const double l = std::hypot(b.x - a.x, b.y - a.y);
+            const double d = ((b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x)) / l;
+            const double verso = (b.x - a.x) * (dentro.y - a.y) - (b.y - a.y) * (dentro.x - a.x);
+            return verso > 0 ? d : -d;
+        };
+        const auto lungo = [&](PuntoPiano p, const std::vector<PuntoPiano> &giunto) {
+            const PuntoPiano a = giunto.front(), b = giunto.back();
+            if (settore)
+                return std::hypot(a.x, a.y) * std::abs(std::atan2(a.x * p.y - a.y * p.x, a.x * p.x + a.y * p.y));
+            return ((p.x - a.x) * (b.x - a.x) + (p.y - a.y) * (b.y - a.y)) / std::hypot(b.x - a.x, b.y - a.y);
+        };
+        std::map<int, std::vector<double>> posti;
+        for (const PezzoLamiera &p : diviso->pezzi) {
+            const Blank &corso = p.corso == 1 ? *sotto : *sopra;
+            const std::vector<PuntoPiano> &giunto = p.corso == 1 ? corso.latoCD : corso.latoAB;
+            const std::vector<PuntoPiano> &libero = p.corso == 1 ? corso.latoAB : corso.latoCD;
+            // The piece's span across the generators, as seen from the joint.
+            double da = 1e300, a = -1e300;
+            for (const PuntoPiano &q : p.contorno) {
+                const double x = lungo(q, giunto);
+                da = std::min(da, x);
+                a = std::max(a, x);
+            }
+            int provate = 0;
+            // The arc's own points; a straight joint between them too.
+            const int passi = settore ? 1 : 16;
+            for (size_t k = 0; k + 1 < giunto.size(); ++k)
+                for (int i = 0; i < passi; ++i) {
+                    const double f = double(i) / passi;
+                    const auto su = [&](const std::vector<PuntoPiano> &e) {
+                        return PuntoPiano{e[k].x + f * (e[k + 1].x - e[k].x), e[k].y + f * (e[k + 1].y - e[k].y)};
+                    };
+                    const PuntoPiano q = su(giunto), r = su(libero);
+                    const double x = lungo(q, giunto);
+                    if (x < da + 10 || x > a - 10)
+                        continue; // the side seams' corners
+                    const double l = std::hypot(r.x - q.x, r.y - q.y);
+                    const auto t = incontri(q, {(r.x - q.x) / l, (r.y - q.y) / l}, p.contorno);
+                    QVERIFY(!t.empty());
+                    const double primo = *std::min_element(t.begin(), t.end());
+                    QVERIFY2(std::abs(primo - luce / 2) < 1e-6,
+                             qPrintable(QStringLiteral("%1 %2: %3").arg(p.nome).arg(k).arg(primo, 0, 'g', 17)));
+                    ++provate;
+                }
+            QVERIFY(provate >= 3);
+            for (const Tacca &t : p.tacche) {
+                if (t.numero < 2 * 3)
+                    continue; // along generators
+                QVERIFY2(std::abs(dalGiunto(t.punto, giunto, libero.front()) - luce / 2) < 1e-6,
+                         qPrintable(QStringLiteral("%1 %2").arg(p.nome).arg(t.numero)));
+                posti[t.numero].push_back(lungo(t.punto, giunto));
+            }
+        }
+        QCOMPARE(posti.size(), size_t(2 * 3));
+        for (const auto &[numero, dove] : posti) {
+            QCOMPARE(dove.size(), size_t(2));
+            QVERIFY2(std::abs(dove[0] - dove[1]) < 1e-6, qPrintable(QString::number(numero)));
+        }
     }
 
     // Each generator of a piece runs from edge to edge of it, as long as the solid's slant height
@@ -107,7 +217,8 @@ private slots:
         QFETCH(double, d2);
         QFETCH(int, corsi);
         const double h = 1500, luce = 4;
-        const double obliqua = std::hypot(h / corsi, (d1 - d2) / 2 / corsi);
+        // Cut as long as the course's slant height less half the gap at the joint between courses.
+        const double obliqua = std::hypot(h / corsi, (d1 - d2) / 2 / corsi) - (corsi > 1 ? luce / 2 : 0);
         OpzioneDivisione opzione;
         opzione.divisione = {3, corsi, luce};
         const auto diviso = DividiTronco(tronco(d1, d2, h), opzione.divisione);
