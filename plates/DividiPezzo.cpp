@@ -98,9 +98,9 @@ std::vector<Tacca> taccheDelCorso(const Poligono &contorno, const std::vector<Pu
         if (settore && !p.suGeneratrice) {
             // The seam edge runs to the neighbour that is off this edge.
             const PuntoPiano prima = contorno[(p.vertice + n - 1) % n], dopo = contorno[(p.vertice + 1) % n];
-            const bool primaSulBordo = std::any_of(punti.begin(), punti.end(), [&](const PuntoSulBordo &q) {
-                return q.vertice == (p.vertice + n - 1) % n;
-            });
+            const size_t precedente = (p.vertice + n - 1) % n;
+            const bool primaSulBordo = std::any_of(
+                punti.begin(), punti.end(), [precedente](const PuntoSulBordo &q) { return q.vertice == precedente; });
             punto = sulCerchio(p.punto, primaSulBordo ? dopo : prima, std::hypot(bordo.front().x, bordo.front().y));
         }
         const PuntoPiano verso{opposto[p.generatrice].x - bordo[p.generatrice].x,

@@ -86,8 +86,9 @@ private slots:
                 perNumero[t.numero].push_back({&p, &t});
         int traICorsi = 0;
         for (const auto &[numero, tacche] : perNumero) {
-            const bool stessoCorso = std::all_of(
-                tacche.begin(), tacche.end(), [&](const auto &t) { return t.first->corso == tacche[0].first->corso; });
+            const int primoCorso = tacche[0].first->corso;
+            const bool stessoCorso = std::all_of(tacche.begin(), tacche.end(),
+                                                 [primoCorso](const auto &t) { return t.first->corso == primoCorso; });
             if (stessoCorso) {
                 QCOMPARE(tacche.size(), size_t(4));
                 QCOMPARE(std::abs(tacche.front().first->parte - tacche.back().first->parte), 1);
